@@ -1,0 +1,109 @@
+// matrix<T>: the system's one container, a dense, row-major, range-checked
+// two-dimensional array that owns its elements.  A list is a one-column matrix.
+#ifndef MATRIX_MATRIX_H
+#define MATRIX_MATRIX_H
+
+#include <cstddef>
+#include <limits>
+#include <new>
+
+#include "matrix/MError.h"
+
+template <class T>
+class matrix {
+ public:
+  long r;  // number of rows
+  long c;  // number of columns
+  T* v;    // r*c elements in row-major order; null while nothing was allocated
+
+  matrix() : r(0), c(0), v(nullptr) {}
+  matrix(long rows, long cols) : r(0), c(0), v(nullptr) { Allocate(rows, cols); }
+  matrix(long rows, long cols, T value) : r(0), c(0), v(nullptr) {
+    Allocate(rows, cols);
+    Fill(value);
+  }
+  matrix(const matrix<T>& m) : r(0), c(0), v(nullptr) {
+    Allocate(m.r, m.c);
+    CopyElements(m);
+  }
+  ~matrix() { delete[] v; }
+
+  long NRow() const { return r; }
+  long NCol() const { return c; }
+  long Length() const { return r * c; }
+
+  // Reshapes; the contents are kept only when the shape does not change.
+  void Resize(long rows, long cols) {
+    if (rows == r && cols == c) return;
+    Release();
+    Allocate(rows, cols);
+  }
+  void Resize(long n) { Resize(n, 1); }
+  void Resize(long rows, long cols, T value) {
+    Resize(rows, cols);
+    Fill(value);
+  }
+
+  matrix<T>& operator=(const matrix<T>& m) {
+    if (this == &m) return *this;
+    Resize(m.r, m.c);
+    CopyElements(m);
+    return *this;
+  }
+
+  T& operator()(long i) {
+    CheckSet();
+    if (i < 0 || i >= r * c) Error("Operator:   ()\nMatrix index not in range: ", i, r * c - 1);
+    return v[i];
+  }
+  const T& operator()(long i) const { return const_cast<matrix<T>&>(*this)(i); }
+
+  T& operator()(long i, long j) {
+    CheckSet();
+    if (i < 0 || i >= r) Error("Operator:   ()\nRow index not in range: ", i, r - 1);
+    if (j < 0 || j >= c) Error("Operator:   ()\nColumn index not in range: ", j, c - 1);
+    return v[i * c + j];
+  }
+  const T& operator()(long i, long j) const { return const_cast<matrix<T>&>(*this)(i, j); }
+
+ private:
+  void CheckSet() const {
+    if (c == 0 || r == 0) invError("Operator:   ()\nMatrix is not set: ", r, c);
+  }
+
+  // A negative shape, or one whose element count does not fit in a long or in
+  // memory, is fatal rather than undefined behaviour.
+  void Allocate(long rows, long cols) {
+    const long maxElements =
+        static_cast<long>(std::numeric_limits<std::ptrdiff_t>::max() / sizeof(T));
+    if (rows < 0 || cols < 0 || (cols != 0 && rows > maxElements / cols))
+      invError("Operator:   Resize\nMatrix size not valid: ", rows, cols);
+    r = rows;
+    c = cols;
+    const long n = rows * cols;
+    if (n == 0) return;
+    v = new (std::nothrow) T[n];
+    if (v == nullptr) {
+      r = 0;
+      c = 0;
+      invError("Operator:   Resize\nMatrix cannot be allocated: ", rows, cols);
+    }
+  }
+
+  void Release() {
+    delete[] v;
+    v = nullptr;
+    r = 0;
+    c = 0;
+  }
+
+  void Fill(const T& value) {
+    for (long k = 0; k < r * c; k++) v[k] = value;
+  }
+
+  void CopyElements(const matrix<T>& m) {
+    for (long k = 0; k < r * c; k++) v[k] = m.v[k];
+  }
+};
+
+#endif

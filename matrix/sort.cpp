@@ -1,0 +1,4 @@
+// The process-wide sort direction.
+#include "matrix/sort.h"
+
+unsigned short sortns::sort = sortns::ASC;

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case and compares standard output, standard error and
+# the exit status byte for byte with the case's expected files.
+#
+# A case is a folder holding:
+#   args    the program's arguments, one per line (an empty file: no arguments)
+#   stdout  expected standard output
+#   stderr  expected standard error
+#   status  expected exit status followed by a line feed
+# The program runs with the case's folder as working directory, so arguments
+# name input files relative to it (shared inputs live in ../data/).
+#
+# With UPDATE=1 in the environment the expected files are rewritten from the
+# actual run instead; read the result before committing it.
+prog=$1
+case_dir=$2
+cd "$case_dir" || exit 2
+
+args=()
+while IFS= read -r line || [ -n "$line" ]; do
+  args+=("$line")
+done < args
+
+actual=$(mktemp -d)
+trap 'rm -rf "$actual"' EXIT
+"$prog" "${args[@]}" >"$actual/stdout" 2>"$actual/stderr" </dev/null
+echo $? >"$actual/status"
+
+if [ "${UPDATE:-0}" = 1 ]; then
+  cp "$actual/stdout" "$actual/stderr" "$actual/status" .
+  exit 0
+fi
+
+failed=0
+for stream in stdout stderr status; do
+  if ! cmp -s "$stream" "$actual/$stream"; then
+    echo "== $stream differs (expected <, actual >, cat -A):"
+    diff <(cat -A "$stream") <(cat -A "$actual/$stream") | head -60
+    failed=1
+  fi
+done
+exit $failed
