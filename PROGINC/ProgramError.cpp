@@ -1,8 +1,9 @@
 // Program-level error and warning frames.
 #include "PROGINC/ProgramError.h"
 
-#include <cstdlib>
 #include <iostream>
+
+#include "PROGINC/ProcessExit.h"
 
 namespace {
 
@@ -18,12 +19,12 @@ void WriteFrame(std::ostream& out, const char* prog, const char* text, const cha
 
 void ProgramError(const char* prog, const char* error) {
   WriteFrame(std::cerr, prog, error, "****", "Error", "Exiting");
-  std::exit(1);
+  EndProcess(1);
 }
 
 void ProgramErrorCout(const char* prog, const char* error) {
   WriteFrame(std::cout, prog, error, "****", "Error", "Exiting");
-  std::exit(1);
+  EndProcess(1);
 }
 
 void ProgramWarning(const char* prog, const char* warn) {
@@ -38,5 +39,5 @@ void ClassError(const char* className, const char* err) {
   std::cout << std::endl;
   std::cout << "**** " << className << ": Error -> " << err << " ****" << std::endl;
   std::cout << "     Exiting class " << className << " ... " << std::endl;
-  std::exit(1);
+  EndProcess(1);
 }

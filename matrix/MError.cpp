@@ -1,9 +1,10 @@
 // Error and warning frames of the matrix library.
 #include "matrix/MError.h"
 
-#include <cstdlib>
 #include <iomanip>
 #include <iostream>
+
+#include "PROGINC/ProcessExit.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void WriteTailStars() { std::cout << kStars << "\n"; }
 
 [[noreturn]] void ExitProgram() {
   std::cout << "Exiting program..." << std::endl << std::endl;
-  std::exit(1);
+  EndProcess(1);
 }
 
 void WriteOddsTail(long double ods, long j) {
