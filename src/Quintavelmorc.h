@@ -1,0 +1,137 @@
+// Quintavelmorc: the program's driver. It reads the command line, has the
+// single-difference file and the GLONASS channel file loaded, and writes the
+// settings report and the listing of observations and linear combinations.
+#ifndef SRC_QUINTAVELMORC_H
+#define SRC_QUINTAVELMORC_H
+
+#include <iosfwd>
+
+#include "GNSS/mjd.h"
+#include "matrix/matrix.h"
+
+class PhsDiffHeader;
+class PhsDiffData;
+class PhsDiff;
+class GLNSat;
+
+class Quintavelmorc {
+ public:
+  // The observation catalogue: codes 0 to 25 are the file's own observation
+  // types (numbered as in the file header), 26 to 44 the linear combinations.
+  enum {
+    C1 = 0,
+    P1,
+    P2,
+    L1,
+    L2,
+    C2,
+    S1,
+    S2,
+    D1,
+    D2,
+    C5,
+    L5,
+    D5,
+    S5,
+    C6,
+    L6,
+    D6,
+    S6,
+    C7,
+    L7,
+    D7,
+    S7,
+    C8,
+    L8,
+    D8,
+    S8,
+    LGEOMFREE,
+    PPGEOMFREE,
+    PCGEOMFREE,
+    LIONFREE,
+    PCIONFREE,
+    PPIONFREE,
+    WIDELANEL,
+    WIDELANEP,
+    WIDELANEC,
+    MELWUBC,
+    MELWUBP,
+    MP1,
+    MC1,
+    MP2,
+    C1L1,
+    P1L1,
+    P2L2,
+    P1C1,
+    P2C2
+  };
+
+  // Unit of the listed raw phases (PhUnit).
+  enum { CYCLE = 0, METER = 1 };
+
+  // Capacity of the fixed text fields, terminator included.
+  static constexpr int kNameSize = 256;
+
+  PhsDiffHeader& rh;
+  PhsDiffData& rd;
+  PhsDiff& rnx;
+  GLNSat& glnfc;
+
+  char obsdiffile[kNameSize];    // single-difference file ("-o")
+  char observations[kNameSize];  // observation list text after "-l"
+  char gfcfile[kNameSize];       // GLONASS frequency-channel file ("-gf")
+
+  short verbose;  // 1 in verbose mode ("-v"), else 0
+  bool isStart;   // "-s" given
+  bool isEnd;     // "-e" given
+  bool isSat;     // "-p" given
+  bool isObs;     // "-l" given
+  bool isDt;      // "-t" given
+  bool isGLNfc;   // a GLONASS channel file is in use
+  bool isHelp;    // help asked for
+  bool RunProg;   // the run goes past the command line
+  bool isMSJump;  // "-ms": eliminate millisecond jumps
+  bool isG, isR, isE, isC;  // constellations selected ("-c")
+
+  long double dt;  // listing interval, seconds ("-t")
+  // Multipath factors of the satellite being listed; set by the listing.
+  long double mp1Fact1, mp1Fact2, mp2Fact1, mp2Fact2;
+  long double EpochRound;  // interval tolerance as a fraction of dt ("-d")
+  int nMSJumps;            // millisecond jumps corrected
+  long double unitL1, unitL2, unitL5, unitL8;  // factors of the listed raw phases
+  bool isUnit;   // a valid "-u" was given
+  short PhUnit;  // CYCLE or METER
+
+  matrix<short> satprn;      // satellite numbers to list
+  matrix<short> IfExistObs;  // per obslist entry: 1 when the file can supply it
+  matrix<short> obslist;     // catalogue codes to list, in listing order
+  mjd stE;                   // start of the epoch window
+  mjd enE;                   // end of the epoch window
+  int nObsReal;              // obslist entries the file can supply
+
+  Quintavelmorc(PhsDiffHeader& header, PhsDiffData& data, PhsDiff& loader, GLNSat& channels);
+
+  bool GetRunProg() const { return RunProg; }
+  void StartProg();
+  void EndProg();
+
+  // Command line.
+  void GetFiles(int nargc, const char** cargv);
+  void ParseObs(char* tmp, int ilist);
+
+  // Catalogue.
+  void GetObs(int i, char* tmp);
+  void CheckObsInRNX(int ilist);
+
+  // Loading stage.
+  void SetFile();
+  void ReadFile();
+
+  // Settings report and listing.
+  void PrintSet();
+  void PrintObs();
+  void PrintObs(long k, char S, int obs, std::ostream& out);
+  bool TestEpoch(mjd& ep);
+};
+
+#endif
