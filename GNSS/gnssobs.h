@@ -1,0 +1,83 @@
+// gnssobs: one observation value with its loss-of-lock and signal-strength
+// indicators; the value 0 means the observation is missing.
+#ifndef GNSS_GNSSOBS_H
+#define GNSS_GNSSOBS_H
+
+#include <cmath>
+#include <ostream>
+
+// Print switches of gnssobs, read at every stream write.
+namespace gnssobsns {
+enum { RINEX = 0, NORINEX = 1, NOLLISSI = 2 };
+extern unsigned short PrintType;  // layout of operator<<, starts as NORINEX
+extern int Width;                 // field width of the NOLLISSI layout, starts as 14
+}  // namespace gnssobsns
+
+class gnssobs {
+ public:
+  long double obs;     // metres for code, cycles for phase; 0 when absent
+  unsigned short lli;  // loss-of-lock indicator
+  unsigned short ss;   // signal-strength indicator
+
+  gnssobs() : obs(0), lli(0), ss(0) {}
+
+  // A plain number carries no indicators.
+  gnssobs& operator=(long double v) {
+    obs = v;
+    lli = 0;
+    ss = 0;
+    return *this;
+  }
+  gnssobs& operator+=(long double v) {
+    obs += v;
+    return *this;
+  }
+
+  // Reads a 16-character field: value in columns 1-14, indicators in 15 and 16.
+  void operator>>(const char* text);
+
+  // Absent for arithmetic below 0.0001 (strict); printing uses 0.00001.
+  bool IsNull() const { return std::fabs(obs) < 0.0001L; }
+
+  long double GetObs() const { return obs; }
+  unsigned short GetLli() const { return lli; }
+  unsigned short GetSs() const { return ss; }
+  void SetObs(long double v) { obs = v; }
+  void SetLli(unsigned short v) { lli = v; }
+  void SetSs(unsigned short v) { ss = v; }
+};
+
+// Scaling keeps the indicators and does not test for absence.
+inline gnssobs operator*(long double k, const gnssobs& a) {
+  gnssobs product(a);
+  product.obs *= k;
+  return product;
+}
+inline gnssobs operator*(const gnssobs& a, long double k) { return k * a; }
+
+// A difference or sum with an absent operand is absent; results carry no
+// indicators.
+inline gnssobs operator-(const gnssobs& a, const gnssobs& b) {
+  gnssobs result;
+  if (!a.IsNull() && !b.IsNull()) result.obs = a.obs - b.obs;
+  return result;
+}
+inline gnssobs operator+(const gnssobs& a, const gnssobs& b) {
+  gnssobs result;
+  if (!a.IsNull() && !b.IsNull()) result.obs = a.obs + b.obs;
+  return result;
+}
+
+// The value of columns 1-14 of a text field (stopping early at the end of
+// the text), converted in double precision as the files carry it.
+long double ReadObsField(const char* text);
+
+// A present value in the given width with three decimals; the precision
+// stays on the stream.  Shared by the writers of gnssobs and gnssobsshort.
+void WriteObsValue(std::ostream& out, long double value, int width);
+
+// Writes in the layout of gnssobsns::PrintType; sets the stream to fixed
+// notation, and a written value leaves precision 3 on the stream.
+std::ostream& operator<<(std::ostream& out, const gnssobs& o);
+
+#endif

@@ -1,0 +1,41 @@
+// gnssobsshort: an observation value without indicators (Doppler); 0 means
+// the observation is missing.
+#ifndef GNSS_GNSSOBSSHORT_H
+#define GNSS_GNSSOBSSHORT_H
+
+#include <cmath>
+#include <ostream>
+
+// Print switches of gnssobsshort, read at every stream write.
+namespace gnssobsshortns {
+enum { RINEX = 0, NORINEX = 1, NOLLISSI = 2 };
+extern unsigned short PrintType;  // layout of operator<<, starts as NORINEX
+extern int Width;                 // field width of the NOLLISSI layout, starts as 14
+}  // namespace gnssobsshortns
+
+class gnssobsshort {
+ public:
+  long double obs;  // 0 when absent
+
+  gnssobsshort() : obs(0) {}
+
+  gnssobsshort& operator=(long double v) {
+    obs = v;
+    return *this;
+  }
+
+  // Reads the value from columns 1-14 of the text.
+  void operator>>(const char* text);
+
+  bool IsNull() const { return std::fabs(obs) < 0.00001L; }
+
+  long double GetObs() const { return obs; }
+  void SetObs(long double v) { obs = v; }
+};
+
+// Writes in the layout of gnssobsshortns::PrintType; sets the stream to fixed
+// notation.  A written value leaves precision 3 on the stream; the absent
+// zero of the RINEX and NOLLISSI layouts uses the precision the stream holds.
+std::ostream& operator<<(std::ostream& out, const gnssobsshort& o);
+
+#endif
