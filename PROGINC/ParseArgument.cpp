@@ -1,0 +1,222 @@
+// Parsers of command-line option values.
+#include "PROGINC/ParseArgument.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "GNSS/xyz.h"
+#include "PROGINC/ProgramError.h"
+#include "PROGINC/cstringf.h"
+
+namespace {
+
+const char* const kProgram = "Quintavelmor";
+// Characters of a number in the node and list forms.
+const char* const kNumberChars = "0123456789.-";
+// Characters of the first number of the two-number forms.
+const char* const kUnsignedChars = "0123456789.";
+// How much of an offending word an error message shows.
+const int kShownLength = 24;
+
+[[noreturn]] void ArgumentError(const char* what, const char* argi) {
+  const bool cut = std::strlen(argi) > static_cast<std::size_t>(kShownLength);
+  char message[256];
+  std::snprintf(message, sizeof message, "%s IN ARGUMENT %.*s%s!", what, kShownLength, argi,
+                cut ? "..." : "");
+  ProgramError(kProgram, message);
+}
+
+// The standard decimal conversion (0 when there is no number); a number
+// beyond the range of a double is fatal rather than silently infinite.
+double ToDouble(const char* text, const char* argi) {
+  errno = 0;
+  const double value = std::strtod(text, nullptr);
+  if (errno == ERANGE && std::isinf(value)) ArgumentError("NUMBER OUT OF RANGE", argi);
+  return value;
+}
+
+// Rounds to single precision; a finite value beyond its range is fatal.
+float NarrowToFloat(double value, const char* argi) {
+  if (std::isfinite(value) && std::fabs(value) > FLT_MAX) ArgumentError("NUMBER OUT OF RANGE", argi);
+  return static_cast<float>(value);
+}
+
+// The standard integer conversion (0 when there is no number); a number
+// outside [low, high] is fatal rather than wrapped into another value.
+long ToLong(const char* text, const char* argi, long low, long high) {
+  errno = 0;
+  const long value = std::strtol(text, nullptr, 10);
+  if (errno == ERANGE || value < low || value > high) ArgumentError("NUMBER OUT OF RANGE", argi);
+  return value;
+}
+
+// The number made of the run of `chars` at `cursor`; the cursor moves past the
+// run and past the one character that ends it (never past the word's end).
+double NextNumber(const char*& cursor, const char* chars, const char* argi) {
+  const std::size_t length = std::strspn(cursor, chars);
+  const double value = ToDouble(std::string(cursor, length).c_str(), argi);
+  cursor += length;
+  if (*cursor != '\0') ++cursor;
+  return value;
+}
+
+// Calls visit(index, text) for each number of the list from `pos`; returns
+// their count.
+template <class Visit>
+long ForEachListNumber(const char* argi, int pos, Visit visit) {
+  const char* cursor = TailFrom(argi, pos);
+  long count = 0;
+  for (cursor += std::strcspn(cursor, kNumberChars); *cursor != '\0';
+       cursor += std::strcspn(cursor, kNumberChars)) {
+    const std::size_t length = std::strspn(cursor, kNumberChars);
+    visit(count, std::string(cursor, length).c_str());
+    ++count;
+    cursor += length;
+  }
+  return count;
+}
+
+int SatNumber(const char* group) {
+  int number = 10 * (group[1] - '0') + (group[2] - '0');
+  if (group[0] == 'R') number += 100;
+  if (group[0] == 'E') number += 200;
+  return number;
+}
+
+template <class T>
+void FillSatList(const char* argi, matrix<T>& satprn, int npos) {
+  const char* value = TailFrom(argi, npos);
+  const long groups = static_cast<long>(std::strlen(value) / 3);
+  satprn.Resize(groups, 1);
+  for (long k = 0; k < groups; ++k) satprn(k) = static_cast<T>(SatNumber(value + 3 * k));
+}
+
+// Copies `text` into `out` of `size` characters; a longer text is fatal.
+void CopyWhole(const char* text, char* out, std::size_t size, const char* what, const char* argi) {
+  const std::size_t length = std::strlen(text);
+  if (length >= size) {
+    char message[96];
+    std::snprintf(message, sizeof message, "%s LONGER THAN %zu CHARACTERS", what, size == 0 ? 0 : size - 1);
+    ArgumentError(message, argi);
+  }
+  std::memcpy(out, text, length + 1);
+}
+
+}  // namespace
+
+void ParseFileName(const char* argi, char* file, std::size_t size, int npos) {
+  CopyWhole(TailFrom(argi, npos), file, size, "FILE NAME", argi);
+}
+
+void GetFileName(const char* arg, char* file, std::size_t size, bool& isFile, bool verbose, short npos,
+                 const char* printString) {
+  ParseFileName(arg, file, size, npos);
+  isFile = true;
+  if (verbose) std::cerr << printString << file << "!" << std::endl;
+}
+
+void ParseString(const char* argi, char* strng, std::size_t size, char c) {
+  const char* found = c == '\0' ? nullptr : std::strchr(argi, c);
+  if (found != nullptr) CopyWhole(found + 1, strng, size, "TEXT", argi);
+}
+
+int ParseInteger(const char* argi, int npos) {
+  return static_cast<int>(ToLong(TailFrom(argi, npos), argi, INT_MIN, INT_MAX));
+}
+
+float ParseFloat(const char* argi, int npos) { return NarrowToFloat(ParseDouble(argi, npos), argi); }
+
+double ParseDouble(const char* argi, int npos) { return ToDouble(TailFrom(argi, npos), argi); }
+
+long double ParseHMS(const char* argi, int npos) {
+  const char* cursor = TailFrom(argi, npos);
+  long double seconds = 0;
+  for (long factor : {3600L, 60L}) {
+    char* end = nullptr;
+    errno = 0;
+    const long part = std::strtol(cursor, &end, 10);
+    if (end == cursor) return seconds;
+    if (errno == ERANGE || part < INT_MIN || part > INT_MAX) ArgumentError("NUMBER OUT OF RANGE", argi);
+    seconds += static_cast<long double>(factor) * part;
+    if (*end != ':') return seconds;
+    cursor = end + 1;
+  }
+  errno = 0;
+  const long double rest = std::strtold(cursor, nullptr);
+  if (errno == ERANGE && std::isinf(rest)) ArgumentError("NUMBER OUT OF RANGE", argi);
+  return seconds + rest;
+}
+
+void ParseSatList(const char* argi, matrix<short>& satprn, int npos) { FillSatList(argi, satprn, npos); }
+
+void ParseSatList(const char* argi, matrix<unsigned short>& satprn, int npos) {
+  FillSatList(argi, satprn, npos);
+}
+
+void ParseSigPpm(const char* argi, long double& sig, long double& ppm, int pos) {
+  const char* cursor = TailFrom(argi, pos);
+  sig = NextNumber(cursor, kUnsignedChars, argi);
+  ppm = ToDouble(cursor, argi);
+}
+
+void ParseSigPpm(const char* argi, float& sig, float& ppm) {
+  long double first = 0, second = 0;
+  ParseSigPpm(argi, first, second, 2);
+  sig = NarrowToFloat(static_cast<double>(first), argi);
+  ppm = NarrowToFloat(static_cast<double>(second), argi);
+}
+
+void ParseIncXY(const char* argi, double& ix, double& iy) {
+  long double first = 0, second = 0;
+  ParseSigPpm(argi, first, second, 2);
+  ix = static_cast<double>(first);
+  iy = static_cast<double>(second);
+}
+
+void Parse1DNodes(const char* argi, double& x0, double& xn, double& dx) {
+  const char* cursor = TailFrom(argi, 2);
+  x0 = NextNumber(cursor, kNumberChars, argi);
+  xn = NextNumber(cursor, kNumberChars, argi);
+  dx = NextNumber(cursor, kNumberChars, argi);
+}
+
+void ParseXYZ(const char* argi, xyz& X0, int pos) {
+  const char* cursor = TailFrom(argi, pos);
+  const double x = NextNumber(cursor, kNumberChars, argi);
+  const double y = NextNumber(cursor, kNumberChars, argi);
+  const double z = NextNumber(cursor, kNumberChars, argi);
+  X0.Set(x, y, z);
+}
+
+void ParsePrintOpt(const char* argi, short& nA, short& nD, int pos) {
+  const char* value = TailFrom(argi, pos);
+  nA = static_cast<short>(ToLong(value, argi, SHRT_MIN, SHRT_MAX));
+  const char* after = value + std::strspn(value, "0123456789");
+  if (*after != '\0') ++after;
+  nD = static_cast<short>(ToLong(after, argi, SHRT_MIN, SHRT_MAX));
+}
+
+long CountListOfNums(const char* argi, int pos) {
+  return ForEachListNumber(argi, pos, [](long, const char*) {});
+}
+
+void ParseListofLInts(const char* argi, long& nList, matrix<long>& LInt, int pos) {
+  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) {
+    LInt(i) = ToLong(text, argi, LONG_MIN, LONG_MAX);
+  });
+}
+
+void ParseListofDbls(const char* argi, long& nList, matrix<double>& LInt, int pos) {
+  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text, argi); });
+}
+
+void ParseListofLongDbls(const char* argi, long& nList, matrix<long double>& LInt, int pos) {
+  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text, argi); });
+}

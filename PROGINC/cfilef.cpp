@@ -1,0 +1,51 @@
+// Operations on file names and files.
+#include "PROGINC/cfilef.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+// The last backslash or forward slash of `file`, or nullptr.
+const char* LastSeparator(const char* file) {
+  const char* back = std::strrchr(file, '\\');
+  const char* forward = std::strrchr(file, '/');
+  if (back == nullptr) return forward;
+  if (forward == nullptr) return back;
+  return back > forward ? back : forward;
+}
+
+}  // namespace
+
+// A folder opens as a stream on some systems but cannot be read as a file.
+bool FileExists(const char* f) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(f, ec)) return false;
+  std::ifstream in(f);
+  return in.is_open();
+}
+
+bool FileExists(const std::string& f) { return FileExists(f.c_str()); }
+
+bool RemFile(const char* file) {
+  errno = 0;
+  if (std::remove(file) == 0) return true;
+  return errno == ENOENT;
+}
+
+void GetBasename(const char* file, char* bname) {
+  const char* sep = LastSeparator(file);
+  const char* base = sep == nullptr ? file : sep + 1;
+  std::memmove(bname, base, std::strlen(base) + 1);
+}
+
+void GetDirname(const char* file, char* dname) {
+  const char* sep = LastSeparator(file);
+  const std::size_t n = sep == nullptr ? 0 : static_cast<std::size_t>(sep - file);
+  std::memmove(dname, file, n);
+  dname[n] = '\0';
+}
