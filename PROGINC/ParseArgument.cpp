@@ -11,9 +11,11 @@
 #include <iostream>
 #include <string>
 
+#include "GNSS/flh.h"
 #include "GNSS/xyz.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cstringf.h"
+#include "funkcije/KotnePretvorbe.h"
 
 namespace {
 
@@ -65,6 +67,18 @@ double NextNumber(const char*& cursor, const char* chars, const char* argi) {
   cursor += length;
   if (*cursor != '\0') ++cursor;
   return value;
+}
+
+// Three numbers separated by one character each.
+struct Nodes {
+  double v[3];
+};
+
+Nodes ReadNodes(const char* argi, int pos) {
+  const char* cursor = TailFrom(argi, pos);
+  Nodes nodes;
+  for (double& node : nodes.v) node = NextNumber(cursor, kNumberChars, argi);
+  return nodes;
 }
 
 // Calls visit(index, text) for each number of the list from `pos`; returns
@@ -181,18 +195,35 @@ void ParseIncXY(const char* argi, double& ix, double& iy) {
 }
 
 void Parse1DNodes(const char* argi, double& x0, double& xn, double& dx) {
-  const char* cursor = TailFrom(argi, 2);
-  x0 = NextNumber(cursor, kNumberChars, argi);
-  xn = NextNumber(cursor, kNumberChars, argi);
-  dx = NextNumber(cursor, kNumberChars, argi);
+  const Nodes nodes = ReadNodes(argi, 2);
+  x0 = nodes.v[0];
+  xn = nodes.v[1];
+  dx = nodes.v[2];
 }
 
 void ParseXYZ(const char* argi, xyz& X0, int pos) {
-  const char* cursor = TailFrom(argi, pos);
-  const double x = NextNumber(cursor, kNumberChars, argi);
-  const double y = NextNumber(cursor, kNumberChars, argi);
-  const double z = NextNumber(cursor, kNumberChars, argi);
-  X0.Set(x, y, z);
+  const Nodes nodes = ReadNodes(argi, pos);
+  X0.Set(nodes.v[0], nodes.v[1], nodes.v[2]);
+}
+
+void ParseFLH(const char* argi, flh& X0, int pos) {
+  const Nodes nodes = ReadNodes(argi, pos);
+  long double f = nodes.v[0], l = nodes.v[1];
+  switch (flhns::Unit) {
+    case flhns::RAD:
+      break;
+    case flhns::DEG:
+      f = deg2rad(f);
+      l = deg2rad(l);
+      break;
+    case flhns::DMS:
+      f = dms2rad(f);
+      l = dms2rad(l);
+      break;
+    default:
+      return;
+  }
+  X0.Set(f, l, nodes.v[2]);
 }
 
 void ParsePrintOpt(const char* argi, short& nA, short& nD, int pos) {
