@@ -5,6 +5,8 @@
 #include <cstring>
 #include <iomanip>
 
+#include "PROGINC/cstringf.h"
+
 namespace gnssobsns {
 unsigned short PrintType = NORINEX;
 int Width = 14;
@@ -44,9 +46,7 @@ void WriteObsValue(std::ostream& out, long double value, int width) {
 
 long double ReadObsField(const char* text) {
   char field[kValueColumns + 1];
-  const std::size_t n = strnlen(text, kValueColumns);
-  std::memcpy(field, text, n);
-  field[n] = '\0';
+  substr(text, 0, kValueColumns, field);
   return std::atof(field);
 }
 
