@@ -1,0 +1,179 @@
+// The program's epoch: modified Julian day number and seconds of that day.
+#include "GNSS/mjd.h"
+
+#include <cmath>
+#include <cstdint>
+#include <iomanip>
+#include <limits>
+
+#include "GNSS/TimeConverse.h"
+#include "GNSS/TimeText.h"
+#include "PROGINC/ProgramError.h"
+
+namespace {
+
+constexpr long double kDaySeconds = 86400.0L;
+constexpr std::uint32_t kLastDay = 199999;
+// Stands in for a day number that does not fit the field, so that it is
+// reported instead of wrapping into the valid range.
+constexpr std::uint32_t kBadDay = std::numeric_limits<std::uint32_t>::max();
+
+std::uint32_t DayField(unsigned long day) { return day > kBadDay ? kBadDay : day; }
+
+}  // namespace
+
+mjd::mjd() : mjday(0), second(0) {}
+
+mjd::mjd(unsigned long day, long double sec) : mjday(DayField(day)), second(sec) { TestDatum(); }
+
+mjd::mjd(const mjd& other) : mjday(other.mjday), second(other.second) { TestDatum(); }
+
+mjd& mjd::operator=(const mjd& other) {
+  if (this == &other) return *this;
+  mjday = other.mjday;
+  second = other.second;
+  TestDatum();
+  return *this;
+}
+
+mjd& mjd::operator=(long double mjdDec) {
+  // A negative or oversized decimal day has no day number: report it.
+  const bool fits = mjdDec >= 0 && mjdDec < static_cast<long double>(kBadDay);
+  mjday = fits ? static_cast<std::uint32_t>(mjdDec) : kBadDay;
+  second = fits ? (mjdDec - std::floor(mjdDec)) * kDaySeconds : 0;
+  TestDatum();
+  return *this;
+}
+
+void mjd::Set(unsigned long day, long double sec) {
+  mjday = DayField(day);
+  second = sec;
+  TestDatum();
+}
+
+mjd& mjd::operator+=(long double dsec) {
+  const long sign = dsec < 0 ? -1 : 1;
+  const long double magnitude = std::fabs(dsec);
+  const long days = static_cast<long>(magnitude / kDaySeconds);
+  const long double rest = magnitude - days * kDaySeconds;
+  mjday += sign * days;
+  second += sign * rest;
+  if (second < 0) {
+    mjday -= 1;
+    second += kDaySeconds;
+  }
+  if (second > kDaySeconds) {
+    mjday += 1;
+    second -= kDaySeconds;
+  }
+  if (std::fabs(second - kDaySeconds) < 1e-12L) {
+    mjday += 1;
+    second = 0;
+  }
+  return *this;
+}
+
+mjd& mjd::operator+=(long days) {
+  mjday += days;
+  return *this;
+}
+
+mjd& mjd::operator-=(long days) {
+  mjday -= days;
+  return *this;
+}
+
+bool mjd::operator==(const mjd& b) const {
+  if (this == &b) return true;
+  return mjday == b.mjday && std::fabs(second - b.second) < 1e-13L;
+}
+
+bool mjd::operator>(const mjd& b) const {
+  if (this == &b) return false;
+  return mjday > b.mjday || (mjday == b.mjday && second > b.second);
+}
+
+bool mjd::operator<(const mjd& b) const {
+  if (this == &b) return false;
+  return mjday < b.mjday || (mjday == b.mjday && second < b.second);
+}
+
+bool mjd::operator>=(const mjd& b) const {
+  if (this == &b) return true;
+  return mjday > b.mjday || (mjday == b.mjday && second - b.second > -1e-14L);
+}
+
+bool mjd::operator<=(const mjd& b) const {
+  if (this == &b) return true;
+  return mjday < b.mjday || (mjday == b.mjday && second - b.second < 1e-14L);
+}
+
+long double operator-(const mjd& a, const mjd& b) {
+  const long double seconds = a.second - b.second;
+  if (a.mjday >= b.mjday) return (a.mjday - b.mjday) * kDaySeconds + seconds;
+  return seconds - (b.mjday - a.mjday) * kDaySeconds;
+}
+
+bool mjd::TestMJDay() const { return mjday <= kLastDay; }
+
+// Written so that a NaN is invalid too.
+bool mjd::TestSecond() const { return second >= 0 && second < kDaySeconds; }
+
+void mjd::TestDatum() const {
+  if (!TestMJDay()) Error("MJDAY not valid");
+  if (!TestSecond()) Error("SECOND not valid");
+}
+
+void mjd::Sec2HMS(unsigned short& h, unsigned short& m, long double& s) const {
+  ::Sec2HMS(second, h, m, s);
+}
+
+void mjd::Error(const char* err) const { ClassError("mjd", err); }
+
+std::istream& operator>>(std::istream& in, mjd& t) {
+  unsigned long day = 0;
+  long double sec = 0;
+  if (in >> day >> sec) t.Set(day, sec);
+  return in;
+}
+
+namespace {
+
+void WriteDayAndClock(std::ostream& out, const mjd& t, unsigned short decimals) {
+  unsigned short h = 0;
+  unsigned short m = 0;
+  long double s = 0;
+  t.Sec2HMS(h, m, s);
+  WriteFormatted(out, "%6lu  %02u:%02u:%0*.*Lf", t.GetMJDay(), unsigned{h}, unsigned{m},
+                 SecondsFieldWidth(decimals), int{decimals}, s);
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const mjd& t) {
+  const int decimals = mjdns::NDecSecond;
+  switch (mjdns::PrintFormat) {
+    case mjdns::MJDSEC:
+      WriteFormatted(out, "%6lu%*.*Lf", t.GetMJDay(), decimals + 7, decimals, t.second);
+      LeaveFixedBlankFill(out, decimals);
+      break;
+    case mjdns::MJDDEC:
+      out << std::setw(decimals + 7) << std::setprecision(decimals) << t.GetMJDDec();
+      break;
+    case mjdns::MJDHMS:
+      WriteDayAndClock(out, t, mjdns::NDecSecond);
+      LeaveFixedBlankFill(out, decimals);
+      break;
+    case mjdns::MJD:
+      WriteFormatted(out, "%6lu", t.GetMJDay());
+      out.setf(std::ios::fixed, std::ios::floatfield);
+      break;
+    case mjdns::SP3:
+      WriteFormatted(out, "%6lu%16.13Lf", t.GetMJDay(), t.second / kDaySeconds);
+      LeaveFixedBlankFill(out, 13);
+      break;
+    default:
+      break;
+  }
+  return out;
+}

@@ -1,0 +1,241 @@
+// Civil date and time of day: year, month, day, hour, minute, seconds.
+#include "GNSS/ymdhms.h"
+
+#include <cmath>
+
+#include "GNSS/TimeConverse.h"
+#include "GNSS/TimeText.h"
+#include "PROGINC/ProgramError.h"
+
+ymdhms::ymdhms() : year(1980), month(1), day(1), hour(0), minute(0), second(0) {}
+
+ymdhms::ymdhms(unsigned short y, unsigned short mo, unsigned short d, unsigned short h,
+               unsigned short mi, long double s)
+    : year(y), month(mo), day(d), hour(h), minute(mi), second(s) {
+  TestDatum();
+}
+
+ymdhms::ymdhms(const ymdhms& other)
+    : year(other.year),
+      month(other.month),
+      day(other.day),
+      hour(other.hour),
+      minute(other.minute),
+      second(other.second) {
+  TestDatum();
+}
+
+ymdhms& ymdhms::operator=(const ymdhms& other) {
+  if (this == &other) return *this;
+  year = other.year;
+  month = other.month;
+  day = other.day;
+  hour = other.hour;
+  minute = other.minute;
+  second = other.second;
+  TestDatum();
+  return *this;
+}
+
+void ymdhms::Set(unsigned short y, unsigned short mo, unsigned short d, unsigned short h,
+                 unsigned short mi, long double s) {
+  year = y;
+  month = mo;
+  day = d;
+  hour = h;
+  minute = mi;
+  second = s;
+  TestDatum();
+}
+
+unsigned short ymdhms::GetDayOfYear() const {
+  if (!TestMonth()) Error("MONTH not valid");  // guards the table index
+  return month_day[LeapYear(year)][month - 1] + day;
+}
+
+long double ymdhms::GetYearDec() const {
+  const int leap = LeapYear(year);
+  return year + (GetDayOfYear() - 1 + GetDaySecond() / 86400.0L) / (365 + leap);
+}
+
+void ymdhms::SetYear(unsigned short y) {
+  year = y;
+  if (!TestYear()) Error("YEAR not valid");
+}
+
+void ymdhms::SetMonth(unsigned short mo) {
+  month = mo;
+  if (!TestMonth()) Error("MONTH not valid");
+}
+
+void ymdhms::SetDay(unsigned short d) {
+  day = d;
+  if (!TestDay()) Error("DAY not valid");
+}
+
+void ymdhms::SetHour(unsigned short h) {
+  hour = h;
+  if (!TestHour()) Error("HOUR not valid");
+}
+
+void ymdhms::SetMinute(unsigned short mi) {
+  minute = mi;
+  if (!TestMinute()) Error("MINUTE not valid");
+}
+
+void ymdhms::SetSecond(long double s) {
+  second = s;
+  if (!TestSecond()) Error("SECOND not valid");
+}
+
+void ymdhms::SetHMS(unsigned short h, unsigned short mi, long double s) {
+  SetHour(h);
+  SetMinute(mi);
+  SetSecond(s);
+}
+
+void ymdhms::SetDayOfYear(unsigned short y, unsigned short doy) {
+  SetYear(y);
+  hour = 0;
+  minute = 0;
+  second = 0;
+  const unsigned short* before = month_day[LeapYear(year)];
+  // The first month whose days-before reach doy, bounded by the table's end,
+  // then one back: doy 0 gives month 0 and doy past the year month 13.
+  unsigned short mo = 1;
+  while (mo <= 13 && before[mo - 1] < doy) mo++;
+  SetMonth(mo - 1);
+  SetDay(doy - before[month - 1]);
+}
+
+void ymdhms::SetDaySecond(long double s) { Sec2HMS(s, hour, minute, second); }
+
+void ymdhms::SetYDec(double ydec) {
+  const unsigned short y = static_cast<unsigned short>(ydec);
+  const long double x = (ydec - std::floor(ydec)) * (365 + LeapYear(y)) + 1;
+  const unsigned short doy = static_cast<unsigned short>(x);
+  SetDayOfYear(y, doy);
+  Sec2HMS((x - doy) * 86400.0L, hour, minute, second);
+}
+
+int ymdhms::LeapYear(unsigned short y) const { return ::LeapYear(y); }
+
+void ymdhms::Sec2HMS(long double s, unsigned short& h, unsigned short& m,
+                     long double& sec) const {
+  ::Sec2HMS(s, h, m, sec);
+}
+
+bool ymdhms::TestYear() const { return year >= 1901 && year <= 2199; }
+
+bool ymdhms::TestMonth() const { return month >= 1 && month <= 12; }
+
+bool ymdhms::TestDay() const {
+  if (!TestMonth()) return false;
+  const unsigned short* before = month_day[LeapYear(year)];
+  return day >= 1 && day <= before[month] - before[month - 1];
+}
+
+bool ymdhms::TestHour() const { return hour <= 23; }
+
+bool ymdhms::TestMinute() const { return minute <= 59; }
+
+// Written so that a NaN is invalid too.
+bool ymdhms::TestSecond() const { return second >= 0 && second < 60; }
+
+void ymdhms::TestDatum() const {
+  if (!TestYear()) Error("YEAR not valid");
+  if (!TestMonth()) Error("MONTH not valid");
+  if (!TestDay()) Error("DAY not valid");
+  if (!TestHour()) Error("HOUR not valid");
+  if (!TestMinute()) Error("MINUTE not valid");
+  if (!TestSecond()) Error("SECOND not valid");
+}
+
+void ymdhms::Error(const char* err) const { ClassError("ymdhms", err); }
+
+std::istream& operator>>(std::istream& in, ymdhms& t) {
+  unsigned short y = 0, mo = 0, d = 0, h = 0, mi = 0;
+  long double s = 0;
+  if (!(in >> y >> mo >> d >> h >> mi >> s)) return in;
+  if (y <= 99) y += y >= 80 ? 1900 : 2000;
+  t.Set(y, mo, d, h, mi, s);
+  return in;
+}
+
+namespace {
+
+unsigned YearOfCentury(const ymdhms& t) { return t.year >= 2000 ? t.year - 2000 : t.year - 1900; }
+
+// The RINEX, SP3 and SINEX families.
+void WriteExchangeLayout(std::ostream& out, const ymdhms& t) {
+  const unsigned y = t.year, mo = t.month, d = t.day, h = t.hour, mi = t.minute;
+  switch (ymdhmsns::PrintType) {
+    case ymdhmsns::RINEXHEADER:
+      WriteFormatted(out, "%6u%6u%6u%6u%6u%13.7Lf", y, mo, d, h, mi, t.second);
+      LeaveFixed(out, 7);
+      return;
+    case ymdhmsns::RINEXDATA:
+      WriteFormatted(out, "%3u%3u%3u%3u%3u%11.7Lf", YearOfCentury(t), mo, d, h, mi, t.second);
+      LeaveFixed(out, 7);
+      return;
+    case ymdhmsns::SP3:
+      WriteFormatted(out, "%4u%3u%3u%3u%3u%12.8Lf", y, mo, d, h, mi, t.second);
+      LeaveFixed(out, 8);
+      return;
+    case ymdhmsns::SINEX:
+      WriteFormatted(out, "%02u:%03u:%05.0Lf", YearOfCentury(t), unsigned{t.GetDayOfYear()},
+                     t.GetDaySecond());
+      LeaveFixedBlankFill(out, 0);
+      return;
+    default:
+      return;
+  }
+}
+
+// The program's own layouts, chosen by PrintFormat.
+void WriteCalendarLayout(std::ostream& out, const ymdhms& t) {
+  const int n = ymdhmsns::NDecSecond;
+  const unsigned y = t.year, mo = t.month, d = t.day, h = t.hour, mi = t.minute;
+  switch (ymdhmsns::PrintFormat) {
+    case ymdhmsns::YMDHMS:
+      WriteFormatted(out, "%5u-%02u-%02u %02u:%02u:%0*.*Lf", y, mo, d, h, mi,
+                     SecondsFieldWidth(n), n, t.second);
+      LeaveFixedBlankFill(out, n);
+      break;
+    case ymdhmsns::YDHMS:
+      WriteFormatted(out, "%5u-%03u %02u:%02u:%0*.*Lf", y, unsigned{t.GetDayOfYear()}, h, mi,
+                     SecondsFieldWidth(n), n, t.second);
+      LeaveFixedBlankFill(out, n);
+      break;
+    case ymdhmsns::YDSEC:
+      WriteFormatted(out, "%5u-%03u %*.*Lf", y, unsigned{t.GetDayOfYear()}, n + 7, n,
+                     t.GetDaySecond());
+      LeaveFixedBlankFill(out, n);
+      break;
+    case ymdhmsns::YMD:
+      WriteFormatted(out, "%5u-%02u-%02u", y, mo, d);
+      LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
+      break;
+    case ymdhmsns::YDEC:
+      WriteFormatted(out, "%*.*Lf", n + 12, n + 6, t.GetYearDec());
+      LeaveFixed(out, n + 6);
+      break;
+    case ymdhmsns::YD:
+      WriteFormatted(out, "%5u-%03u", y, unsigned{t.GetDayOfYear()});
+      LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const ymdhms& t) {
+  if (ymdhmsns::PrintType == ymdhmsns::NORINEX) {
+    WriteCalendarLayout(out, t);
+  } else {
+    WriteExchangeLayout(out, t);
+  }
+  return out;
+}
