@@ -1,0 +1,32 @@
+// PhsDiff: loads one single-difference file in two passes (count, then read)
+// into the run's header and epoch-record objects, and writes it back.
+#ifndef GNSS_PHSDIFF_H
+#define GNSS_PHSDIFF_H
+
+#include <ostream>
+
+#include "GNSS/PhsDiffData.h"
+#include "GNSS/PhsDiffHeader.h"
+
+class PhsDiff {
+ public:
+  enum { SDFILE_SIZE = 256 };
+
+  char sdfile[SDFILE_SIZE];  // path of the single-difference file
+  PhsDiffHeader& rhead;
+  PhsDiffData& rdata;
+  int nepoch;   // epochs found by the first pass
+  int nobsall;  // satellite lines found by the first pass
+
+  PhsDiff(PhsDiffHeader& head, PhsDiffData& data);
+
+  void SetFile(const char* name);
+  void ReadFile();
+  void CountRec();
+  // Writes the loaded header and records in the file's own layout.
+  void PrintFile();
+  void PrintFile(std::ostream& out);
+  void copyC2toP2();
+};
+
+#endif

@@ -1,0 +1,68 @@
+// PhsDiffData: the epoch records of a single-difference file, held as series
+// indexed by record number, bound to the file's header.
+#ifndef GNSS_PHSDIFFDATA_H
+#define GNSS_PHSDIFFDATA_H
+
+#include <istream>
+
+#include "GNSS/PhsDiffHeader.h"
+#include "GNSS/gnssobs.h"
+#include "GNSS/gnssobsshort.h"
+#include "GNSS/mjd.h"
+#include "matrix/matrix.h"
+
+class PhsDiffData {
+ public:
+  // Satellite numbers lie in 0 .. NSATNUMBERS - 1; 0 means no satellite.
+  enum { NSATNUMBERS = 700, AMBFILE_SIZE = 512 };
+
+  int neph;                // number of epochs
+  int nobs;                // number of observation records (sum of nsat)
+  matrix<mjd> epoch;       // time of each epoch
+  matrix<short> nsat;      // number of satellite records of each epoch
+  matrix<short> sat;       // satellite number of each record
+  matrix<short> satList;   // distinct satellite numbers of the file, ascending
+  matrix<gnssobs> C1, P1, P2, L1, L2, C5, L5, C2, C7, L7, C8, L8;
+  matrix<gnssobsshort> D1, D2;
+  // Combination series, empty until a combination operation forms them.
+  matrix<gnssobs> PC1, PC3, PP3, L3, L4, MW, PC4, PP4, LC5, CL1;
+  matrix<long double> dtR_B;   // rover minus base epoch time, seconds
+  matrix<long double> clkErB;  // base receiver clock error, seconds
+  matrix<long double> clkErR;  // rover receiver clock error, seconds
+  matrix<short> IsEpochOKG, IsEpochOKR;
+  int NBadEphSat, NBadEphObs, NOKEph;
+  char AmbFile[AMBFILE_SIZE];  // ambiguity output file of the screening operations
+  PhsDiffHeader& rhead;
+
+  explicit PhsDiffData(PhsDiffHeader& head);
+
+  void SetNRecords(long ne, long ns);
+  // Sizes the series from neph, nobs and the header's type list.
+  void SetData();
+
+  long GetNEpoch() const { return neph; }
+  long GetNObs() const { return nobs; }
+  mjd GetMJD(long i) const { return epoch(i); }
+
+  bool HasGPSObs() const;
+  bool HasGLONASSObs() const;
+  bool HasGALILEOObs() const;
+  bool HasBDSObs() const;
+
+  void SetAmbFile(const char* file);
+
+  // The series that keeps values of an observation-type code, or null when
+  // the type is recognised but its values are read past.
+  matrix<gnssobs>* ObsSeries(short code);
+  matrix<gnssobsshort>* DopplerSeries(short code);
+
+ private:
+  bool HasSystemObs(short first, short last) const;
+};
+
+// Reads all epoch records; the stream must stand on the line after the
+// header's end line, and SetNRecords must have been given the counts of the
+// same file's first pass.
+std::istream& operator>>(std::istream& in, PhsDiffData& data);
+
+#endif

@@ -1,0 +1,37 @@
+// PhsDiffScanner: the walk through the epoch records of a single-difference
+// file, line by line.  Both loading passes walk with it, so that the counting
+// pass and the reading pass agree on every epoch and satellite line.
+#ifndef GNSS_PHSDIFFSCANNER_H
+#define GNSS_PHSDIFFSCANNER_H
+
+#include <istream>
+
+#include "PROGINC/LineReader.h"
+
+class PhsDiffScanner {
+ public:
+  // The stream stands on the line after the header's end line, which is
+  // line `headerLines` of the file.
+  PhsDiffScanner(std::istream& in, long headerLines);
+
+  // Moves to the next epoch line; blank lines before it are skipped.  False
+  // at the end of the input.  An epoch line whose satellite count cannot be
+  // read, or is negative or too large, ends the program.
+  bool NextEpoch();
+  // Moves to the next satellite line of the current epoch; false when the
+  // input ends before it.  A blank line in its place ends the program.
+  bool NextSatellite();
+
+  // Satellite lines that the current epoch line announces.
+  long Count() const { return count_; }
+
+  LineReader lines;  // the current line and its number
+
+ private:
+  long count_;
+};
+
+// Ends the program with a message about one line of the file.
+[[noreturn]] void SDFileLineError(long lineNo, const char* what);
+
+#endif

@@ -1,0 +1,53 @@
+// Lines of a text stream, read in large blocks into one reused buffer.
+#include "PROGINC/LineReader.h"
+
+#include <cstring>
+
+namespace {
+const size_t kBlockSize = size_t(1) << 20;
+}
+
+LineReader::LineReader(std::istream& in, long linesBefore)
+    : line(nullptr), length(0), lineNo(linesBefore), in_(in), buffer_(kBlockSize),
+      start_(0), filled_(0), atEnd_(false) {}
+
+bool LineReader::Next() {
+  for (;;) {
+    const char* from = buffer_.data() + start_;
+    const void* lf = std::memchr(from, '\n', filled_ - start_);
+    if (lf != nullptr) {
+      const size_t end = static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data());
+      Hand(start_, end);
+      start_ = end + 1;
+      return true;
+    }
+    if (atEnd_) {
+      if (start_ == filled_) return false;
+      Hand(start_, filled_);  // a last line without a line end
+      start_ = filled_;
+      return true;
+    }
+    if (!ReadMore()) atEnd_ = true;
+  }
+}
+
+// Moves the unread rest to the front, grows the buffer when one line fills
+// it, and appends the next block of the stream.
+bool LineReader::ReadMore() {
+  const size_t rest = filled_ - start_;
+  if (start_ > 0) std::memmove(buffer_.data(), buffer_.data() + start_, rest);
+  start_ = 0;
+  filled_ = rest;
+  if (filled_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  in_.read(buffer_.data() + filled_, static_cast<std::streamsize>(buffer_.size() - filled_));
+  const size_t got = static_cast<size_t>(in_.gcount());
+  filled_ += got;
+  return got > 0;
+}
+
+void LineReader::Hand(size_t from, size_t to) {
+  if (to > from && buffer_[to - 1] == '\r') to--;
+  line = buffer_.data() + from;
+  length = to - from;
+  lineNo++;
+}

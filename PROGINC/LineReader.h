@@ -1,0 +1,35 @@
+// LineReader: the lines of a text stream, read in large blocks into one
+// reused buffer.  A line is handed out without its line end (LF or CR LF)
+// and stays valid until the next call; lines of any length are whole.
+#ifndef PROGINC_LINEREADER_H
+#define PROGINC_LINEREADER_H
+
+#include <cstddef>
+#include <istream>
+#include <vector>
+
+class LineReader {
+ public:
+  // Reads from the stream's current position; lines are numbered on from
+  // `linesBefore` (the number of lines already read by others).
+  LineReader(std::istream& in, long linesBefore);
+
+  // Moves to the next line; false at the end of the input.
+  bool Next();
+
+  const char* line;  // the current line, not zero-terminated
+  size_t length;     // its number of characters
+  long lineNo;       // its number in the file, counted from 1
+
+ private:
+  std::istream& in_;
+  std::vector<char> buffer_;
+  size_t start_;   // first unread character in the buffer
+  size_t filled_;  // characters held in the buffer
+  bool atEnd_;     // the stream has no more characters
+
+  bool ReadMore();
+  void Hand(size_t from, size_t to);
+};
+
+#endif

@@ -1,0 +1,23 @@
+// Numbers out of fixed-column and blank-separated text, without exceptions
+// and without reading past the given end: a field that holds no number reads
+// as 0.  Lines need not be zero-terminated.
+#ifndef PROGINC_NUMFIELD_H
+#define PROGINC_NUMFIELD_H
+
+#include <cstddef>
+
+// Skips white space from p, then reads the longest decimal number (sign,
+// digits, point, exponent) before end.  On success p moves past the number.
+// Text such as "*.***", "nan" or "inf" is no number: value 0, p unchanged.
+bool ScanReal(const char*& p, const char* end, double& value);
+// The same for a signed decimal integer; saturates at the range of long.
+bool ScanInt(const char*& p, const char* end, long& value);
+
+// The field of `width` characters at offset `off` of a line of `len`
+// characters, cut at the line's end; 0 when the field holds no number.
+double RealField(const char* line, size_t len, size_t off, size_t width);
+long IntField(const char* line, size_t len, size_t off, size_t width);
+// A length or count: leading blanks, then digits only (a sign reads as 0).
+long CountField(const char* line, size_t len, size_t off, size_t width);
+
+#endif
