@@ -51,6 +51,10 @@ class PhsDiffData {
 
   void SetAmbFile(const char* file);
 
+  // Removes millisecond receiver-clock jumps from the L1 and L2 phases;
+  // nMSJumps receives the number of epochs that carried one.
+  void CorrMSJumps(long& nMSJumps);
+
   // The series that keeps values of an observation-type code, or null when
   // the type is recognised but its values are read past.
   matrix<gnssobs>* ObsSeries(short code);

@@ -1,0 +1,25 @@
+// The epoch records grouped by satellite: lets the listing visit the records
+// of one satellite in file order without walking the whole file again.
+#ifndef SRC_SATRECORDINDEX_H
+#define SRC_SATRECORDINDEX_H
+
+#include "GNSS/PhsDiffData.h"
+#include "matrix/matrix.h"
+
+class SatRecordIndex {
+ public:
+  explicit SatRecordIndex(const PhsDiffData& data);
+
+  // Positions in `record` of the satellite's records: First(sat) to End(sat) - 1.
+  long First(short sat) const { return groupStart(Group(sat)); }
+  long End(short sat) const { return groupStart(Group(sat) + 1); }
+
+  matrix<long> record;      // record numbers, grouped by satellite, in file order within a group
+  matrix<long> epochOf;     // epoch index of each record number
+  matrix<long> groupStart;  // first position of each satellite's group, one group per short value
+
+ private:
+  static long Group(short sat);
+};
+
+#endif
