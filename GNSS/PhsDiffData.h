@@ -60,6 +60,36 @@ class PhsDiffData {
   matrix<gnssobs>* ObsSeries(short code);
   matrix<gnssobsshort>* DopplerSeries(short code);
 
+  // Combination series over all records (GNSS/PhsDiffData_LinComb.cpp): each
+  // fills its series and raises the header flag of that series.
+  void SetLC_CL1();
+  void SetLC_PC3();
+  void SetLC_PP3();
+  void SetLC_L3();
+  void SetLC_L4();
+  void SetLC_L5();
+  void SetLC_MW(bool useC1);
+
+  // Cycle-slip screening into ambiguity arcs written to AmbFile
+  // (GNSS/PhsDiffData_Screen.cpp).  Elev holds one elevation per record: one
+  // column for ScreenCL1, two (both must exceed MinElev) for the L4 screenings.
+  void ScreenCL1(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
+                 long double lam1Mult, long double intMult, long& NAmbAll);
+  void ScreenL4(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
+                long double dL40, long double ddL4, long double MaxTimeGap, long& NAmbAll);
+  void ScreenL4Linear(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
+                      long double dL40, long double ddL4, long double MaxTimeGap,
+                      long& NAmbAll);
+  void ScreenMW(long double RMS, long MinObsAmb, long& NAmbAll);
+  bool FirstSatObsL4(short prn, long& iS, long& ioS, const matrix<long double>& Elev,
+                     long double me);
+  void LastSatObsL4(short prn, long iS, long ioS, long& iL, long& ioL,
+                    const matrix<long double>& Elev, long double me, long double MaxDt);
+  bool FindContStart(short prn, long& iS, long& ioS, long iL, long double dVL4Max,
+                     long double dL4Max);
+  bool FindCSlipL4(short prn, long iS, long ioS, long iL, long& iAL, long& ioAL,
+                   long double dAL4Max);
+
  private:
   bool HasSystemObs(short first, short last) const;
 };
