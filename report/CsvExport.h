@@ -1,0 +1,36 @@
+// The listing as CSV: one row per satellite and epoch, columns time (ISO
+// 8601), mjd, sod, sat (and rsat), then one column per listing column.
+#ifndef REPORT_CSVEXPORT_H
+#define REPORT_CSVEXPORT_H
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "report/ListingReader.h"
+
+// A CSV field, quoted when it holds a comma, a quote or a line end.
+std::string CsvField(std::string_view text);
+
+// "2017-03-05 06:07:08.5" -> "2017-03-05T06:07:08.5".
+std::string IsoTime(std::string_view listingDate);
+
+class CsvExport : public ListingConsumer {
+ public:
+  explicit CsvExport(std::FILE* out) : out_(out) {}
+  ~CsvExport() override { Flush(); }
+
+  void Begin(const ListingSettings& settings, const ListingColumns& columns) override;
+  void Row(const ListingRow& row, const RowTime& time) override;
+  void EndOfBlock() override {}
+  void Finish() override { Flush(); }
+
+ private:
+  void Flush();
+
+  std::FILE* out_;
+  bool referenceSatellite_ = false;
+  std::string buffer_;
+};
+
+#endif

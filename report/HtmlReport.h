@@ -1,0 +1,17 @@
+// The report as one self-contained HTML page: settings, statistics table, and
+// per column a plot of all satellites with a legend plus small per-satellite
+// plots.  Everything is inline (no scripts, no fonts, no network).
+#ifndef REPORT_HTMLREPORT_H
+#define REPORT_HTMLREPORT_H
+
+#include <string>
+
+#include "report/PlotCollector.h"
+#include "report/StatisticsReport.h"
+
+// Writes `directory`/index.html, creating the directory; false when the file
+// cannot be written.
+bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& statistics,
+                     const PlotCollector& plots);
+
+#endif

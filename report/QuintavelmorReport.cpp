@@ -1,0 +1,94 @@
+// Quintavelmor-report: reads a listing written by Quintavelmor and writes
+// per-satellite statistics, a CSV export and an HTML page of plots.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "PROGINC/ProgramError.h"
+#include "report/CsvExport.h"
+#include "report/HtmlReport.h"
+#include "report/PlotCollector.h"
+#include "report/StatisticsReport.h"
+
+namespace {
+
+const char* const kProgram = "Quintavelmor-report";
+
+const char* const kUsage =
+    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR]\n"
+    "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
+    "  --stats     statistics table on standard output (the default when no other\n"
+    "              output is asked for)\n"
+    "  --csv FILE  one CSV row per satellite and epoch\n"
+    "  --html DIR  DIR/index.html with the statistics and plots of every column\n";
+
+struct Options {
+  std::string listing = "-";
+  std::string csvFile;
+  std::string htmlDirectory;
+  bool statistics = false;
+  bool help = false;
+};
+
+[[noreturn]] void Fatal(const std::string& message) { ProgramError(kProgram, message.c_str()); }
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  bool listingGiven = false;
+  for (int i = 1; i < argc; i++) {
+    const std::string word = argv[i];
+    if (word == "--help" || word == "-h") {
+      options.help = true;
+    } else if (word == "--stats") {
+      options.statistics = true;
+    } else if (word == "--csv" || word == "--html") {
+      if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
+      (word == "--csv" ? options.csvFile : options.htmlDirectory) = argv[++i];
+    } else if (!listingGiven && (word == "-" || word[0] != '-')) {
+      options.listing = word;
+      listingGiven = true;
+    } else {
+      std::fputs(kUsage, stderr);
+      Fatal("UNKNOWN ARGUMENT: " + word);
+    }
+  }
+  if (options.csvFile.empty() && options.htmlDirectory.empty()) options.statistics = true;
+  return options;
+}
+
+std::FILE* OpenOrFail(const std::string& name, const char* mode, const char* what) {
+  std::FILE* file = std::fopen(name.c_str(), mode);
+  if (file == nullptr) Fatal(std::string(what) + " CAN NOT BE OPENED: " + name);
+  return file;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options options = ParseOptions(argc, argv);
+  if (options.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::FILE* input =
+      options.listing == "-" ? stdin : OpenOrFail(options.listing, "rb", "LISTING FILE");
+  std::FILE* csvFile =
+      options.csvFile.empty() ? nullptr : OpenOrFail(options.csvFile, "wb", "CSV FILE");
+
+  StatisticsCollector statistics;
+  PlotCollector plots;
+  std::vector<ListingConsumer*> consumers{&statistics};
+  CsvExport csv(csvFile);
+  if (csvFile != nullptr) consumers.push_back(&csv);
+  if (!options.htmlDirectory.empty()) consumers.push_back(&plots);
+
+  ReadListing(input, consumers);
+
+  if (csvFile != nullptr && std::fclose(csvFile) != 0) Fatal("CSV FILE CAN NOT BE WRITTEN");
+  if (!options.htmlDirectory.empty() &&
+      !WriteHtmlReport(options.htmlDirectory, statistics, plots))
+    Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+  if (options.statistics) WriteStatisticsTable(stdout, statistics);
+  return 0;
+}

@@ -1,0 +1,114 @@
+// Tests of the streaming statistics: moments, arcs, RMS about arc means and
+// jump candidates, against values worked out by hand.
+#include "report/SeriesStats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+ColumnKind Kind(const char* label) { return ClassifyColumn(label, "CYCLE"); }
+
+// Feeds values at a 30-second spacing (a gap limit of 60 s); NAN marks an
+// absent value.
+void Feed(SeriesStats& stats, std::initializer_list<double> values, double start = 0) {
+  double time = start;
+  for (double value : values) {
+    if (std::isnan(value))
+      stats.AddAbsent();
+    else
+      stats.AddPresent(time, value, 60, std::to_string(static_cast<long>(time)));
+    time += 30;
+  }
+}
+
+TEST(SeriesStatistics, CountsMeanDeviationAndExtremes) {
+  SeriesStats stats(Kind("C1"));
+  Feed(stats, {2, 4, NAN, 4, 4, 5, 5, 7, 9});
+  EXPECT_EQ(stats.Present(), 8);
+  EXPECT_EQ(stats.Absent(), 1);
+  EXPECT_DOUBLE_EQ(stats.Mean(), 5.0);
+  EXPECT_NEAR(stats.StandardDeviation(), std::sqrt(32.0 / 7.0), 1e-12);
+  EXPECT_EQ(stats.Min(), 2);
+  EXPECT_EQ(stats.Max(), 9);
+}
+
+TEST(SeriesStatistics, ArcRmsRemovesEachArcsMean) {
+  // Arc 1: 1.0, 1.8, 1.2; a 90-second gap opens arc 2: 10.0, 10.4.
+  SeriesStats stats(Kind("MP1[C]"));
+  stats.AddPresent(0, 1.0, 60, "a");
+  stats.AddPresent(30, 1.8, 60, "b");
+  stats.AddPresent(60, 1.2, 60, "c");
+  stats.AddPresent(150, 10.0, 60, "d");
+  stats.AddPresent(180, 10.4, 60, "e");
+  EXPECT_EQ(stats.Arcs(), 2);
+  // Arc 1 squares: (1-1.333)^2 + (1.8-1.333)^2 + (1.2-1.333)^2 = 0.3467; arc 2: 0.08.
+  EXPECT_NEAR(stats.ArcRms(), std::sqrt((0.34666666666666668 + 0.08) / 5), 1e-12);
+}
+
+TEST(SeriesStatistics, AStepAboveOneMetreOpensAnArcButIsNoJump) {
+  SeriesStats stats(Kind("C1-L1"));
+  Feed(stats, {5.0, 5.2, 7.0, 7.2});
+  EXPECT_EQ(stats.Arcs(), 2);
+  EXPECT_EQ(stats.Jumps(), 0);
+  EXPECT_NEAR(stats.ArcRms(), std::sqrt(0.04 / 4), 1e-12);  // 0.02 in each arc
+}
+
+TEST(SeriesStatistics, L4JumpsLeaveTheLineThroughTheTwoValuesBefore) {
+  SeriesStats stats(Kind("L4"));
+  // A steady drift of 0.01 m per epoch, then a slip of 0.19 m at the fifth value;
+  // after it the drift goes on from the new level.
+  Feed(stats, {0.00, 0.01, 0.02, 0.03, 0.23, 0.24, 0.25});
+  EXPECT_EQ(stats.Jumps(), 1);
+  EXPECT_EQ(stats.JumpEpochs(), (std::vector<std::string>{"120"}));
+  EXPECT_EQ(stats.Arcs(), 2);
+}
+
+TEST(SeriesStatistics, MelbourneWuebbenaKeepsOneOutlierBelowTheThreshold) {
+  SeriesStats kept(Kind("MW[C]"));
+  Feed(kept, {3.0, 3.2, 2.9, 3.5, 3.1});
+  EXPECT_EQ(kept.Jumps(), 0);
+
+  SeriesStats split(Kind("MW[C]"));
+  Feed(split, {3.0, 3.1, 2.9, 3.86, 3.96, 3.9});  // one wide-lane cycle, 0.86 m
+  EXPECT_EQ(split.Jumps(), 1);
+  EXPECT_EQ(split.Arcs(), 2);
+}
+
+TEST(SeriesStatistics, ArcsDoNotContinueAcrossBlocks) {
+  SeriesStats stats(Kind("MW[C]"));
+  Feed(stats, {3.0, 3.1});
+  stats.EndBlock();
+  Feed(stats, {9.0, 9.1}, 60);
+  EXPECT_EQ(stats.Jumps(), 0);
+  EXPECT_EQ(stats.Arcs(), 2);
+}
+
+TEST(SeriesStatistics, MergingGivesTheMomentsOfAllValues) {
+  SeriesStats first(Kind("C1")), second(Kind("C1")), all(Kind("C1"));
+  Feed(first, {1, 2, 3});
+  Feed(second, {10, 20});
+  Feed(all, {1, 2, 3, 10, 20});
+  first.Merge(second);
+  EXPECT_EQ(first.Present(), 5);
+  EXPECT_NEAR(first.Mean(), all.Mean(), 1e-12);
+  EXPECT_NEAR(first.StandardDeviation(), all.StandardDeviation(), 1e-12);
+  EXPECT_EQ(first.Min(), 1);
+  EXPECT_EQ(first.Max(), 20);
+}
+
+TEST(ColumnKinds, UnitsFollowTheColumnAndThePhaseUnit) {
+  EXPECT_EQ(ClassifyColumn("L1", "CYCLE").unit, "cycles");
+  EXPECT_EQ(ClassifyColumn("L7", "METER").unit, "m");
+  EXPECT_EQ(ClassifyColumn("L4", "CYCLE").unit, "m");
+  EXPECT_EQ(ClassifyColumn("D2", "CYCLE").unit, "Hz");
+  EXPECT_TRUE(ClassifyColumn("D1", "CYCLE").zeroIsAbsent);
+  EXPECT_FALSE(ClassifyColumn("C1", "CYCLE").zeroIsAbsent);
+  EXPECT_EQ(ClassifyColumn("MP2", "CYCLE").kind, SeriesKind::ArcRms);
+  EXPECT_EQ(ClassifyColumn("WL[L]", "CYCLE").kind, SeriesKind::SecondDifferenceJumps);
+  EXPECT_EQ(ClassifyColumn("MW[P]", "CYCLE").kind, SeriesKind::ArcMeanJumps);
+  EXPECT_EQ(ClassifyColumn("P4[C]", "CYCLE").kind, SeriesKind::Plain);
+}
+
+}  // namespace
