@@ -37,8 +37,8 @@ void Load(const CoefficientSet& s) {
 
 const CoefficientSet kStartSet = Current();
 
-const CoefficientSet kGps = {GPSc::LCion1, GPSc::LCion2, GPSc::LCwl1,      GPSc::LCwl2,
-                             GPSc::LCnl1,  GPSc::LCnl2,  GPSc::lamb1,      GPSc::lamb2,
+const CoefficientSet kGps = {GPSc::LCion1, GPSc::LCion2,    GPSc::LCwl1,     GPSc::LCwl2,
+                             GPSc::LCnl1,  GPSc::LCnl2,     GPSc::lamb1,     GPSc::lamb2,
                              GPSc::lamb5,  GLONASSc::lamb3, GALILEOc::lamb8, GPSc::alpha};
 
 const CoefficientSet kGalileo = {GALILEOc::LCion1, GALILEOc::LCion2, GALILEOc::LCwl1,
@@ -49,10 +49,9 @@ const CoefficientSet kGalileo = {GALILEOc::LCion1, GALILEOc::LCion2, GALILEOc::L
 // The GLONASS set of a channel, with the wavelengths of that channel's row.
 CoefficientSet Glonass(long double channel, short row) {
   GLONASSc::SetFrequency(channel, row);
-  return {GLONASSc::LCion1,        GLONASSc::LCion2,        GLONASSc::LCwl1,
-          GLONASSc::LCwl2,         GLONASSc::LCnl1,         GLONASSc::LCnl2,
-          GLONASSc::lamb(row, 0),  GLONASSc::lamb(row, 1),  GPSc::lamb5,
-          GLONASSc::lamb3,         GALILEOc::lamb8,         GLONASSc::alpha};
+  return {GLONASSc::LCion1, GLONASSc::LCion2, GLONASSc::LCwl1,        GLONASSc::LCwl2,
+          GLONASSc::LCnl1,  GLONASSc::LCnl2,  GLONASSc::lamb(row, 0), GLONASSc::lamb(row, 1),
+          GPSc::lamb5,      GLONASSc::lamb3,  GALILEOc::lamb8,        GLONASSc::alpha};
 }
 
 gnssobs Obs(long double value, unsigned short lli = 0, unsigned short ss = 0) {
@@ -70,8 +69,8 @@ class Combinations : public ::testing::Test {
 
 TEST_F(Combinations, StartValuesAreTheGpsSet) {
   const CoefficientSet s = kStartSet;
-  const long double expected[] = {GPSc::LCion1, GPSc::LCion2, GPSc::LCwl1, GPSc::LCwl2,
-                                  GPSc::LCnl1,  GPSc::LCnl2,  GPSc::lamb1, GPSc::lamb2,
+  const long double expected[] = {GPSc::LCion1, GPSc::LCion2,    GPSc::LCwl1,     GPSc::LCwl2,
+                                  GPSc::LCnl1,  GPSc::LCnl2,     GPSc::lamb1,     GPSc::lamb2,
                                   GPSc::lamb5,  GLONASSc::lamb3, GALILEOc::lamb8, GPSc::alpha};
   const long double held[] = {s.LCion1, s.LCion2, s.LCwl1, s.LCwl2, s.LCnl1, s.LCnl2,
                               s.lamb1,  s.lamb2,  s.lamb5, s.lamb3, s.lamb8, s.alpha};
@@ -174,8 +173,8 @@ TEST_F(Combinations, ResultsNeverCarryIndicators) {
   Load(Glonass(1, 7));
   const gnssobs L1 = Obs(100000.5L, 1, 9), L2 = Obs(80000.25L, 2, 8);
   const gnssobs P1 = Obs(20000000.5L, 3, 7), P2 = Obs(20000002.5L, 4, 6);
-  const gnssobs results[] = {GNSS_L3(L1, L2), GNSS_P3(P1, P2),  GNSS_L4(L1, L2),
-                             GNSS_P4(P1, P2), GNSS_L5(L1, L2),  GNSS_P5(P1, P2),
+  const gnssobs results[] = {GNSS_L3(L1, L2),  GNSS_P3(P1, P2),  GNSS_L4(L1, L2),
+                             GNSS_P4(P1, P2),  GNSS_L5(L1, L2),  GNSS_P5(P1, P2),
                              GNSS_NLL(L1, L2), GNSS_NLP(P1, P2), GNSS_MW(L1, L2, P1, P2)};
   for (const gnssobs& r : results) {
     EXPECT_NE(r.obs, 0.0L);

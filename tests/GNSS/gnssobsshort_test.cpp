@@ -94,8 +94,8 @@ TEST(GnssobsshortReader, ReadsColumnsOneToFourteenOnly) {
     double obs;
   };
   const Case cases[] = {
-      {"     -1234.567", -1234.567}, {"         *.***", 0.0}, {"  12.5", 12.5},
-      {"", 0.0},                     {"      1.00000099", 1.0},
+      {"     -1234.567", -1234.567}, {"         *.***", 0.0}, {"  12.5", 12.5}, {"", 0.0},
+      {"      1.00000099", 1.0},
   };
   for (const Case& c : cases) {
     gnssobsshort d = Doppler(5.0L);

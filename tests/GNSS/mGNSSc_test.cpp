@@ -16,9 +16,9 @@ struct Constant {
   const char* name;
   long double held;
   long double extendedLiteral;
-  bool doubleOnly;         // carries double precision only
-  double doubleLiteral;    // the same digits read as a double
-  long double relation;    // the value the constant stands for
+  bool doubleOnly;       // carries double precision only
+  double doubleLiteral;  // the same digits read as a double
+  long double relation;  // the value the constant stands for
 };
 
 // Each row names the decimal digits once: as a long double literal and, for
@@ -134,8 +134,8 @@ struct ChannelCase {
 TEST(GlonassSlotTables, SetFrequencyFillsTheSlotRow) {
   const ChannelCase cases[] = {
       {0, 0, 1602000000, 1246000000, 0.187136365792759L, 0.240603898876404L, 0, 0, 0, 0},
-      {4, -7, 1598062500, 1242937500, 0.187597455043216L, 0.241196727912707L,
-       0.844188547694474L, 0.105523568461809L, 0.971863312755986L, 1.60654955782112L},
+      {4, -7, 1598062500, 1242937500, 0.187597455043216L, 0.241196727912707L, 0.844188547694474L,
+       0.105523568461809L, 0.971863312755986L, 1.60654955782112L},
       {31, 6, 1605375000, 1248625000, 0.186742946663552L, 0.240098074281710L, 0, 0, 0, 0},
   };
   for (const ChannelCase& c : cases) {
