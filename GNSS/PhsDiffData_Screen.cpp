@@ -122,6 +122,31 @@ long FirstRecordOfEpoch(const PhsDiffData& d, long from, long ioFrom, long to) {
   return ioFrom;
 }
 
+// Satellite p's L4 at three consecutive epochs, with each epoch's first
+// record, sliding forward one epoch at a time.  An epoch where p has no record
+// repeats the newest value.
+struct L4Window {
+  const PhsDiffData& d;
+  short p;
+  long io1, io2, io3;
+  long double y1, y2, y3;
+
+  // The first two epochs of the window are iS and iS + 1 (0 where p is missing).
+  L4Window(const PhsDiffData& data, short prn, long iS, long ioS)
+      : d(data), p(prn), io1(ioS), io2(io1 + data.nsat(iS)), io3(io2 + data.nsat(iS + 1)),
+        y1(L4AtEpoch(data, prn, iS, io1, 0)), y2(L4AtEpoch(data, prn, iS + 1, io2, 0)), y3(y2) {}
+
+  // Epoch i, the one after the middle, becomes the newest value.
+  void Take(long i) { y3 = L4AtEpoch(d, p, i, io3, y3); }
+  void Slide(long i) {
+    y1 = y2;
+    y2 = y3;
+    io1 = io2;
+    io2 = io3;
+    io3 += d.nsat(i);
+  }
+};
+
 // Three consecutive L4 values lie close to a straight line and change little.
 bool IsSmoothTriple(long double y1, long double y2, long double y3, long double dVL4Max,
                     long double dL4Max) {
@@ -369,24 +394,15 @@ void PhsDiffData::LastSatObsL4(short prn, long iS, long ioS, long& iL, long& ioL
 bool PhsDiffData::FindContStart(short prn, long& iS, long& ioS, long iL, long double dVL4Max,
                                 long double dL4Max) {
   if (iL < iS + 2) return false;
-  long io1 = ioS;
-  long io2 = io1 + nsat(iS);
-  long io3 = io2 + nsat(iS + 1);
-  long double y1 = L4AtEpoch(*this, prn, iS, io1, 0);
-  long double y2 = L4AtEpoch(*this, prn, iS + 1, io2, 0);
-  long double y3 = y2;
+  L4Window w(*this, prn, iS, ioS);
   for (long i = iS + 2; i <= iL; i++) {
-    y3 = L4AtEpoch(*this, prn, i, io3, y3);
-    if (IsSmoothTriple(y1, y2, y3, dVL4Max, dL4Max)) {
+    w.Take(i);
+    if (IsSmoothTriple(w.y1, w.y2, w.y3, dVL4Max, dL4Max)) {
       iS = i - 2;
-      ioS = io1;
+      ioS = w.io1;
       return true;
     }
-    y1 = y2;
-    y2 = y3;
-    io1 = io2;
-    io2 = io3;
-    io3 += nsat(i);
+    w.Slide(i);
   }
   return false;
 }
@@ -398,23 +414,17 @@ bool PhsDiffData::FindCSlipL4(short prn, long iS, long ioS, long iL, long& iAL, 
     ioAL = FirstRecordOfEpoch(*this, iS, ioS, iL);
     return false;
   }
-  long ioPrev = ioS + nsat(iS);
-  long io = ioPrev + nsat(iS + 1);
-  long double yPrev2 = L4AtEpoch(*this, prn, iS, ioS, 0);
-  long double yPrev = L4AtEpoch(*this, prn, iS + 1, ioPrev, 0);
+  L4Window w(*this, prn, iS, ioS);
   for (long i = iS + 2; i <= iL; i++) {
-    const long double y = L4AtEpoch(*this, prn, i, io, yPrev);
-    if (std::fabs(y - 2 * yPrev + yPrev2) > dAL4Max) {
+    w.Take(i);
+    if (std::fabs(w.y3 - 2 * w.y2 + w.y1) > dAL4Max) {
       iAL = i - 1;
-      ioAL = ioPrev;
+      ioAL = w.io2;
       return true;
     }
-    yPrev2 = yPrev;
-    yPrev = y;
-    ioPrev = io;
-    io += nsat(i);
+    w.Slide(i);
   }
-  ioAL = ioPrev;
+  ioAL = w.io2;
   return false;
 }
 
