@@ -8,7 +8,6 @@
 #include <functional>
 #include <sstream>
 
-#include "tests/support/fatal_output.h"
 #include "tests/support/time_output.h"
 
 namespace {
@@ -22,12 +21,7 @@ TEST(GPSwsValidation, LimitsThatAreValid) {
 }
 
 TEST(GPSwsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
-  struct Case {
-    const char* what;
-    std::function<void()> run;
-    const char* message;
-  };
-  const Case cases[] = {
+  ExpectClassErrors("GPSws", {
       {"week 12000", [] { GPSws t(12000, 0); }, "WEEK not valid"},
       {"second 604800", [] { GPSws t(100, 604800); }, "SECOND not valid"},
       {"week before second", [] { GPSws t(12000, -1); }, "WEEK not valid"},
@@ -49,13 +43,7 @@ TEST(GPSwsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
        },
        "SECOND not valid"},
       {"reader", [] { std::istringstream in("12000 5"); GPSws t; in >> t; }, "WEEK not valid"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    ChildOutput output = RunExpectingExit(c.run);
-    EXPECT_EQ(output.out, ClassFrame("GPSws", c.message));
-    EXPECT_EQ(output.err, "");
-  }
+  });
 }
 
 TEST(GPSwsArithmetic, AddingSecondsCarriesWholeWeeksBothWays) {
@@ -124,7 +112,16 @@ TEST(GPSwsReader, ReadsWeekAndSeconds) {
   EXPECT_EQ(t.GetSecond(), 345600.25L);
 }
 
-TEST(GPSwsPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
+// Puts the print switches back to their start values after each test.
+class GPSwsPrint : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    gpswsns::PrintFormat = gpswsns::GPSWS;
+    gpswsns::NDecSecond = 1;
+  }
+};
+
+TEST_F(GPSwsPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
   struct Case {
     unsigned short format, decimals;
     const char* text;
@@ -162,8 +159,6 @@ TEST(GPSwsPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
   EXPECT_EQ(nothing.fill, '*');
   PrintFormat = GPSWD;
   EXPECT_EQ(PrintFromForeignState(GPSws(42, 90000)).text, " 0042 1");
-  PrintFormat = GPSWS;
-  NDecSecond = 1;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <limits>
 #include <sstream>
 
-#include "tests/support/fatal_output.h"
 #include "tests/support/time_output.h"
 
 namespace {
@@ -32,12 +31,7 @@ TEST(MjdValidation, RangeLimitsAreAccepted) {
 }
 
 TEST(MjdValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
-  struct Case {
-    const char* what;
-    std::function<void()> run;
-    const char* message;
-  };
-  const Case cases[] = {
+  ExpectClassErrors("mjd", {
       {"constructor day", [] { mjd t(200000, 0); }, "MJDAY not valid"},
       {"constructor second", [] { mjd t(57000, 86400); }, "SECOND not valid"},
       {"both bad: day first", [] { mjd t(200000, -1); }, "MJDAY not valid"},
@@ -51,13 +45,7 @@ TEST(MjdValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
       {"negative decimal day", [] { mjd t; t = -0.5L; }, "MJDAY not valid"},
       {"reader", [] { std::istringstream in("57000 86400.0"); mjd t; in >> t; },
        "SECOND not valid"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    ChildOutput output = RunExpectingExit(c.run);
-    EXPECT_EQ(output.out, ClassFrame("mjd", c.message));
-    EXPECT_EQ(output.err, "");
-  }
+  });
 }
 
 TEST(MjdValidation, DefaultConstructionAndArithmeticDoNotValidate) {
@@ -178,7 +166,16 @@ TEST(MjdReader, ReadsDayAndSecondsSeparatedByBlanks) {
   EXPECT_EQ(second.GetMJDay(), 58000u);
 }
 
-TEST(MjdPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
+// Puts the print switches back to their start values after each test.
+class MjdPrint : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    mjdns::PrintFormat = mjdns::MJDSEC;
+    mjdns::NDecSecond = 1;
+  }
+};
+
+TEST_F(MjdPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
   struct Case {
     unsigned short format;
     unsigned short decimals;
@@ -211,11 +208,9 @@ TEST(MjdPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
     EXPECT_EQ(printed.precision, c.precision);
     EXPECT_EQ(printed.fill, c.fill);
   }
-  mjdns::PrintFormat = mjdns::MJDSEC;
-  mjdns::NDecSecond = 1;
 }
 
-TEST(MjdPrint, ExampleAtThreeDecimals) {
+TEST_F(MjdPrint, ExampleAtThreeDecimals) {
   mjdns::NDecSecond = 3;
   std::ostringstream out;
   const mjd t(57000, 43200.5L);
@@ -224,11 +219,9 @@ TEST(MjdPrint, ExampleAtThreeDecimals) {
   mjdns::PrintFormat = mjdns::MJDHMS;
   out << t;
   EXPECT_EQ(out.str(), " 57000 43200.500| 57000  12:00:00.500");
-  mjdns::PrintFormat = mjdns::MJDSEC;
-  mjdns::NDecSecond = 1;
 }
 
-TEST(MjdPrint, DecimalDayFollowsTheStreamsNotation) {
+TEST_F(MjdPrint, DecimalDayFollowsTheStreamsNotation) {
   mjdns::PrintFormat = mjdns::MJDDEC;
   mjdns::NDecSecond = 3;
   const mjd t(57000, 21600);
@@ -239,13 +232,9 @@ TEST(MjdPrint, DecimalDayFollowsTheStreamsNotation) {
   std::ostringstream fixed;
   fixed << std::fixed << t;
   EXPECT_EQ(fixed.str(), " 57000.250");
-  mjdns::PrintFormat = mjdns::MJDSEC;
-  mjdns::NDecSecond = 1;
 }
 
-TEST(MjdPrint, WidthsMatchTheListingColumns) {
-  mjdns::PrintFormat = mjdns::MJDSEC;
-  mjdns::NDecSecond = 1;
+TEST_F(MjdPrint, WidthsMatchTheListingColumns) {
   std::ostringstream out;
   out << std::setw(30) << mjd(57817, 22028.5L) << 7;
   EXPECT_EQ(out.str(), " 57817 22028.57");  // a pending width is spent, not carried on

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <vector>
 
-#include "tests/support/fatal_output.h"
 #include "tests/support/time_output.h"
 
 namespace {
@@ -41,12 +41,7 @@ TEST(YmdhmsValidation, LimitsAndLeapDaysThatAreValid) {
 }
 
 TEST(YmdhmsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
-  struct Case {
-    const char* what;
-    std::function<void()> run;
-    const char* message;
-  };
-  const Case cases[] = {
+  ExpectClassErrors("ymdhms", {
       {"year 1900", [] { ymdhms t(1900, 1, 1, 0, 0, 0); }, "YEAR not valid"},
       {"year 2200", [] { ymdhms t(2200, 1, 1, 0, 0, 0); }, "YEAR not valid"},
       {"year before month", [] { ymdhms t(2200, 13, 1, 0, 0, 0); }, "YEAR not valid"},
@@ -97,13 +92,7 @@ TEST(YmdhmsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
        "MONTH not valid"},
       {"reader", [] { std::istringstream in("19 2 29 0 0 0"); ymdhms t; in >> t; },
        "DAY not valid"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    ChildOutput output = RunExpectingExit(c.run);
-    EXPECT_EQ(output.out, ClassFrame("ymdhms", c.message));
-    EXPECT_EQ(output.err, "");
-  }
+  });
 }
 
 TEST(YmdhmsReader, TwoDigitYearsFallIn1980To2079) {
@@ -165,78 +154,82 @@ TEST(YmdhmsSplit, SecondsOfDayCarryUpToTheHour) {
   EXPECT_NEAR((double)t.GetDaySecond(), 43387.125, 1e-12);
 }
 
+// Puts the print switches back to their start values after each test.
+class YmdhmsPrint : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    ymdhmsns::PrintType = ymdhmsns::NORINEX;
+    ymdhmsns::PrintFormat = ymdhmsns::YMDHMS;
+    ymdhmsns::NDecSecond = 1;
+  }
+};
+
 struct Layout {
+  Fields date;
   unsigned short type, format, decimals;
   const char* text;
   std::streamsize precision;
   char fill;
 };
 
-void ExpectLayouts(const ymdhms& t, const Layout* layouts, size_t count) {
-  for (size_t i = 0; i < count; i++) {
-    const Layout& c = layouts[i];
+void ExpectLayouts(const std::vector<Layout>& layouts) {
+  for (const Layout& c : layouts) {
     ymdhmsns::PrintType = c.type;
     ymdhmsns::PrintFormat = c.format;
     ymdhmsns::NDecSecond = c.decimals;
     SCOPED_TRACE(::testing::Message()
                  << "type " << c.type << " format " << c.format << " N " << c.decimals);
-    const Printed printed = PrintFromForeignState(t);
+    const Printed printed = PrintFromForeignState(
+        ymdhms(c.date.year, c.date.month, c.date.day, c.date.hour, c.date.minute, c.date.second));
     EXPECT_EQ(printed.text, c.text);
     EXPECT_EQ(printed.fixed, *c.text != '\0');
     EXPECT_EQ(printed.precision, c.precision);
     EXPECT_EQ(printed.fill, c.fill);
   }
-  ymdhmsns::PrintType = ymdhmsns::NORINEX;
-  ymdhmsns::PrintFormat = ymdhmsns::YMDHMS;
-  ymdhmsns::NDecSecond = 1;
 }
 
-TEST(YmdhmsPrint, ProgramLayoutsAtSeveralDecimals) {
+const Fields kSample = {2020, 1, 5, 12, 3, 7.125L};
+
+TEST_F(YmdhmsPrint, ProgramLayoutsAtSeveralDecimals) {
   using namespace ymdhmsns;
-  const Layout layouts[] = {
-      {NORINEX, YMDHMS, 0, " 2020-01-05 12:03:07", 0, ' '},
-      {NORINEX, YMDHMS, 1, " 2020-01-05 12:03:07.1", 1, ' '},
-      {NORINEX, YMDHMS, 3, " 2020-01-05 12:03:07.125", 3, ' '},
-      {NORINEX, YMDHMS, 7, " 2020-01-05 12:03:07.1250000", 7, ' '},
-      {NORINEX, YDHMS, 0, " 2020-005 12:03:07", 0, ' '},
-      {NORINEX, YDHMS, 3, " 2020-005 12:03:07.125", 3, ' '},
-      {NORINEX, YDSEC, 0, " 2020-005   43387", 0, ' '},
-      {NORINEX, YDSEC, 1, " 2020-005  43387.1", 1, ' '},
-      {NORINEX, YDSEC, 7, " 2020-005  43387.1250000", 7, ' '},
-      {NORINEX, YMD, 3, " 2020-01-05", 17, ' '},
-      {NORINEX, YDEC, 0, " 2020.012301", 6, '*'},
-      {NORINEX, YDEC, 1, " 2020.0123010", 7, '*'},
-      {NORINEX, YD, 3, " 2020-005", 17, ' '},
-      {NORINEX, 6, 3, "", 17, '*'},
-  };
-  ExpectLayouts(ymdhms(2020, 1, 5, 12, 3, 7.125L), layouts, std::size(layouts));
+  ExpectLayouts({
+      {kSample, NORINEX, YMDHMS, 0, " 2020-01-05 12:03:07", 0, ' '},
+      {kSample, NORINEX, YMDHMS, 1, " 2020-01-05 12:03:07.1", 1, ' '},
+      {kSample, NORINEX, YMDHMS, 3, " 2020-01-05 12:03:07.125", 3, ' '},
+      {kSample, NORINEX, YMDHMS, 7, " 2020-01-05 12:03:07.1250000", 7, ' '},
+      {kSample, NORINEX, YDHMS, 0, " 2020-005 12:03:07", 0, ' '},
+      {kSample, NORINEX, YDHMS, 3, " 2020-005 12:03:07.125", 3, ' '},
+      {kSample, NORINEX, YDSEC, 0, " 2020-005   43387", 0, ' '},
+      {kSample, NORINEX, YDSEC, 1, " 2020-005  43387.1", 1, ' '},
+      {kSample, NORINEX, YDSEC, 7, " 2020-005  43387.1250000", 7, ' '},
+      {kSample, NORINEX, YMD, 3, " 2020-01-05", 17, ' '},
+      {kSample, NORINEX, YDEC, 0, " 2020.012301", 6, '*'},
+      {kSample, NORINEX, YDEC, 1, " 2020.0123010", 7, '*'},
+      {kSample, NORINEX, YD, 3, " 2020-005", 17, ' '},
+      {kSample, NORINEX, 6, 3, "", 17, '*'},
+  });
 }
 
-TEST(YmdhmsPrint, ExchangeLayouts) {
+TEST_F(YmdhmsPrint, ExchangeLayouts) {
   using namespace ymdhmsns;
-  const Layout layouts[] = {
-      {RINEXHEADER, YMDHMS, 3, "  2020     1     5    12     3    7.1250000", 7, '*'},
-      {RINEXDATA, YMDHMS, 3, " 20  1  5 12  3  7.1250000", 7, '*'},
-      {SP3, YMDHMS, 3, "2020  1  5 12  3  7.12500000", 8, '*'},
-      {SINEX, YMDHMS, 3, "20:005:43387", 0, ' '},
-      {5, YMDHMS, 3, "", 17, '*'},
-  };
-  ExpectLayouts(ymdhms(2020, 1, 5, 12, 3, 7.125L), layouts, std::size(layouts));
-
-  const Layout sinex[] = {{SINEX, YMDHMS, 1, "05:032:03600", 0, ' '}};
-  ExpectLayouts(ymdhms(2005, 2, 1, 1, 0, 0), sinex, 1);
-  const Layout centuries[] = {{RINEXDATA, YMDHMS, 1, "  0  1  1  0  0  0.0000000", 7, '*'}};
-  ExpectLayouts(ymdhms(2000, 1, 1, 0, 0, 0), centuries, 1);
-  const Layout nineties[] = {{RINEXDATA, YMDHMS, 1, " 99 12 31 23 59 59.5000000", 7, '*'}};
-  ExpectLayouts(ymdhms(1999, 12, 31, 23, 59, 59.5L), nineties, 1);
+  ExpectLayouts({
+      {kSample, RINEXHEADER, YMDHMS, 3, "  2020     1     5    12     3    7.1250000", 7, '*'},
+      {kSample, RINEXDATA, YMDHMS, 3, " 20  1  5 12  3  7.1250000", 7, '*'},
+      {{2000, 1, 1, 0, 0, 0}, RINEXDATA, YMDHMS, 1, "  0  1  1  0  0  0.0000000", 7, '*'},
+      {{1999, 12, 31, 23, 59, 59.5L}, RINEXDATA, YMDHMS, 1, " 99 12 31 23 59 59.5000000", 7,
+       '*'},
+      {kSample, SP3, YMDHMS, 3, "2020  1  5 12  3  7.12500000", 8, '*'},
+      {kSample, SINEX, YMDHMS, 3, "20:005:43387", 0, ' '},
+      {{2005, 2, 1, 1, 0, 0}, SINEX, YMDHMS, 1, "05:032:03600", 0, ' '},
+      {kSample, 5, YMDHMS, 3, "", 17, '*'},
+  });
 }
 
-TEST(YmdhmsPrint, SettingsReportForm) {
+TEST_F(YmdhmsPrint, SettingsReportForm) {
   ymdhmsns::NDecSecond = 3;
   std::ostringstream out;
   out << ymdhms(2017, 3, 5, 6, 7, 8.5L);
   EXPECT_EQ(out.str(), " 2017-03-05 06:07:08.500");
-  ymdhmsns::NDecSecond = 1;
 }
 
 }  // namespace

@@ -3,14 +3,38 @@
 #ifndef TESTS_SUPPORT_TIME_OUTPUT_H
 #define TESTS_SUPPORT_TIME_OUTPUT_H
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <ios>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "tests/support/fatal_output.h"
 
 // The frame a class's Error member writes to standard output.
 inline std::string ClassFrame(const std::string& className, const std::string& message) {
   return "\n**** " + className + ": Error -> " + message + " ****\n     Exiting class " +
          className + " ... \n";
+}
+
+// One fatal path of a time class and the message it must end with.
+struct FatalCase {
+  const char* what;
+  std::function<void()> run;
+  const char* message;
+};
+
+// Runs each case in a child and checks the exact frame of `className` on
+// standard output, nothing on standard error, and status 1.
+inline void ExpectClassErrors(const std::string& className, const std::vector<FatalCase>& cases) {
+  for (const FatalCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChildOutput output = RunExpectingExit(c.run);
+    EXPECT_EQ(output.out, ClassFrame(className, c.message));
+    EXPECT_EQ(output.err, "");
+  }
 }
 
 struct Printed {
