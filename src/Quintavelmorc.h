@@ -69,6 +69,8 @@ class Quintavelmorc {
   // Unit of the listed raw phases (PhUnit).
   enum { CYCLE = 0, METER = 1 };
 
+  // Name that heads every message of the driver.
+  static constexpr char kProgName[] = "Quintavelmor";
   // Capacity of the fixed text fields, terminator included.
   static constexpr int kNameSize = 256;
 

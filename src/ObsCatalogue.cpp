@@ -1,0 +1,138 @@
+// The observation catalogue table and its look-ups.
+#include "src/ObsCatalogue.h"
+
+#include <cstring>
+
+#include "GNSS/PhsDiffHeader.h"
+#include "src/Quintavelmorc.h"
+
+namespace {
+
+using Q = Quintavelmorc;
+using S = ObsScope;
+
+constexpr ObsInputs kNone = {0, {}};
+
+// A raw observation type: available when the header lists it.
+constexpr ObsCatalogueEntry Raw(short code, const char* label) {
+  return {code, label, {label, nullptr}, S::AllSystems, {1, {code}}, kNone};
+}
+
+constexpr ObsCatalogueEntry kCatalogue[kNumObsCodes] = {
+    Raw(Q::C1, "C1"),
+    Raw(Q::P1, "P1"),
+    Raw(Q::P2, "P2"),
+    Raw(Q::L1, "L1"),
+    Raw(Q::L2, "L2"),
+    Raw(Q::C2, "C2"),
+    Raw(Q::S1, "S1"),
+    Raw(Q::S2, "S2"),
+    Raw(Q::D1, "D1"),
+    Raw(Q::D2, "D2"),
+    Raw(Q::C5, "C5"),
+    Raw(Q::L5, "L5"),
+    Raw(Q::D5, "D5"),
+    Raw(Q::S5, "S5"),
+    Raw(Q::C6, "C6"),
+    Raw(Q::L6, "L6"),
+    Raw(Q::D6, "D6"),
+    Raw(Q::S6, "S6"),
+    Raw(Q::C7, "C7"),
+    Raw(Q::L7, "L7"),
+    Raw(Q::D7, "D7"),
+    Raw(Q::S7, "S7"),
+    Raw(Q::C8, "C8"),
+    Raw(Q::L8, "L8"),
+    Raw(Q::D8, "D8"),
+    Raw(Q::S8, "S8"),
+    {Q::LGEOMFREE, "L4", {"L4", nullptr}, S::PerSystem, {2, {Q::L1, Q::L2}}, {2, {Q::L1, Q::L7}}},
+    {Q::PPGEOMFREE, "P4[P]", {"Pp4", nullptr}, S::PerSystem, {2, {Q::P1, Q::P2}},
+     {2, {Q::P1, Q::C7}}},
+    {Q::PCGEOMFREE, "P4[C]", {"Pc4", "P4"}, S::PerSystem, {2, {Q::C1, Q::P2}},
+     {2, {Q::C1, Q::C7}}},
+    {Q::LIONFREE, "L3", {"L3", nullptr}, S::PerSystem, {2, {Q::L1, Q::L2}}, {2, {Q::L1, Q::L7}}},
+    {Q::PCIONFREE, "P3[C]", {"Pc3", "P3"}, S::PerSystem, {2, {Q::C1, Q::P2}},
+     {2, {Q::C1, Q::C7}}},
+    {Q::PPIONFREE, "P3[P]", {"Pp3", nullptr}, S::PerSystem, {2, {Q::P1, Q::P2}},
+     {2, {Q::P1, Q::C7}}},
+    {Q::WIDELANEL, "WL[L]", {"WL", "WLL"}, S::PerSystem, {2, {Q::L1, Q::L2}},
+     {2, {Q::L1, Q::L7}}},
+    {Q::WIDELANEP, "WL[P]", {"WLP", nullptr}, S::PerSystem, {2, {Q::P1, Q::P2}},
+     {2, {Q::P1, Q::C7}}},
+    {Q::WIDELANEC, "WL[C]", {"WLC", nullptr}, S::PerSystem, {2, {Q::C1, Q::P2}},
+     {2, {Q::C1, Q::C7}}},
+    {Q::MELWUBC, "MW[C]", {"MW", "MWc"}, S::PerSystem, {4, {Q::L1, Q::L2, Q::C1, Q::P2}},
+     {4, {Q::L1, Q::L7, Q::C1, Q::C7}}},
+    {Q::MELWUBP, "MW[P]", {"MWp", nullptr}, S::PerSystem, {4, {Q::L1, Q::L2, Q::P1, Q::P2}},
+     {4, {Q::L1, Q::L7, Q::P1, Q::C7}}},
+    {Q::MP1, "MP1[P]", {"MP1", nullptr}, S::PerSystem, {3, {Q::P1, Q::L1, Q::L2}},
+     {3, {Q::P1, Q::L1, Q::L7}}},
+    {Q::MC1, "MP1[C]", {"MC1", nullptr}, S::PerSystem, {3, {Q::C1, Q::L1, Q::L2}},
+     {3, {Q::C1, Q::L1, Q::L7}}},
+    {Q::MP2, "MP2", {"MP2", nullptr}, S::PerSystem, {3, {Q::P2, Q::L1, Q::L2}},
+     {3, {Q::C7, Q::L1, Q::L7}}},
+    {Q::C1L1, "C1-L1", {"CL1", nullptr}, S::AllSystems, {2, {Q::C1, Q::L1}}, kNone},
+    {Q::P1L1, "P1-L1", {"PL1", nullptr}, S::AllSystems, {2, {Q::P1, Q::L1}}, kNone},
+    {Q::P2L2, "P2-L2", {"PL2", nullptr}, S::PerSystem, {2, {Q::P2, Q::L2}}, {2, {Q::C7, Q::L7}}},
+    {Q::P1C1, "P1-C1", {"PC1", nullptr}, S::AllSystems, {2, {Q::P1, Q::C1}}, kNone},
+    {Q::P2C2, "P2-C2", {"PC2", nullptr}, S::GpsGlonass, {2, {Q::P2, Q::C2}}, kNone},
+};
+
+// Each entry stands at the position of its code, so a code indexes the table.
+constexpr bool CodesMatchPositions() {
+  for (int i = 0; i < kNumObsCodes; i++)
+    if (kCatalogue[i].code != i) return false;
+  return true;
+}
+static_assert(CodesMatchPositions(), "catalogue entries out of code order");
+
+// Presence flags of the header, indexed by observation-type code.
+bool PhsDiffHeader::*const kTypeFlags[kNumObsTypes] = {
+    &PhsDiffHeader::iC1, &PhsDiffHeader::iP1, &PhsDiffHeader::iP2, &PhsDiffHeader::iL1,
+    &PhsDiffHeader::iL2, &PhsDiffHeader::iC2, &PhsDiffHeader::iS1, &PhsDiffHeader::iS2,
+    &PhsDiffHeader::iD1, &PhsDiffHeader::iD2, &PhsDiffHeader::iC5, &PhsDiffHeader::iL5,
+    &PhsDiffHeader::iD5, &PhsDiffHeader::iS5, &PhsDiffHeader::iC6, &PhsDiffHeader::iL6,
+    &PhsDiffHeader::iD6, &PhsDiffHeader::iS6, &PhsDiffHeader::iC7, &PhsDiffHeader::iL7,
+    &PhsDiffHeader::iD7, &PhsDiffHeader::iS7, &PhsDiffHeader::iC8, &PhsDiffHeader::iL8,
+    &PhsDiffHeader::iD8, &PhsDiffHeader::iS8,
+};
+
+bool HeaderHasAll(const PhsDiffHeader& header, const ObsInputs& inputs) {
+  for (short k = 0; k < inputs.count; k++)
+    if (!HeaderHasObsType(header, inputs.type[k])) return false;
+  return true;
+}
+
+}  // namespace
+
+const ObsCatalogueEntry* FindObsEntry(int code) {
+  if (code < 0 || code >= kNumObsCodes) return nullptr;
+  return &kCatalogue[code];
+}
+
+int FindObsCode(const char* name) {
+  for (const ObsCatalogueEntry& entry : kCatalogue)
+    for (const char* listName : entry.names)
+      if (listName != nullptr && std::strcmp(listName, name) == 0) return entry.code;
+  return -1;
+}
+
+bool HeaderHasObsType(const PhsDiffHeader& header, int type) {
+  if (!IsObsType(type)) return false;
+  return header.*kTypeFlags[type];
+}
+
+bool IsObsAvailable(int code, const PhsDiffHeader& header, bool gpsOrGlonass, bool galileo) {
+  const ObsCatalogueEntry* entry = FindObsEntry(code);
+  if (entry == nullptr) return false;
+  switch (entry->scope) {
+    case ObsScope::AllSystems:
+      return HeaderHasAll(header, entry->gpsGlonass);
+    case ObsScope::GpsGlonass:
+      return gpsOrGlonass && HeaderHasAll(header, entry->gpsGlonass);
+    case ObsScope::PerSystem:
+      return (gpsOrGlonass && HeaderHasAll(header, entry->gpsGlonass)) ||
+             (galileo && HeaderHasAll(header, entry->galileo));
+  }
+  return false;
+}
