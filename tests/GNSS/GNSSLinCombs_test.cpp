@@ -5,34 +5,27 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "GNSS/mGNSSc.h"
 
 namespace {
 
-struct CoefficientSet {
-  long double LCion1, LCion2, LCwl1, LCwl2, LCnl1, LCnl2, lamb1, lamb2, lamb5, lamb3, lamb8, alpha;
-};
+// The twelve variables of GLC, in declaration order.
+long double* const kGlc[] = {&GLC::LCion1, &GLC::LCion2, &GLC::LCwl1, &GLC::LCwl2,
+                             &GLC::LCnl1,  &GLC::LCnl2,  &GLC::lamb1, &GLC::lamb2,
+                             &GLC::lamb5,  &GLC::lamb3,  &GLC::lamb8, &GLC::alpha};
+using CoefficientSet = std::array<long double, 12>;
 
 CoefficientSet Current() {
-  return {GLC::LCion1, GLC::LCion2, GLC::LCwl1, GLC::LCwl2, GLC::LCnl1, GLC::LCnl2,
-          GLC::lamb1,  GLC::lamb2,  GLC::lamb5, GLC::lamb3, GLC::lamb8, GLC::alpha};
+  CoefficientSet s;
+  for (std::size_t k = 0; k < s.size(); k++) s[k] = *kGlc[k];
+  return s;
 }
 
 void Load(const CoefficientSet& s) {
-  GLC::LCion1 = s.LCion1;
-  GLC::LCion2 = s.LCion2;
-  GLC::LCwl1 = s.LCwl1;
-  GLC::LCwl2 = s.LCwl2;
-  GLC::LCnl1 = s.LCnl1;
-  GLC::LCnl2 = s.LCnl2;
-  GLC::lamb1 = s.lamb1;
-  GLC::lamb2 = s.lamb2;
-  GLC::lamb5 = s.lamb5;
-  GLC::lamb3 = s.lamb3;
-  GLC::lamb8 = s.lamb8;
-  GLC::alpha = s.alpha;
+  for (std::size_t k = 0; k < s.size(); k++) *kGlc[k] = s[k];
 }
 
 const CoefficientSet kStartSet = Current();
@@ -68,13 +61,8 @@ class Combinations : public ::testing::Test {
 };
 
 TEST_F(Combinations, StartValuesAreTheGpsSet) {
-  const CoefficientSet s = kStartSet;
-  const long double expected[] = {GPSc::LCion1, GPSc::LCion2,    GPSc::LCwl1,     GPSc::LCwl2,
-                                  GPSc::LCnl1,  GPSc::LCnl2,     GPSc::lamb1,     GPSc::lamb2,
-                                  GPSc::lamb5,  GLONASSc::lamb3, GALILEOc::lamb8, GPSc::alpha};
-  const long double held[] = {s.LCion1, s.LCion2, s.LCwl1, s.LCwl2, s.LCnl1, s.LCnl2,
-                              s.lamb1,  s.lamb2,  s.lamb5, s.lamb3, s.lamb8, s.alpha};
-  for (int k = 0; k < 12; k++) EXPECT_EQ(held[k], expected[k]) << "variable " << k;
+  for (std::size_t k = 0; k < kGps.size(); k++)
+    EXPECT_EQ(kStartSet[k], kGps[k]) << "variable " << k;
 }
 
 TEST_F(Combinations, GpsGeometryFreeExamples) {

@@ -79,14 +79,6 @@ TEST_F(GnssobsPrint, AbsentValueLeavesThePrecisionAlone) {
   EXPECT_EQ(out.str(), "         *.*** 0.5");
 }
 
-TEST_F(GnssobsPrint, UsesTheStreamFillCharacter) {
-  gnssobsns::PrintType = gnssobsns::NOLLISSI;
-  std::ostringstream out;
-  out.fill('_');
-  out << Obs(1.5L) << Obs(0.0L);
-  EXPECT_EQ(out.str(), "_________1.500_________*.***");
-}
-
 TEST(GnssobsAbsence, IsNullIsStrictAtOneTenThousandth) {
   EXPECT_TRUE(Obs(0.0L).IsNull());
   EXPECT_TRUE(Obs(0.00005L).IsNull());

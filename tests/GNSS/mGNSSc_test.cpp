@@ -154,18 +154,6 @@ TEST(GlonassSlotTables, SetFrequencyFillsTheSlotRow) {
   }
 }
 
-TEST(GlonassSlotTables, ChannelZeroMatchesTheCentreWavelengths) {
-  GLONASSc::SetFrequency(0, 1);
-  EXPECT_EQ(GLONASSc::lamb(1, 0), GLONASSc::c / GLONASSc::freq10);
-  EXPECT_EQ(GLONASSc::lamb(1, 1), GLONASSc::c / GLONASSc::freq20);
-}
-
-TEST(GlonassSlotTables, SettingARowAgainOverwritesIt) {
-  GLONASSc::SetFrequency(-7, 2);
-  GLONASSc::SetFrequency(6, 2);
-  EXPECT_EQ(GLONASSc::freq(2, 0), 1605375000);
-}
-
 TEST(GlonassSlotTables, ARowNeverSetHoldsZero) {
   EXPECT_EQ(GLONASSc::lamb(20, 0), 0);
   EXPECT_EQ(GLONASSc::lamb(20, 1), 0);
