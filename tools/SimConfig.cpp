@@ -1,0 +1,132 @@
+// Settings of the simulator and their command line.
+#include "tools/SimConfig.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+#include "tools/SimSignals.h"
+
+namespace {
+
+const char kDefaultTypes[] = "C1:P1:P2:L1:L2:C2:S1:S2:D1:D2:C5:L5:C7:L7";
+
+[[noreturn]] void Fail(const std::string& message) {
+  std::cerr << "sdsim: " << message << "\n(sdsim --help lists the options)\n";
+  std::exit(2);
+}
+
+double ParseNumber(const std::string& option, const std::string& text) {
+  char* end = nullptr;
+  errno = 0;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(value))
+    Fail(option + ": not a number: \"" + text + "\"");
+  return value;
+}
+
+double ParsePositive(const std::string& option, const std::string& text) {
+  const double value = ParseNumber(option, text);
+  if (value <= 0.0) Fail(option + ": must be above 0: \"" + text + "\"");
+  return value;
+}
+
+std::uint64_t ParseWhole(const std::string& option, const std::string& text) {
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+  if (text.empty() || text[0] == '-' || *end != '\0' || errno != 0)
+    Fail(option + ": not a whole number: \"" + text + "\"");
+  return value;
+}
+
+std::vector<int> ParseTypes(const std::string& text) {
+  std::vector<int> types;
+  std::size_t from = 0;
+  while (from <= text.size()) {
+    const std::size_t colon = std::min(text.find(':', from), text.size());
+    const std::string name = text.substr(from, colon - from);
+    const int code = SimTypeCode(name);
+    if (code < 0) Fail("--types: unknown observation type \"" + name + "\"");
+    types.push_back(code);
+    from = colon + 1;
+  }
+  // Each type takes 17 characters of a satellite line of at most 1022.
+  if (types.size() > 59) Fail("--types: at most 59 types fit on a line");
+  return types;
+}
+
+std::string ParseSystems(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("GRE") != std::string::npos)
+    Fail("--systems: letters G, R and E only: \"" + text + "\"");
+  return text;
+}
+
+void ApplyOption(SimConfig& config, const std::string& option, const std::string& value) {
+  if (option == "--sd") config.sdFile = value;
+  else if (option == "--channels") config.channelFile = value;
+  else if (option == "--start") {
+    if (!ParseCivil(value, config.start)) Fail("--start: expected YYYY-MM-DD/HH:MM:SS: \"" + value + "\"");
+  } else if (option == "--duration") {
+    config.duration = ParseNumber(option, value);
+    if (config.duration < 0.0) Fail("--duration: must not be negative");
+  } else if (option == "--interval") config.interval = ParsePositive(option, value);
+  else if (option == "--systems") config.systems = ParseSystems(value);
+  else if (option == "--sats") config.satellitesPerSystem = static_cast<int>(std::min<std::uint64_t>(ParseWhole(option, value), 99));
+  else if (option == "--seed") config.seed = ParseWhole(option, value);
+  else if (option == "--jump-at") config.jumpAt = ParseNumber(option, value);
+  else if (option == "--slip-at") config.slipAt = ParseNumber(option, value);
+  else if (option == "--missing") {
+    config.missingRate = ParseNumber(option, value);
+    if (config.missingRate < 0.0 || config.missingRate > 1.0) Fail("--missing: a share from 0 to 1");
+  } else if (option == "--types") config.types = ParseTypes(value);
+  else Fail("unknown option " + option);
+}
+
+}  // namespace
+
+SimConfig DefaultSimConfig() {
+  SimConfig config;
+  config.types = ParseTypes(kDefaultTypes);
+  return config;
+}
+
+SimConfig ParseSimArgs(int argc, const char* const* argv) {
+  SimConfig config = DefaultSimConfig();
+  bool jumpGiven = false, slipGiven = false;
+  for (int i = 1; i < argc; i++) {
+    const std::string option = argv[i];
+    if (option == "--help" || option == "-h") {
+      PrintSimUsage(std::cout);
+      std::exit(0);
+    }
+    if (i + 1 >= argc) Fail("option " + option + " needs a value");
+    ApplyOption(config, option, argv[++i]);
+    jumpGiven = jumpGiven || option == "--jump-at";
+    slipGiven = slipGiven || option == "--slip-at";
+  }
+  if (!jumpGiven) config.jumpAt = 0.4 * config.duration;
+  if (!slipGiven) config.slipAt = 0.6 * config.duration;
+  return config;
+}
+
+void PrintSimUsage(std::ostream& out) {
+  out << "sdsim: writes a simulated single-difference file and a GLONASS channel file\n"
+         "\n"
+         "  --sd FILE           single-difference file to write, - for standard output (sim.sd)\n"
+         "  --channels FILE     GLONASS frequency-channel file to write (none)\n"
+         "  --start DATE        first epoch, YYYY-MM-DD/HH:MM:SS (2024-06-24/08:00:00)\n"
+         "  --duration SECONDS  time from the first to the last epoch (3600)\n"
+         "  --interval SECONDS  time between epochs (30)\n"
+         "  --systems LETTERS   constellations, any of G, R, E (GRE)\n"
+         "  --sats N            keep the N longest-observed satellites per constellation (all)\n"
+         "  --types LIST        observation types, e.g. C1:P2:L1:L2\n"
+         "                      (" << kDefaultTypes << ")\n"
+         "  --seed N            seed of every random draw (1)\n"
+         "  --jump-at SECONDS   millisecond clock jump on all codes from this time after the\n"
+         "                      first epoch on; negative: none (40 % of the duration)\n"
+         "  --slip-at SECONDS   cycle slip on one satellite; negative: none (60 % of the duration)\n"
+         "  --missing SHARE     share of values written as missing (0.002)\n";
+}

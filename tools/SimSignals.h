@@ -1,0 +1,38 @@
+// Constellations, carriers and observation types known to the simulator.
+#ifndef TOOLS_SIMSIGNALS_H
+#define TOOLS_SIMSIGNALS_H
+
+#include <string>
+
+enum class SimSystem { GPS, GLONASS, Galileo };
+
+// What an observation type measures.
+enum class SimKind { Code, Phase, Doppler, Strength };
+
+// The 26 observation types of a single-difference file, in the order of their
+// codes (C1 = 0 … S8 = 25).
+const int kSimTypeCount = 26;
+
+struct SimType {
+  const char* name;  // two letters, as in the header
+  SimKind kind;
+  int band;          // 1, 2, 5, 6, 7 or 8
+  bool precise;      // P code (P1, P2) rather than a civil code
+};
+
+const SimType& SimTypeOf(int code);
+// Code of a two-letter type name, or -1.
+int SimTypeCode(const std::string& name);
+
+const double kSpeedOfLight = 299792458.0;        // m/s
+const double kReferenceCarrierHz = 1575420000.0; // L1/E1, the ionosphere's reference
+
+// Carrier frequency in Hz of a satellite's band, 0 when it does not transmit
+// there. GLONASS carriers depend on the frequency channel.
+double CarrierHz(SimSystem system, int channel, int band);
+
+// Whether a satellite transmits the signal behind an observation type. The
+// modern GPS signals (L2C, L5) are on a fixed subset of the PRNs.
+bool Transmits(SimSystem system, int prn, int typeCode);
+
+#endif
