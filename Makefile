@@ -3,14 +3,22 @@ BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 JOBS           ?= $(shell nproc)
 
-.PHONY: build run test test-sanitize clean
+# The bundled example: one hour at 30 s of GPS, GLONASS and Galileo from sdsim.
+EXAMPLE        ?= examples/sim_GRE_30s_1h.sd
+EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
+
+.PHONY: build run test test-sanitize samples clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/Quintavelmor
+	$(BUILD_DIR)/Quintavelmor -o$(EXAMPLE) -gf$(EXAMPLE_GLN) -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1: -ms -v
+
+# Rewrites the simulated example and test files (tools/samples.sh lists them).
+samples: build
+	bash tools/samples.sh write $(BUILD_DIR)/tools/sdsim .
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
