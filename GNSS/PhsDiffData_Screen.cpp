@@ -9,6 +9,7 @@
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/mGNSSc.h"
 #include "PROGINC/ProgramError.h"
+#include "src/SatRecordIndex.h"
 
 namespace {
 
@@ -58,36 +59,53 @@ struct ArcTally {
   long Written() const { return nAll - nShort; }
 };
 
+matrix<long> EpochStarts(const PhsDiffData& d) {
+  matrix<long> starts(d.neph, 1);
+  long first = 0;
+  for (long e = 0; e < d.neph; e++) {
+    starts(e) = first;
+    first += d.nsat(e);
+  }
+  return starts;
+}
+
+// Where each satellite's records and each epoch's first record lie, so that
+// a satellite's records are visited without walking the whole file.
+struct RecordLayout {
+  SatRecordIndex bySat;
+  matrix<long> epochStart;
+
+  explicit RecordLayout(const PhsDiffData& d) : bySat(d), epochStart(EpochStarts(d)) {}
+};
+
 // Sequential cutting of satellite p's usable records: a step from one usable
 // record to the next that `breaks` (time step dt in seconds, change of the
 // series' value) closes the arc and opens a new one.
 template <class Usable, class Breaks>
-void CutSatellite(const PhsDiffData& d, short p, const matrix<gnssobs>& series, Usable usable,
-                  Breaks breaks, ArcTally& tally) {
+void CutSatellite(const PhsDiffData& d, const RecordLayout& layout, short p,
+                  const matrix<gnssobs>& series, Usable usable, Breaks breaks, ArcTally& tally) {
   AmbRecord arc;
   arc.sat = p;
   long prevEpoch = -1;
   long prevRecord = -1;
-  long first = 0;
-  for (long e = 0; e < d.neph; e++) {
-    for (long k = first; k < first + d.nsat(e); k++) {
-      if (d.sat(k) != p || !usable(k)) continue;
-      const bool opens = prevRecord < 0 || breaks(d.epoch(e) - d.epoch(prevEpoch),
-                                                  series(k).obs - series(prevRecord).obs);
-      if (opens && prevRecord >= 0) {
-        arc.lastEpoch = prevEpoch;
-        tally.Close(arc);
-      }
-      if (opens) {
-        arc.firstEpoch = e;
-        arc.firstRecord = first;
-        arc.count = 0;
-      }
-      arc.count++;
-      prevEpoch = e;
-      prevRecord = k;
+  for (long pos = layout.bySat.First(p); pos < layout.bySat.End(p); pos++) {
+    const long k = layout.bySat.record(pos);
+    if (!usable(k)) continue;
+    const long e = layout.bySat.epochOf(k);
+    const bool opens = prevRecord < 0 || breaks(d.epoch(e) - d.epoch(prevEpoch),
+                                                series(k).obs - series(prevRecord).obs);
+    if (opens && prevRecord >= 0) {
+      arc.lastEpoch = prevEpoch;
+      tally.Close(arc);
     }
-    first += d.nsat(e);
+    if (opens) {
+      arc.firstEpoch = e;
+      arc.firstRecord = layout.epochStart(e);
+      arc.count = 0;
+    }
+    arc.count++;
+    prevEpoch = e;
+    prevRecord = k;
   }
   if (arc.count == 0) return;
   arc.lastEpoch = prevEpoch;
@@ -193,16 +211,6 @@ struct MWValue {
   long firstRecord;  // first record of that epoch
 };
 
-matrix<long> EpochStarts(const PhsDiffData& d) {
-  matrix<long> starts(d.neph, 1);
-  long first = 0;
-  for (long e = 0; e < d.neph; e++) {
-    starts(e) = first;
-    first += d.nsat(e);
-  }
-  return starts;
-}
-
 void RequireArcInData(const PhsDiffData& d, const AmbRecord& arc, long k) {
   if (arc.firstEpoch >= 0 && arc.firstEpoch <= arc.lastEpoch && arc.lastEpoch < d.neph) return;
   const std::string message =
@@ -213,11 +221,24 @@ void RequireArcInData(const PhsDiffData& d, const AmbRecord& arc, long k) {
 // The present MW values of the arc's satellite over the arc's epochs.  Absent
 // values are left out: a 0 would look like a jump of the whole MW value.
 std::vector<MWValue> CollectMW(const PhsDiffData& d, const AmbRecord& arc,
-                               const matrix<long>& starts) {
+                               const RecordLayout& layout) {
+  const SatRecordIndex& ix = layout.bySat;
+  // The satellite's records run in epoch order: find the first one of the arc.
+  long pos = ix.First(arc.sat);
+  const long end = ix.End(arc.sat);
+  for (long hi = end; pos < hi;) {
+    const long mid = pos + (hi - pos) / 2;
+    if (ix.epochOf(ix.record(mid)) < arc.firstEpoch)
+      pos = mid + 1;
+    else
+      hi = mid;
+  }
   std::vector<MWValue> values;
-  for (long e = arc.firstEpoch; e <= arc.lastEpoch; e++) {
-    for (long k = starts(e); k < starts(e) + d.nsat(e); k++)
-      if (d.sat(k) == arc.sat && !d.MW(k).IsNull()) values.push_back({d.MW(k).obs, e, starts(e)});
+  for (; pos < end; pos++) {
+    const long k = ix.record(pos);
+    const long e = ix.epochOf(k);
+    if (e > arc.lastEpoch) break;
+    if (!d.MW(k).IsNull()) values.push_back({d.MW(k).obs, e, layout.epochStart(e)});
   }
   return values;
 }
@@ -303,13 +324,14 @@ void PhsDiffData::ScreenCL1(const matrix<long double>& Elev, long double MinElev
   AmbRecordWriter out(AmbFile);
   ArcTally tally{out, MinObsAmb};
   const long double gapMax = intMult * rhead.interval + kGapMargin;
+  const RecordLayout layout(*this);
   for (long s = 0; s < satList.r; s++) {
     const short p = satList(s);
     const long double lamb = CL1Wavelength(p);
     if (std::fabs(lamb) < kMinLamb) continue;
     const long double slipMax = lam1Mult * lamb;
     CutSatellite(
-        *this, p, CL1, [&](long k) { return !CL1(k).IsNull() && Elev(k, 0) > MinElev; },
+        *this, layout, p, CL1, [&](long k) { return !CL1(k).IsNull() && Elev(k, 0) > MinElev; },
         [&](long double dt, long double d) { return dt > gapMax || std::fabs(d) > slipMax; },
         tally);
   }
@@ -332,7 +354,9 @@ void PhsDiffData::ScreenL4(const matrix<long double>& Elev, long double MinElev,
   const auto breaks = [&](long double dt, long double d) {
     return dt > MaxTimeGap || std::fabs(d) > dL40 + ddL4 * std::sqrt(std::fabs(dt - 1));
   };
-  for (long s = 0; s < satList.r; s++) CutSatellite(*this, satList(s), L4, usable, breaks, tally);
+  const RecordLayout layout(*this);
+  for (long s = 0; s < satList.r; s++)
+    CutSatellite(*this, layout, satList(s), L4, usable, breaks, tally);
   out.Close();
   NAmbAll = tally.Written();
 }
@@ -432,11 +456,11 @@ void PhsDiffData::ScreenMW(long double RMS, long MinObsAmb, long& NAmbAll) {
   RequireSeries(*this, MW, "MW");
   const matrix<AmbRecord> arcs = ReadAmbRecords(AmbFile, NAmbAll);
   for (long k = 0; k < arcs.r; k++) RequireArcInData(*this, arcs(k), k);
-  const matrix<long> starts = EpochStarts(*this);
+  const RecordLayout layout(*this);
   AmbRecordWriter out(AmbFile);
   long written = 0;
   for (long k = 0; k < arcs.r; k++) {
-    const std::vector<MWValue> values = CollectMW(*this, arcs(k), starts);
+    const std::vector<MWValue> values = CollectMW(*this, arcs(k), layout);
     // With fewer than two values the scatter cannot be judged; the arc stands.
     if (values.size() < 2 || ScatterWithin(values, RMS)) {
       out.Write(arcs(k));
