@@ -15,7 +15,10 @@ const long double kMinLamb = 0.01L;
 bool GLONASSSlotLamb(short sat, long double& lamb1, long double& lamb2) {
   const long row = sat - 101L;
   if (row < 0 || row >= GLONASSc::lamb.r) return false;
-  lamb1 = GLONASSc::lamb(row, 0);
-  lamb2 = GLONASSc::lamb(row, 1);
-  return std::fabs(lamb1) > kMinLamb && std::fabs(lamb2) > kMinLamb;
+  const long double g1 = GLONASSc::lamb(row, 0);
+  const long double g2 = GLONASSc::lamb(row, 1);
+  if (std::fabs(g1) <= kMinLamb || std::fabs(g2) <= kMinLamb) return false;
+  lamb1 = g1;
+  lamb2 = g2;
+  return true;
 }
