@@ -53,6 +53,21 @@ std::vector<long double> Regular(long n, long double step) {
   return s;
 }
 
+// Regular epochs with `extra` seconds added from epoch `from` on.
+std::vector<long double> Delayed(long n, long double step, long from, long double extra) {
+  std::vector<long double> s = Regular(n, step);
+  for (long i = from; i < n; i++) s[i] += extra;
+  return s;
+}
+
+// A series screened on epochs at `seconds`, and the arcs expected in the file.
+struct SeriesCase {
+  const char* name;
+  std::vector<long double> seconds;
+  std::vector<long double> values;
+  std::vector<std::string> arcs;
+};
+
 // Values start + rate * i, with `jump` added from index `at` on.
 std::vector<long double> Ramp(long n, long double start, long double rate, long at = -1,
                               long double jump = 0) {
@@ -96,22 +111,20 @@ class Screening : public ::testing::Test {
   }
 
   std::vector<std::string> Arcs() const { return ArcsInFile(amb.path); }
+
+  // The count a screening returned agrees with the arcs in the file.
+  void ExpectArcs(long nAmb, const std::vector<std::string>& arcs) const {
+    EXPECT_EQ(nAmb, static_cast<long>(arcs.size()));
+    EXPECT_EQ(Arcs(), arcs);
+  }
 };
 
 // CL1: 30 s data, gap above 2 intervals + 0.7 s, slip above 10 L1 wavelengths.
 TEST_F(Screening, CodeMinusPhaseArcsEndAtSlipsAndGaps) {
   const long double slip = 10 * GPSc::lamb1;  // 1.903 m
-  std::vector<long double> gapped = Regular(10, 30);
-  for (long i = 5; i < 10; i++) gapped[i] += 0.71 + 30;  // a step of 60.71 s before epoch 5
-  std::vector<long double> tight = Regular(10, 30);
-  for (long i = 5; i < 10; i++) tight[i] += 0.69 + 30;  // a step of 60.69 s
-  struct Case {
-    const char* name;
-    std::vector<long double> seconds;
-    std::vector<long double> values;
-    std::vector<std::string> arcs;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<long double> gapped = Delayed(10, 30, 5, 30.71);  // 60.71 s before epoch 5
+  const std::vector<long double> tight = Delayed(10, 30, 5, 30.69);   // 60.69 s
+  const std::vector<SeriesCase> cases = {
       {"steady", Regular(10, 30), Ramp(10, 5, 0.01), {SteadyArc(10), "5 0 0 9 10"}},
       {"slip", Regular(10, 30), Ramp(10, 5, 0, 5, slip + 0.001),
        {SteadyArc(10), "5 0 0 4 5", "5 5 10 9 5"}},
@@ -120,13 +133,12 @@ TEST_F(Screening, CodeMinusPhaseArcsEndAtSlipsAndGaps) {
       {"gap", gapped, Ramp(10, 5, 0), {"3 0 0 4 5", "3 5 10 9 5", "5 0 0 4 5", "5 5 10 9 5"}},
       {"step within the gap limit", tight, Ramp(10, 5, 0), {SteadyArc(10), "5 0 0 9 10"}},
   };
-  for (const Case& c : cases) {
+  for (const SeriesCase& c : cases) {
     SCOPED_TRACE(c.name);
     Track(data.CL1, c.seconds, c.values);
     long nAmb = -1;
     data.ScreenCL1(elev, 10, 1, 10, 2, nAmb);
-    EXPECT_EQ(nAmb, static_cast<long>(c.arcs.size()));
-    EXPECT_EQ(Arcs(), c.arcs);
+    ExpectArcs(nAmb, c.arcs);
   }
 }
 
@@ -167,8 +179,7 @@ TEST_F(Screening, CodeMinusPhaseSkipsSatellitesWithoutAnL1Wavelength) {
 // L4: limit dL40 + ddL4 sqrt(|dt - 1|) with dL40 = 0.05 m, ddL4 = 1 m and a
 // gap above 10 s.
 TEST_F(Screening, GeometryFreeLimitGrowsWithTheRootOfTheTimeStep) {
-  std::vector<long double> gapped = Regular(6, 1);
-  for (long i = 3; i < 6; i++) gapped[i] += 9.01;  // a step of 10.01 s before epoch 3
+  const std::vector<long double> gapped = Delayed(6, 1, 3, 9.01);  // 10.01 s before epoch 3
   struct Case {
     const char* name;
     std::vector<long double> seconds;
@@ -187,8 +198,7 @@ TEST_F(Screening, GeometryFreeLimitGrowsWithTheRootOfTheTimeStep) {
     Track(data.L4, c.seconds, Ramp(6, 1, 0, 3, c.change));
     long nAmb = -1;
     data.ScreenL4(elev, 10, 1, 0.05, 1, 10, nAmb);
-    EXPECT_EQ(nAmb, static_cast<long>(c.arcs.size()));
-    EXPECT_EQ(Arcs(), c.arcs);
+    ExpectArcs(nAmb, c.arcs);
   }
 }
 
@@ -203,18 +213,11 @@ TEST_F(Screening, GeometryFreeUsesBothElevations) {
 // Linear screening with 30 s data: limits from dL40 = 0.03, ddL4 = 0.001 and
 // MaxTimeGap = 30 give a second-difference limit of about 0.0155 m.
 TEST_F(Screening, LinearScreeningCutsAtSecondDifferenceSlipsAndGaps) {
-  std::vector<long double> gapped = Regular(20, 30);
-  for (long i = 10; i < 20; i++) gapped[i] += 30;
+  const std::vector<long double> gapped = Delayed(20, 30, 10, 30);
   std::vector<long double> roughStart = Ramp(20, 3, 0.001);
   roughStart[0] = 1;
   roughStart[1] = 2;
-  struct Case {
-    const char* name;
-    std::vector<long double> seconds;
-    std::vector<long double> values;
-    std::vector<std::string> arcs;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<SeriesCase> cases = {
       {"linear drift", Regular(20, 30), Ramp(20, 1, 0.001), {SteadyArc(20), "5 0 0 19 20"}},
       {"slip", Regular(20, 30), Ramp(20, 1, 0.001, 10, 0.5),
        {SteadyArc(20), "5 0 0 9 10", "5 10 20 19 10"}},
@@ -224,13 +227,12 @@ TEST_F(Screening, LinearScreeningCutsAtSecondDifferenceSlipsAndGaps) {
        {"3 0 0 9 10", "3 10 20 19 10", "5 0 0 9 10", "5 10 20 19 10"}},
       {"rough start", Regular(20, 30), roughStart, {SteadyArc(20), "5 2 4 19 18"}},
   };
-  for (const Case& c : cases) {
+  for (const SeriesCase& c : cases) {
     SCOPED_TRACE(c.name);
     Track(data.L4, c.seconds, c.values);
     long nAmb = -1;
     data.ScreenL4Linear(elev, 10, 3, 0.03, 0.001, 30, nAmb);
-    EXPECT_EQ(nAmb, static_cast<long>(c.arcs.size()));
-    EXPECT_EQ(Arcs(), c.arcs);
+    ExpectArcs(nAmb, c.arcs);
   }
 }
 
@@ -291,8 +293,7 @@ TEST_F(Screening, MelbourneWuebbenaKeepsOrSplitsArcs) {
     WriteArcs(amb.path, {arc});
     long nAmb = 1;
     data.ScreenMW(1, 10, nAmb);
-    EXPECT_EQ(nAmb, static_cast<long>(c.arcs.size()));
-    EXPECT_EQ(Arcs(), c.arcs);
+    ExpectArcs(nAmb, c.arcs);
   }
 }
 
