@@ -1,0 +1,213 @@
+// Quintavelmorc::PrintObs and TestEpoch: the listing, satellite by satellite,
+// of the chosen observations and combinations at the listed epochs.
+#include <cmath>
+#include <cstdio>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+#include "GNSS/GLNSat.h"
+#include "GNSS/GNSSLinCombs.h"
+#include "GNSS/TimeConverse.h"
+#include "GNSS/gnssobs.h"
+#include "GNSS/gnssobsshort.h"
+#include "GNSS/mGNSSc.h"
+#include "GNSS/mjd.h"
+#include "GNSS/ymdhms.h"
+#include "PROGINC/ProgramError.h"
+#include "src/Quintavelmorc.h"
+#include "src/SatRecordIndex.h"
+#include "src/SatelliteName.h"
+
+namespace {
+
+using Q = Quintavelmorc;
+
+// Width of every value field of a row.
+constexpr int valueWidth = 16;
+
+// The satellite block is handed to standard output in pieces of about this size.
+constexpr std::streamoff blockFlushSize = 1 << 20;
+
+// The combination coefficients of a constellation's dual-frequency pair.
+void SetCoefficients(long double ion1, long double ion2, long double wl1, long double wl2,
+                     long double nl1, long double nl2, long double alpha) {
+  GLC::LCion1 = ion1;
+  GLC::LCion2 = ion2;
+  GLC::LCwl1 = wl1;
+  GLC::LCwl2 = wl2;
+  GLC::LCnl1 = nl1;
+  GLC::LCnl2 = nl2;
+  GLC::alpha = alpha;
+}
+
+void LoadGPSCoefficients() {
+  SetCoefficients(GPSc::LCion1, GPSc::LCion2, GPSc::LCwl1, GPSc::LCwl2, GPSc::LCnl1, GPSc::LCnl2,
+                  GPSc::alpha);
+  GLC::lamb1 = GPSc::lamb1;
+  GLC::lamb2 = GPSc::lamb2;
+  GLC::lamb5 = GPSc::lamb5;
+}
+
+// GLONASS wavelengths depend on the slot's channel, set into row `row` first;
+// the coefficients hold for every channel.
+void LoadGLONASSCoefficients(long row) {
+  SetCoefficients(GLONASSc::LCion1, GLONASSc::LCion2, GLONASSc::LCwl1, GLONASSc::LCwl2,
+                  GLONASSc::LCnl1, GLONASSc::LCnl2, GLONASSc::alpha);
+  GLC::lamb1 = GLONASSc::lamb(row, 0);
+  GLC::lamb2 = GLONASSc::lamb(row, 1);
+}
+
+// Galileo's second frequency is E5b.
+void LoadGalileoCoefficients() {
+  SetCoefficients(GALILEOc::LCion1, GALILEOc::LCion2, GALILEOc::LCwl1, GALILEOc::LCwl2,
+                  GALILEOc::LCnl1, GALILEOc::LCnl2, GALILEOc::alpha);
+  GLC::lamb1 = GALILEOc::lamb1;
+  GLC::lamb2 = GALILEOc::lamb2;
+  GLC::lamb5 = GALILEOc::lamb5;
+  GLC::lamb8 = GALILEOc::lamb8;
+}
+
+void WarnGlonassSlot(short sat) {
+  char message[96];
+  std::snprintf(message, sizeof message,
+                "GLONASS SLOT OUTSIDE 1 TO 32 (SATELLITE R%02d NOT LISTED)!", sat - 100);
+  ProgramWarning("Quintavelmor", message);
+}
+
+void WriteSummary(char letter, short number, long rows, int nObsReal) {
+  std::cerr << "  SAT: " << letter;
+  WriteSatNumber(std::cerr, number);
+  std::cerr << std::setw(10) << rows << " x " << nObsReal << " observations" << std::endl;
+}
+
+void HandOver(std::ostringstream& block) {
+  std::cout << block.str();
+  block.str("");
+}
+
+void SetPhaseUnits(Q& q, long double L1, long double L2, long double L5, long double L8) {
+  q.unitL1 = L1;
+  q.unitL2 = L2;
+  q.unitL5 = L5;
+  q.unitL8 = L8;
+}
+
+void SetMultipathFactors(Q& q) {
+  const long double alpha = GLC::alpha;
+  q.mp1Fact1 = (1.0L + 2.0L / (alpha - 1.0L)) * GLC::lamb1;
+  q.mp1Fact2 = (2.0L / (alpha - 1.0L)) * GLC::lamb2;
+  q.mp2Fact1 = (2.0L * alpha / (alpha - 1.0L)) * GLC::lamb1;
+  q.mp2Fact2 = (2.0L * alpha / (alpha - 1.0L) - 1.0L) * GLC::lamb2;
+}
+
+// GLONASS wavelengths follow the slot's channel at the reference epoch.
+// Slots outside the tables are reported and the satellite is not listed.
+bool SetUpGlonass(Q& q, short sat, mjd& reference) {
+  const short slot = sat - 100;
+  if (slot < 1 || slot > GLONASSc::lamb.r) {
+    WarnGlonassSlot(sat);
+    return false;
+  }
+  GLONASSc::SetFrequency(q.glnfc.GetFreqNum(sat, reference), slot - 1);
+  LoadGLONASSCoefficients(slot - 1);
+  if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, q.unitL5, q.unitL8);
+  return true;
+}
+
+// Loads the constants of a satellite of system `letter`; false when the
+// satellite is not to be listed.  Unit factors a system does not set keep
+// their value.  BeiDou gets no constants: its rows show only the values
+// that need none.
+bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
+  switch (letter) {
+    case 'G':
+      if (!q.isG) return false;
+      LoadGPSCoefficients();
+      if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, GLC::lamb5, q.unitL8);
+      break;
+    case 'R':
+      if (!q.isR || !SetUpGlonass(q, sat, reference)) return false;
+      break;
+    case 'E':  // listed whether or not Galileo was selected
+      LoadGalileoCoefficients();
+      if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, GLC::lamb5, GLC::lamb8);
+      break;
+    case 'C':
+      return q.isC;
+    default:
+      return false;
+  }
+  SetMultipathFactors(q);
+  return true;
+}
+
+void PrintRow(Q& q, long k, long e, char letter, short number, std::ostream& out) {
+  ymdhms date = mjd2ymdhms(q.rd.epoch(e));
+  out << date << "  " << q.rd.epoch(e) << std::setw(3) << letter;
+  WriteSatNumber(out, number);
+  // The records keep no reference satellite: the RSAT column of higher
+  // difference levels is marked as not known.
+  if (q.rh.diffLevel > 1) out << "  ---";
+  for (long i = 0; i < q.obslist.r; i++)
+    if (q.IfExistObs(i) == 1) q.PrintObs(k, letter, q.obslist(i), out);
+  out << '\n';
+}
+
+// One satellite's block: its rows at the listed epochs, an empty line, and
+// the row count on standard error.
+void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
+                    const matrix<bool>& listed) {
+  const char letter = SatLetter(sat);
+  if (!SetUpConstellation(q, sat, letter, reference)) return;
+  const short number = SatNumberInSystem(sat);
+  std::ostringstream block;
+  block << std::fixed;
+  long rows = 0;
+  for (long p = index.First(sat); p < index.End(sat); p++) {
+    const long k = index.record(p);
+    const long e = index.epochOf(k);
+    if (!listed(e)) continue;
+    rows++;
+    PrintRow(q, k, e, letter, number, block);
+    if (block.tellp() > blockFlushSize) HandOver(block);
+  }
+  block << '\n';
+  HandOver(block);
+  WriteSummary(letter, number, rows, q.nObsReal);
+}
+
+}  // namespace
+
+bool Quintavelmorc::TestEpoch(mjd& ep) {
+  if (ep < stE || ep > enE) return false;
+  if (!isDt) return true;
+  // The grid counts from midnight; EpochRound is a fraction of the interval.
+  const long double q = ep.GetSecond() / dt;
+  return std::fabs(q - std::round(q)) < EpochRound;
+}
+
+void Quintavelmorc::PrintObs() {
+  if (!RunProg) return;
+  // GLONASS channels are looked up at the file's first epoch.  A file
+  // without epochs has no rows to list, and any epoch serves the lookup.
+  mjd reference = rd.neph > 0 ? rd.epoch(0) : mjd();
+  if (isMSJump) {
+    if (verbose) std::cerr << "Quintavelmor::PrintObs(): Eliminating ms jumps: ";
+    long jumps = 0;
+    rd.CorrMSJumps(jumps);
+    nMSJumps = jumps;
+    if (verbose) std::cerr << nMSJumps << " jumps" << std::endl;
+  }
+  if (verbose) std::cerr << "Quintavelmor::PrintObs(): Printing observations: " << std::endl;
+  gnssobsns::PrintType = gnssobsns::NOLLISSI;
+  gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
+  gnssobsns::Width = valueWidth;
+  gnssobsshortns::Width = valueWidth;
+
+  matrix<bool> listed(rd.neph, 1);
+  for (long e = 0; e < rd.neph; e++) listed(e) = TestEpoch(rd.epoch(e));
+  const SatRecordIndex index(rd);
+  for (long i = 0; i < satprn.r; i++) PrintSatellite(*this, satprn(i), reference, index, listed);
+  if (verbose) std::cerr << "Quintavelmor::PrintObs(): Finished writing observations!" << std::endl;
+}
