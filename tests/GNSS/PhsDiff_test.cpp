@@ -1,0 +1,247 @@
+#include "GNSS/PhsDiff.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/fatal_output.h"
+#include "tests/support/sd_text.h"
+
+namespace {
+
+const long kDay = 60485;
+
+std::string ErrorFrame(const std::string& message) {
+  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
+}
+
+std::string WarningFrame(const std::string& message) {
+  return "\n#### Quintavelmor: Warning -> " + message + " ####\n     Continuing Quintavelmor ... \n\n";
+}
+
+// Three epochs of 2, 1 and 2 records of C1, L1, S1, D1; the header takes 6 lines.
+std::string CleanFile() {
+  return HeaderText(4, " C1 L1 S1 D1") + EpochLine(2, kDay, 30000, 0.5, -1.25, 2) +
+         SatLine(5, {153207.820, 805111.508, 44.5, -144.94}) +
+         SatLine(101, {153208.171, kMissing, 40.0, -147.493}) + EpochLine(1, kDay, 30001) +
+         SatLine(5, {153207.9, 805112.0, kMissing, kMissing}) + EpochLine(2, kDay, 30002) +
+         SatLine(7, {-1.5, 2.25, 30.0, 0.001}) + SatLine(211, {0.0, -0.004, 1.0, 3.0});
+}
+
+std::string WithWindowsLineEnds(const std::string& text) {
+  std::string windows;
+  for (char ch : text) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  return windows;
+}
+
+// Everything the loader stores, as text, to compare two loads.
+std::string Dump(PhsDiffHeader& head, PhsDiffData& data) {
+  std::ostringstream out;
+  out.precision(21);
+  out << head.nobs << ' ' << head.diffLevel << ' ' << head.HasObservations << ' ' << head.interval
+      << ' ' << head.mname[0] << '|' << head.mname[1] << ' ' << head.X0(0).GetX() << ' '
+      << head.X0(1).GetZ() << ' ' << head.Dp(1).GetN() << '\n';
+  for (long e = 0; e < data.neph; e++)
+    out << data.nsat(e) << ' ' << data.epoch(e).GetMJDay() << ' ' << data.epoch(e).GetSecond() << ' '
+        << data.dtR_B(e) << ' ' << data.clkErB(e) << ' ' << data.clkErR(e) << '\n';
+  for (long r = 0; r < data.nobs; r++) {
+    out << data.sat(r);
+    for (long k = 0; k < head.nobs; k++) {
+      const short code = head.obs(k);
+      if (matrix<gnssobs>* s = data.ObsSeries(code)) out << ' ' << (*s)(r).GetObs();
+      if (matrix<gnssobsshort>* s = data.DopplerSeries(code)) out << ' ' << (*s)(r).GetObs();
+    }
+    out << '\n';
+  }
+  for (long i = 0; i < data.satList.NRow(); i++) out << data.satList(i) << ' ';
+  return out.str();
+}
+
+std::string Printed(PhsDiff& loader) {
+  std::ostringstream out;
+  loader.PrintFile(out);
+  return out.str();
+}
+
+TEST(PhsDiffLoad, CountsEpochsAndRecords) {
+  std::string text = HeaderText(1, " C1");
+  double second = 0;
+  for (int n : {5, 6, 4}) {
+    text += EpochLine(n, kDay, second += 30);
+    for (int k = 0; k < n; k++) text += SatLine(k + 1, {1000.0 + k});
+  }
+  LoadedFile f(text);
+  EXPECT_EQ(f.loader.nepoch, 3);
+  EXPECT_EQ(f.loader.nobsall, 15);
+  EXPECT_EQ(f.data.GetNObs(), 15);
+  EXPECT_EQ(f.data.nsat(1), 6);
+}
+
+TEST(PhsDiffLoad, EndFlagZeroLeavesEverythingEmpty) {
+  LoadedFile f(HeaderText(1, " C1", '0') + EpochLine(1, kDay, 0) + SatLine(1, {2.0}));
+  EXPECT_EQ(f.loader.nepoch, 0);
+  EXPECT_EQ(f.loader.nobsall, 0);
+  EXPECT_EQ(f.data.C1.NRow(), 0);
+  EXPECT_EQ(f.data.epoch.NRow(), 0);
+}
+
+TEST(PhsDiffLoad, MissingFileIsFatal) {
+  PhsDiffHeader head;
+  PhsDiffData data(head);
+  PhsDiff loader(head, data);
+  ChildOutput output = RunExpectingExit([&] { loader.SetFile("/nonexistent/file.sd"); });
+  EXPECT_EQ(output.err, ErrorFrame("PhsDiff FILE CAN NOT BE OPENED!"));
+  const std::string longName(300, 'a');
+  output = RunExpectingExit([&] { loader.SetFile(longName.c_str()); });
+  EXPECT_EQ(output.err, ErrorFrame("PhsDiff FILE NAME LONGER THAN 255 CHARACTERS!"));
+}
+
+TEST(PhsDiffRepair, CopyC2ToP2OnlyWithoutP2) {
+  const std::string records = EpochLine(2, kDay, 0) + SatLine(3, {11.5, 21.5}) + SatLine(4, {12.5, 22.5});
+  LoadedFile onlyC2(HeaderText(2, " C1 C2") + records);
+  onlyC2.loader.copyC2toP2();
+  EXPECT_TRUE(onlyC2.head.HasP2());
+  ASSERT_EQ(onlyC2.data.P2.NRow(), 2);
+  EXPECT_EQ(onlyC2.data.P2(0).GetObs(), onlyC2.data.C2(0).GetObs());
+  EXPECT_EQ(onlyC2.data.P2(1).GetObs(), onlyC2.data.C2(1).GetObs());
+
+  LoadedFile both(HeaderText(2, " P2 C2") + records);
+  both.loader.copyC2toP2();
+  EXPECT_DOUBLE_EQ(static_cast<double>(both.data.P2(1).GetObs()), 12.5);
+  EXPECT_DOUBLE_EQ(static_cast<double>(both.data.C2(1).GetObs()), 22.5);
+}
+
+TEST(PhsDiffPrint, CanonicalLayout) {
+  LoadedFile f(CleanFile());
+  const std::string printed = Printed(f.loader);
+  const std::string expected =
+      "SINGLE_DIFFERENCES\n"
+      "MARKER NAME     :  4 SEPT  4 ROVR\n"
+      "MARKER NUMBER   :  0   0 \n"
+      "RECEIVER TYPE   :  0   0 \n"
+      "ANTENNA TYPE    :  0   0 \n"
+      "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000         -1.0000        2.5000        3.0000\n"
+      "DELTA N/E/U     :      0.0000      0.0000    0.0000        0.0000      0.0000    0.0000\n"
+      "# & TYPES OF OBS:  4  C1 L1 S1 D1\n"
+      "DIFFERENCE LEVEL:  1\n"
+      "END OF HEADER 1\n"
+      "  2 60485 30000.0000000     0.500    -1.250     2.000\n"
+      "  5       153207.820       805111.508            *.***         -144.940\n"
+      "101       153208.171            *.***            *.***         -147.493\n"
+      "  1 60485 30001.0000000     0.000     0.000     0.000\n"
+      "  5       153207.900       805112.000            *.***            *.***\n"
+      "  2 60485 30002.0000000     0.000     0.000     0.000\n"
+      "  7           -1.500            2.250            *.***            0.001\n"
+      "211            *.***           -0.004            *.***            3.000\n";
+  EXPECT_EQ(printed, expected);
+}
+
+TEST(PhsDiffPrint, WrittenFileReadsBackToTheSameValues) {
+  std::string unknownType = HeaderText(3, " C1 XX L2") + EpochLine(1, kDay, 5, 1, 2, 3) +
+                            SatLine(9, {1.25, 7.0, -3.5});
+  std::string doubleLevel = HeaderText(1, " L5", '1', "DOUBLE_DIFFERENCES");
+  doubleLevel.replace(doubleLevel.find("LEVEL:  1"), 9, "LEVEL:  2");
+  doubleLevel += EpochLine(1, kDay, 5) + SatLine(9, {1.25});
+  for (const std::string& text : {CleanFile(), unknownType, doubleLevel, HeaderText(1, " C1", '0')}) {
+    LoadedFile first(text);
+    LoadedFile second(Printed(first.loader));
+    EXPECT_EQ(Dump(first.head, first.data), Dump(second.head, second.data));
+    EXPECT_EQ(Printed(first.loader), Printed(second.loader));
+  }
+}
+
+// Files as they arrive: each must load to the clean file's values, or stop
+// with a clear message, or warn and keep what is there.
+struct MalformedCase {
+  const char* name;
+  std::string text;
+  std::string err;  // expected standard error (a fatal frame when fatal)
+  bool fatal;
+};
+
+std::vector<MalformedCase> MalformedCorpus() {
+  const std::string head = HeaderText(4, " C1 L1 S1 D1");
+  const std::string clean = CleanFile();
+  std::string blankLines = clean;
+  blankLines.insert(blankLines.find("\n  1 60485") + 1, "\n   \n\t\r\n");
+  blankLines += "\n\n";
+  std::string longLines = clean;
+  for (size_t at = longLines.find("\n  5 "); at != std::string::npos; at = longLines.find("\n  5 ", at + 1)) {
+    const size_t end = longLines.find('\n', at + 1);
+    longLines.insert(end, std::string(1100, ' ') + "trailing text");
+  }
+  std::string noLastLineEnd = clean;
+  noLastLineEnd.pop_back();
+  return {
+      {"blank lines between epochs", blankLines, "", false},
+      {"windows line ends", WithWindowsLineEnds(clean), "", false},
+      {"record lines longer than 1022", longLines, "", false},
+      {"no line end after the last line", noLastLineEnd, "", false},
+      {"stray text between epochs", head + EpochLine(1, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "stray\n",
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 9: EPOCH LINE CAN NOT BE READ!"), true},
+      {"epoch line with three fields", head + " 1 60485 30.0\n" + SatLine(5, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: EPOCH LINE CAN NOT BE READ!"), true},
+      {"negative satellite count", head + EpochLine(-2, kDay, 0),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: NUMBER OF SATELLITES NOT VALID!"), true},
+      {"satellite number 700", head + EpochLine(1, kDay, 0) + SatLine(700, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"), true},
+      {"negative satellite number", head + EpochLine(1, kDay, 0) + SatLine(-5, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"), true},
+      {"blank line among satellite lines", head + EpochLine(2, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "\n" +
+           SatLine(6, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 9: SATELLITE LINE EXPECTED!"), true},
+      {"second of day 86400", head + EpochLine(1, kDay, 86400) + SatLine(5, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: EPOCH NOT VALID!"), true},
+      {"end of file inside the header", "SINGLE_DIFFERENCES\nMARKER NAME     :  1 A  1 B\n",
+       ErrorFrame("SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!"), true},
+      {"empty file", "",
+       ErrorFrame("OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT [1. LINE: "
+                  "[SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]!"),
+       true},
+  };
+}
+
+TEST(PhsDiffMalformed, EachCaseHasItsOutcome) {
+  LoadedFile clean(CleanFile());
+  const std::string cleanDump = Dump(clean.head, clean.data);
+  for (const MalformedCase& c : MalformedCorpus()) {
+    if (c.fatal) {
+      ChildOutput output = RunExpectingExit([&] { LoadedFile f(c.text); });
+      EXPECT_EQ(output.err, c.err) << c.name;
+      EXPECT_EQ(output.out, "") << c.name;
+      continue;
+    }
+    testing::internal::CaptureStderr();
+    LoadedFile f(c.text);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err) << c.name;
+    EXPECT_EQ(Dump(f.head, f.data), cleanDump) << c.name;
+  }
+}
+
+TEST(PhsDiffMalformed, TruncatedLastEpochKeepsItsLinesAndWarns) {
+  const std::string text = HeaderText(1, " C1") + EpochLine(2, kDay, 0) + SatLine(1, {1}) +
+                           SatLine(2, {2}) + EpochLine(4, kDay, 1) + SatLine(3, {3}) + SatLine(4, {4});
+  testing::internal::CaptureStderr();
+  LoadedFile f(text);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            WarningFrame("SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 10: 2 OF 4 SATELLITE LINES READ"));
+  EXPECT_EQ(f.loader.nepoch, 2);
+  EXPECT_EQ(f.loader.nobsall, 4);
+  EXPECT_EQ(f.data.nsat(1), 2);
+  EXPECT_EQ(f.data.sat(3), 4);
+  EXPECT_DOUBLE_EQ(static_cast<double>(f.data.C1(3).GetObs()), 4.0);
+}
+
+TEST(PhsDiffMalformed, BlankOrShortFieldsReadAsMissingWithoutShifting) {
+  // Field 0 blank, field 2 cut by the end of the line: neither takes a
+  // neighbour's value.
+  const std::string line = "  8" + std::string(17, ' ') + "          123.456" + "      7";
+  LoadedFile f(HeaderText(3, " C1 L1 L2") + EpochLine(1, kDay, 0) + line + "\n");
+  EXPECT_EQ(f.data.C1(0).GetObs(), 0);
+  EXPECT_DOUBLE_EQ(static_cast<double>(f.data.L1(0).GetObs()), 123.456);
+  EXPECT_DOUBLE_EQ(static_cast<double>(f.data.L2(0).GetObs()), 7.0);
+}
+
+}  // namespace

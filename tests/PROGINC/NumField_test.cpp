@@ -1,0 +1,80 @@
+#include "PROGINC/NumField.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+
+double Real(const std::string& text) { return RealField(text.data(), text.size(), 0, text.size()); }
+
+TEST(NumFieldReal, ReadsTheLongestNumberPrefix) {
+  struct Case {
+    const char* text;
+    double value;
+  } cases[] = {{"   -116609.537", -116609.537}, {"*.***", 0},      {"", 0},         {"   ", 0},
+               {"12.5abc", 12.5},              {"-.5", -0.5},     {"+3", 3},       {"1e3", 1000},
+               {"1.5e", 1.5},                  {"2E-2x", 0.02},   {".", 0},        {"-", 0},
+               {"nan", 0},                     {"inf", 0},        {"0x10", 0},     {"1e400", 0},
+               {"\t7\r", 7},                   {"0.000", 0}};
+  for (const Case& c : cases) EXPECT_EQ(Real(c.text), c.value) << c.text;
+  EXPECT_TRUE(std::signbit(Real("-0.000")));
+}
+
+TEST(NumFieldReal, SameValueAsTheStandardConversion) {
+  std::mt19937_64 random(7);
+  char text[64];
+  for (int i = 0; i < 200000; i++) {
+    const int decimals = static_cast<int>(random() % 12);
+    const double magnitude = std::ldexp(static_cast<double>(random() % 1000000007), static_cast<int>(random() % 60) - 30);
+    std::snprintf(text, sizeof text, "%.*f", decimals, (random() & 1) ? -magnitude : magnitude);
+    ASSERT_EQ(Real(text), std::strtod(text, nullptr)) << text;
+  }
+  for (const char* text : {"123456789012345678901234", "0.1234567890123456789", "9007199254740993",
+                           "4.9e-324", "1.7976931348623157e308", "00000000000000000000012.5"})
+    EXPECT_EQ(Real(text), std::strtod(text, nullptr)) << text;
+}
+
+TEST(NumFieldField, StaysInsideItsColumnsAndTheLine) {
+  const std::string line = "  5                   123.456";
+  EXPECT_EQ(RealField(line.data(), line.size(), 3, 17), 0);  // blank field: not its neighbour
+  EXPECT_EQ(RealField(line.data(), line.size(), 20, 17), 123.456);
+  EXPECT_EQ(RealField(line.data(), line.size(), 29, 17), 0);  // past the line
+  EXPECT_EQ(RealField(line.data(), line.size(), 500, 17), 0);
+  EXPECT_EQ(IntField(line.data(), line.size(), 0, 3), 5);
+  EXPECT_EQ(IntField("-12", 3, 0, 3), -12);
+  EXPECT_EQ(IntField("12345", 5, 0, 3), 123);
+}
+
+TEST(NumFieldCount, DigitsOnly) {
+  struct Case {
+    const char* text;
+    long value;
+  } cases[] = {{" 12", 12}, {"  4 SEPT", 4}, {"-3", 0}, {"+3", 0}, {"   ", 0}, {"7x", 7}, {"", 0}};
+  for (const Case& c : cases) EXPECT_EQ(CountField(c.text, std::strlen(c.text), 0, 3), c.value) << c.text;
+}
+
+TEST(NumFieldScan, BlankSeparatedFields) {
+  const std::string line = " 12 59479 23400.0000000     0.000  -1.5 99999999999999999999999";
+  const char* p = line.data();
+  const char* end = p + line.size();
+  long count = 0, day = 0, huge = 0;
+  double second = 0, a = 0, b = 0, none = 1;
+  ASSERT_TRUE(ScanInt(p, end, count) && ScanInt(p, end, day) && ScanReal(p, end, second) &&
+              ScanReal(p, end, a) && ScanReal(p, end, b) && ScanInt(p, end, huge));
+  EXPECT_EQ(count, 12);
+  EXPECT_EQ(day, 59479);
+  EXPECT_EQ(second, 23400.0);
+  EXPECT_EQ(b, -1.5);
+  EXPECT_EQ(huge, LONG_MAX);
+  EXPECT_FALSE(ScanReal(p, end, none));
+  EXPECT_EQ(none, 0);
+}
+
+}  // namespace
