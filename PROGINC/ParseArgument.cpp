@@ -59,26 +59,44 @@ long ToLong(const char* text, const char* argi, long low, long high) {
   return value;
 }
 
-// The number made of the run of `chars` at `cursor`; the cursor moves past the
-// run and past the one character that ends it (never past the word's end).
-double NextNumber(const char*& cursor, const char* chars, const char* argi) {
-  const std::size_t length = std::strspn(cursor, chars);
-  const double value = ToDouble(std::string(cursor, length).c_str(), argi);
-  cursor += length;
-  if (*cursor != '\0') ++cursor;
+long double ToLongDouble(const char* text, const char* argi) {
+  errno = 0;
+  const long double value = std::strtold(text, nullptr);
+  if (errno == ERANGE && std::isinf(value)) ArgumentError("NUMBER OUT OF RANGE", argi);
   return value;
 }
 
-// Three numbers separated by one character each.
+// The run of `chars` at `cursor`; the cursor moves past the run and past the
+// one character that ends it (never past the word's end).
+std::string NextRun(const char*& cursor, const char* chars) {
+  const std::size_t length = std::strspn(cursor, chars);
+  std::string run(cursor, length);
+  cursor += length;
+  if (*cursor != '\0') ++cursor;
+  return run;
+}
+
+double NextNumber(const char*& cursor, const char* chars, const char* argi) {
+  return ToDouble(NextRun(cursor, chars).c_str(), argi);
+}
+
+// The texts of three numbers separated by one character each.
 struct Nodes {
-  double v[3];
+  std::string v[3];
 };
 
 Nodes ReadNodes(const char* argi, int pos) {
   const char* cursor = TailFrom(argi, pos);
   Nodes nodes;
-  for (double& node : nodes.v) node = NextNumber(cursor, kNumberChars, argi);
+  for (std::string& node : nodes.v) node = NextRun(cursor, kNumberChars);
   return nodes;
+}
+
+void ReadThreeDoubles(const char* argi, int pos, double& a, double& b, double& c) {
+  const Nodes nodes = ReadNodes(argi, pos);
+  a = ToDouble(nodes.v[0].c_str(), argi);
+  b = ToDouble(nodes.v[1].c_str(), argi);
+  c = ToDouble(nodes.v[2].c_str(), argi);
 }
 
 // Calls visit(index, text) for each number of the list from `pos`; returns
@@ -195,20 +213,20 @@ void ParseIncXY(const char* argi, double& ix, double& iy) {
 }
 
 void Parse1DNodes(const char* argi, double& x0, double& xn, double& dx) {
-  const Nodes nodes = ReadNodes(argi, 2);
-  x0 = nodes.v[0];
-  xn = nodes.v[1];
-  dx = nodes.v[2];
+  ReadThreeDoubles(argi, 2, x0, xn, dx);
 }
 
 void ParseXYZ(const char* argi, xyz& X0, int pos) {
-  const Nodes nodes = ReadNodes(argi, pos);
-  X0.Set(nodes.v[0], nodes.v[1], nodes.v[2]);
+  double x = 0, y = 0, z = 0;
+  ReadThreeDoubles(argi, pos, x, y, z);
+  X0.Set(x, y, z);
 }
 
+// Read in extended precision: the carry of seconds close to a full minute in
+// packed angles needs it (45.3 as a double unpacks to 45 deg 29 min 99.99999 s).
 void ParseFLH(const char* argi, flh& X0, int pos) {
   const Nodes nodes = ReadNodes(argi, pos);
-  long double f = nodes.v[0], l = nodes.v[1];
+  long double f = ToLongDouble(nodes.v[0].c_str(), argi), l = ToLongDouble(nodes.v[1].c_str(), argi);
   switch (flhns::Unit) {
     case flhns::RAD:
       break;
@@ -223,7 +241,7 @@ void ParseFLH(const char* argi, flh& X0, int pos) {
     default:
       return;
   }
-  X0.Set(f, l, nodes.v[2]);
+  X0.Set(f, l, ToLongDouble(nodes.v[2].c_str(), argi));
 }
 
 void ParsePrintOpt(const char* argi, short& nA, short& nD, int pos) {
