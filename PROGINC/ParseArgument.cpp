@@ -13,6 +13,7 @@
 
 #include "GNSS/flh.h"
 #include "GNSS/xyz.h"
+#include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cstringf.h"
 #include "funkcije/KotnePretvorbe.h"
@@ -115,6 +116,27 @@ long ForEachListNumber(const char* argi, int pos, Visit visit) {
   return count;
 }
 
+// Columns of the date fields, counted from the value's start.
+struct DateColumn {
+  int pos;
+  int width;
+};
+const DateColumn kYear = {0, 4}, kMonth = {5, 2}, kDay = {8, 2}, kHour = {11, 2}, kMinute = {14, 2};
+const int kSecondPos = 17;
+
+// The field cut from the value; a value ending inside it gives a shorter one.
+unsigned short DateField(const char* value, DateColumn column) {
+  char field[8];
+  substr(value, column.pos, column.width, field);
+  return static_cast<unsigned short>(std::atoi(field));
+}
+
+void SetDateColumns(const char* value, ymdhms& dat) {
+  dat.SetYear(DateField(value, kYear));
+  dat.SetMonth(DateField(value, kMonth));
+  dat.SetDay(DateField(value, kDay));
+}
+
 int SatNumber(const char* group) {
   int number = 10 * (group[1] - '0') + (group[2] - '0');
   if (group[0] == 'R') number += 100;
@@ -166,6 +188,21 @@ int ParseInteger(const char* argi, int npos) {
 float ParseFloat(const char* argi, int npos) { return NarrowToFloat(ParseDouble(argi, npos), argi); }
 
 double ParseDouble(const char* argi, int npos) { return ToDouble(TailFrom(argi, npos), argi); }
+
+// The seconds are read whole from their column to the end of the word, so
+// any number of decimals is kept.
+void ParseDate(const char* argi, ymdhms& dat, int npos) {
+  const char* value = TailFrom(argi, npos);
+  SetDateColumns(value, dat);
+  dat.SetHour(DateField(value, kHour));
+  dat.SetMinute(DateField(value, kMinute));
+  dat.SetSecond(ToDouble(TailFrom(value, kSecondPos), argi));
+}
+
+void ParseYMD(const char* argi, ymdhms& dat, int npos) {
+  SetDateColumns(TailFrom(argi, npos), dat);
+  dat.SetHMS(0, 0, 0);
+}
 
 long double ParseHMS(const char* argi, int npos) {
   const char* cursor = TailFrom(argi, npos);

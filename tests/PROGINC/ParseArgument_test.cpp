@@ -10,6 +10,7 @@
 
 #include "GNSS/flh.h"
 #include "GNSS/xyz.h"
+#include "GNSS/ymdhms.h"
 #include "funkcije/KotnePretvorbe.h"
 #include "tests/support/fatal_output.h"
 
@@ -74,6 +75,82 @@ TEST(ParseSatList, ListFarBeyondNinetyNineSatellitesIsReadWhole) {
   ASSERT_EQ(list.r, static_cast<long>(kLong / 3));
   EXPECT_EQ(list(0), 107);
   EXPECT_EQ(list(list.r - 1), 107);
+}
+
+struct DateCase {
+  std::string word;
+  int npos;
+  unsigned short year, month, day, hour, minute;
+  long double second;
+};
+
+TEST(ParseDate, FixedColumnsWithAnySeparators) {
+  const std::vector<DateCase> cases = {
+      {"-s2020-01-15/12:30:15.5", 2, 2020, 1, 15, 12, 30, 15.5L},
+      {"-s2020.01.15_12.30.15.5", 2, 2020, 1, 15, 12, 30, 15.5L},
+      {"-e2019-12-31 23:59:59.999", 2, 2019, 12, 31, 23, 59, 59.999},
+      {"-st2020-02-29/00:00:00", 3, 2020, 2, 29, 0, 0, 0},
+      // The word ends inside the seconds field, or right before it.
+      {"-s2020-01-15/12:30:1", 2, 2020, 1, 15, 12, 30, 1},
+      {"-s2020-01-15/12:30", 2, 2020, 1, 15, 12, 30, 0},
+      {"-s2020-01-15/12:3", 2, 2020, 1, 15, 12, 3, 0},
+      // Seconds are read whole however long they are.
+      {"-s2020-01-15/12:30:" + std::string(kLong, '0') + "15.5", 2, 2020, 1, 15, 12, 30, 15.5L},
+      {"-s2020-01-15/12:30:15.25" + std::string(kLong, '0'), 2, 2020, 1, 15, 12, 30, 15.25L},
+  };
+  for (const DateCase& c : cases) {
+    ymdhms date;
+    ParseDate(c.word.c_str(), date, c.npos);
+    EXPECT_EQ(date.GetYear(), c.year) << c.word;
+    EXPECT_EQ(date.GetMonth(), c.month) << c.word;
+    EXPECT_EQ(date.GetDay(), c.day) << c.word;
+    EXPECT_EQ(date.GetHour(), c.hour) << c.word;
+    EXPECT_EQ(date.GetMinute(), c.minute) << c.word;
+    EXPECT_EQ(date.GetSecond(), static_cast<long double>(static_cast<double>(c.second))) << c.word;
+  }
+}
+
+TEST(ParseDate, DateOnlyFormSetsMidnight) {
+  ymdhms date;
+  ParseDate("-s2020-01-15/12:30:15.5", date, 2);
+  ParseYMD("-d2021-03-04/23:59:59", date, 2);
+  EXPECT_EQ(date.GetYear(), 2021);
+  EXPECT_EQ(date.GetMonth(), 3);
+  EXPECT_EQ(date.GetDay(), 4);
+  EXPECT_EQ(date.GetDaySecond(), 0);
+}
+
+std::string DateFrame(const std::string& text) {
+  return "\n**** ymdhms: Error -> " + text + " ****\n     Exiting class ymdhms ... \n";
+}
+
+TEST(ParseDateDeathTest, FirstInvalidFieldEndsTheProgram) {
+  const std::vector<std::pair<std::string, const char*>> cases = {
+      {"-s2020-13-15/12:30:15", "MONTH not valid"},
+      {"-s2019-02-29/12:30:15", "DAY not valid"},
+      {"-s2020-01-15/24:30:15", "HOUR not valid"},
+      {"-s2020-01-15/12:30:60", "SECOND not valid"},
+      {"-s2020-01", "DAY not valid"},  // the word ends before the day
+      {"-s", "YEAR not valid"},
+      {"-s" + std::string(kLong, 'x'), "YEAR not valid"},
+      {"-s2020-01-15/12:30:15" + std::string(200, '5'), "SECOND not valid"},
+  };
+  for (const auto& c : cases) {
+    ymdhms date;
+    EXPECT_EQ(RunExpectingExit([&] { ParseDate(c.first.c_str(), date, 2); }).out, DateFrame(c.second))
+        << c.first.substr(0, 30);
+  }
+  EXPECT_EQ(RunExpectingExit([] {
+              ymdhms date;
+              ParseYMD("-s2020-00", date, 2);
+            }).out,
+            DateFrame("MONTH not valid"));
+  const std::string hugeSeconds = "-s2020-01-15/12:30:15" + std::string(kLong, '5');
+  EXPECT_EQ(RunExpectingExit([&] {
+              ymdhms date;
+              ParseDate(hugeSeconds.c_str(), date, 2);
+            }).err,
+            ErrorFrame("NUMBER OUT OF RANGE IN ARGUMENT -s2020-01-15/12:30:15555...!"));
 }
 
 struct NumberCase {
