@@ -11,17 +11,12 @@
 
 #include "funkcije/KotnePretvorbe.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/stream_text.h"
 
 namespace {
 
 std::string ClassFrame(const std::string& text) {
   return "\n**** flh: Error -> " + text + " ****\n     Exiting class flh ... \n";
-}
-
-std::string Written(const flh& a) {
-  std::ostringstream out;
-  out << a;
-  return out.str();
 }
 
 class FlhLayouts : public ::testing::Test {

@@ -8,16 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/stream_text.h"
+
 #include "GNSS/neut.h"
 
 namespace {
-
-template <class T>
-std::string Written(const T& a) {
-  std::ostringstream out;
-  out << a;
-  return out.str();
-}
 
 class Switches : public ::testing::Test {
  protected:

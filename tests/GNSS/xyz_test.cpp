@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/stream_text.h"
+
 #include "GNSS/xyzt.h"
 
 namespace {
@@ -17,18 +19,6 @@ void ExpectNear(const xyz& a, const xyz& b) {
   EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), 1e-15);
   EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), 1e-15);
   EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), 1e-15);
-}
-
-std::string Written(const xyz& a) {
-  std::ostringstream out;
-  out << a;
-  return out.str();
-}
-
-std::string Written(const xyzt& a) {
-  std::ostringstream out;
-  out << a;
-  return out.str();
 }
 
 // Puts the switches back after each test.

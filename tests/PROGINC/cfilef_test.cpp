@@ -2,35 +2,34 @@
 #include "PROGINC/cfilef.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_file.h"
+
 namespace {
 
-std::string TempName(const char* stem) { return "/tmp/" + std::string(stem) + std::to_string(getpid()); }
-
 TEST(FileExists, TrueOnlyForAReadableFile) {
-  const std::string name = TempName("quintavelmor_cfilef_");
-  std::ofstream(name) << "x";
+  const TempFile file;
+  const std::string& name = file.path;
   EXPECT_TRUE(FileExists(name.c_str()));
   EXPECT_TRUE(FileExists(name));
   std::remove(name.c_str());
   EXPECT_FALSE(FileExists(name.c_str()));
   EXPECT_FALSE(FileExists(std::string("/no/such/folder/file.sd")));
-  EXPECT_FALSE(FileExists("/tmp"));  // a folder is not a file to read
+  EXPECT_FALSE(FileExists(::testing::TempDir()));  // a folder is not a file to read
   EXPECT_FALSE(FileExists(""));
 }
 
 TEST(RemFile, TrueWhenRemovedOrAlreadyMissing) {
-  const std::string name = TempName("quintavelmor_remfile_");
-  std::ofstream(name) << "x";
-  EXPECT_TRUE(RemFile(name.c_str()));
+  const TempFile file;
+  const char* name = file.path.c_str();
+  EXPECT_TRUE(FileExists(name));
+  EXPECT_TRUE(RemFile(name));
   EXPECT_FALSE(FileExists(name));
-  EXPECT_TRUE(RemFile(name.c_str()));
+  EXPECT_TRUE(RemFile(name));
   EXPECT_FALSE(RemFile("/proc/version"));
 }
 
