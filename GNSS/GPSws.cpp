@@ -87,35 +87,48 @@ std::istream& operator>>(std::istream& in, GPSws& t) {
   return in;
 }
 
+namespace {
+
+void WriteWeekDayAndClock(std::ostream& out, const GPSws& t, int decimals) {
+  unsigned short h = 0;
+  unsigned short m = 0;
+  long double s = 0;
+  t.Sec2HMS(h, m, s);
+  LayoutText(out)
+      .Whole(t.week, 5)
+      .Whole(t.GetWeekDay(), 2)
+      .Text("  ")
+      .Clock(h, m, s, decimals)
+      .Write();
+}
+
+}  // namespace
+
 std::ostream& operator<<(std::ostream& out, const GPSws& t) {
   const int n = gpswsns::NDecSecond;
-  const unsigned w = t.week;
-  const unsigned weekDay = t.GetWeekDay();
   switch (gpswsns::PrintFormat) {
     case gpswsns::GPSWS:
-      WriteFormatted(out, "%5u%*.*Lf", w, n + 8, n, t.second);
+      LayoutText(out).Whole(t.week, 5).Fixed(t.second, n + 8, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case gpswsns::GPSWDS:
-      WriteFormatted(out, "%5u%2u%*.*Lf", w, weekDay, n + 7, n, t.GetDaySecond());
+      LayoutText(out)
+          .Whole(t.week, 5)
+          .Whole(t.GetWeekDay(), 2)
+          .Fixed(t.GetDaySecond(), n + 7, n)
+          .Write();
       LeaveFixedBlankFill(out, n);
       break;
-    case gpswsns::GPSWDHMS: {
-      unsigned short h = 0;
-      unsigned short m = 0;
-      long double s = 0;
-      t.Sec2HMS(h, m, s);
-      WriteFormatted(out, "%5u%2u  %02u:%02u:%0*.*Lf", w, weekDay, unsigned{h}, unsigned{m},
-                     SecondsFieldWidth(n), n, s);
+    case gpswsns::GPSWDHMS:
+      WriteWeekDayAndClock(out, t, n);
       LeaveFixedBlankFill(out, n);
       break;
-    }
     case gpswsns::GPSWD:
-      WriteFormatted(out, " %04u%2u", w, weekDay);
+      LayoutText(out).Text(" ").Whole(t.week, 4, '0').Whole(t.GetWeekDay(), 2).Write();
       out.fill(' ');
       break;
     case gpswsns::SP3:
-      WriteFormatted(out, "%5u%16.8Lf", w, t.second);
+      LayoutText(out).Whole(t.week, 5).Fixed(t.second, 16, 8).Write();
       LeaveFixedBlankFill(out, 8);
       break;
     default:

@@ -6,15 +6,15 @@
 
 namespace {
 
-constexpr long kMjd1901 = 15385;         // modified Julian day of 1901-01-01
-constexpr long kMjdGpsStart = 44244;     // 1980-01-06, start of GPS week 0
-constexpr long kDays1901ToGps = 28859;   // days from 1901-01-01 to 1980-01-06
+constexpr long kMjd1901 = 15385;        // modified Julian day of 1901-01-01
+constexpr long kMjdGpsStart = 44244;    // 1980-01-06, start of GPS week 0
+constexpr long kDays1901ToGps = 28859;  // days from 1901-01-01 to 1980-01-06
 constexpr long double kDaySeconds = 86400.0L;
 constexpr long double kWeekSeconds = 604800.0L;
 
 struct LeapStep {
-  int offset;         // GPS - UTC in seconds
-  long fromDay;       // modified Julian day from which it applies
+  int offset;    // GPS - UTC in seconds
+  long fromDay;  // modified Julian day from which it applies
 };
 
 constexpr LeapStep kLeapSteps[] = {
@@ -33,6 +33,12 @@ long FloorDiv(long a, long b) {
 // class rejects.
 unsigned short ShortField(long value) {
   return (value < 0 || value > 0xFFFF) ? 0xFFFF : static_cast<unsigned short>(value);
+}
+
+// A day number for mjd's validating Set: a negative one becomes a value that
+// mjd rejects instead of wrapping around.
+unsigned long DayNumberField(long dayNumber) {
+  return dayNumber < 0 ? 0xFFFFFFFFUL : static_cast<unsigned long>(dayNumber);
 }
 
 // Days from 1901-01-01 to January 1 of `year` in the Gregorian calendar.  Up
@@ -145,7 +151,7 @@ mjd ymdhms2mjd(const ymdhms& t) {
     dayNumber++;
   }
   mjd result;
-  result.Set(dayNumber < 0 ? 0xFFFFFFFFUL : static_cast<unsigned long>(dayNumber), s);
+  result.Set(DayNumberField(dayNumber), s);
   return result;
 }
 
@@ -169,7 +175,7 @@ mjd GPSws2mjd(const GPSws& t) {
   SplitWeekSecond(t.second, days, daySecond);
   const long dayNumber = 7L * t.week + days + kMjdGpsStart;
   mjd result;
-  result.Set(dayNumber < 0 ? 0xFFFFFFFFUL : static_cast<unsigned long>(dayNumber), daySecond);
+  result.Set(DayNumberField(dayNumber), daySecond);
   return result;
 }
 

@@ -1,20 +1,40 @@
-// Fixed-width fields of the time classes' print layouts.  Each layout is
-// formatted in one piece and written at once, padded with blanks or zeros as
-// the layout says, so its bytes do not depend on the stream's state; the
+// Fixed-width fields of the time classes' print layouts.  A layout is built
+// field by field in a local buffer, padded with blanks or zeros as it says,
+// and written at once, so its bytes do not depend on the stream's state; the
 // writers then leave the stream in the state their layout defines (notation,
-// precision, fill), which later output relies on.
+// precision, fill), which later output relies on.  Whole numbers are
+// formatted by hand: these writers run once per listed row.
 #ifndef GNSS_TIMETEXT_H
 #define GNSS_TIMETEXT_H
 
 #include <ostream>
 
-// Writes printf-formatted text to out, of any length.
-void WriteFormatted(std::ostream& out, const char* format, ...)
-    __attribute__((format(printf, 2, 3)));
+class LayoutText {
+ public:
+  explicit LayoutText(std::ostream& out) : out_(out) {}
+  LayoutText(const LayoutText&) = delete;
+  LayoutText& operator=(const LayoutText&) = delete;
 
-// Width of a zero-padded seconds-of-minute field with the given decimals:
-// two digits, a point and the decimals; two digits alone without decimals.
-int SecondsFieldWidth(unsigned short decimals);
+  // A whole number right-aligned in `width`, padded with `pad`.
+  LayoutText& Whole(unsigned long value, int width, char pad = ' ');
+  // Fixed-point with `decimals` decimals, right-aligned in `width`.
+  LayoutText& Fixed(long double value, int width, int decimals, char pad = ' ');
+  LayoutText& Text(const char* text);
+  // hh:mm:ss with both whole fields zero-padded to two digits and the seconds
+  // zero-padded: two digits, a point and `decimals` decimals (two digits
+  // alone without decimals).
+  LayoutText& Clock(unsigned h, unsigned m, long double s, int decimals);
+  // Writes what was built and spends any field width pending on the stream.
+  void Write();
+
+ private:
+  void Put(char c);
+  void Spill();  // moves the buffer's text to the stream
+
+  std::ostream& out_;
+  char text_[96];
+  int used_ = 0;
+};
 
 // Fixed notation with the given precision: the state a layout with a
 // fixed-point field leaves behind.

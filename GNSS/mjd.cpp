@@ -139,13 +139,12 @@ std::istream& operator>>(std::istream& in, mjd& t) {
 
 namespace {
 
-void WriteDayAndClock(std::ostream& out, const mjd& t, unsigned short decimals) {
+void WriteDayAndClock(std::ostream& out, const mjd& t, int decimals) {
   unsigned short h = 0;
   unsigned short m = 0;
   long double s = 0;
   t.Sec2HMS(h, m, s);
-  WriteFormatted(out, "%6lu  %02u:%02u:%0*.*Lf", t.GetMJDay(), unsigned{h}, unsigned{m},
-                 SecondsFieldWidth(decimals), int{decimals}, s);
+  LayoutText(out).Whole(t.mjday, 6).Text("  ").Clock(h, m, s, decimals).Write();
 }
 
 }  // namespace
@@ -154,22 +153,22 @@ std::ostream& operator<<(std::ostream& out, const mjd& t) {
   const int decimals = mjdns::NDecSecond;
   switch (mjdns::PrintFormat) {
     case mjdns::MJDSEC:
-      WriteFormatted(out, "%6lu%*.*Lf", t.GetMJDay(), decimals + 7, decimals, t.second);
+      LayoutText(out).Whole(t.mjday, 6).Fixed(t.second, decimals + 7, decimals).Write();
       LeaveFixedBlankFill(out, decimals);
       break;
     case mjdns::MJDDEC:
       out << std::setw(decimals + 7) << std::setprecision(decimals) << t.GetMJDDec();
       break;
     case mjdns::MJDHMS:
-      WriteDayAndClock(out, t, mjdns::NDecSecond);
+      WriteDayAndClock(out, t, decimals);
       LeaveFixedBlankFill(out, decimals);
       break;
     case mjdns::MJD:
-      WriteFormatted(out, "%6lu", t.GetMJDay());
+      LayoutText(out).Whole(t.mjday, 6).Write();
       out.setf(std::ios::fixed, std::ios::floatfield);
       break;
     case mjdns::SP3:
-      WriteFormatted(out, "%6lu%16.13Lf", t.GetMJDay(), t.second / kDaySeconds);
+      LayoutText(out).Whole(t.mjday, 6).Fixed(t.second / kDaySeconds, 16, 13).Write();
       LeaveFixedBlankFill(out, 13);
       break;
     default:

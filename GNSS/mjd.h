@@ -9,7 +9,7 @@
 // Print switches of mjd, read at every write.
 namespace mjdns {
 enum Layout : unsigned short { MJDSEC = 0, MJDDEC = 1, MJDHMS = 2, MJD = 3, SP3 = 4 };
-inline unsigned short NDecSecond = 1;   // decimals of printed seconds
+inline unsigned short NDecSecond = 1;  // decimals of printed seconds
 inline unsigned short PrintFormat = MJDSEC;
 }  // namespace mjdns
 
@@ -30,8 +30,9 @@ class mjd {
   long double GetSecond() const { return second; }
   long double GetMJDDec() const { return mjday + second / 86400.0L; }
 
-  // Adds signed seconds, carrying whole days; not validated.  An int argument
-  // is ambiguous between seconds and days on purpose: say which one is meant.
+  // Adds signed seconds, carrying whole days; not validated.  With an int
+  // argument the call is ambiguous between seconds and days: write 30.0L for
+  // seconds or 1L for a day.
   mjd& operator+=(long double dsec);
   mjd& operator+=(long days);
   mjd& operator-=(long days);

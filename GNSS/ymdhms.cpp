@@ -120,8 +120,7 @@ void ymdhms::SetYDec(double ydec) {
 
 int ymdhms::LeapYear(unsigned short y) const { return ::LeapYear(y); }
 
-void ymdhms::Sec2HMS(long double s, unsigned short& h, unsigned short& m,
-                     long double& sec) const {
+void ymdhms::Sec2HMS(long double s, unsigned short& h, unsigned short& m, long double& sec) const {
   ::Sec2HMS(s, h, m, sec);
 }
 
@@ -166,25 +165,34 @@ namespace {
 
 unsigned YearOfCentury(const ymdhms& t) { return t.year >= 2000 ? t.year - 2000 : t.year - 1900; }
 
+// Month, day, hour and minute each in `width`.
+LayoutText& Columns(LayoutText& text, const ymdhms& t, int width) {
+  return text.Whole(t.month, width).Whole(t.day, width).Whole(t.hour, width).Whole(t.minute, width);
+}
+
 // The RINEX, SP3 and SINEX families.
 void WriteExchangeLayout(std::ostream& out, const ymdhms& t) {
-  const unsigned y = t.year, mo = t.month, d = t.day, h = t.hour, mi = t.minute;
+  LayoutText text(out);
   switch (ymdhmsns::PrintType) {
     case ymdhmsns::RINEXHEADER:
-      WriteFormatted(out, "%6u%6u%6u%6u%6u%13.7Lf", y, mo, d, h, mi, t.second);
+      Columns(text.Whole(t.year, 6), t, 6).Fixed(t.second, 13, 7).Write();
       LeaveFixed(out, 7);
       return;
     case ymdhmsns::RINEXDATA:
-      WriteFormatted(out, "%3u%3u%3u%3u%3u%11.7Lf", YearOfCentury(t), mo, d, h, mi, t.second);
+      Columns(text.Whole(YearOfCentury(t), 3), t, 3).Fixed(t.second, 11, 7).Write();
       LeaveFixed(out, 7);
       return;
     case ymdhmsns::SP3:
-      WriteFormatted(out, "%4u%3u%3u%3u%3u%12.8Lf", y, mo, d, h, mi, t.second);
+      Columns(text.Whole(t.year, 4), t, 3).Fixed(t.second, 12, 8).Write();
       LeaveFixed(out, 8);
       return;
     case ymdhmsns::SINEX:
-      WriteFormatted(out, "%02u:%03u:%05.0Lf", YearOfCentury(t), unsigned{t.GetDayOfYear()},
-                     t.GetDaySecond());
+      text.Whole(YearOfCentury(t), 2, '0')
+          .Text(":")
+          .Whole(t.GetDayOfYear(), 3, '0')
+          .Text(":")
+          .Fixed(t.GetDaySecond(), 5, 0, '0')
+          .Write();
       LeaveFixedBlankFill(out, 0);
       return;
     default:
@@ -195,33 +203,34 @@ void WriteExchangeLayout(std::ostream& out, const ymdhms& t) {
 // The program's own layouts, chosen by PrintFormat.
 void WriteCalendarLayout(std::ostream& out, const ymdhms& t) {
   const int n = ymdhmsns::NDecSecond;
-  const unsigned y = t.year, mo = t.month, d = t.day, h = t.hour, mi = t.minute;
+  LayoutText text(out);
   switch (ymdhmsns::PrintFormat) {
     case ymdhmsns::YMDHMS:
-      WriteFormatted(out, "%5u-%02u-%02u %02u:%02u:%0*.*Lf", y, mo, d, h, mi,
-                     SecondsFieldWidth(n), n, t.second);
+      text.Whole(t.year, 5).Text("-").Whole(t.month, 2, '0').Text("-").Whole(t.day, 2, '0');
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case ymdhmsns::YDHMS:
-      WriteFormatted(out, "%5u-%03u %02u:%02u:%0*.*Lf", y, unsigned{t.GetDayOfYear()}, h, mi,
-                     SecondsFieldWidth(n), n, t.second);
+      text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case ymdhmsns::YDSEC:
-      WriteFormatted(out, "%5u-%03u %*.*Lf", y, unsigned{t.GetDayOfYear()}, n + 7, n,
-                     t.GetDaySecond());
+      text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
+      text.Text(" ").Fixed(t.GetDaySecond(), n + 7, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case ymdhmsns::YMD:
-      WriteFormatted(out, "%5u-%02u-%02u", y, mo, d);
+      text.Whole(t.year, 5).Text("-").Whole(t.month, 2, '0').Text("-").Whole(t.day, 2, '0');
+      text.Write();
       LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
       break;
     case ymdhmsns::YDEC:
-      WriteFormatted(out, "%*.*Lf", n + 12, n + 6, t.GetYearDec());
+      text.Fixed(t.GetYearDec(), n + 12, n + 6).Write();
       LeaveFixed(out, n + 6);
       break;
     case ymdhmsns::YD:
-      WriteFormatted(out, "%5u-%03u", y, unsigned{t.GetDayOfYear()});
+      text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0').Write();
       LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
       break;
     default:

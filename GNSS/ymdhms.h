@@ -15,9 +15,9 @@ inline constexpr unsigned short month_day[2][13] = {
 namespace ymdhmsns {
 enum Format : unsigned short { YMDHMS = 0, YDHMS = 1, YDSEC = 2, YMD = 3, YDEC = 4, YD = 5 };
 enum Type : unsigned short { RINEXHEADER = 0, RINEXDATA = 1, NORINEX = 2, SP3 = 3, SINEX = 4 };
-inline unsigned short NDecSecond = 1;          // decimals of printed seconds
-inline unsigned short PrintFormat = YMDHMS;    // layout within NORINEX
-inline unsigned short PrintType = NORINEX;     // family of layouts
+inline unsigned short NDecSecond = 1;        // decimals of printed seconds
+inline unsigned short PrintFormat = YMDHMS;  // layout within NORINEX
+inline unsigned short PrintType = NORINEX;   // family of layouts
 }  // namespace ymdhmsns
 
 class ymdhms {
@@ -30,8 +30,8 @@ class ymdhms {
   long double second;     // [0, 60)
 
   ymdhms();  // 1980-01-01 00:00:00; not validated
-  ymdhms(unsigned short y, unsigned short mo, unsigned short d, unsigned short h,
-         unsigned short mi, long double s);
+  ymdhms(unsigned short y, unsigned short mo, unsigned short d, unsigned short h, unsigned short mi,
+         long double s);
   ymdhms(const ymdhms& other);
   ymdhms& operator=(const ymdhms& other);
   void Set(unsigned short y, unsigned short mo, unsigned short d, unsigned short h,

@@ -21,29 +21,36 @@ TEST(GPSwsValidation, LimitsThatAreValid) {
 }
 
 TEST(GPSwsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
-  ExpectClassErrors("GPSws", {
-      {"week 12000", [] { GPSws t(12000, 0); }, "WEEK not valid"},
-      {"second 604800", [] { GPSws t(100, 604800); }, "SECOND not valid"},
-      {"week before second", [] { GPSws t(12000, -1); }, "WEEK not valid"},
-      {"NaN second", [] { GPSws t(100, std::nanl("")); }, "SECOND not valid"},
-      {"Set", [] { GPSws().Set(100, -0.5L); }, "SECOND not valid"},
-      {"copy",
-       [] {
-         GPSws bad;
-         bad.week = 20000;
-         GPSws t(bad);
-       },
-       "WEEK not valid"},
-      {"assignment",
-       [] {
-         GPSws bad;
-         bad.second = 700000;
-         GPSws t;
-         t = bad;
-       },
-       "SECOND not valid"},
-      {"reader", [] { std::istringstream in("12000 5"); GPSws t; in >> t; }, "WEEK not valid"},
-  });
+  ExpectClassErrors("GPSws",
+                    {
+                        {"week 12000", [] { GPSws t(12000, 0); }, "WEEK not valid"},
+                        {"second 604800", [] { GPSws t(100, 604800); }, "SECOND not valid"},
+                        {"week before second", [] { GPSws t(12000, -1); }, "WEEK not valid"},
+                        {"NaN second", [] { GPSws t(100, std::nanl("")); }, "SECOND not valid"},
+                        {"Set", [] { GPSws().Set(100, -0.5L); }, "SECOND not valid"},
+                        {"copy",
+                         [] {
+                           GPSws bad;
+                           bad.week = 20000;
+                           GPSws t(bad);
+                         },
+                         "WEEK not valid"},
+                        {"assignment",
+                         [] {
+                           GPSws bad;
+                           bad.second = 700000;
+                           GPSws t;
+                           t = bad;
+                         },
+                         "SECOND not valid"},
+                        {"reader",
+                         [] {
+                           std::istringstream in("12000 5");
+                           GPSws t;
+                           in >> t;
+                         },
+                         "WEEK not valid"},
+                    });
 }
 
 TEST(GPSwsArithmetic, AddingSecondsCarriesWholeWeeksBothWays) {

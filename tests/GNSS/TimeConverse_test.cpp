@@ -16,25 +16,26 @@ struct Calendar {
   long double second;
 };
 
-ymdhms Make(const Calendar& c) { return ymdhms(c.year, c.month, c.day, c.hour, c.minute, c.second); }
+ymdhms Make(const Calendar& c) {
+  return ymdhms(c.year, c.month, c.day, c.hour, c.minute, c.second);
+}
 
 ::testing::AssertionResult SameCalendar(const ymdhms& t, const Calendar& want) {
-  if (t.year == want.year && t.month == want.month && t.day == want.day &&
-      t.hour == want.hour && t.minute == want.minute &&
-      std::fabs(t.second - want.second) < 1e-9L) {
+  if (t.year == want.year && t.month == want.month && t.day == want.day && t.hour == want.hour &&
+      t.minute == want.minute && std::fabs(t.second - want.second) < 1e-9L) {
     return ::testing::AssertionSuccess();
   }
   return ::testing::AssertionFailure()
          << t.year << "-" << t.month << "-" << t.day << " " << t.hour << ":" << t.minute << ":"
-         << (double)t.second << " instead of " << want.year << "-" << want.month << "-"
-         << want.day << " " << want.hour << ":" << want.minute << ":" << (double)want.second;
+         << (double)t.second << " instead of " << want.year << "-" << want.month << "-" << want.day
+         << " " << want.hour << ":" << want.minute << ":" << (double)want.second;
 }
 
 TEST(TimeConverseRules, LeapYears) {
   const struct {
     long year;
     int leap;
-  } cases[] = {{2000, 1}, {1900, 0}, {2004, 1}, {0, 0},   {2100, 0},
+  } cases[] = {{2000, 1}, {1900, 0}, {2004, 1}, {0, 0},    {2100, 0},
                {2400, 1}, {2019, 0}, {-4, 0},   {1904, 1}, {2196, 1}};
   for (const auto& c : cases) EXPECT_EQ(LeapYear(c.year), c.leap) << c.year;
 }
@@ -103,8 +104,8 @@ TEST(TimeConverseCalendar, TimesWithinATenthOfANanosecondOfMidnightGoToTheNextDa
     EXPECT_TRUE(SameCalendar(mjd2ymdhms(mjd(c.day, 86399.99999999999L)), c.next)) << c.day;
   }
   // Just outside the tolerance the time stays on its own day.
-  EXPECT_TRUE(SameCalendar(mjd2ymdhms(mjd(57000, 86400 - 1e-9L)),
-                           {2014, 12, 9, 23, 59, 60 - 1e-9L}));
+  EXPECT_TRUE(
+      SameCalendar(mjd2ymdhms(mjd(57000, 86400 - 1e-9L)), {2014, 12, 9, 23, 59, 60 - 1e-9L}));
 
   const mjd next = ymdhms2mjd(ymdhms(2014, 12, 9, 23, 59, 59.99999999999L));
   EXPECT_EQ(next.GetMJDay(), 57001u);
@@ -155,41 +156,44 @@ TEST(TimeConverseGps, DayEndsKeepTheirDay) {
   // a week.
   EXPECT_TRUE(SameCalendar(GPSws2ymdhms(GPSws(1000, 604800 - 4e-6L)), {1999, 3, 14, 0, 0, 0}));
   EXPECT_TRUE(SameCalendar(GPSws2ymdhms(GPSws(1000, 3599.999995L)), {1999, 3, 7, 1, 0, 0}));
-  EXPECT_TRUE(
-      SameCalendar(GPSws2ymdhms(GPSws(1000, 3599.99998L)), {1999, 3, 7, 0, 59, 59.99998L}));
+  EXPECT_TRUE(SameCalendar(GPSws2ymdhms(GPSws(1000, 3599.99998L)), {1999, 3, 7, 0, 59, 59.99998L}));
 
-  // Saturday 2000-01-08 (week 1043) 23:59:59.999... that rounds to the week's end starts the next week.
+  // Saturday 2000-01-08 (week 1043) 23:59:59.999... that rounds to the week's end starts the next
+  // week.
   const GPSws carried = ymdhms2GPSws(ymdhms(2000, 1, 8, 23, 59, 60 - 1e-15L));
   EXPECT_EQ(carried.GetWeek(), 1044);
   EXPECT_LT(carried.GetSecond(), 1e-9L);
 }
 
 TEST(TimeConverseDeathTest, ResultsOutsideTheTargetRangeEndWithItsMessage) {
-  ExpectClassErrors("ymdhms", {
-      {"day before 1901", [] { mjd2ymdhms(mjd(15384, 0)); }, "YEAR not valid"},
-      {"day 0", [] { mjd2ymdhms(mjd(0, 0)); }, "YEAR not valid"},
-      {"2200", [] { mjd2ymdhms(mjd(124593, 0)); }, "YEAR not valid"},
-      {"unchecked huge day",
-       [] {
-         mjd t;
-         t.mjday = 4000000000u;
-         mjd2ymdhms(t);
-       },
-       "YEAR not valid"},
-      {"hour 24 of a bad second",
-       [] {
-         mjd t;
-         t.mjday = 57000;
-         t.second = 86400.5L;
-         mjd2ymdhms(t);
-       },
-       "HOUR not valid"},
-      {"week past 2199", [] { GPSws2ymdhms(GPSws(11999, 0)); }, "YEAR not valid"},
-  });
-  ExpectClassErrors("GPSws", {
-      {"day before GPS", [] { mjd2GPSws(mjd(44243, 86399)); }, "WEEK not valid"},
-      {"date before GPS", [] { ymdhms2GPSws(ymdhms(1980, 1, 5, 0, 0, 0)); }, "WEEK not valid"},
-  });
+  ExpectClassErrors("ymdhms",
+                    {
+                        {"day before 1901", [] { mjd2ymdhms(mjd(15384, 0)); }, "YEAR not valid"},
+                        {"day 0", [] { mjd2ymdhms(mjd(0, 0)); }, "YEAR not valid"},
+                        {"2200", [] { mjd2ymdhms(mjd(124593, 0)); }, "YEAR not valid"},
+                        {"unchecked huge day",
+                         [] {
+                           mjd t;
+                           t.mjday = 4000000000u;
+                           mjd2ymdhms(t);
+                         },
+                         "YEAR not valid"},
+                        {"hour 24 of a bad second",
+                         [] {
+                           mjd t;
+                           t.mjday = 57000;
+                           t.second = 86400.5L;
+                           mjd2ymdhms(t);
+                         },
+                         "HOUR not valid"},
+                        {"week past 2199", [] { GPSws2ymdhms(GPSws(11999, 0)); }, "YEAR not valid"},
+                    });
+  ExpectClassErrors(
+      "GPSws",
+      {
+          {"day before GPS", [] { mjd2GPSws(mjd(44243, 86399)); }, "WEEK not valid"},
+          {"date before GPS", [] { ymdhms2GPSws(ymdhms(1980, 1, 5, 0, 0, 0)); }, "WEEK not valid"},
+      });
 }
 
 // Walks the calendar day by day with its own month lengths and leap rule.

@@ -41,58 +41,65 @@ TEST(YmdhmsValidation, LimitsAndLeapDaysThatAreValid) {
 }
 
 TEST(YmdhmsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
-  ExpectClassErrors("ymdhms", {
-      {"year 1900", [] { ymdhms t(1900, 1, 1, 0, 0, 0); }, "YEAR not valid"},
-      {"year 2200", [] { ymdhms t(2200, 1, 1, 0, 0, 0); }, "YEAR not valid"},
-      {"year before month", [] { ymdhms t(2200, 13, 1, 0, 0, 0); }, "YEAR not valid"},
-      {"2100 is not leap", [] { ymdhms t(2100, 2, 29, 0, 0, 0); }, "DAY not valid"},
-      {"2019 is not leap", [] { ymdhms t(2019, 2, 29, 0, 0, 0); }, "DAY not valid"},
-      {"month 0", [] { ymdhms t(2019, 0, 1, 0, 0, 0); }, "MONTH not valid"},
-      {"month 13", [] { ymdhms t(2019, 13, 1, 0, 0, 0); }, "MONTH not valid"},
-      {"day 0", [] { ymdhms t(2019, 1, 0, 0, 0, 0); }, "DAY not valid"},
-      {"April 31", [] { ymdhms t(2019, 4, 31, 0, 0, 0); }, "DAY not valid"},
-      {"hour 24", [] { ymdhms t(2019, 1, 1, 24, 0, 0); }, "HOUR not valid"},
-      {"minute 60", [] { ymdhms t(2019, 1, 1, 0, 60, 0); }, "MINUTE not valid"},
-      {"second 60", [] { ymdhms t(2019, 1, 1, 0, 0, 60); }, "SECOND not valid"},
-      {"NaN second", [] { ymdhms t(2019, 1, 1, 0, 0, std::nanl("")); }, "SECOND not valid"},
-      {"Set", [] { ymdhms().Set(2019, 1, 1, 0, 0, -0.1L); }, "SECOND not valid"},
-      {"SetYear", [] { ymdhms().SetYear(2200); }, "YEAR not valid"},
-      {"SetMonth", [] { ymdhms().SetMonth(13); }, "MONTH not valid"},
-      {"SetDay", [] { ymdhms().SetDay(32); }, "DAY not valid"},
-      {"SetHour", [] { ymdhms().SetHour(24); }, "HOUR not valid"},
-      {"SetMinute", [] { ymdhms().SetMinute(60); }, "MINUTE not valid"},
-      {"SetSecond", [] { ymdhms().SetSecond(60); }, "SECOND not valid"},
-      {"SetHMS", [] { ymdhms().SetHMS(23, 60, 0); }, "MINUTE not valid"},
-      {"day of year 0", [] { ymdhms().SetDayOfYear(2020, 0); }, "MONTH not valid"},
-      {"day 366, common", [] { ymdhms().SetDayOfYear(2019, 366); }, "MONTH not valid"},
-      {"day 367, leap", [] { ymdhms().SetDayOfYear(2020, 367); }, "MONTH not valid"},
-      {"day of year far out", [] { ymdhms().SetDayOfYear(2020, 65535); }, "MONTH not valid"},
-      {"day of year, bad year", [] { ymdhms().SetDayOfYear(1900, 1); }, "YEAR not valid"},
-      {"copy",
-       [] {
-         ymdhms bad;
-         bad.day = 32;
-         ymdhms t(bad);
-       },
-       "DAY not valid"},
-      {"assignment",
-       [] {
-         ymdhms bad;
-         bad.hour = 25;
-         ymdhms t;
-         t = bad;
-       },
-       "HOUR not valid"},
-      {"day of year of a bad month",
-       [] {
-         ymdhms bad;
-         bad.month = 0;
-         bad.GetDayOfYear();
-       },
-       "MONTH not valid"},
-      {"reader", [] { std::istringstream in("19 2 29 0 0 0"); ymdhms t; in >> t; },
-       "DAY not valid"},
-  });
+  ExpectClassErrors(
+      "ymdhms",
+      {
+          {"year 1900", [] { ymdhms t(1900, 1, 1, 0, 0, 0); }, "YEAR not valid"},
+          {"year 2200", [] { ymdhms t(2200, 1, 1, 0, 0, 0); }, "YEAR not valid"},
+          {"year before month", [] { ymdhms t(2200, 13, 1, 0, 0, 0); }, "YEAR not valid"},
+          {"2100 is not leap", [] { ymdhms t(2100, 2, 29, 0, 0, 0); }, "DAY not valid"},
+          {"2019 is not leap", [] { ymdhms t(2019, 2, 29, 0, 0, 0); }, "DAY not valid"},
+          {"month 0", [] { ymdhms t(2019, 0, 1, 0, 0, 0); }, "MONTH not valid"},
+          {"month 13", [] { ymdhms t(2019, 13, 1, 0, 0, 0); }, "MONTH not valid"},
+          {"day 0", [] { ymdhms t(2019, 1, 0, 0, 0, 0); }, "DAY not valid"},
+          {"April 31", [] { ymdhms t(2019, 4, 31, 0, 0, 0); }, "DAY not valid"},
+          {"hour 24", [] { ymdhms t(2019, 1, 1, 24, 0, 0); }, "HOUR not valid"},
+          {"minute 60", [] { ymdhms t(2019, 1, 1, 0, 60, 0); }, "MINUTE not valid"},
+          {"second 60", [] { ymdhms t(2019, 1, 1, 0, 0, 60); }, "SECOND not valid"},
+          {"NaN second", [] { ymdhms t(2019, 1, 1, 0, 0, std::nanl("")); }, "SECOND not valid"},
+          {"Set", [] { ymdhms().Set(2019, 1, 1, 0, 0, -0.1L); }, "SECOND not valid"},
+          {"SetYear", [] { ymdhms().SetYear(2200); }, "YEAR not valid"},
+          {"SetMonth", [] { ymdhms().SetMonth(13); }, "MONTH not valid"},
+          {"SetDay", [] { ymdhms().SetDay(32); }, "DAY not valid"},
+          {"SetHour", [] { ymdhms().SetHour(24); }, "HOUR not valid"},
+          {"SetMinute", [] { ymdhms().SetMinute(60); }, "MINUTE not valid"},
+          {"SetSecond", [] { ymdhms().SetSecond(60); }, "SECOND not valid"},
+          {"SetHMS", [] { ymdhms().SetHMS(23, 60, 0); }, "MINUTE not valid"},
+          {"day of year 0", [] { ymdhms().SetDayOfYear(2020, 0); }, "MONTH not valid"},
+          {"day 366, common", [] { ymdhms().SetDayOfYear(2019, 366); }, "MONTH not valid"},
+          {"day 367, leap", [] { ymdhms().SetDayOfYear(2020, 367); }, "MONTH not valid"},
+          {"day of year far out", [] { ymdhms().SetDayOfYear(2020, 65535); }, "MONTH not valid"},
+          {"day of year, bad year", [] { ymdhms().SetDayOfYear(1900, 1); }, "YEAR not valid"},
+          {"copy",
+           [] {
+             ymdhms bad;
+             bad.day = 32;
+             ymdhms t(bad);
+           },
+           "DAY not valid"},
+          {"assignment",
+           [] {
+             ymdhms bad;
+             bad.hour = 25;
+             ymdhms t;
+             t = bad;
+           },
+           "HOUR not valid"},
+          {"day of year of a bad month",
+           [] {
+             ymdhms bad;
+             bad.month = 0;
+             bad.GetDayOfYear();
+           },
+           "MONTH not valid"},
+          {"reader",
+           [] {
+             std::istringstream in("19 2 29 0 0 0");
+             ymdhms t;
+             in >> t;
+           },
+           "DAY not valid"},
+      });
 }
 
 TEST(YmdhmsReader, TwoDigitYearsFallIn1980To2079) {
@@ -118,9 +125,9 @@ TEST(YmdhmsDayOfYear, CountsFromJanuaryFirstWithLeapYears) {
   struct Case {
     unsigned short year, month, day, doy;
   };
-  const Case cases[] = {{2020, 3, 1, 61},   {2019, 3, 1, 60},  {2020, 12, 31, 366},
-                        {2019, 12, 31, 365}, {2019, 1, 1, 1},  {2000, 2, 29, 60},
-                        {2100, 3, 1, 60},   {2100, 12, 31, 365}};
+  const Case cases[] = {{2020, 3, 1, 61},    {2019, 3, 1, 60},   {2020, 12, 31, 366},
+                        {2019, 12, 31, 365}, {2019, 1, 1, 1},    {2000, 2, 29, 60},
+                        {2100, 3, 1, 60},    {2100, 12, 31, 365}};
   for (const Case& c : cases) {
     const ymdhms t(c.year, c.month, c.day, 0, 0, 0);
     EXPECT_EQ(t.GetDayOfYear(), c.doy) << c.year << "-" << c.month << "-" << c.day;
@@ -216,8 +223,7 @@ TEST_F(YmdhmsPrint, ExchangeLayouts) {
       {kSample, RINEXHEADER, YMDHMS, 3, "  2020     1     5    12     3    7.1250000", 7, '*'},
       {kSample, RINEXDATA, YMDHMS, 3, " 20  1  5 12  3  7.1250000", 7, '*'},
       {{2000, 1, 1, 0, 0, 0}, RINEXDATA, YMDHMS, 1, "  0  1  1  0  0  0.0000000", 7, '*'},
-      {{1999, 12, 31, 23, 59, 59.5L}, RINEXDATA, YMDHMS, 1, " 99 12 31 23 59 59.5000000", 7,
-       '*'},
+      {{1999, 12, 31, 23, 59, 59.5L}, RINEXDATA, YMDHMS, 1, " 99 12 31 23 59 59.5000000", 7, '*'},
       {kSample, SP3, YMDHMS, 3, "2020  1  5 12  3  7.12500000", 8, '*'},
       {kSample, SINEX, YMDHMS, 3, "20:005:43387", 0, ' '},
       {{2005, 2, 1, 1, 0, 0}, SINEX, YMDHMS, 1, "05:032:03600", 0, ' '},

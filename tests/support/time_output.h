@@ -39,7 +39,7 @@ inline void ExpectClassErrors(const std::string& className, const std::vector<Fa
 
 struct Printed {
   std::string text;
-  bool fixed;                 // floating-point notation is fixed
+  bool fixed;  // floating-point notation is fixed
   std::streamsize precision;
   char fill;
 };
