@@ -19,32 +19,30 @@ const SimType kTypes[kSimTypeCount] = {
     {"D8", SimKind::Doppler, 8, false},  {"S8", SimKind::Strength, 8, false},
 };
 
-const double kF0 = 10230000.0;  // GPS and Galileo fundamental frequency, Hz
-
 double GpsCarrierHz(int band) {
   switch (band) {
-    case 1: return 154 * kF0;
-    case 2: return 120 * kF0;
-    case 5: return 115 * kF0;
+    case 1: return static_cast<double>(GPSc::freq1);
+    case 2: return static_cast<double>(GPSc::freq2);
+    case 5: return static_cast<double>(GPSc::freq5);
     default: return 0.0;
   }
 }
 
 double GlonassCarrierHz(int channel, int band) {
   switch (band) {
-    case 1: return 1602000000.0 + 562500.0 * channel;
-    case 2: return 1246000000.0 + 437500.0 * channel;
+    case 1: return static_cast<double>(GLONASSc::freq10 + GLONASSc::dfreq10 * channel);
+    case 2: return static_cast<double>(GLONASSc::freq20 + GLONASSc::dfreq20 * channel);
     default: return 0.0;
   }
 }
 
 double GalileoCarrierHz(int band) {
   switch (band) {
-    case 1: return 154 * kF0;
-    case 5: return 115 * kF0;
-    case 6: return 125 * kF0;
-    case 7: return 118 * kF0;
-    case 8: return 116.5 * kF0;
+    case 1: return static_cast<double>(GALILEOc::freq1);
+    case 5: return static_cast<double>(GALILEOc::freq5);
+    case 6: return static_cast<double>(125 * GALILEOc::freq0);  // E6
+    case 7: return static_cast<double>(GALILEOc::freq2);        // E5b
+    case 8: return static_cast<double>(GALILEOc::freq8);
     default: return 0.0;
   }
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "GNSS/mGNSSc.h"
+
 enum class SimSystem { GPS, GLONASS, Galileo };
 
 // What an observation type measures.
@@ -24,8 +26,8 @@ const SimType& SimTypeOf(int code);
 // Code of a two-letter type name, or -1.
 int SimTypeCode(const std::string& name);
 
-const double kSpeedOfLight = 299792458.0;        // m/s
-const double kReferenceCarrierHz = 1575420000.0; // L1/E1, the ionosphere's reference
+const double kSpeedOfLight = static_cast<double>(GPSc::c);             // m/s
+const double kReferenceCarrierHz = static_cast<double>(GPSc::freq1);  // L1/E1, the ionosphere's reference
 
 // Carrier frequency in Hz of a satellite's band, 0 when it does not transmit
 // there. GLONASS carriers depend on the frequency channel.
