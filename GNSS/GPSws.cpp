@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
-#include "GNSS/TimeText.h"
 #include "PROGINC/ProgramError.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <iomanip>
 #include <limits>
 
+#include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
-#include "GNSS/TimeText.h"
 #include "PROGINC/ProgramError.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
-#include "GNSS/TimeText.h"
 #include "PROGINC/ProgramError.h"
 
 ymdhms::ymdhms() : year(1980), month(1), day(1), hour(0), minute(0), second(0) {}

@@ -1,5 +1,5 @@
 // Fixed-width fields of the time classes' print layouts.
-#include "GNSS/TimeText.h"
+#include "GNSS/LayoutText.h"
 
 #include <cstdio>
 #include <ios>

@@ -4,8 +4,8 @@
 // writers then leave the stream in the state their layout defines (notation,
 // precision, fill), which later output relies on.  Whole numbers are
 // formatted by hand: these writers run once per listed row.
-#ifndef GNSS_TIMETEXT_H
-#define GNSS_TIMETEXT_H
+#ifndef GNSS_LAYOUTTEXT_H
+#define GNSS_LAYOUTTEXT_H
 
 #include <ostream>
 
