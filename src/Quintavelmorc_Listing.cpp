@@ -72,7 +72,7 @@ void WarnGlonassSlot(short sat) {
   char message[96];
   std::snprintf(message, sizeof message,
                 "GLONASS SLOT OUTSIDE 1 TO 32 (SATELLITE R%02d NOT LISTED)!", sat - 100);
-  ProgramWarning("Quintavelmor", message);
+  ProgramWarning(Q::kProgName, message);
 }
 
 void WriteSummary(char letter, short number, long rows, int nObsReal) {
@@ -193,13 +193,13 @@ void Quintavelmorc::PrintObs() {
   // without epochs has no rows to list, and any epoch serves the lookup.
   mjd reference = rd.neph > 0 ? rd.epoch(0) : mjd();
   if (isMSJump) {
-    if (verbose) std::cerr << "Quintavelmor::PrintObs(): Eliminating ms jumps: ";
+    if (verbose) std::cerr << kProgName << "::PrintObs(): Eliminating ms jumps: ";
     long jumps = 0;
     rd.CorrMSJumps(jumps);
     nMSJumps = jumps;
     if (verbose) std::cerr << nMSJumps << " jumps" << std::endl;
   }
-  if (verbose) std::cerr << "Quintavelmor::PrintObs(): Printing observations: " << std::endl;
+  if (verbose) std::cerr << kProgName << "::PrintObs(): Printing observations: " << std::endl;
   gnssobsns::PrintType = gnssobsns::NOLLISSI;
   gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
   gnssobsns::Width = valueWidth;
@@ -209,5 +209,5 @@ void Quintavelmorc::PrintObs() {
   for (long e = 0; e < rd.neph; e++) listed(e) = TestEpoch(rd.epoch(e));
   const SatRecordIndex index(rd);
   for (long i = 0; i < satprn.r; i++) PrintSatellite(*this, satprn(i), reference, index, listed);
-  if (verbose) std::cerr << "Quintavelmor::PrintObs(): Finished writing observations!" << std::endl;
+  if (verbose) std::cerr << kProgName << "::PrintObs(): Finished writing observations!" << std::endl;
 }

@@ -71,7 +71,7 @@ void PrintTitles(Quintavelmorc& q, std::ostream& out) {
 void Quintavelmorc::PrintSet() {
   if (!RunProg) return;
   SetSecondDecimals(reportDecimals);
-  if (verbose) std::cerr << "Quintavelmor::PrintSet(): writting processing settings!" << std::endl;
+  if (verbose) std::cerr << kProgName << "::PrintSet(): writting processing settings!" << std::endl;
   std::ostream& out = std::cout;
   out << std::fixed;
   out << "#PROGRAM: Quintavelmor" << std::endl;
