@@ -16,7 +16,7 @@ namespace {
 const char* const kProgram = "Quintavelmor";
 
 // Seconds added to intMult intervals before a time step counts as a gap in
-// the CL1 screening; the double value 0.7, as stored arcs were cut with it.
+// the CL1 screening (the double value of 0.7, not the extended one).
 const long double kGapMargin = 0.7;
 // A satellite whose L1 wavelength is below this (an unset GLONASS slot) is
 // not screened on CL1.
@@ -24,8 +24,8 @@ const long double kMinLamb = 0.01L;
 // The Melbourne-Wuebbena split works in GPS wide-lane cycles whatever the
 // satellite's system: the jump that separates two sub-arcs, and half of it as
 // the starting sigma of each sub-arc.
-const long double kWideLane = 0.86191840032200563735L;
-const long double kHalfWideLane = 0.43095920016100281867L;
+const long double kWideLane = GPSc::lamWL;
+const long double kHalfWideLane = GPSc::lamWL / 2;
 const long double kSigMult = 3;
 
 void RequireSeries(const PhsDiffData& d, const matrix<gnssobs>& series, const char* name) {
