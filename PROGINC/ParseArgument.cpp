@@ -36,13 +36,23 @@ const int kShownLength = 24;
   ProgramError(kProgram, message);
 }
 
-// The standard decimal conversion (0 when there is no number); a number
-// beyond the range of a double is fatal rather than silently infinite.
-double ToDouble(const char* text, const char* argi) {
-  errno = 0;
-  const double value = std::strtod(text, nullptr);
+// A conversion that overflowed (errno was cleared before it) is fatal rather
+// than silently infinite.
+template <class Real>
+Real CheckOverflow(Real value, const char* argi) {
   if (errno == ERANGE && std::isinf(value)) ArgumentError("NUMBER OUT OF RANGE", argi);
   return value;
+}
+
+// The standard decimal conversions (0 when there is no number).
+double ToDouble(const char* text, const char* argi) {
+  errno = 0;
+  return CheckOverflow(std::strtod(text, nullptr), argi);
+}
+
+long double ToLongDouble(const char* text, const char* argi) {
+  errno = 0;
+  return CheckOverflow(std::strtold(text, nullptr), argi);
 }
 
 // Rounds to single precision; a finite value beyond its range is fatal.
@@ -52,18 +62,12 @@ float NarrowToFloat(double value, const char* argi) {
 }
 
 // The standard integer conversion (0 when there is no number); a number
-// outside [low, high] is fatal rather than wrapped into another value.
-long ToLong(const char* text, const char* argi, long low, long high) {
+// outside [low, high] is fatal rather than wrapped into another value.  `end`,
+// when given, gets the first character after the number.
+long ToLong(const char* text, const char* argi, long low, long high, char** end = nullptr) {
   errno = 0;
-  const long value = std::strtol(text, nullptr, 10);
+  const long value = std::strtol(text, end, 10);
   if (errno == ERANGE || value < low || value > high) ArgumentError("NUMBER OUT OF RANGE", argi);
-  return value;
-}
-
-long double ToLongDouble(const char* text, const char* argi) {
-  errno = 0;
-  const long double value = std::strtold(text, nullptr);
-  if (errno == ERANGE && std::isinf(value)) ArgumentError("NUMBER OUT OF RANGE", argi);
   return value;
 }
 
@@ -204,23 +208,20 @@ void ParseYMD(const char* argi, ymdhms& dat, int npos) {
   dat.SetHMS(0, 0, 0);
 }
 
+// Hours and minutes are integers, each followed by a colon; reading stops at
+// the first part that is missing.
 long double ParseHMS(const char* argi, int npos) {
   const char* cursor = TailFrom(argi, npos);
   long double seconds = 0;
   for (long factor : {3600L, 60L}) {
     char* end = nullptr;
-    errno = 0;
-    const long part = std::strtol(cursor, &end, 10);
+    const long part = ToLong(cursor, argi, INT_MIN, INT_MAX, &end);
     if (end == cursor) return seconds;
-    if (errno == ERANGE || part < INT_MIN || part > INT_MAX) ArgumentError("NUMBER OUT OF RANGE", argi);
     seconds += static_cast<long double>(factor) * part;
     if (*end != ':') return seconds;
     cursor = end + 1;
   }
-  errno = 0;
-  const long double rest = std::strtold(cursor, nullptr);
-  if (errno == ERANGE && std::isinf(rest)) ArgumentError("NUMBER OUT OF RANGE", argi);
-  return seconds + rest;
+  return seconds + ToLongDouble(cursor, argi);
 }
 
 void ParseSatList(const char* argi, matrix<short>& satprn, int npos) { FillSatList(argi, satprn, npos); }

@@ -397,6 +397,20 @@ TEST(LongWords, EveryParserReadsAWholeLongValueSafely) {
   ParsePrintOpt(print.c_str(), nA, nD, 2);
   EXPECT_EQ(nD, 4);
 
+  long double lsig = 0, lppm = 0;
+  ParseSigPpm(pair.c_str(), lsig, lppm, 2);
+  EXPECT_EQ(lsig, 1.5L);
+
+  const std::string sats = "-p" + Repeat("E01", kLong / 3);
+  matrix<unsigned short> unsignedList;
+  ParseSatList(sats.c_str(), unsignedList, 2);
+  EXPECT_EQ(unsignedList.r, static_cast<long>(kLong / 3));
+
+  const std::string date = "-d2020-01-15" + std::string(kLong, '9');
+  ymdhms day;
+  ParseYMD(date.c_str(), day, 2);
+  EXPECT_EQ(day.GetDay(), 15);
+
   char text[kLong + 8];
   const std::string named = "-x=" + std::string(kLong, 'n');
   ParseString(named.c_str(), text, '=');
