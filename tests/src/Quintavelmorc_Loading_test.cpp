@@ -2,17 +2,12 @@
 // availability echo, and the verbose messages.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "GNSS/GLNSat.h"
-#include "GNSS/PhsDiff.h"
-#include "GNSS/PhsDiffData.h"
-#include "GNSS/PhsDiffHeader.h"
-#include "src/Quintavelmorc.h"
+#include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/sd_text.h"
 #include "tests/support/stream_capture.h"
 
 namespace {
@@ -20,29 +15,14 @@ namespace {
 using Q = Quintavelmorc;
 using Args = std::vector<std::string>;
 
-// The input files shared with the end-to-end cases.
-const std::string kDataDir = [] {
-  const std::string source = __FILE__;
-  return source.substr(0, source.rfind('/')) + "/../cli/data/";
-}();
 // GPS satellites 5 and 12 with C1, L1, L2; epochs at 06:07:00, 06:07:30 and
 // 06:08:00 of MJD 57817 (2017-03-05).
-const std::string kGpsFile = kDataDir + "gps_c1_l1_l2.sd";
+const std::string kGpsFile = CliDataDir() + "gps_c1_l1_l2.sd";
 // The same header, announcing no epoch records.
-const std::string kNoEpochs = kDataDir + "no_epochs.sd";
-
-struct Driver {
-  PhsDiffHeader header;
-  PhsDiffData data{header};
-  PhsDiff loader{header, data};
-  GLNSat channels;
-  Q q{header, data, loader, channels};
-};
+const std::string kNoEpochs = CliDataDir() + "no_epochs.sd";
 
 void Load(Q& q, const Args& args) {
-  std::vector<const char*> argv{"Quintavelmor"};
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  q.GetFiles(static_cast<int>(argv.size()), argv.data());
+  CallGetFiles(q, args);
   q.SetFile();
   q.ReadFile();
 }
@@ -53,30 +33,8 @@ std::string LoadCapturingErr(Q& q, const Args& args) {
   return err.str();
 }
 
-std::vector<short> Column(const matrix<short>& m) {
-  std::vector<short> values;
-  for (long i = 0; i < m.Length(); i++) values.push_back(m(i));
-  return values;
-}
-
-// A single-difference file with the given observation-type groups and one
-// epoch of satellite 1, written to a temporary path that the object removes.
-class TypesFile {
- public:
-  explicit TypesFile(const std::string& groups) {
-    std::ofstream out(path_);
-    out << "SINGLE_DIFFERENCES\n# & TYPES OF OBS:" << groups << "\nEND OF HEADER 1\n"
-        << "  1 57817 22020.0000000     0.000     0.000     0.000\n  1\n";
-  }
-  ~TypesFile() { std::remove(path_.c_str()); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_ = testing::TempDir() + "loading_types.sd";
-};
-
 TEST(ReadFileObservations, ListedEntriesAreCheckedAndEchoedOnTheListLine) {
-  Driver d;
+  DriverRun d;
   const std::string err = LoadCapturingErr(d.q, {"-o" + kGpsFile, "-csG", "-lC1:L4:P4:"});
   EXPECT_EQ(err, "C1 L4 P4  C1[+] L4[+] P4[C][-]\n");
   EXPECT_EQ(Column(d.q.IfExistObs), (std::vector<short>{1, 1, 0}));
@@ -84,16 +42,18 @@ TEST(ReadFileObservations, ListedEntriesAreCheckedAndEchoedOnTheListLine) {
 }
 
 TEST(ReadFileObservations, RepeatedCodesAreCheckedOneByOne) {
-  Driver d;
+  DriverRun d;
   const std::string err = LoadCapturingErr(d.q, {"-o" + kGpsFile, "-cE", "-lMW:MWc:CL1:"});
   EXPECT_EQ(err, "MW MWc CL1  MW[C][-] MW[C][-] C1-L1[+]\n");
   EXPECT_EQ(d.q.nObsReal, 1);
 }
 
 TEST(ReadFileObservations, WithoutAListTheFileTypesAreTakenInHeaderOrder) {
-  TypesFile file("  5  C1 L1 L2 P2 XX");
-  Driver d;
-  const std::string err = LoadCapturingErr(d.q, {"-o" + file.path(), "-cG"});
+  TempFile file;
+  WriteText(file.path, HeaderText(5, " C1 L1 L2 P2 XX") + EpochLine(1, 57817, 22020.0) +
+                           SatLine(1, {1.0, 2.0, 3.0, 4.0, 5.0}));
+  DriverRun d;
+  const std::string err = LoadCapturingErr(d.q, {"-o" + file.path, "-cG"});
   EXPECT_EQ(err, "");
   EXPECT_FALSE(d.q.isObs);
   // The unknown group names no type and gives no entry.
@@ -103,7 +63,7 @@ TEST(ReadFileObservations, WithoutAListTheFileTypesAreTakenInHeaderOrder) {
 }
 
 TEST(ReadFileDefaults, WindowAndSatellitesComeFromTheFile) {
-  Driver d;
+  DriverRun d;
   LoadCapturingErr(d.q, {"-o" + kGpsFile, "-cG"});
   EXPECT_EQ(d.q.stE.GetMJDay(), 57817u);
   EXPECT_EQ(d.q.stE.GetSecond(), 22020.0L);
@@ -112,7 +72,7 @@ TEST(ReadFileDefaults, WindowAndSatellitesComeFromTheFile) {
 }
 
 TEST(ReadFileDefaults, CommandLineSettingsAreKept) {
-  Driver d;
+  DriverRun d;
   LoadCapturingErr(d.q, {"-o" + kGpsFile, "-cG", "-s2017-03-06/00:00:00", "-pG07"});
   EXPECT_EQ(d.q.stE.GetMJDay(), 57818u);
   EXPECT_EQ(d.q.stE.GetSecond(), 0.0L);
@@ -121,7 +81,7 @@ TEST(ReadFileDefaults, CommandLineSettingsAreKept) {
 }
 
 TEST(ReadFileMessages, VerboseRunReportsEveryStep) {
-  Driver d;
+  DriverRun d;
   const std::string err = LoadCapturingErr(d.q, {"-o" + kGpsFile, "-cG", "-v"});
   const std::string expected =
       "Quintavelmor::SetFile(): setting OBSERVATION DIFFERENCES file!\n"
@@ -139,7 +99,7 @@ TEST(ReadFileMessages, VerboseRunReportsEveryStep) {
 }
 
 TEST(ReadFileMessages, VerboseAvailabilityCheckShareItsLine) {
-  Driver d;
+  DriverRun d;
   const std::string err = LoadCapturingErr(d.q, {"-o" + kGpsFile, "-cG", "-v", "-lS1:L1:"});
   EXPECT_NE(err.find("Quintavelmor::ReadFile(): Checking available observations in file: "
                      "S1[-] L1[+]\n"),
@@ -152,7 +112,7 @@ TEST(ReadFileFailures, FileWithoutEpochsIsAClearError) {
     Args args{"-o" + kNoEpochs, "-cG"};
     args.insert(args.end(), window.begin(), window.end());
     const ChildOutput output = RunExpectingExit([&] {
-      Driver d;
+      DriverRun d;
       Load(d.q, args);
     });
     EXPECT_EQ(output.err,
@@ -163,7 +123,7 @@ TEST(ReadFileFailures, FileWithoutEpochsIsAClearError) {
 }
 
 TEST(ReadFileStages, NothingIsLoadedAfterTheHelpText) {
-  Driver d;
+  DriverRun d;
   LoadCapturingErr(d.q, {});
   EXPECT_FALSE(d.q.RunProg);
   EXPECT_EQ(d.data.GetNEpoch(), 0);

@@ -8,10 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "GNSS/GLNSat.h"
-#include "GNSS/PhsDiff.h"
-#include "GNSS/PhsDiffData.h"
-#include "GNSS/PhsDiffHeader.h"
+#include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/stream_capture.h"
 
@@ -20,13 +17,8 @@ namespace {
 using Q = Quintavelmorc;
 using Args = std::vector<std::string>;
 
-// The input files shared with the end-to-end cases.
-const std::string kDataDir = [] {
-  const std::string source = __FILE__;
-  return source.substr(0, source.rfind('/')) + "/../cli/data/";
-}();
-const std::string kFile = kDataDir + "gps_c1_l1_l2.sd";
-const std::string kMissing = kDataDir + "not_there.txt";
+const std::string kFile = CliDataDir() + "gps_c1_l1_l2.sd";
+const std::string kMissing = CliDataDir() + "not_there.txt";
 
 std::string ErrorFrame(const std::string& message) {
   return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
@@ -35,20 +27,6 @@ std::string ErrorFrame(const std::string& message) {
 std::string WarningFrame(const std::string& message) {
   return "\n#### Quintavelmor: Warning -> " + message +
          " ####\n     Continuing Quintavelmor ... \n\n";
-}
-
-struct Driver {
-  PhsDiffHeader header;
-  PhsDiffData data{header};
-  PhsDiff loader{header, data};
-  GLNSat channels;
-  Q q{header, data, loader, channels};
-};
-
-void CallGetFiles(Q& q, const Args& args, const char* programName = "Quintavelmor") {
-  std::vector<const char*> argv{programName};
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  q.GetFiles(static_cast<int>(argv.size()), argv.data());
 }
 
 struct Output {
@@ -65,7 +43,7 @@ Output RunGetFiles(Q& q, const Args& args) {
 
 ChildOutput RunFatal(const Args& args) {
   return RunExpectingExit([&] {
-    Driver d;
+    DriverRun d;
     CallGetFiles(d.q, args);
   });
 }
@@ -77,14 +55,8 @@ Args RunnableWith(Args extra) {
   return args;
 }
 
-std::vector<short> Column(const matrix<short>& m) {
-  std::vector<short> values;
-  for (long i = 0; i < m.Length(); i++) values.push_back(m(i));
-  return values;
-}
-
 TEST(GetFilesDefaults, ConstructorSetsTheDocumentedValues) {
-  Driver d;
+  DriverRun d;
   EXPECT_EQ(d.q.obsdiffile[0], '\0');
   EXPECT_TRUE(d.q.RunProg);
   EXPECT_EQ(d.q.verbose, 0);
@@ -164,7 +136,7 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
   };
   for (const OptionCase& c : cases) {
     SCOPED_TRACE(c.what);
-    Driver d;
+    DriverRun d;
     const Output output = RunGetFiles(d.q, RunnableWith(c.extra));
     c.check(d.q);
     EXPECT_EQ(output.out, "");
@@ -172,12 +144,12 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
 }
 
 TEST(GetFilesOptions, ListIsEchoedOutsideVerboseMode) {
-  Driver d;
+  DriverRun d;
   EXPECT_EQ(RunGetFiles(d.q, RunnableWith({"-lC1:L4:"})).err, "C1 L4 ");
 }
 
 TEST(GetFilesOptions, ProgramNameDoesNotSwitchVerboseModeOn) {
-  Driver d;
+  DriverRun d;
   StreamCapture err(std::cerr);
   CallGetFiles(d.q, RunnableWith({}), "/v/Quintavelmor");
   EXPECT_EQ(d.q.verbose, 0);
@@ -199,7 +171,7 @@ TEST(GetFilesRules, HelpReplacesTheRunOnlyForShortCommandLines) {
       {{"-v", "-o" + kFile, "-cG"}, false},
   };
   for (const auto& c : cases) {
-    Driver d;
+    DriverRun d;
     const Output output = RunGetFiles(d.q, c.args);
     EXPECT_EQ(d.q.RunProg, !c.help) << c.args.size() << " arguments";
     EXPECT_EQ(output.err.find("UPORABA:") != std::string::npos, c.help);
@@ -207,7 +179,7 @@ TEST(GetFilesRules, HelpReplacesTheRunOnlyForShortCommandLines) {
 }
 
 TEST(GetFilesRules, UnreadableChannelFileDropsGlonass) {
-  Driver d;
+  DriverRun d;
   const Output output = RunGetFiles(d.q, {"-o" + kFile, "-gf" + kMissing, "-cR"});
   EXPECT_FALSE(d.q.isGLNfc);
   EXPECT_FALSE(d.q.isR);
@@ -219,7 +191,7 @@ TEST(GetFilesRules, UnreadableChannelFileDropsGlonass) {
 }
 
 TEST(GetFilesRules, ReadableChannelFileKeepsGlonass) {
-  Driver d;
+  DriverRun d;
   const Output output = RunGetFiles(d.q, {"-o" + kFile, "-GF" + kFile, "-cr"});
   EXPECT_TRUE(d.q.isGLNfc && d.q.isR);
   EXPECT_STREQ(d.q.gfcfile, kFile.c_str());
@@ -227,7 +199,7 @@ TEST(GetFilesRules, ReadableChannelFileKeepsGlonass) {
 }
 
 TEST(GetFilesRules, WarningsComeInElementOrderBeforeTheChecks) {
-  Driver d;
+  DriverRun d;
   const Output output = RunGetFiles(d.q, RunnableWith({"-x", "", "-gF", "-m", "-"}));
   EXPECT_TRUE(d.q.RunProg);
   EXPECT_EQ(output.err, WarningFrame("UNKNOWN PARAMETHER: -x") +
@@ -285,7 +257,7 @@ TEST(GetFilesFatal, LongestValuesThatFitAreAccepted) {
     list += "C1:";
     echo += "C1 ";
   }
-  Driver d;
+  DriverRun d;
   const Output output = RunGetFiles(d.q, RunnableWith({"-l" + list, "-p" + std::string(297, '1')}));
   EXPECT_EQ(d.q.obslist.Length(), 85);
   EXPECT_EQ(d.q.satprn.Length(), 99);
