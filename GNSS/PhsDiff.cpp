@@ -1,6 +1,7 @@
 // Loading a single-difference file in two passes, and writing it back.
 #include "GNSS/PhsDiff.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -144,14 +145,17 @@ void PhsDiff::CountRec() {
   if (SkipHeader(scan.lines) && PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
     rhead.HasObservations = true;
   if (!rhead.HasObservations) return;
-  nepoch = 0;
-  nobsall = 0;
+  long epochs = 0, records = 0;
   while (scan.NextEpoch()) {
-    nepoch++;
+    epochs++;
     long found = 0;
     while (found < scan.Count() && scan.NextSatellite()) found++;
-    nobsall += static_cast<int>(found);
+    records += found;
+    if (records > INT_MAX || epochs > INT_MAX)
+      ProgramError(kProgram, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
   }
+  nepoch = static_cast<int>(epochs);
+  nobsall = static_cast<int>(records);
 }
 
 void PhsDiff::ReadFile() {

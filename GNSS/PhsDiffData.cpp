@@ -18,6 +18,14 @@ const size_t kSatWidth = 3;
 const size_t kValueWidth = 17;
 const long double kMicro = 1e-6L;
 
+// A newly allocated column of n default-constructed entries (absent values,
+// day 0): allocation alone initialises class elements, without a second pass.
+template <class T>
+void FreshColumn(matrix<T>& m, long n) {
+  m.Resize(0, 0);
+  m.Resize(n, 1);
+}
+
 // Where the values of one header column go: an observation series, a
 // Doppler series, or nowhere (read past).
 struct ColumnTarget {
@@ -130,7 +138,7 @@ void PhsDiffData::SetNRecords(long ne, long ns) {
 void PhsDiffData::SetData() {
   if (neph != 0) {
     nsat.Resize(neph, 1, 0);
-    epoch.Resize(neph, 1, mjd());
+    FreshColumn(epoch, neph);
     clkErB.Resize(neph, 1, 0.0L);
     dtR_B.Resize(neph, 1, 0.0L);
     clkErR.Resize(neph, 1, 0.0L);
@@ -139,8 +147,8 @@ void PhsDiffData::SetData() {
   sat.Resize(nobs, 1, 0);
   for (long k = 0; k < rhead.nobs; k++) {
     const short code = rhead.obs(k);
-    if (matrix<gnssobs>* series = ObsSeries(code)) series->Resize(nobs, 1, gnssobs());
-    if (matrix<gnssobsshort>* series = DopplerSeries(code)) series->Resize(nobs, 1, gnssobsshort());
+    if (matrix<gnssobs>* series = ObsSeries(code)) FreshColumn(*series, nobs);
+    if (matrix<gnssobsshort>* series = DopplerSeries(code)) FreshColumn(*series, nobs);
   }
 }
 

@@ -32,67 +32,53 @@ const double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 const long kMaxExactPow = 22;
 const uint64_t kMaxExactMantissa = uint64_t(1) << 53;
 
-// The end of the decimal number that starts at p, or p when there is none.
-const char* NumberEnd(const char* p, const char* end) {
-  const char* q = p;
-  if (q < end && (*q == '+' || *q == '-')) q++;
-  const char* intEnd = SkipDigits(q, end);
-  const char* fracEnd = intEnd;
-  if (intEnd < end && *intEnd == '.') fracEnd = SkipDigits(intEnd + 1, end);
-  const bool hasDigits = intEnd > q || fracEnd > intEnd + 1;
-  if (!hasDigits) return p;
-  if (fracEnd < end && (*fracEnd == 'e' || *fracEnd == 'E')) {
-    const char* e = fracEnd + 1;
-    if (e < end && (*e == '+' || *e == '-')) e++;
-    const char* expEnd = SkipDigits(e, end);
-    if (expEnd > e) return expEnd;
-  }
-  return fracEnd;
-}
-
 // Correctly rounded conversion of a number the fast path cannot take.
 double SlowConvert(const char* p, const char* numEnd) {
   const std::string text(p, numEnd);
   return std::strtod(text.c_str(), nullptr);
 }
 
-// Converts the decimal number [p, numEnd).  Mantissas up to 2^53 with
-// decimal exponents up to 22 are exact in double, so one multiplication or
-// division rounds correctly and gives the same value as strtod.
-double Convert(const char* p, const char* numEnd) {
-  const char* q = p;
-  const bool negative = *q == '-';
-  if (*q == '+' || *q == '-') q++;
+// The digits of a decimal number gathered in one pass: an integer mantissa
+// of all digits (up to 19 of them) and the power of ten that scales it.
+struct Decimal {
   uint64_t mantissa = 0;
   int digits = 0;
   long exp10 = 0;
-  bool inFraction = false;
-  for (; q < numEnd && *q != 'e' && *q != 'E'; q++) {
-    if (*q == '.') {
-      inFraction = true;
-      continue;
-    }
-    if (mantissa == 0 && *q == '0') {
-      if (inFraction) exp10--;
-      continue;
-    }
-    if (++digits > 18) return SlowConvert(p, numEnd);
-    mantissa = mantissa * 10 + static_cast<uint64_t>(*q - '0');
-    if (inFraction) exp10--;
+
+  // Reads a run of digits; those of a fraction lower the power of ten.
+  void AddDigits(const char*& p, const char* end, bool fraction) {
+    const char* first = p;
+    for (; p < end && IsDigit(*p); p++) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    const int n = static_cast<int>(p - first);
+    digits += n;
+    if (fraction) exp10 -= n;
   }
-  if (q < numEnd) {
-    long expValue = 0;
-    const char* e = q + 1;
-    if (!ScanInt(e, numEnd, expValue)) return SlowConvert(p, numEnd);
-    if (expValue > 1000 || expValue < -1000) return SlowConvert(p, numEnd);
-    exp10 += expValue;
+
+  // Mantissas up to 2^53 with decimal exponents up to 22 are exact in
+  // double, so one multiplication or division rounds correctly and gives the
+  // value strtod gives.  Beyond 19 digits the mantissa has wrapped.
+  bool Exact() const {
+    return digits <= 19 && mantissa <= kMaxExactMantissa && exp10 <= kMaxExactPow &&
+           exp10 >= -kMaxExactPow;
   }
-  if (mantissa == 0) return negative ? -0.0 : 0.0;
-  if (mantissa > kMaxExactMantissa || exp10 > kMaxExactPow || exp10 < -kMaxExactPow)
-    return SlowConvert(p, numEnd);
-  double value = static_cast<double>(mantissa);
-  value = exp10 < 0 ? value / kExactPow10[-exp10] : value * kExactPow10[exp10];
-  return negative ? -value : value;
+
+  double Value() const {
+    const double m = static_cast<double>(mantissa);
+    return exp10 < 0 ? m / kExactPow10[-exp10] : m * kExactPow10[exp10];
+  }
+};
+
+// Reads an exponent ("e", optional sign, digits) at p; p stays when none.
+void ScanExponent(const char*& p, const char* end, Decimal& number) {
+  if (p >= end || (*p != 'e' && *p != 'E')) return;
+  const char* q = p + 1;
+  const bool negative = q < end && *q == '-';
+  if (q < end && (*q == '+' || *q == '-')) q++;
+  if (q >= end || !IsDigit(*q)) return;
+  long value = 0;
+  for (; q < end && IsDigit(*q); q++) value = value < 100000 ? value * 10 + (*q - '0') : value;
+  number.exp10 += negative ? -value : value;
+  p = q;
 }
 
 // The field [off, off + width) of a line of len characters, cut at its end.
@@ -107,11 +93,23 @@ bool FieldBounds(size_t len, size_t off, size_t width, size_t& last) {
 bool ScanReal(const char*& p, const char* end, double& value) {
   value = 0;
   const char* start = SkipSpace(p, end);
-  const char* numEnd = NumberEnd(start, end);
-  if (numEnd == start) return false;
-  const double converted = Convert(start, numEnd);
-  if (std::isfinite(converted)) value = converted;
-  p = numEnd;
+  const char* q = start;
+  const bool negative = q < end && *q == '-';
+  if (q < end && (*q == '+' || *q == '-')) q++;
+  Decimal number;
+  number.AddDigits(q, end, false);
+  if (q < end && *q == '.') {
+    const char* f = q + 1;
+    number.AddDigits(f, end, true);
+    if (number.digits > 0) q = f;
+  }
+  if (number.digits == 0) return false;
+  ScanExponent(q, end, number);
+  double converted = 0;
+  if (number.Exact()) converted = number.Value();
+  else converted = std::fabs(SlowConvert(start, q));
+  if (std::isfinite(converted)) value = negative ? -converted : converted;
+  p = q;
   return true;
 }
 
