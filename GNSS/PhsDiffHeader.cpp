@@ -95,11 +95,16 @@ void ParseTextPair(const char* line, char (&values)[2][N], const char* label) {
   CopyValue(line, len, roverAt + 4, roverLength, values[PhsDiffHeader::ROVER], N, label);
 }
 
-// Six numbers of a positions or offsets record, at fixed offsets and widths.
-void ReadSix(const char* line, const size_t (&offsets)[6], const size_t (&widths)[6],
-             long double (&values)[6]) {
+// The two triples of a positions or offsets record, base then rover, at
+// fixed offsets and widths.
+template <class Triple>
+void ParseTriples(const char* line, const size_t (&offsets)[6], const size_t (&widths)[6],
+                  matrix<Triple>& triples) {
   const size_t len = std::strlen(line);
-  for (int k = 0; k < 6; k++) values[k] = RealField(line, len, offsets[k], widths[k]);
+  long double v[6];
+  for (int k = 0; k < 6; k++) v[k] = RealField(line, len, offsets[k], widths[k]);
+  triples(PhsDiffHeader::BASE).Set(v[0], v[1], v[2]);
+  triples(PhsDiffHeader::ROVER).Set(v[3], v[4], v[5]);
 }
 
 bool ReadLine(std::istream& in, std::string& line, long& count) {
@@ -162,19 +167,13 @@ void PhsDiffHeader::ParseAntennaSerial(const char* line) {
 void PhsDiffHeader::ParseX0(const char* line) {
   static const size_t offsets[6] = {17, 31, 45, 61, 75, 89};
   static const size_t widths[6] = {14, 14, 14, 14, 14, 14};
-  long double v[6];
-  ReadSix(line, offsets, widths, v);
-  X0(BASE).Set(v[0], v[1], v[2]);
-  X0(ROVER).Set(v[3], v[4], v[5]);
+  ParseTriples(line, offsets, widths, X0);
 }
 
 void PhsDiffHeader::ParseDp(const char* line) {
   static const size_t offsets[6] = {17, 29, 41, 53, 65, 77};
   static const size_t widths[6] = {12, 12, 10, 12, 12, 10};
-  long double v[6];
-  ReadSix(line, offsets, widths, v);
-  Dp(BASE).Set(v[0], v[1], v[2]);
-  Dp(ROVER).Set(v[3], v[4], v[5]);
+  ParseTriples(line, offsets, widths, Dp);
 }
 
 void PhsDiffHeader::ParseObsTypes(const char* line) {

@@ -130,22 +130,24 @@ bool ScanInt(const char*& p, const char* end, long& value) {
   return true;
 }
 
-double RealField(const char* line, size_t len, size_t off, size_t width) {
+// Runs a scanner over the field [off, off + width), cut at the line's end.
+template <class T>
+T ScanField(const char* line, size_t len, size_t off, size_t width,
+            bool (*scan)(const char*&, const char*, T&)) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;
   const char* p = line + off;
-  double value = 0;
-  ScanReal(p, line + last, value);
+  T value = 0;
+  scan(p, line + last, value);
   return value;
 }
 
+double RealField(const char* line, size_t len, size_t off, size_t width) {
+  return ScanField(line, len, off, width, ScanReal);
+}
+
 long IntField(const char* line, size_t len, size_t off, size_t width) {
-  size_t last = 0;
-  if (!FieldBounds(len, off, width, last)) return 0;
-  const char* p = line + off;
-  long value = 0;
-  ScanInt(p, line + last, value);
-  return value;
+  return ScanField(line, len, off, width, ScanInt);
 }
 
 long CountField(const char* line, size_t len, size_t off, size_t width) {
