@@ -12,10 +12,8 @@
 
 namespace {
 
-// Layout of a satellite line: the number in 3 characters, then one field of
-// 17 characters per header observation type.
-const size_t kSatWidth = 3;
-const size_t kValueWidth = 17;
+const size_t kSatWidth = PhsDiffScanner::SAT_WIDTH;
+const size_t kValueWidth = PhsDiffScanner::VALUE_WIDTH;
 const long double kMicro = 1e-6L;
 
 // A newly allocated column of n default-constructed entries (absent values,
@@ -85,6 +83,13 @@ void WarnShortEpoch(long lineNo, long announced, long found) {
   std::snprintf(warning, sizeof warning,
                 "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE %ld: %ld OF %ld SATELLITE LINES READ",
                 lineNo, found, announced);
+  ProgramWarning("Quintavelmor", warning);
+}
+
+void WarnCutLine(long lineNo) {
+  char warning[160];
+  std::snprintf(warning, sizeof warning,
+                "SINGLE DIFFERENCES FILE, LINE %ld: LAST LINE IS CUT OFF AND IS NOT READ", lineNo);
   ProgramWarning("Quintavelmor", warning);
 }
 
@@ -218,6 +223,7 @@ std::istream& operator>>(std::istream& in, PhsDiffData& data) {
     if (found < scan.Count()) WarnShortEpoch(epochLine, scan.Count(), found);
     data.nsat(e++) = static_cast<short>(found);
   }
+  if (scan.CutLine() != 0) WarnCutLine(scan.CutLine());
   if (e != data.neph || r != data.nobs) CountsDiffer();
   FormSatList(data, present);
   SetInterval(data);

@@ -24,13 +24,26 @@ void SDFileLineError(long lineNo, const char* what) {
 }
 
 PhsDiffScanner::PhsDiffScanner(std::istream& in, long headerLines)
-    : lines(in, headerLines), count_(0) {}
+    : lines(in, headerLines), count_(0), cutLine_(0) {}
+
+// A download or copy that stopped early leaves a last line without a line
+// end.  An epoch line there announces satellites that never come; a
+// satellite line there is whole only when it ends at a field boundary.
+bool PhsDiffScanner::IsCut(bool satelliteLine) {
+  if (lines.terminated) return false;
+  const bool wholeFields =
+      lines.length >= SAT_WIDTH && (lines.length - SAT_WIDTH) % VALUE_WIDTH == 0;
+  if (satelliteLine && wholeFields) return false;
+  cutLine_ = lines.lineNo;
+  return true;
+}
 
 bool PhsDiffScanner::NextEpoch() {
   count_ = 0;
   do {
     if (!lines.Next()) return false;
   } while (IsBlankLine(lines.line, lines.length));
+  if (IsCut(false)) return false;
   const char* p = lines.line;
   long count = 0;
   if (!ScanInt(p, lines.line + lines.length, count))
@@ -45,5 +58,5 @@ bool PhsDiffScanner::NextSatellite() {
   if (!lines.Next()) return false;
   if (IsBlankLine(lines.line, lines.length))
     SDFileLineError(lines.lineNo, "SATELLITE LINE EXPECTED");
-  return true;
+  return !IsCut(true);
 }

@@ -10,6 +10,10 @@
 
 class PhsDiffScanner {
  public:
+  // A satellite line: the number in SAT_WIDTH characters, then one field of
+  // VALUE_WIDTH characters per header observation type.
+  enum { SAT_WIDTH = 3, VALUE_WIDTH = 17 };
+
   // The stream stands on the line after the header's end line, which is
   // line `headerLines` of the file.
   PhsDiffScanner(std::istream& in, long headerLines);
@@ -24,11 +28,18 @@ class PhsDiffScanner {
 
   // Satellite lines that the current epoch line announces.
   long Count() const { return count_; }
+  // The number of a last line that was cut off (no line end, and an epoch
+  // line or a satellite line that stops inside a field) and is not read;
+  // 0 when the file ends cleanly.
+  long CutLine() const { return cutLine_; }
 
   LineReader lines;  // the current line and its number
 
  private:
   long count_;
+  long cutLine_;
+
+  bool IsCut(bool satelliteLine);
 };
 
 // Ends the program with a message about one line of the file.

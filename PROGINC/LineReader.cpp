@@ -8,7 +8,7 @@ const size_t kBlockSize = size_t(1) << 20;
 }
 
 LineReader::LineReader(std::istream& in, long linesBefore)
-    : line(nullptr), length(0), lineNo(linesBefore), in_(in), buffer_(kBlockSize),
+    : line(nullptr), length(0), lineNo(linesBefore), terminated(true), in_(in), buffer_(kBlockSize),
       start_(0), filled_(0), atEnd_(false) {}
 
 bool LineReader::Next() {
@@ -17,13 +17,13 @@ bool LineReader::Next() {
     const void* lf = std::memchr(from, '\n', filled_ - start_);
     if (lf != nullptr) {
       const size_t end = static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data());
-      Hand(start_, end);
+      Hand(start_, end, true);
       start_ = end + 1;
       return true;
     }
     if (atEnd_) {
       if (start_ == filled_) return false;
-      Hand(start_, filled_);  // a last line without a line end
+      Hand(start_, filled_, false);
       start_ = filled_;
       return true;
     }
@@ -45,9 +45,10 @@ bool LineReader::ReadMore() {
   return got > 0;
 }
 
-void LineReader::Hand(size_t from, size_t to) {
+void LineReader::Hand(size_t from, size_t to, bool lineEnd) {
   if (to > from && buffer_[to - 1] == '\r') to--;
   line = buffer_.data() + from;
   length = to - from;
   lineNo++;
+  terminated = lineEnd;
 }

@@ -20,6 +20,7 @@ class LineReader {
   const char* line;  // the current line, not zero-terminated
   size_t length;     // its number of characters
   long lineNo;       // its number in the file, counted from 1
+  bool terminated;   // false for a last line that has no line end
 
  private:
   std::istream& in_;
@@ -29,7 +30,7 @@ class LineReader {
   bool atEnd_;     // the stream has no more characters
 
   bool ReadMore();
-  void Hand(size_t from, size_t to);
+  void Hand(size_t from, size_t to, bool lineEnd);
 };
 
 #endif

@@ -234,6 +234,27 @@ TEST(PhsDiffMalformed, TruncatedLastEpochKeepsItsLinesAndWarns) {
   EXPECT_DOUBLE_EQ(static_cast<double>(f.data.C1(3).GetObs()), 4.0);
 }
 
+TEST(PhsDiffMalformed, LastLineCutOffIsNotRead) {
+  const std::string clean = CleanFile();  // 6 header lines, then lines 7 to 14
+  const std::string cutSatellite = clean.substr(0, clean.size() - 12);
+  const std::string cutEpoch = clean + "  1 60485 30003.00";
+  testing::internal::CaptureStderr();
+  LoadedFile satellite(cutSatellite);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            WarningFrame("SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 12: 1 OF 2 SATELLITE LINES READ") +
+                WarningFrame("SINGLE DIFFERENCES FILE, LINE 14: LAST LINE IS CUT OFF AND IS NOT READ"));
+  EXPECT_EQ(satellite.loader.nobsall, 4);
+  EXPECT_EQ(satellite.data.nsat(2), 1);
+  EXPECT_EQ(satellite.data.sat(3), 7);
+
+  testing::internal::CaptureStderr();
+  LoadedFile epoch(cutEpoch);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            WarningFrame("SINGLE DIFFERENCES FILE, LINE 15: LAST LINE IS CUT OFF AND IS NOT READ"));
+  LoadedFile reference(clean);
+  EXPECT_EQ(Dump(epoch.head, epoch.data), Dump(reference.head, reference.data));
+}
+
 TEST(PhsDiffMalformed, BlankOrShortFieldsReadAsMissingWithoutShifting) {
   // Field 0 blank, field 2 cut by the end of the line: neither takes a
   // neighbour's value.

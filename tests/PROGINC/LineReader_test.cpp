@@ -27,6 +27,18 @@ TEST(LineReaderLines, LineEndsAndEmptyLines) {
   EXPECT_EQ(Lines("a\rb\n"), V{"a\rb"});
 }
 
+TEST(LineReaderLines, OnlyALastLineWithoutLineEndIsUnterminated) {
+  for (const char* text : {"a\nb", "a\nb\r"}) {
+    std::istringstream in(text);
+    LineReader reader(in, 0);
+    ASSERT_TRUE(reader.Next());
+    EXPECT_TRUE(reader.terminated);
+    ASSERT_TRUE(reader.Next());
+    EXPECT_FALSE(reader.terminated);
+    EXPECT_EQ(std::string(reader.line, reader.length), "b");
+  }
+}
+
 TEST(LineReaderLines, NumbersFollowTheLinesBefore) {
   long last = 0;
   Lines("a\nb\nc\n", 10, &last);
