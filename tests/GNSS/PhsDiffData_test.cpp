@@ -33,20 +33,6 @@ std::string MixedFile(int total, int glonass) {
   return text;
 }
 
-TEST(PhsDiffDataState, ConstructorAndSetters) {
-  PhsDiffHeader head;
-  PhsDiffData data(head);
-  EXPECT_EQ(data.GetNEpoch(), 0);
-  EXPECT_EQ(data.GetNObs(), 0);
-  EXPECT_EQ(data.C1.NRow(), 0);
-  EXPECT_EQ(&data.rhead, &head);
-  data.SetNRecords(3, 15);
-  EXPECT_EQ(data.GetNEpoch(), 3);
-  EXPECT_EQ(data.GetNObs(), 15);
-  data.SetAmbFile("arcs.amb");
-  EXPECT_STREQ(data.AmbFile, "arcs.amb");
-}
-
 TEST(PhsDiffDataState, SetDataSizesOnlyTheListedKeptTypes) {
   PhsDiffHeader head;
   head.ParseObsTypes("# & TYPES OF OBS:  5  C1 S1 L1 D2 C6");

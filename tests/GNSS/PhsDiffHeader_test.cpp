@@ -253,15 +253,6 @@ TEST(PhsDiffHeaderTypes, LinesLongerThanTheUsualLimitAreReadWhole) {
   EXPECT_TRUE(head.HasL8());
 }
 
-TEST(PhsDiffHeaderTypes, AccessorsFollowTheFlags) {
-  PhsDiffHeader head;
-  head.ParseObsTypes("# & TYPES OF OBS: 14  C1 C2 P1 P2 C5 C6 C7 C8 L1 L2 L5 L6 L7 L8");
-  EXPECT_TRUE(head.HasC1() && head.HasC2() && head.HasP1() && head.HasP2() && head.HasC5() &&
-              head.HasC6() && head.HasC7() && head.HasC8() && head.HasL1() && head.HasL2() &&
-              head.HasL5() && head.HasL6() && head.HasL7() && head.HasL8());
-  EXPECT_FALSE(head.iS1 || head.iD1);
-}
-
 TEST(PhsDiffHeaderRead, WindowsLineEndsReadTheSame) {
   const std::string unix =
       "SINGLE_DIFFERENCES\nMARKER NAME     :  4 SEPT  4 RO V\n# & TYPES OF OBS:  2  C1 L1\n"
