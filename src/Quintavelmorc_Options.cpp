@@ -241,11 +241,11 @@ void ApplyElement(Quintavelmorc& q, const char* arg) {
   ProgramWarning(kProg, message.c_str());
 }
 
-// Any argument whose second character is "v" or "V". The program's own name
-// is not an option and is left out, so that where the program is installed
-// cannot switch verbose mode on.
+// Any element whose second character is "v" or "V", the program's own name
+// (element 0) included: a program started as "/v.../Quintavelmor" runs in
+// verbose mode.
 short ScanVerbose(int nargc, const char** cargv) {
-  for (int i = 1; i < nargc; i++)
+  for (int i = 0; i < nargc; i++)
     if (LowerAt(cargv[i], 1) == 'v') return 1;
   return 0;
 }

@@ -23,7 +23,8 @@ T At(const matrix<T>& series, long k) {
 }
 
 // The record's value of an observation type; types whose values the records
-// do not keep (S1, D5, C6 and the like) read as absent.
+// do not keep (S1, D5, C6 and the like) read as absent where they enter a
+// combination.
 gnssobs TypeValue(PhsDiffData& d, short type, long k) {
   const matrix<gnssobs>* series = d.ObsSeries(type);
   return series != nullptr ? At(*series, k) : gnssobs();
@@ -99,8 +100,12 @@ gnssobs ObsValue(Q& q, long k, char S, int obs) {
 
 void Quintavelmorc::PrintObs(long k, char S, int obs, std::ostream& out) {
   const matrix<gnssobsshort>* doppler = rd.DopplerSeries(static_cast<short>(obs));
-  if (doppler != nullptr)
+  if (doppler != nullptr) {
     out << At(*doppler, k);
-  else
-    out << ObsValue(*this, k, S, obs);
+    return;
+  }
+  // Types whose values the records do not keep (signal strengths, band 6,
+  // the Dopplers beyond D1 and D2) are titled but write no field.
+  if (IsObsType(obs) && rd.ObsSeries(static_cast<short>(obs)) == nullptr) return;
+  out << ObsValue(*this, k, S, obs);
 }

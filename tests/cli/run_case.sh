@@ -23,7 +23,9 @@ done < args
 
 actual=$(mktemp -d)
 trap 'rm -rf "$actual"' EXIT
-"$prog" "${args[@]}" >"$actual/stdout" 2>"$actual/stderr" </dev/null
+# The program scans its own name for verbose mode too, so it always runs
+# under the plain name, wherever the build folder lies.
+(exec -a Quintavelmor "$prog" "${args[@]}") >"$actual/stdout" 2>"$actual/stderr" </dev/null
 echo $? >"$actual/status"
 
 if [ "${UPDATE:-0}" = 1 ]; then

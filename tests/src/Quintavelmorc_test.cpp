@@ -148,12 +148,15 @@ TEST(GetFilesOptions, ListIsEchoedOutsideVerboseMode) {
   EXPECT_EQ(RunGetFiles(d.q, RunnableWith({"-lC1:L4:"})).err, "C1 L4 ");
 }
 
-TEST(GetFilesOptions, ProgramNameDoesNotSwitchVerboseModeOn) {
+TEST(GetFilesOptions, ProgramNameTakesPartInTheVerboseScan) {
   DriverRun d;
   StreamCapture err(std::cerr);
   CallGetFiles(d.q, RunnableWith({}), "/v/Quintavelmor");
-  EXPECT_EQ(d.q.verbose, 0);
-  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(d.q.verbose, 1);
+
+  DriverRun quiet;
+  CallGetFiles(quiet.q, RunnableWith({}), "/usr/bin/Quintavelmor");
+  EXPECT_EQ(quiet.q.verbose, 0);
 }
 
 TEST(GetFilesRules, HelpReplacesTheRunOnlyForShortCommandLines) {
