@@ -26,9 +26,9 @@ REFERENCE = os.path.join(HERE, 'reference.py')
 TIMEOUT = 300
 
 
-def run(cmd, cwd):
+def run(cmd, cwd, env=None):
     try:
-        p = subprocess.run(cmd, cwd=cwd, stdin=subprocess.DEVNULL,
+        p = subprocess.run(cmd, cwd=cwd, stdin=subprocess.DEVNULL, env=env,
                            stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                            timeout=TIMEOUT)
         return p.stdout, p.stderr, p.returncode
@@ -50,7 +50,8 @@ def first_difference(a, b):
 def compare(prog, args, cwd):
     """Returns (list of difference texts, program result, reference result)."""
     got = run([prog] + args, cwd)
-    ref = run([sys.executable, REFERENCE] + args, cwd)
+    ref = run([sys.executable, REFERENCE] + args, cwd,
+              dict(os.environ, XC_ARGV0=prog))
     diffs = []
     for name, g, r in (('stdout', got[0], ref[0]), ('stderr', got[1], ref[1])):
         if g != r:

@@ -30,7 +30,7 @@ CHOICES = {
     'sat300': os.environ.get('XC_SAT300', 'beidou'),
     # catalogue codes of types whose values are not kept (S1, D5, C6, ...):
     # 'absent' writes the absent field, 'nothing' writes no field
-    'unkept': os.environ.get('XC_UNKEPT', 'absent'),
+    'unkept': os.environ.get('XC_UNKEPT', 'nothing'),
     # rows of difference level 2 and 3 files: 'dashes' writes "  ---" under
     # the RSAT title, 'nothing' writes no field
     'rsat': os.environ.get('XC_RSAT', 'dashes'),
@@ -1460,7 +1460,8 @@ def run(argv):
 
 
 def main():
-    argv = [PROG] + sys.argv[1:]
+    # the program's own name takes part in the scan for verbose mode
+    argv = [os.environ.get('XC_ARGV0', PROG)] + sys.argv[1:]
     status = run(argv)
     sys.stdout.buffer.write(cout.data())
     sys.stderr.buffer.write(cerr.data())
