@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# End to end: the bundled example's listing through Quintavelmor-report in all
+# three modes.  The CSV is read back and compared with the listing value by
+# value; the HTML page is rendered in headless Chromium (when installed), which
+# must load it without console errors and find one plot per listing column.
+set -u
+program=$1
+report=$2
+source_dir=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$source_dir" || exit 2
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$program" -oexamples/sim_GRE_30s_1h.sd -gfexamples/sim_GRE_30s_1h_glonass.txt -cGRE \
+  -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1:D1: -ms >"$work/listing" 2>"$work/program.err" ||
+  fail "the program did not list the example"
+
+"$report" "$work/listing" >"$work/stats" || fail "statistics mode"
+grep -q '^SUMMARY G: ' "$work/stats" || fail "no GPS summary line"
+grep -q '^SUMMARY R: ' "$work/stats" || fail "no GLONASS summary line"
+grep -q '^SUMMARY E: ' "$work/stats" || fail "no Galileo summary line"
+
+"$report" --csv "$work/listing.csv" <"$work/listing" >"$work/csv.out" || fail "CSV mode"
+[ -s "$work/csv.out" ] && fail "CSV mode wrote to standard output"
+
+# Value by value: every listing row against the CSV row of the same position.
+awk -v csv="$work/listing.csv" '
+  BEGIN { FS = "," }
+  /^#          Time\(datum\)/ {
+    n = (length($0) - 43) / 16
+    for (k = 0; k < n; k++) {
+      label = substr($0, 44 + 16 * k, 16); gsub(/ /, "", label); labels[k] = label
+    }
+    getline header < csv
+    expected = "time,mjd,sod,sat"
+    for (k = 0; k < n; k++) expected = expected "," labels[k]
+    if (header != expected) { print "CSV header " header " != " expected; bad = 1 }
+    next
+  }
+  /^#/ || /^$/ { next }
+  {
+    if ((getline line < csv) <= 0) { print "CSV ends early at listing row " NR; bad = 1; exit }
+    split(line, f, ",")
+    date = substr($0, 2, 21); sub(/ /, "T", date)
+    if (f[1] != date) { print "time " f[1] " != " date; bad = 1 }
+    if (f[4] != substr($0, 41, 3)) { print "sat " f[4] " on row " NR; bad = 1 }
+    for (k = 0; k < n; k++) {
+      v = substr($0, 44 + 16 * k, 16); gsub(/ /, "", v)
+      if (v == "*.***" || (labels[k] ~ /^D/ && v + 0 == 0)) v = ""
+      if (f[5 + k] != v) { print "row " NR " column " labels[k] ": " f[5 + k] " != " v; bad = 1 }
+    }
+    rows++
+  }
+  END {
+    if ((getline line < csv) > 0) { print "CSV has more rows than the listing"; bad = 1 }
+    if (rows == 0) { print "no rows compared"; bad = 1 }
+    exit bad
+  }' "$work/listing" || fail "CSV differs from the listing"
+
+"$report" --html "$work/html" <"$work/listing" || fail "HTML mode"
+[ -s "$work/html/index.html" ] || fail "no index.html"
+columns=$(grep -c 'class="column-plot"' "$work/html/index.html")
+[ "$columns" = 10 ] || fail "$columns column plots in the page, 10 expected"
+
+if ! command -v chromium >/dev/null; then
+  echo "chromium is not installed: page not rendered"
+  exit 0
+fi
+chromium_run() {
+  timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$work/profile-$1" --enable-logging=stderr --v=0 "${@:2}" \
+    "file://$work/html/index.html"
+}
+chromium_run dom --dump-dom >"$work/dom" 2>"$work/dom.log" || fail "chromium could not load the page"
+rendered=$(grep -o 'class="column-plot"' "$work/dom" | wc -l)
+[ "$rendered" = 10 ] || fail "$rendered column plots rendered, 10 expected"
+chromium_run shot --window-size=1200,2000 --screenshot="$work/page.png" >/dev/null 2>"$work/shot.log" ||
+  fail "chromium could not take a screenshot"
+[ -s "$work/page.png" ] || fail "no screenshot written"
+if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log"; then fail "console messages while loading"; fi
+echo "report end to end: 4 passed, 0 failed"
