@@ -71,8 +71,8 @@ TEST(ListingRows, ReadsTheReferenceSatelliteColumn) {
   std::string error;
   ASSERT_TRUE(ParseTitleLine(Title("  SAT RSAT", {"L4"}), columns, error));
   ListingRow row;
-  ASSERT_TRUE(ParseRow(kRowStart + "  G12" + Field("-0.004"), columns, {false}, row, error))
-      << error;
+  const std::string line = kRowStart + "  G12" + Field("-0.004");  // the row's views point here
+  ASSERT_TRUE(ParseRow(line, columns, {false}, row, error)) << error;
   EXPECT_EQ(row.referenceSatellite, "G12");
   EXPECT_EQ(row.values[0].value, -0.004);
 }
