@@ -13,8 +13,9 @@ cd "$source_dir" || exit 2
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-"$program" -oexamples/sim_GRE_30s_1h.sd -gfexamples/sim_GRE_30s_1h_glonass.txt -cGRE \
-  -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1:D1: -ms >"$work/listing" 2>"$work/program.err" ||
+(exec -a Quintavelmor "$program" -oexamples/sim_GRE_30s_1h.sd \
+  -gfexamples/sim_GRE_30s_1h_glonass.txt -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1:D1: -ms) \
+  >"$work/listing" 2>"$work/program.err" ||
   fail "the program did not list the example"
 
 "$report" "$work/listing" >"$work/stats" || fail "statistics mode"
