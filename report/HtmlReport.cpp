@@ -101,9 +101,9 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
        << "Quintavelmor report: " << HtmlEscape(file) << "</title>\n<style>" << kStyle
        << "</style>\n</head>\n<body>\n<h1>Quintavelmor report</h1>\n<h2>Settings</h2>\n<pre>";
   for (const std::string& line : statistics.Settings().lines) page << HtmlEscape(line) << "\n";
-  page << "</pre>\n<h2>Statistics</h2>\n" << StatisticsTable(statistics) << "<h2>Plots</h2>\n";
+  page << "</pre>\n<h2>Plots</h2>\n";
   for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++)
     page << ColumnSection(statistics, plots, k);
-  page << "</body>\n</html>\n";
+  page << "<h2>Statistics</h2>\n" << StatisticsTable(statistics) << "</body>\n</html>\n";
   return static_cast<bool>(page.flush());
 }

@@ -1,6 +1,6 @@
-// The report as one self-contained HTML page: settings, statistics table, and
-// per column a plot of all satellites with a legend plus small per-satellite
-// plots.  Everything is inline (no scripts, no fonts, no network).
+// The report as one self-contained HTML page: settings, per column a plot of
+// all satellites with a legend plus small per-satellite plots, and the
+// statistics table.  Everything is inline (no scripts, no fonts, no network).
 #ifndef REPORT_HTMLREPORT_H
 #define REPORT_HTMLREPORT_H
 
