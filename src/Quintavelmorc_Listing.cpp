@@ -75,7 +75,7 @@ void WarnGlonassSlot(short sat) {
   ProgramWarning(Q::kProgName, message);
 }
 
-void WriteSummary(char letter, short number, long rows, int nObsReal) {
+void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
   std::cerr << "  SAT: " << letter;
   WriteSatNumber(std::cerr, number);
   std::cerr << std::setw(10) << rows << " x " << nObsReal << " observations" << std::endl;
@@ -142,7 +142,7 @@ bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
   return true;
 }
 
-void PrintRow(Q& q, long k, long e, char letter, short number, std::ostream& out) {
+void PrintRow(Q& q, long k, long e, char letter, unsigned short number, std::ostream& out) {
   ymdhms date = mjd2ymdhms(q.rd.epoch(e));
   out << date << "  " << q.rd.epoch(e) << std::setw(3) << letter;
   WriteSatNumber(out, number);
@@ -160,7 +160,8 @@ void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index
                     const matrix<bool>& listed) {
   const char letter = SatLetter(sat);
   if (!SetUpConstellation(q, sat, letter, reference)) return;
-  const short number = SatNumberInSystem(sat);
+  // The listing writes the number within the system as unsigned 16 bits.
+  const unsigned short number = SatNumberInSystem(sat);
   std::ostringstream block;
   block << std::fixed;
   long rows = 0;

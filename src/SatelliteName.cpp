@@ -20,6 +20,6 @@ char SatLetter(short sat) {
 
 short SatNumberInSystem(short sat) { return sat - 100 * SystemIndex(sat); }
 
-void WriteSatNumber(std::ostream& out, short number) {
+void WriteSatNumber(std::ostream& out, long number) {
   out << std::setfill('0') << std::setw(2) << number << std::setfill(' ');
 }
