@@ -91,7 +91,8 @@ def real_command_lines(folder):
             p = os.path.join(root, n)
             if n.endswith('.sd'):
                 files.append(p)
-            elif 'channel' in n:
+            elif 'channel' in n or 'glonass' in n.lower() or \
+                    n.endswith('.chn'):
                 chan = p
     all_combos = 'L4:Pp4:Pc4:L3:Pc3:Pp3:WL:WLP:WLC:MW:MWp:MP1:MC1:MP2:' \
                  'CL1:PL1:PL2:PC1:PC2:'
