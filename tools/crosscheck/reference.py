@@ -331,6 +331,9 @@ def ymdhms2mjd(y, mo, d, h, mi, s):
 
 def mjd2ymdhms(ep):
     day, sod = ep
+    if MENDED and sec2hms(sod)[0] >= 24:
+        # seconds within 1e-10 of midnight: the next day at 00:00:00
+        day, sod = day + 1, L.ZERO
     D = day - 15385
     q = tdiv(D, 1461)
     r = D - 1461 * q
