@@ -1,13 +1,15 @@
 # Two entry points for a fresh clone: `make run` and `make test`.
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
+FUZZ_DIR       ?= build-fuzz
+FUZZ_SECONDS   ?= 40
 JOBS           ?= $(shell nproc)
 
 # The bundled example: one hour at 30 s of GPS, GLONASS and Galileo from sdsim.
 EXAMPLE        ?= examples/sim_GRE_30s_1h.sd
 EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
 
-.PHONY: build run test test-sanitize samples clean
+.PHONY: build run test test-sanitize samples fuzz clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
@@ -23,11 +25,19 @@ samples: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-sanitize
+	$(MAKE) fuzz
 
 test-sanitize:
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUINTAVELMOR_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Every input surface under libFuzzer for FUZZ_SECONDS each.
+fuzz:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUINTAVELMOR_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	bash tests/fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -1,0 +1,69 @@
+// Shared pieces of the fuzzing targets.
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "src/QuintavelmorRun.h"
+
+const std::string& ScratchFolder() {
+  static const std::string folder = [] {
+    char pattern[] = "/tmp/quintavelmor_fuzz_XXXXXX";
+    const char* made = mkdtemp(pattern);
+    return std::string(made != nullptr ? made : "/tmp");
+  }();
+  return folder;
+}
+
+std::string WriteScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  const std::string path = ScratchFolder() + "/" + name;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return path;
+}
+
+std::string WriteScratchFile(const std::string& name, const std::string& text) {
+  return WriteScratchFile(name, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}
+
+void DiscardProgramOutput() {
+  static std::ostringstream sink;
+  sink.setstate(std::ios::badbit);
+  std::cout.rdbuf(sink.rdbuf());
+  std::cerr.rdbuf(sink.rdbuf());
+  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::cerr << "no /dev/null\n";
+}
+
+const std::string& ChannelFile() {
+  static const std::string path = [] {
+    std::string text = "# slot  from                 to                    channel\n";
+    for (int slot = 1; slot <= 24; slot++) {
+      char line[80];
+      std::snprintf(line, sizeof line, "R%02d       2000 01 01 00 00 00.0                     %3d\n",
+                    slot, slot % 14 - 7);
+      text += line;
+    }
+    return WriteScratchFile("channels.txt", text);
+  }();
+  return path;
+}
+
+const std::string& SingleDifferenceFile() {
+  static const std::string path = [] {
+    std::ifstream seed(QUINTAVELMOR_FUZZ_SEED_FILE, std::ios::binary);
+    std::stringstream text;
+    text << seed.rdbuf();
+    return WriteScratchFile("example.sd", text.str());
+  }();
+  return path;
+}
+
+void RunProgram(const std::vector<std::string>& arguments) {
+  std::vector<const char*> vector;
+  for (const std::string& argument : arguments) vector.push_back(argument.c_str());
+  SurviveFatal([&] { RunQuintavelmor(static_cast<int>(vector.size()), vector.data()); });
+}
