@@ -1,24 +1,4 @@
-// Program entry: builds the run's objects and runs the driver's fixed sequence.
-#include "GNSS/GLNSat.h"
-#include "GNSS/PhsDiff.h"
-#include "GNSS/PhsDiffData.h"
-#include "GNSS/PhsDiffHeader.h"
-#include "src/Quintavelmorc.h"
+// Program entry: one run of the fixed sequence over the command line's files.
+#include "src/QuintavelmorRun.h"
 
-int main(int argc, char** argv) {
-  PhsDiffHeader header;
-  PhsDiffData data(header);
-  PhsDiff loader(header, data);
-  GLNSat channels;
-  Quintavelmorc driver(header, data, loader, channels);
-
-  driver.GetFiles(argc, const_cast<const char**>(argv));
-  if (driver.GetRunProg()) {
-    driver.SetFile();
-    driver.ReadFile();
-    driver.PrintSet();
-    driver.PrintObs();
-  }
-  driver.EndProg();
-  return 0;
-}
+int main(int argc, char** argv) { return RunQuintavelmor(argc, const_cast<const char**>(argv)); }
