@@ -4,7 +4,9 @@
 #include <cstring>
 
 namespace {
-const size_t kBlockSize = size_t(1) << 20;
+// Large enough for a few hundred record lines per read; the buffer grows when
+// one line does not fit.
+const size_t kBlockSize = size_t(1) << 16;
 }
 
 LineReader::LineReader(std::istream& in, long linesBefore)

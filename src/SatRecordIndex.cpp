@@ -2,11 +2,11 @@
 // numbers, which keeps the file order within each satellite).
 #include "src/SatRecordIndex.h"
 
-#include <limits>
-
 namespace {
 
-constexpr long nGroups = 1L + std::numeric_limits<short>::max() - std::numeric_limits<short>::min();
+// One group per satellite number the records can hold; the loader refuses
+// any other number.
+constexpr long nGroups = PhsDiffData::NSATNUMBERS;
 
 // Epoch of every record the epochs own; returns how many records that is.
 // Records past the last epoch's share, if the counts disagree, belong to none.
@@ -20,13 +20,13 @@ long AssignEpochs(const PhsDiffData& data, matrix<long>& epochOf) {
 
 }  // namespace
 
-long SatRecordIndex::Group(short sat) { return static_cast<long>(sat) - std::numeric_limits<short>::min(); }
-
 SatRecordIndex::SatRecordIndex(const PhsDiffData& data) : groupStart(nGroups + 1, 1, 0L) {
   const long nRecords = AssignEpochs(data, epochOf);
-  for (long k = 0; k < nRecords; k++) groupStart(Group(data.sat(k)) + 1)++;
+  for (long k = 0; k < nRecords; k++)
+    if (Indexed(data.sat(k))) groupStart(data.sat(k) + 1)++;
   for (long g = 1; g <= nGroups; g++) groupStart(g) += groupStart(g - 1);
   matrix<long> next = groupStart;
-  record.Resize(nRecords, 1);
-  for (long k = 0; k < nRecords; k++) record(next(Group(data.sat(k)))++) = k;
+  record.Resize(groupStart(nGroups), 1);
+  for (long k = 0; k < nRecords; k++)
+    if (Indexed(data.sat(k))) record(next(data.sat(k))++) = k;
 }

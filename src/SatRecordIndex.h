@@ -11,15 +11,16 @@ class SatRecordIndex {
   explicit SatRecordIndex(const PhsDiffData& data);
 
   // Positions in `record` of the satellite's records: First(sat) to End(sat) - 1.
-  long First(short sat) const { return groupStart(Group(sat)); }
-  long End(short sat) const { return groupStart(Group(sat) + 1); }
+  // A number the records cannot hold has none.
+  long First(short sat) const { return Indexed(sat) ? groupStart(sat) : 0; }
+  long End(short sat) const { return Indexed(sat) ? groupStart(sat + 1) : 0; }
 
   matrix<long> record;      // record numbers, grouped by satellite, in file order within a group
   matrix<long> epochOf;     // epoch index of each record number
-  matrix<long> groupStart;  // first position of each satellite's group, one group per short value
+  matrix<long> groupStart;  // first position of each satellite's group, one group per number
 
  private:
-  static long Group(short sat);
+  static bool Indexed(short sat) { return sat >= 0 && sat < PhsDiffData::NSATNUMBERS; }
 };
 
 #endif

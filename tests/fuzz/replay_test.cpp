@@ -29,7 +29,9 @@ std::vector<std::filesystem::path> Inputs() {
 }
 
 TEST(FuzzReplay, EveryKeptInputIsHandled) {
-  for (const std::filesystem::path& input : Inputs()) {
+  const std::vector<std::filesystem::path> inputs = Inputs();
+  EXPECT_FALSE(inputs.empty()) << "no seeds in " << FUZZ_CORPUS_DIR;
+  for (const std::filesystem::path& input : inputs) {
     SCOPED_TRACE(input.string());
     std::ifstream file(input, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),

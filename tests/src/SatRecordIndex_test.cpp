@@ -49,10 +49,14 @@ TEST(SatRecordIndex, EachSatelliteInFileOrderWithItsEpochs) {
 }
 
 TEST(SatRecordIndex, ExtremeNumbersAndNoRecords) {
-  Records r({{-32768, 32767}});
+  Records r({{0, 699, -32768, 700, 32767}});
   const SatRecordIndex index(r.data);
-  EXPECT_EQ(Visit(index, -32768), (Visits{{0, 0}}));
-  EXPECT_EQ(Visit(index, 32767), (Visits{{1, 0}}));
+  EXPECT_EQ(Visit(index, 0), (Visits{{0, 0}}));
+  EXPECT_EQ(Visit(index, 699), (Visits{{1, 0}}));
+  // Numbers the records cannot hold are not indexed.
+  EXPECT_TRUE(Visit(index, -32768).empty());
+  EXPECT_TRUE(Visit(index, 700).empty());
+  EXPECT_TRUE(Visit(index, 32767).empty());
 
   Records none({});
   const SatRecordIndex empty(none.data);
