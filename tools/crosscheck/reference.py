@@ -176,13 +176,16 @@ def file_readable(name):
         return False
 
 
-def read_lines(name):
-    """Lines as getline gives them (a final line without a line end counts)."""
+def read_lines(name, with_end=False):
+    """Lines as getline gives them (a final line without a line end counts);
+    with_end: also whether the last line had its line end."""
     with open(name, 'rb') as f:
         data = f.read().decode('latin-1')
     lines = data.split('\n')
     if lines and lines[-1] == '':
         lines.pop()
+    if with_end:
+        return lines, data.endswith('\n') or data == ''
     return lines
 
 
@@ -615,8 +618,31 @@ def scan_epoch_line(line):
     return vals
 
 
+def cut_epoch_line(lines):
+    """Number of a last epoch line without its line end (0 if none): the
+    program drops it as cut off."""
+    i = 0
+    while i < len(lines):
+        i += 1
+        if 'END OF HEADER' in lines[i - 1]:
+            break
+    last = len(lines) - 1
+    while i < len(lines):
+        if is_blank(lines[i]):
+            i += 1
+            continue
+        if i == last:
+            return i + 1
+        n = atoi(lines[i])
+        i += 1 + max(n, 0)
+    return 0
+
+
 def load_file(name):
-    lines = read_lines(name)
+    lines, ended = read_lines(name, with_end=True)
+    cut = cut_epoch_line(lines) if MENDED and not ended else 0
+    if cut:
+        lines = lines[:-1]
     nep, nobs = count_records(lines)
     h, i = read_header(lines)
     d = Data()
@@ -653,6 +679,9 @@ def load_file(name):
                     d.series[nm][rec] = L.from_float(v)
             rec += 1
     d.sat_list = [n for n in range(1, 700) if present[n]]
+    if cut:
+        program_warning('SINGLE DIFFERENCES FILE, LINE %d: LAST LINE IS CUT '
+                        'OFF AND IS NOT READ' % cut)
     for k in range(1, len(d.epoch)):
         dd = mjd_diff(d.epoch[k], d.epoch[k - 1])
         if L.lt(dd, L.ZERO):
