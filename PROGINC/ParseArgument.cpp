@@ -2,7 +2,6 @@
 #include "PROGINC/ParseArgument.h"
 
 #include <cerrno>
-#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -36,30 +35,11 @@ const int kShownLength = 24;
   ProgramError(kProgram, message);
 }
 
-// A conversion that overflowed (errno was cleared before it) is fatal rather
-// than silently infinite.
-template <class Real>
-Real CheckOverflow(Real value, const char* argi) {
-  if (errno == ERANGE && std::isinf(value)) ArgumentError("NUMBER OUT OF RANGE", argi);
-  return value;
-}
+// The standard decimal conversions: 0 when there is no number, and, as with
+// atof, an infinite value when the number lies beyond the type's range.
+double ToDouble(const char* text) { return std::strtod(text, nullptr); }
 
-// The standard decimal conversions (0 when there is no number).
-double ToDouble(const char* text, const char* argi) {
-  errno = 0;
-  return CheckOverflow(std::strtod(text, nullptr), argi);
-}
-
-long double ToLongDouble(const char* text, const char* argi) {
-  errno = 0;
-  return CheckOverflow(std::strtold(text, nullptr), argi);
-}
-
-// Rounds to single precision; a finite value beyond its range is fatal.
-float NarrowToFloat(double value, const char* argi) {
-  if (std::isfinite(value) && std::fabs(value) > FLT_MAX) ArgumentError("NUMBER OUT OF RANGE", argi);
-  return static_cast<float>(value);
-}
+long double ToLongDouble(const char* text) { return std::strtold(text, nullptr); }
 
 // The standard integer conversion (0 when there is no number); a number
 // outside [low, high] is fatal rather than wrapped into another value.  `end`,
@@ -81,8 +61,8 @@ std::string NextRun(const char*& cursor, const char* chars) {
   return run;
 }
 
-double NextNumber(const char*& cursor, const char* chars, const char* argi) {
-  return ToDouble(NextRun(cursor, chars).c_str(), argi);
+double NextNumber(const char*& cursor, const char* chars) {
+  return ToDouble(NextRun(cursor, chars).c_str());
 }
 
 // The texts of three numbers separated by one character each.
@@ -99,9 +79,9 @@ Nodes ReadNodes(const char* argi, int pos) {
 
 void ReadThreeDoubles(const char* argi, int pos, double& a, double& b, double& c) {
   const Nodes nodes = ReadNodes(argi, pos);
-  a = ToDouble(nodes.v[0].c_str(), argi);
-  b = ToDouble(nodes.v[1].c_str(), argi);
-  c = ToDouble(nodes.v[2].c_str(), argi);
+  a = ToDouble(nodes.v[0].c_str());
+  b = ToDouble(nodes.v[1].c_str());
+  c = ToDouble(nodes.v[2].c_str());
 }
 
 // Calls visit(index, text) for each number of the list from `pos`; returns
@@ -189,9 +169,9 @@ int ParseInteger(const char* argi, int npos) {
   return static_cast<int>(ToLong(TailFrom(argi, npos), argi, INT_MIN, INT_MAX));
 }
 
-float ParseFloat(const char* argi, int npos) { return NarrowToFloat(ParseDouble(argi, npos), argi); }
+float ParseFloat(const char* argi, int npos) { return static_cast<float>(ParseDouble(argi, npos)); }
 
-double ParseDouble(const char* argi, int npos) { return ToDouble(TailFrom(argi, npos), argi); }
+double ParseDouble(const char* argi, int npos) { return ToDouble(TailFrom(argi, npos)); }
 
 // The seconds are read whole from their column to the end of the word, so
 // any number of decimals is kept.
@@ -200,7 +180,7 @@ void ParseDate(const char* argi, ymdhms& dat, int npos) {
   SetDateColumns(value, dat);
   dat.SetHour(DateField(value, kHour));
   dat.SetMinute(DateField(value, kMinute));
-  dat.SetSecond(ToDouble(TailFrom(value, kSecondPos), argi));
+  dat.SetSecond(ToDouble(TailFrom(value, kSecondPos)));
 }
 
 void ParseYMD(const char* argi, ymdhms& dat, int npos) {
@@ -221,7 +201,7 @@ long double ParseHMS(const char* argi, int npos) {
     if (*end != ':') return seconds;
     cursor = end + 1;
   }
-  return seconds + ToLongDouble(cursor, argi);
+  return seconds + ToLongDouble(cursor);
 }
 
 void ParseSatList(const char* argi, matrix<short>& satprn, int npos) { FillSatList(argi, satprn, npos); }
@@ -232,15 +212,15 @@ void ParseSatList(const char* argi, matrix<unsigned short>& satprn, int npos) {
 
 void ParseSigPpm(const char* argi, long double& sig, long double& ppm, int pos) {
   const char* cursor = TailFrom(argi, pos);
-  sig = NextNumber(cursor, kUnsignedChars, argi);
-  ppm = ToDouble(cursor, argi);
+  sig = NextNumber(cursor, kUnsignedChars);
+  ppm = ToDouble(cursor);
 }
 
 void ParseSigPpm(const char* argi, float& sig, float& ppm) {
   long double first = 0, second = 0;
   ParseSigPpm(argi, first, second, 2);
-  sig = NarrowToFloat(static_cast<double>(first), argi);
-  ppm = NarrowToFloat(static_cast<double>(second), argi);
+  sig = static_cast<float>(static_cast<double>(first));
+  ppm = static_cast<float>(static_cast<double>(second));
 }
 
 void ParseIncXY(const char* argi, double& ix, double& iy) {
@@ -264,7 +244,7 @@ void ParseXYZ(const char* argi, xyz& X0, int pos) {
 // packed angles needs it (45.3 as a double unpacks to 45 deg 29 min 99.99999 s).
 void ParseFLH(const char* argi, flh& X0, int pos) {
   const Nodes nodes = ReadNodes(argi, pos);
-  long double f = ToLongDouble(nodes.v[0].c_str(), argi), l = ToLongDouble(nodes.v[1].c_str(), argi);
+  long double f = ToLongDouble(nodes.v[0].c_str()), l = ToLongDouble(nodes.v[1].c_str());
   switch (flhns::Unit) {
     case flhns::RAD:
       break;
@@ -279,7 +259,7 @@ void ParseFLH(const char* argi, flh& X0, int pos) {
     default:
       return;
   }
-  X0.Set(f, l, ToLongDouble(nodes.v[2].c_str(), argi));
+  X0.Set(f, l, ToLongDouble(nodes.v[2].c_str()));
 }
 
 void ParsePrintOpt(const char* argi, short& nA, short& nD, int pos) {
@@ -301,9 +281,9 @@ void ParseListofLInts(const char* argi, long& nList, matrix<long>& LInt, int pos
 }
 
 void ParseListofDbls(const char* argi, long& nList, matrix<double>& LInt, int pos) {
-  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text, argi); });
+  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text); });
 }
 
 void ParseListofLongDbls(const char* argi, long& nList, matrix<long double>& LInt, int pos) {
-  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text, argi); });
+  nList = ForEachListNumber(argi, pos, [&](long i, const char* text) { LInt(i) = ToDouble(text); });
 }
