@@ -1,6 +1,8 @@
 // Fixed-width fields of the time classes' print layouts.
 #include "GNSS/LayoutText.h"
 
+#include "PROGINC/FixedFormat.h"
+
 #include <cstdio>
 #include <ios>
 #include <string>
@@ -20,7 +22,7 @@ LayoutText& LayoutText::Whole(unsigned long value, int width, char pad) {
 LayoutText& LayoutText::Fixed(long double value, int width, int decimals, char pad) {
   const char* format = pad == '0' ? "%0*.*Lf" : "%*.*Lf";
   const int room = static_cast<int>(sizeof text_) - used_;
-  const int length = std::snprintf(text_ + used_, room, format, width, decimals, value);
+  const int length = FormatFixed(text_ + used_, room, value, width, decimals, pad);
   if (length < 0) return *this;
   if (length < room) {
     used_ += length;

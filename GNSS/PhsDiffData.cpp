@@ -72,7 +72,7 @@ void StoreSatellite(PhsDiffData& data, long r, const LineReader& lines,
   present[number] = true;
   for (size_t k = 0; k < targets.size(); k++) {
     if (targets[k].obs == nullptr && targets[k].doppler == nullptr) continue;
-    const double value = RealField(lines.line, lines.length, kSatWidth + kValueWidth * k, kValueWidth);
+    const double value = DecimalField(lines.line, lines.length, kSatWidth + kValueWidth * k, kValueWidth);
     if (targets[k].obs != nullptr) (*targets[k].obs)(r) = value;
     else (*targets[k].doppler)(r) = value;
   }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iomanip>
 
+#include "PROGINC/FixedFormat.h"
 #include "PROGINC/cstringf.h"
 
 namespace gnssobsns {
@@ -42,6 +43,18 @@ void WriteWithIndicators(std::ostream& out, const gnssobs& o, bool present, int 
 
 void WriteObsValue(std::ostream& out, long double value, int width) {
   out << std::setw(width) << std::setprecision(3) << value;
+}
+
+int ObsValueText(char* text, size_t room, long double value, int width) {
+  return FormatFixed(text, room, value, width, 3);
+}
+
+int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& precision) {
+  if (std::fabs(o.obs) > kPrintThreshold) {
+    precision = 3;
+    return ObsValueText(text, room, o.obs, width);
+  }
+  return FormatRightAligned(text, room, "*.***", width);
 }
 
 long double ReadObsField(const char* text) {

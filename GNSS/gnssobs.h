@@ -4,6 +4,7 @@
 #define GNSS_GNSSOBS_H
 
 #include <cmath>
+#include <cstddef>
 #include <ostream>
 
 // Print switches of gnssobs, read at every stream write.
@@ -79,5 +80,16 @@ void WriteObsValue(std::ostream& out, long double value, int width);
 // Writes in the layout of gnssobsns::PrintType; sets the stream to fixed
 // notation, and a written value leaves precision 3 on the stream.
 std::ostream& operator<<(std::ostream& out, const gnssobs& o);
+
+// The NOLLISSI field as text, the bytes operator<< writes to a stream in
+// fixed notation with a blank fill: the value in `width` with three
+// decimals, or "*.***".  `text` holds `room` characters (kFixedTextRoom
+// suffices for widths below it).  Returns the length; a written value sets
+// `precision` to 3, as it leaves the stream.
+int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& precision);
+
+// A present value in `width` with three decimals as text; the fast twin of
+// WriteObsValue.
+int ObsValueText(char* text, size_t room, long double value, int width);
 
 #endif

@@ -4,6 +4,7 @@
 #include <iomanip>
 
 #include "GNSS/gnssobs.h"
+#include "PROGINC/FixedFormat.h"
 
 namespace gnssobsshortns {
 unsigned short PrintType = NORINEX;
@@ -11,6 +12,8 @@ int Width = 14;
 }  // namespace gnssobsshortns
 
 namespace {
+
+const long double kPrintThreshold = 0.00001L;
 
 // An absent value is the number 0, written in whatever precision the stream
 // holds at that moment.
@@ -27,7 +30,7 @@ void gnssobsshort::operator>>(const char* text) { obs = ReadObsField(text); }
 
 std::ostream& operator<<(std::ostream& out, const gnssobsshort& o) {
   out.setf(std::ios::fixed, std::ios::floatfield);
-  const bool present = std::fabs(o.obs) > 0.00001L;
+  const bool present = std::fabs(o.obs) > kPrintThreshold;
   switch (gnssobsshortns::PrintType) {
     case gnssobsshortns::NORINEX:
       if (!present) {
@@ -48,4 +51,12 @@ std::ostream& operator<<(std::ostream& out, const gnssobsshort& o) {
       break;
   }
   return out;
+}
+
+int NollissiText(char* text, size_t room, const gnssobsshort& o, int width, int& precision) {
+  if (std::fabs(o.obs) > kPrintThreshold) {
+    precision = 3;
+    return ObsValueText(text, room, o.obs, width);
+  }
+  return FormatFixed(text, room, 0.0L, width, precision);
 }

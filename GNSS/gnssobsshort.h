@@ -4,6 +4,7 @@
 #define GNSS_GNSSOBSSHORT_H
 
 #include <cmath>
+#include <cstddef>
 #include <ostream>
 
 // Print switches of gnssobsshort, read at every stream write.
@@ -37,5 +38,11 @@ class gnssobsshort {
 // notation.  A written value leaves precision 3 on the stream; the absent
 // zero of the RINEX and NOLLISSI layouts uses the precision the stream holds.
 std::ostream& operator<<(std::ostream& out, const gnssobsshort& o);
+
+// The NOLLISSI field as text, the bytes operator<< writes to a stream in
+// fixed notation with a blank fill and precision `precision`: the value in
+// `width` with three decimals, or the number 0 in `precision` decimals.
+// Returns the length; a written value sets `precision` to 3.
+int NollissiText(char* text, size_t room, const gnssobsshort& o, int width, int& precision);
 
 #endif

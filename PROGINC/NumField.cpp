@@ -150,6 +150,28 @@ long IntField(const char* line, size_t len, size_t off, size_t width) {
   return ScanField(line, len, off, width, ScanInt);
 }
 
+double DecimalField(const char* line, size_t len, size_t off, size_t width) {
+  size_t last = 0;
+  if (!FieldBounds(len, off, width, last)) return 0;
+  const char* p = line + off;
+  const char* end = line + last;
+  while (p < end && *p == ' ') p++;
+  if (p == end || *p == '*') return 0;  // blank, or the missing mark
+  const bool negative = *p == '-';
+  if (negative) p++;
+  const int maxDigits = 15;  // below 2^53: exact in double
+  uint64_t mantissa = 0;
+  int digits = 0, decimals = 0;
+  for (; p < end && IsDigit(*p); p++, digits++) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  if (p < end && *p == '.')
+    for (p++; p < end && IsDigit(*p); p++, digits++, decimals++)
+      mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  if (p != end || digits == 0 || digits > maxDigits) return RealField(line, len, off, width);
+  // The same single correctly rounded operation as the general scanner.
+  const double value = static_cast<double>(mantissa) / kExactPow10[decimals];
+  return negative ? -value : value;
+}
+
 long CountField(const char* line, size_t len, size_t off, size_t width) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;

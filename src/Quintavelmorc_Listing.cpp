@@ -5,6 +5,8 @@
 #include <iomanip>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "GNSS/GLNSat.h"
 #include "GNSS/GNSSLinCombs.h"
@@ -14,7 +16,10 @@
 #include "GNSS/mGNSSc.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
+#include "PROGINC/FixedFormat.h"
+#include "PROGINC/OutBlock.h"
 #include "PROGINC/ProgramError.h"
+#include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatRecordIndex.h"
 #include "src/SatelliteName.h"
@@ -154,14 +159,10 @@ void PrintRow(Q& q, long k, long e, char letter, unsigned short number, std::ost
   out << '\n';
 }
 
-// One satellite's block: its rows at the listed epochs, an empty line, and
-// the row count on standard error.
-void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
-                    const matrix<bool>& listed) {
-  const char letter = SatLetter(sat);
-  if (!SetUpConstellation(q, sat, letter, reference)) return;
-  // The listing writes the number within the system as unsigned 16 bits.
-  const unsigned short number = SatNumberInSystem(sat);
+// Rows written field by field through the value classes' stream writers;
+// returns their number.
+long PrintRowsByStream(Q& q, short sat, char letter, unsigned short number,
+                       const SatRecordIndex& index, const matrix<bool>& listed) {
   std::ostringstream block;
   block << std::fixed;
   long rows = 0;
@@ -173,9 +174,135 @@ void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index
     PrintRow(q, k, e, letter, number, block);
     if (block.tellp() > blockFlushSize) HandOver(block);
   }
-  block << '\n';
   HandOver(block);
+  return rows;
+}
+
+// The start of the rows of every listed epoch (calendar date and modified
+// Julian date), written once through the time classes' own writers, and the
+// stream state those writers leave for the rest of the row.
+struct EpochTexts {
+  std::string text;
+  matrix<long> start;  // epoch e's text is text[start(e), start(e + 1))
+  int precision = 0;
+  char fill = ' ';
+  bool stateDefined = true;  // every text left the same precision and fill
+};
+
+// Records of a satellite whose values are fetched ahead of their row.
+constexpr long prefetchAhead = 12;
+
+// A precision and a fill that no layout leaves, to see whether the writers set both.
+constexpr std::streamsize unsetPrecision = 97;
+constexpr char unsetFill = '\1';
+
+void BuildEpochTexts(Q& q, const matrix<bool>& listed, EpochTexts& texts) {
+  std::ostringstream out;
+  out << std::fixed;
+  texts.start.Resize(q.rd.neph + 1L, 1, 0L);
+  bool first = true;
+  for (long e = 0; e < q.rd.neph; e++) {
+    if (listed(e)) {
+      out.precision(unsetPrecision);
+      out.fill(unsetFill);
+      ymdhms date = mjd2ymdhms(q.rd.epoch(e));
+      out << date << "  " << q.rd.epoch(e);
+      const bool same = first || (out.precision() == texts.precision && out.fill() == texts.fill);
+      texts.stateDefined = texts.stateDefined && same && out.precision() != unsetPrecision &&
+                           out.fill() != unsetFill;
+      texts.precision = static_cast<int>(out.precision());
+      texts.fill = out.fill();
+      first = false;
+    }
+    texts.start(e + 1) = static_cast<long>(out.tellp());
+  }
+  texts.text = out.str();
+}
+
+// Letter, number within the system and the reference-satellite mark, as the
+// stream writes them after the epoch texts.
+std::string SatelliteText(const Q& q, char letter, unsigned short number, char fill) {
+  std::ostringstream out;
+  out.fill(fill);
+  out << std::setw(3) << letter;
+  WriteSatNumber(out, number);
+  // The records keep no reference satellite: the RSAT column of higher
+  // difference levels is marked as not known.
+  if (q.rh.diffLevel > 1) out << "  ---";
+  return out.str();
+}
+
+// Appends one value field; a field longer than the usual room is written again in full.
+template <class Value>
+void AppendField(OutBlock& block, const Value& value, int width, int& precision) {
+  const int before = precision;
+  char* text = block.Room(kFixedTextRoom);
+  const int length = NollissiText(text, kFixedTextRoom, value, width, precision);
+  if (length < 0) return;
+  if (length >= kFixedTextRoom) {
+    precision = before;
+    text = block.Room(static_cast<size_t>(length) + 1);
+    NollissiText(text, static_cast<size_t>(length) + 1, value, width, precision);
+  }
+  block.Used(static_cast<size_t>(length));
+}
+
+// Rows built as text: the epoch's text, the satellite's text and the value
+// fields, each written as its class's stream writer would write it; returns
+// their number.
+long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
+                     const SatRecordIndex& index, const matrix<bool>& listed,
+                     const EpochTexts& epochs) {
+  std::vector<ObsColumn> columns;
+  for (long i = 0; i < q.obslist.r; i++)
+    if (q.IfExistObs(i) == 1) columns.push_back(MakeObsColumn(q, letter, q.obslist(i)));
+  const std::string satText = SatelliteText(q, letter, number, epochs.fill);
+  OutBlock block(std::cout);
+  long rows = 0;
+  const long end = index.End(sat);
+  for (long p = index.First(sat); p < end; p++) {
+    if (p + prefetchAhead < end)
+      for (const ObsColumn& column : columns) PrefetchColumn(column, index.record(p + prefetchAhead));
+    const long k = index.record(p);
+    const long e = index.epochOf(k);
+    if (!listed(e)) continue;
+    rows++;
+    block.Append(epochs.text.data() + epochs.start(e),
+                 static_cast<size_t>(epochs.start(e + 1) - epochs.start(e)));
+    block.Append(satText.data(), satText.size());
+    int precision = epochs.precision;
+    for (const ObsColumn& column : columns) {
+      if (column.kind == ObsColumn::DOPPLER)
+        AppendField(block, ColumnDoppler(column, k), gnssobsshortns::Width, precision);
+      else if (column.kind == ObsColumn::VALUE)
+        AppendField(block, ColumnValue(q, column, k), gnssobsns::Width, precision);
+    }
+    block.Append("\n", 1);
+  }
+  return rows;
+}
+
+// One satellite's block: its rows at the listed epochs, an empty line, and
+// the row count on standard error.
+void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
+                    const matrix<bool>& listed, const EpochTexts* epochs) {
+  const char letter = SatLetter(sat);
+  if (!SetUpConstellation(q, sat, letter, reference)) return;
+  // The listing writes the number within the system as unsigned 16 bits.
+  const unsigned short number = SatNumberInSystem(sat);
+  const long rows = epochs != nullptr
+                        ? PrintRowsAsText(q, sat, letter, number, index, listed, *epochs)
+                        : PrintRowsByStream(q, sat, letter, number, index, listed);
+  std::cout << '\n';
   WriteSummary(letter, number, rows, q.nObsReal);
+}
+
+// The rows can be built as text when the value fields have their listing
+// layout and the epoch writers leave a known stream state.
+bool RowsAsText(const EpochTexts& epochs) {
+  return epochs.stateDefined && gnssobsns::PrintType == gnssobsns::NOLLISSI &&
+         gnssobsshortns::PrintType == gnssobsshortns::NOLLISSI && epochs.fill == ' ' &&
+         gnssobsns::Width >= 0 && gnssobsshortns::Width >= 0;
 }
 
 }  // namespace
@@ -209,6 +336,9 @@ void Quintavelmorc::PrintObs() {
   matrix<bool> listed(rd.neph, 1);
   for (long e = 0; e < rd.neph; e++) listed(e) = TestEpoch(rd.epoch(e));
   const SatRecordIndex index(rd);
-  for (long i = 0; i < satprn.r; i++) PrintSatellite(*this, satprn(i), reference, index, listed);
+  EpochTexts epochs;
+  BuildEpochTexts(*this, listed, epochs);
+  const EpochTexts* asText = RowsAsText(epochs) ? &epochs : nullptr;
+  for (long i = 0; i < satprn.r; i++) PrintSatellite(*this, satprn(i), reference, index, listed, asText);
   if (verbose) std::cerr << kProgName << "::PrintObs(): Finished writing observations!" << std::endl;
 }

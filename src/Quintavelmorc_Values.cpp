@@ -5,29 +5,18 @@
 
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
-#include "GNSS/gnssobs.h"
-#include "GNSS/gnssobsshort.h"
 #include "src/ObsCatalogue.h"
+#include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
 
 namespace {
 
 using Q = Quintavelmorc;
 
-constexpr int maxInputs = 4;
-
 // A series the file does not carry reads as absent.
 template <class T>
 T At(const matrix<T>& series, long k) {
-  return k < series.r ? series(k) : T();
-}
-
-// The record's value of an observation type; types whose values the records
-// do not keep (S1, D5, C6 and the like) read as absent where they enter a
-// combination.
-gnssobs TypeValue(PhsDiffData& d, short type, long k) {
-  const matrix<gnssobs>* series = d.ObsSeries(type);
-  return series != nullptr ? At(*series, k) : gnssobs();
+  return k >= 0 && k < series.r ? series.v[k] : T();
 }
 
 // The constellation constants are loaded for these letters only.
@@ -84,28 +73,65 @@ gnssobs Combination(const Q& q, char S, int obs, const gnssobs* x) {
   }
 }
 
-gnssobs ObsValue(Q& q, long k, char S, int obs) {
-  const ObsCatalogueEntry* entry = FindObsEntry(obs);
-  if (entry == nullptr) return gnssobs();
+// The series of a code's inputs; types whose values the records do not keep
+// (S1, D5, C6 and the like) have none and read as absent.
+void ResolveInputs(Q& q, char letter, const ObsCatalogueEntry& entry, ObsColumn& column) {
   // Galileo forms the per-system combinations with E5b as second frequency.
-  const bool galileoInputs = S == 'E' && entry->scope == ObsScope::PerSystem;
-  const ObsInputs& inputs = galileoInputs ? entry->galileo : entry->gpsGlonass;
-  gnssobs x[maxInputs];
-  for (short i = 0; i < inputs.count && i < maxInputs; i++) x[i] = TypeValue(q.rd, inputs.type[i], k);
-  if (obs < kNumObsTypes) return RawValue(q, S, obs, x[0]);
-  return Combination(q, S, obs, x);
+  const bool galileoInputs = letter == 'E' && entry.scope == ObsScope::PerSystem;
+  const ObsInputs& inputs = galileoInputs ? entry.galileo : entry.gpsGlonass;
+  for (short i = 0; i < inputs.count && i < ObsColumn::kMaxInputs; i++)
+    column.input[column.nInputs++] = q.rd.ObsSeries(inputs.type[i]);
 }
 
 }  // namespace
 
-void Quintavelmorc::PrintObs(long k, char S, int obs, std::ostream& out) {
-  const matrix<gnssobsshort>* doppler = rd.DopplerSeries(static_cast<short>(obs));
-  if (doppler != nullptr) {
-    out << At(*doppler, k);
-    return;
+ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
+  ObsColumn column{ObsColumn::VALUE, obs, letter, nullptr, 0, {nullptr, nullptr, nullptr, nullptr}};
+  column.doppler = q.rd.DopplerSeries(static_cast<short>(obs));
+  if (column.doppler != nullptr) {
+    column.kind = ObsColumn::DOPPLER;
+    return column;
   }
   // Types whose values the records do not keep (signal strengths, band 6,
   // the Dopplers beyond D1 and D2) are titled but write no field.
-  if (IsObsType(obs) && rd.ObsSeries(static_cast<short>(obs)) == nullptr) return;
-  out << ObsValue(*this, k, S, obs);
+  if (IsObsType(obs) && q.rd.ObsSeries(static_cast<short>(obs)) == nullptr) {
+    column.kind = ObsColumn::NO_FIELD;
+    return column;
+  }
+  const ObsCatalogueEntry* entry = FindObsEntry(obs);
+  if (entry != nullptr) ResolveInputs(q, letter, *entry, column);
+  return column;
+}
+
+gnssobs ColumnValue(const Q& q, const ObsColumn& column, long k) {
+  gnssobs x[ObsColumn::kMaxInputs];
+  for (short i = 0; i < column.nInputs; i++)
+    if (column.input[i] != nullptr) x[i] = At(*column.input[i], k);
+  if (column.obs < kNumObsTypes) return RawValue(q, column.letter, column.obs, x[0]);
+  return Combination(q, column.letter, column.obs, x);
+}
+
+gnssobsshort ColumnDoppler(const ObsColumn& column, long k) { return At(*column.doppler, k); }
+
+namespace {
+
+template <class T>
+void Prefetch(const matrix<T>* series, long k) {
+  if (series == nullptr || k < 0 || k >= series->r) return;
+  const char* entry = reinterpret_cast<const char*>(series->v + k);
+  __builtin_prefetch(entry);
+  __builtin_prefetch(entry + sizeof(T) - 1);
+}
+
+}  // namespace
+
+void PrefetchColumn(const ObsColumn& column, long k) {
+  Prefetch(column.doppler, k);
+  for (short i = 0; i < column.nInputs; i++) Prefetch(column.input[i], k);
+}
+
+void Quintavelmorc::PrintObs(long k, char S, int obs, std::ostream& out) {
+  const ObsColumn column = MakeObsColumn(*this, S, obs);
+  if (column.kind == ObsColumn::DOPPLER) out << ColumnDoppler(column, k);
+  if (column.kind == ObsColumn::VALUE) out << ColumnValue(*this, column, k);
 }

@@ -1,0 +1,131 @@
+// Fixed-point text of a long double by exact integer arithmetic.
+#include "PROGINC/FixedFormat.h"
+
+#include <cfloat>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxDecimals = 18;  // 10^18 times a 64-bit mantissa fits in 128 bits
+
+constexpr uint64_t kPow10[kMaxDecimals + 1] = {1ULL,
+                                              10ULL,
+                                              100ULL,
+                                              1000ULL,
+                                              10000ULL,
+                                              100000ULL,
+                                              1000000ULL,
+                                              10000000ULL,
+                                              100000000ULL,
+                                              1000000000ULL,
+                                              10000000000ULL,
+                                              100000000000ULL,
+                                              1000000000000ULL,
+                                              10000000000000ULL,
+                                              100000000000000ULL,
+                                              1000000000000000ULL,
+                                              10000000000000000ULL,
+                                              100000000000000000ULL,
+                                              1000000000000000000ULL};
+
+using u128 = unsigned __int128;
+
+// A value in units of 10^-decimals, rounded to the nearest whole number with
+// halves to even, as the C library rounds in the default rounding mode.
+struct Scaled {
+  uint64_t units;
+  bool negative;
+};
+
+// The x87 extended format: a 64-bit mantissa with an explicit integer bit,
+// a 15-bit biased exponent and the sign; value = mantissa * 2^(exponent - 16383 - 63).
+bool ScaleExactly(long double value, int decimals, Scaled& result) {
+#if LDBL_MANT_DIG == 64 && defined(__SIZEOF_INT128__)
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &value, sizeof value);
+  uint64_t mantissa = 0;
+  uint16_t signExponent = 0;
+  std::memcpy(&mantissa, bytes, sizeof mantissa);
+  std::memcpy(&signExponent, bytes + sizeof mantissa, sizeof signExponent);
+  result.negative = (signExponent & 0x8000) != 0;
+  int exponent = signExponent & 0x7FFF;
+  if (exponent == 0x7FFF) return false;                             // infinity, NaN
+  if (exponent != 0 && (mantissa >> 63) == 0) return false;         // not a valid number
+  if (exponent == 0) exponent = 1;                                   // subnormal
+  const int shift = 16383 + 63 - exponent;                          // value = mantissa / 2^shift
+  if (shift <= 0) return false;                                      // 2^63 and above
+  const u128 product = static_cast<u128>(mantissa) * kPow10[decimals];
+  if (shift >= 128) {  // below half a unit: product < 2^124
+    result.units = 0;
+    return true;
+  }
+  u128 units = product >> shift;
+  const u128 rest = product & ((static_cast<u128>(1) << shift) - 1);
+  const u128 half = static_cast<u128>(1) << (shift - 1);
+  if (rest > half || (rest == half && (units & 1) != 0)) units++;
+  if (units >> 64 != 0) return false;
+  result.units = static_cast<uint64_t>(units);
+  return true;
+#else
+  (void)value;
+  (void)decimals;
+  (void)result;
+  return false;
+#endif
+}
+
+// Sign, whole part, point and decimals of a scaled value, written backwards
+// so that end points past the last character; returns the first.
+char* Body(const Scaled& s, int decimals, char* end) {
+  char* p = end;
+  uint64_t units = s.units;
+  for (int k = 0; k < decimals; k++) {
+    *--p = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  if (decimals > 0) *--p = '.';
+  do {
+    *--p = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  if (s.negative) *--p = '-';
+  return p;
+}
+
+int LibraryFormat(char* text, size_t room, long double value, int width, int decimals, char pad) {
+  return std::snprintf(text, room, pad == '0' ? "%0*.*Lf" : "%*.*Lf", width, decimals, value);
+}
+
+}  // namespace
+
+int FormatFixed(char* text, size_t room, long double value, int width, int decimals, char pad) {
+  Scaled scaled{0, false};
+  if (decimals < 0 || decimals > kMaxDecimals || width >= kFixedTextRoom ||
+      !ScaleExactly(value, decimals, scaled))
+    return LibraryFormat(text, room, value, width, decimals, pad);
+  char body[kFixedTextRoom];
+  const char* digits = Body(scaled, decimals, body + sizeof body);
+  const int length = static_cast<int>(body + sizeof body - digits);
+  const int padding = width > length ? width - length : 0;
+  if (static_cast<size_t>(length + padding) >= room)
+    return LibraryFormat(text, room, value, width, decimals, pad);
+  char* out = text;
+  if (pad == '0' && scaled.negative) *out++ = *digits++;  // zeros go after the sign
+  std::memset(out, pad == '0' ? '0' : ' ', static_cast<size_t>(padding));
+  out += padding;
+  const size_t rest = static_cast<size_t>(body + sizeof body - digits);
+  std::memcpy(out, digits, rest);
+  out[rest] = '\0';
+  return length + padding;
+}
+
+int FormatRightAligned(char* text, size_t room, const char* word, int width) {
+  const size_t length = std::strlen(word);
+  const size_t padding = width > static_cast<int>(length) ? width - length : 0;
+  if (length + padding >= room) return std::snprintf(text, room, "%*s", width, word);
+  std::memset(text, ' ', padding);
+  std::memcpy(text + padding, word, length + 1);
+  return static_cast<int>(length + padding);
+}

@@ -1,0 +1,25 @@
+// FixedFormat: a long double in fixed-point notation, the bytes that the C
+// library's "%*.*Lf" gives (and so the bytes of a stream in fixed notation
+// with a blank fill), without going through the library's formatter.  The
+// value is rounded from its exact binary value, halves to even, by integer
+// arithmetic; values it cannot take that way exactly (not finite, very large,
+// many decimals) go through the library, so every result is the library's.
+#ifndef PROGINC_FIXEDFORMAT_H
+#define PROGINC_FIXEDFORMAT_H
+
+#include <cstddef>
+
+// Longest text FormatFixed writes by its own arithmetic; longer results (and
+// any result that does not fit `room`) are cut as snprintf cuts them.
+constexpr int kFixedTextRoom = 64;
+
+// Writes `value` right-aligned in `width` with `decimals` decimals, padded
+// with blanks, or with zeros after the sign when `pad` is '0' (the "0" flag);
+// a zero-terminated text in `text` (room characters).  Returns the length the
+// full text has, as snprintf does.
+int FormatFixed(char* text, size_t room, long double value, int width, int decimals, char pad = ' ');
+
+// Writes `word` right-aligned in `width`, padded with blanks, as "%*s" does.
+int FormatRightAligned(char* text, size_t room, const char* word, int width);
+
+#endif

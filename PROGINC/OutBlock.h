@@ -1,0 +1,31 @@
+// OutBlock: text gathered in one large buffer and handed to a stream in big
+// pieces, so that a listing of millions of rows costs few stream calls.
+#ifndef PROGINC_OUTBLOCK_H
+#define PROGINC_OUTBLOCK_H
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+class OutBlock {
+ public:
+  explicit OutBlock(std::ostream& out);
+  OutBlock(const OutBlock&) = delete;
+  OutBlock& operator=(const OutBlock&) = delete;
+  ~OutBlock() { HandOver(); }
+
+  // Room for n more characters at the end of the text; Used(m) with m <= n
+  // then keeps the m characters written there.
+  char* Room(size_t n);
+  void Used(size_t n) { filled_ += n; }
+  void Append(const char* text, size_t n);
+  // Writes the gathered text to the stream and starts anew.
+  void HandOver();
+
+ private:
+  std::ostream& out_;
+  std::vector<char> buffer_;
+  size_t filled_;
+};
+
+#endif

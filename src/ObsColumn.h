@@ -1,0 +1,38 @@
+// ObsColumn: where the listing takes one catalogue code's values from for the
+// satellites of one system letter, resolved once so that each row only reads
+// its record's inputs and combines them.
+#ifndef SRC_OBSCOLUMN_H
+#define SRC_OBSCOLUMN_H
+
+#include "GNSS/gnssobs.h"
+#include "GNSS/gnssobsshort.h"
+#include "matrix/matrix.h"
+
+class Quintavelmorc;
+
+struct ObsColumn {
+  enum Kind {
+    NO_FIELD,  // a type whose values the records do not keep: titled, never written
+    DOPPLER,   // a Doppler series, written as gnssobsshort
+    VALUE      // a raw value or a combination, written as gnssobs
+  };
+  static constexpr int kMaxInputs = 4;
+
+  Kind kind;
+  int obs;      // catalogue code
+  char letter;  // system letter of the satellites
+  const matrix<gnssobsshort>* doppler;
+  short nInputs;
+  const matrix<gnssobs>* input[kMaxInputs];  // null: a type without a series (absent)
+};
+
+// The column of code `obs` for satellites of system `letter`.
+ObsColumn MakeObsColumn(Quintavelmorc& q, char letter, int obs);
+// The column's value for record k, with the constants loaded for the satellite.
+gnssobs ColumnValue(const Quintavelmorc& q, const ObsColumn& column, long k);
+gnssobsshort ColumnDoppler(const ObsColumn& column, long k);
+// Asks the processor to fetch record k's inputs ahead of use: the listing
+// visits one satellite's records, scattered over all series.
+void PrefetchColumn(const ObsColumn& column, long k);
+
+#endif
