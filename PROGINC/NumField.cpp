@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -22,6 +23,17 @@ const char* SkipSpace(const char* p, const char* end) {
 
 const char* SkipDigits(const char* p, const char* end) {
   while (p < end && IsDigit(*p)) p++;
+  return p;
+}
+
+// Right-aligned fields start with long runs of blanks: eight at a time.
+const char* SkipBlanks(const char* p, const char* end) {
+  const uint64_t eightBlanks = 0x2020202020202020ULL;
+  for (uint64_t word = 0; end - p >= 8; p += 8) {
+    std::memcpy(&word, p, sizeof word);
+    if (word != eightBlanks) break;
+  }
+  while (p < end && *p == ' ') p++;
   return p;
 }
 
@@ -155,7 +167,7 @@ double DecimalField(const char* line, size_t len, size_t off, size_t width) {
   if (!FieldBounds(len, off, width, last)) return 0;
   const char* p = line + off;
   const char* end = line + last;
-  while (p < end && *p == ' ') p++;
+  p = SkipBlanks(p, end);
   if (p == end || *p == '*') return 0;  // blank, or the missing mark
   const bool negative = *p == '-';
   if (negative) p++;

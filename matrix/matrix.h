@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <new>
 
+#include "matrix/LargeBlock.h"
 #include "matrix/MError.h"
 
 template <class T>
@@ -26,7 +28,7 @@ class matrix {
     Allocate(m.r, m.c);
     CopyElements(m);
   }
-  ~matrix() { delete[] v; }
+  ~matrix() { Release(); }
 
   long NRow() const { return r; }
   long NCol() const { return c; }
@@ -82,16 +84,27 @@ class matrix {
     c = cols;
     const long n = rows * cols;
     if (n == 0) return;
-    v = new (std::nothrow) T[n];
-    if (v == nullptr) {
+    // The block is hinted before its elements are constructed, that is
+    // before its memory is first touched.
+    static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "over-aligned element type");
+    const size_t bytes = static_cast<size_t>(n) * sizeof(T);
+    void* block = ::operator new(bytes, std::nothrow);
+    if (block == nullptr) {
       r = 0;
       c = 0;
       invError("Operator:   Resize\nMatrix cannot be allocated: ", rows, cols);
+      return;
     }
+    AdviseLargeBlock(block, bytes);
+    v = static_cast<T*>(block);
+    std::uninitialized_default_construct_n(v, n);
   }
 
   void Release() {
-    delete[] v;
+    if (v != nullptr) {
+      std::destroy_n(v, r * c);
+      ::operator delete(v);
+    }
     v = nullptr;
     r = 0;
     c = 0;

@@ -261,8 +261,11 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
   long rows = 0;
   const long end = index.End(sat);
   for (long p = index.First(sat); p < end; p++) {
-    if (p + prefetchAhead < end)
-      for (const ObsColumn& column : columns) PrefetchColumn(column, index.record(p + prefetchAhead));
+    if (p + prefetchAhead < end) {
+      const long ahead = index.record(p + prefetchAhead);
+      __builtin_prefetch(index.epochOf.v + ahead);
+      for (const ObsColumn& column : columns) PrefetchColumn(column, ahead);
+    }
     const long k = index.record(p);
     const long e = index.epochOf(k);
     if (!listed(e)) continue;

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Times Quintavelmor on a day of 1-second data against `cat` and `wc -l` of
+# the same file, in one run: medians of several runs, processor time
+# (user + system) and wall time, peak memory against the size of the loaded
+# records, and the satellite-count scaling check.  Not part of `make test`.
+#
+#   bash bench/run.sh              # Release build in build/, 5 runs each
+#   RUNS=9 BUILD_DIR=build-rel bash bench/run.sh
+#
+# The simulated files are written once into bench/data/ (git-ignored).
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+RUNS=${RUNS:-5}
+DATA=$ROOT/bench/data
+PROG=$BUILD_DIR/Quintavelmor
+SDSIM=$BUILD_DIR/tools/sdsim
+TYPES=C1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7
+TIME=/usr/bin/time
+
+if [ ! -x "$TIME" ]; then
+  echo "bench: $TIME is needed (Debian package 'time')" >&2
+  exit 1
+fi
+if [ ! -x "$PROG" ] || [ ! -x "$SDSIM" ]; then
+  cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release > /dev/null
+  cmake --build "$BUILD_DIR" -j "$(nproc)" --target Quintavelmor sdsim > /dev/null
+fi
+mkdir -p "$DATA"
+
+# simulate NAME SDSIM-OPTIONS...: writes $DATA/NAME.sd and its channel file once.
+simulate() {
+  local name=$1
+  shift
+  if [ ! -s "$DATA/$name.sd" ]; then
+    echo "bench: writing $DATA/$name.sd" >&2
+    "$SDSIM" --sd "$DATA/$name.sd" --channels "$DATA/${name}_glonass.txt" \
+      --start 2024-06-24/00:00:00 --interval 1 --types "$TYPES" "$@"
+  fi
+}
+
+simulate day --duration 86399
+simulate sats12 --duration 86399 --sats 4
+simulate sats24 --duration 43199 --sats 8
+
+# measure LABEL COMMAND...: runs the command RUNS times with standard output
+# as the command gives it, and prints the medians of processor time, wall
+# time and peak resident memory.  Sets MEDIAN_CPU, MEDIAN_WALL and MEDIAN_KB.
+measure() {
+  local label=$1
+  shift
+  local log
+  log=$(mktemp)
+  for _ in $(seq "$RUNS"); do
+    "$TIME" -a -o "$log" -f "%U %S %e %M" "$@" > /dev/null 2> /dev/null
+  done
+  read -r MEDIAN_CPU MEDIAN_WALL MEDIAN_KB < <(awk '
+    { cpu[NR] = $1 + $2; wall[NR] = $3; kb[NR] = $4 }
+    function median(a, n,   i, j, t) {
+      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    END { printf "%.3f %.3f %d\n", median(cpu, NR), median(wall, NR), median(kb, NR) }' "$log")
+  rm -f "$log"
+  printf '%-34s cpu %7.3f s   wall %7.3f s   peak %8d KiB\n' "$label" "$MEDIAN_CPU" "$MEDIAN_WALL" "$MEDIAN_KB"
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'; }
+
+# Bytes the loaded records hold: the series of the header's types, `sat`,
+# `epoch` and the per-epoch tables, with the sizes of this build's types.
+data_bytes() {
+  awk -v obs=32 -v dop=16 -v sat=2 -v ep=32 -v per_epoch=50 '
+    !body && /^# & TYPES OF OBS:/ {
+      for (i = 5; i <= NF; i++) {
+        if ($i ~ /^(C1|P1|P2|L1|L2|C2|C5|L5|C7|L7|C8|L8)$/) record += obs
+        else if ($i ~ /^(D1|D2)$/) record += dop
+      }
+      next
+    }
+    !body && /^END OF HEADER/ { body = 1; next }
+    body && left == 0 { epochs++; left = $1; next }
+    body { records++; left-- }
+    END { printf "%d %d %.0f\n", epochs, records, records * (record + sat) + epochs * (ep + per_epoch) }' "$1"
+}
+
+DAY=$DATA/day.sd
+DAYGLN=$DATA/day_glonass.txt
+echo "file: $DAY ($(stat -L -c %s "$DAY") bytes), medians of $RUNS runs; cpu = user + system"
+measure "cat FILE > /dev/null" cat "$DAY"
+CAT_CPU=$MEDIAN_CPU
+CAT_WALL=$MEDIAN_WALL
+measure "wc -l FILE" wc -l "$DAY"
+WC_CPU=$MEDIAN_CPU
+
+report() {
+  local label=$1
+  shift
+  measure "$label" "$@"
+  printf '%-34s cpu %s x cat, %s x wc -l; wall %s x cat\n' "" "$(ratio "$MEDIAN_CPU" "$CAT_CPU")" \
+    "$(ratio "$MEDIAN_CPU" "$WC_CPU")" "$(ratio "$MEDIAN_WALL" "$CAT_WALL")"
+}
+
+run() { "$PROG" "$@" 2> /dev/null; }
+export -f run
+export PROG
+
+report "-lC1:L4:MW: > /dev/null" bash -c 'run "$@" > /dev/null' _ -o"$DAY" -gf"$DAYGLN" -cGRE -lC1:L4:MW:
+THREE_KB=$MEDIAN_KB
+report "ten entries > /dev/null" bash -c 'run "$@" > /dev/null' _ -o"$DAY" -gf"$DAYGLN" -cGRE \
+  -lC1:P2:L1:L2:D1:L4:P4:L3:MW:MP2:
+report "-lC1:L4:MW: > file on disk" bash -c 'run "$@" > "'"$DATA"'/listing.txt"' _ -o"$DAY" -gf"$DAYGLN" \
+  -cGRE -lC1:L4:MW:
+rm -f "$DATA/listing.txt"
+
+read -r EPOCHS RECORDS BYTES < <(data_bytes "$DAY")
+echo "records: $EPOCHS epochs, $RECORDS satellite lines; loaded data $BYTES bytes"
+awk -v kb="$THREE_KB" -v bytes="$BYTES" 'BEGIN {
+  printf "peak memory %.1f MB = %.3f x the loaded data\n", kb * 1024 / 1e6, kb * 1024 / bytes }'
+
+echo "scaling: about the same number of records spread over twice as many satellites"
+PER_RECORD=()
+for name in sats12 sats24; do
+  read -r EPOCHS RECORDS BYTES < <(data_bytes "$DATA/$name.sd")
+  measure "$name ($RECORDS records)" bash -c 'run "$@" > /dev/null' _ -o"$DATA/$name.sd" \
+    -gf"$DATA/${name}_glonass.txt" -cGRE -lC1:L4:MW:
+  PER_RECORD+=("$(awk -v cpu="$MEDIAN_CPU" -v n="$RECORDS" 'BEGIN { printf "%.1f", cpu / n * 1e9 }')")
+  printf '%-34s %s ns of cpu per record\n' "" "${PER_RECORD[-1]}"
+done
+awk -v a="${PER_RECORD[0]}" -v b="${PER_RECORD[1]}" 'BEGIN {
+  printf "twice the satellites: %+.1f %% cpu per record\n", (a > 0 ? (b / a - 1) * 100 : 0) }'
