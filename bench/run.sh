@@ -119,6 +119,12 @@ echo "records: $EPOCHS epochs, $RECORDS satellite lines; loaded data $BYTES byte
 awk -v kb="$THREE_KB" -v bytes="$BYTES" 'BEGIN {
   printf "peak memory %.1f MB = %.3f x the loaded data\n", kb * 1024 / 1e6, kb * 1024 / bytes }'
 
+SMALL=$ROOT/examples/sim_GRE_30s_1h.sd
+measure "small file: 50 runs" bash -c 'for _ in $(seq 50); do run "$@" > /dev/null; done' _ \
+  -o"$SMALL" -gf"$ROOT/examples/sim_GRE_30s_1h_glonass.txt" -cGRE -lC1:L4:MW:
+awk -v cpu="$MEDIAN_CPU" -v wall="$MEDIAN_WALL" 'BEGIN {
+  printf "%-34s %.1f ms cpu, %.1f ms wall per run\n", "", cpu / 50 * 1000, wall / 50 * 1000 }'
+
 echo "scaling: about the same number of records spread over twice as many satellites"
 PER_RECORD=()
 for name in sats12 sats24; do
