@@ -127,6 +127,20 @@ def atof(s):
     return -v if sign == '-' else v
 
 
+_DEC_RE = re.compile(r'[ \t\n\v\f\r]*([+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)'
+                     r'(?:[eE][+-]?[0-9]+)?)')
+
+
+def field_real(s):
+    """A value field of a satellite line: decimal numbers only (no inf, nan
+    or hexadecimal forms), 0 when out of the double range."""
+    m = _DEC_RE.match(s)
+    if not m:
+        return 0.0
+    v = float(m.group(1))
+    return v if math.isfinite(v) else 0.0
+
+
 def atoi(s):
     m = _INT_RE.match(s)
     if not m:
@@ -668,14 +682,15 @@ def load_file(name):
         for _ in range(max(ns, 0)):
             sl = lines[i] if i < len(lines) else ''
             i += 1
-            sn = short(atoi(sl))
+            sn = short(atoi(sl[:3] if MENDED else sl))
             d.sat.append(sn)
             if 0 <= sn < 700:
                 present[sn] = True
             for k, nm in enumerate(names):
                 if nm in d.series:
                     off = 3 + 17 * k
-                    v = atof(sl[off:]) if off < len(sl) else 0.0
+                    v = (field_real(sl[off:off + 17]) if MENDED else
+                         atof(sl[off:])) if off < len(sl) else 0.0
                     d.series[nm][rec] = L.from_float(v)
             rec += 1
     d.sat_list = [n for n in range(1, 700) if present[n]]
