@@ -76,20 +76,40 @@ bool ScaleExactly(long double value, int decimals, Scaled& result) {
 #endif
 }
 
+// "00" to "99": two digits per division.
+struct DigitPairs {
+  char text[200];
+  constexpr DigitPairs() : text() {
+    for (int k = 0; k < 100; k++) {
+      text[2 * k] = static_cast<char>('0' + k / 10);
+      text[2 * k + 1] = static_cast<char>('0' + k % 10);
+    }
+  }
+};
+constexpr DigitPairs kDigitPairs;
+
+// Writes `count` digits of n (its lowest ones) backwards before p.
+char* LowDigits(uint64_t& n, int count, char* p) {
+  for (; count >= 2; count -= 2) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs.text + 2 * (n % 100), 2);
+    n /= 100;
+  }
+  if (count == 1) {
+    *--p = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  return p;
+}
+
 // Sign, whole part, point and decimals of a scaled value, written backwards
 // so that end points past the last character; returns the first.
 char* Body(const Scaled& s, int decimals, char* end) {
-  char* p = end;
   uint64_t units = s.units;
-  for (int k = 0; k < decimals; k++) {
-    *--p = static_cast<char>('0' + units % 10);
-    units /= 10;
-  }
+  char* p = LowDigits(units, decimals, end);
   if (decimals > 0) *--p = '.';
-  do {
-    *--p = static_cast<char>('0' + units % 10);
-    units /= 10;
-  } while (units != 0);
+  while (units >= 100) p = LowDigits(units, 2, p);
+  p = LowDigits(units, units >= 10 ? 2 : 1, p);
   if (s.negative) *--p = '-';
   return p;
 }

@@ -252,12 +252,11 @@ void AppendField(OutBlock& block, const Value& value, int width, int& precision)
 // their number.
 long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
                      const SatRecordIndex& index, const matrix<bool>& listed,
-                     const EpochTexts& epochs) {
+                     const EpochTexts& epochs, OutBlock& block) {
   std::vector<ObsColumn> columns;
   for (long i = 0; i < q.obslist.r; i++)
     if (q.IfExistObs(i) == 1) columns.push_back(MakeObsColumn(q, letter, q.obslist(i)));
   const std::string satText = SatelliteText(q, letter, number, epochs.fill);
-  OutBlock block(std::cout);
   long rows = 0;
   const long end = index.End(sat);
   for (long p = index.First(sat); p < end; p++) {
@@ -282,19 +281,20 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
     }
     block.Append("\n", 1);
   }
+  block.HandOver();
   return rows;
 }
 
 // One satellite's block: its rows at the listed epochs, an empty line, and
 // the row count on standard error.
 void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
-                    const matrix<bool>& listed, const EpochTexts* epochs) {
+                    const matrix<bool>& listed, const EpochTexts* epochs, OutBlock& block) {
   const char letter = SatLetter(sat);
   if (!SetUpConstellation(q, sat, letter, reference)) return;
   // The listing writes the number within the system as unsigned 16 bits.
   const unsigned short number = SatNumberInSystem(sat);
   const long rows = epochs != nullptr
-                        ? PrintRowsAsText(q, sat, letter, number, index, listed, *epochs)
+                        ? PrintRowsAsText(q, sat, letter, number, index, listed, *epochs, block)
                         : PrintRowsByStream(q, sat, letter, number, index, listed);
   std::cout << '\n';
   WriteSummary(letter, number, rows, q.nObsReal);
@@ -342,6 +342,8 @@ void Quintavelmorc::PrintObs() {
   EpochTexts epochs;
   BuildEpochTexts(*this, listed, epochs);
   const EpochTexts* asText = RowsAsText(epochs) ? &epochs : nullptr;
-  for (long i = 0; i < satprn.r; i++) PrintSatellite(*this, satprn(i), reference, index, listed, asText);
+  OutBlock block(std::cout);
+  for (long i = 0; i < satprn.r; i++)
+    PrintSatellite(*this, satprn(i), reference, index, listed, asText, block);
   if (verbose) std::cerr << kProgName << "::PrintObs(): Finished writing observations!" << std::endl;
 }

@@ -46,29 +46,29 @@ gnssobs RawValue(const Q& q, char S, int type, const gnssobs& value) {
   return UnitFactor(q, type) * value;
 }
 
-// Combinations; x holds the code's inputs in catalogue order.  Phases enter
-// in cycles whatever the phase unit.
-gnssobs Combination(const Q& q, char S, int obs, const gnssobs* x) {
-  if (obs == Q::P1C1 || obs == Q::P2C2) return x[0] - x[1];
+// Combinations; x points to the code's inputs in catalogue order.  Phases
+// enter in cycles whatever the phase unit.
+gnssobs Combination(const Q& q, char S, int obs, const gnssobs* const* x) {
+  if (obs == Q::P1C1 || obs == Q::P2C2) return *x[0] - *x[1];
   if (!HasConstants(S)) return gnssobs();
   switch (obs) {
-    case Q::LGEOMFREE: return GNSS_L4(x[0], x[1]);
+    case Q::LGEOMFREE: return GNSS_L4(*x[0], *x[1]);
     case Q::PPGEOMFREE:
-    case Q::PCGEOMFREE: return GNSS_P4(x[0], x[1]);
-    case Q::LIONFREE: return GNSS_L3(x[0], x[1]);
+    case Q::PCGEOMFREE: return GNSS_P4(*x[0], *x[1]);
+    case Q::LIONFREE: return GNSS_L3(*x[0], *x[1]);
     case Q::PCIONFREE:
-    case Q::PPIONFREE: return GNSS_P3(x[0], x[1]);
-    case Q::WIDELANEL: return GNSS_L5(x[0], x[1]);
+    case Q::PPIONFREE: return GNSS_P3(*x[0], *x[1]);
+    case Q::WIDELANEL: return GNSS_L5(*x[0], *x[1]);
     case Q::WIDELANEP:
-    case Q::WIDELANEC: return GNSS_P5(x[0], x[1]);
+    case Q::WIDELANEC: return GNSS_P5(*x[0], *x[1]);
     case Q::MELWUBC:
-    case Q::MELWUBP: return GNSS_MW(x[0], x[1], x[2], x[3]);
+    case Q::MELWUBP: return GNSS_MW(*x[0], *x[1], *x[2], *x[3]);
     case Q::MP1:
-    case Q::MC1: return (x[0] - q.mp1Fact1 * x[1]) + q.mp1Fact2 * x[2];
-    case Q::MP2: return (x[0] - q.mp2Fact1 * x[1]) + q.mp2Fact2 * x[2];
+    case Q::MC1: return (*x[0] - q.mp1Fact1 * *x[1]) + q.mp1Fact2 * *x[2];
+    case Q::MP2: return (*x[0] - q.mp2Fact1 * *x[1]) + q.mp2Fact2 * *x[2];
     case Q::C1L1:
-    case Q::P1L1: return x[0] - GLC::lamb1 * x[1];
-    case Q::P2L2: return x[0] - GLC::lamb2 * x[1];
+    case Q::P1L1: return *x[0] - GLC::lamb1 * *x[1];
+    case Q::P2L2: return *x[0] - GLC::lamb2 * *x[1];
     default: return gnssobs();
   }
 }
@@ -104,10 +104,14 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
 }
 
 gnssobs ColumnValue(const Q& q, const ObsColumn& column, long k) {
-  gnssobs x[ObsColumn::kMaxInputs];
-  for (short i = 0; i < column.nInputs; i++)
-    if (column.input[i] != nullptr) x[i] = At(*column.input[i], k);
-  if (column.obs < kNumObsTypes) return RawValue(q, column.letter, column.obs, x[0]);
+  // Inputs are read in place; a missing series or record reads as absent.
+  static const gnssobs absent;
+  const gnssobs* x[ObsColumn::kMaxInputs] = {&absent, &absent, &absent, &absent};
+  for (short i = 0; i < column.nInputs; i++) {
+    const matrix<gnssobs>* series = column.input[i];
+    if (series != nullptr && k >= 0 && k < series->r) x[i] = series->v + k;
+  }
+  if (column.obs < kNumObsTypes) return RawValue(q, column.letter, column.obs, *x[0]);
   return Combination(q, column.letter, column.obs, x);
 }
 
