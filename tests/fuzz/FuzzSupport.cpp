@@ -30,11 +30,21 @@ std::string WriteScratchFile(const std::string& name, const std::string& text) {
   return WriteScratchFile(name, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
+namespace {
+
+// A stream buffer that accepts every character and keeps none.
+class NullBuffer : public std::streambuf {
+ protected:
+  int overflow(int c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+}  // namespace
+
 void DiscardProgramOutput() {
-  static std::ostringstream sink;
-  sink.setstate(std::ios::badbit);
-  std::cout.rdbuf(sink.rdbuf());
-  std::cerr.rdbuf(sink.rdbuf());
+  static NullBuffer sink;
+  std::cout.rdbuf(&sink);
+  std::cerr.rdbuf(&sink);
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::cerr << "no /dev/null\n";
 }
 
