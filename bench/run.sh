@@ -41,8 +41,8 @@ simulate() {
 }
 
 simulate day --duration 86399
-simulate sats12 --duration 86399 --sats 4
-simulate sats24 --duration 43199 --sats 8
+simulate sats24 --duration 86399 --sats 8
+simulate sats48 --duration 43199 --sats 16
 
 # measure LABEL COMMAND...: runs the command RUNS times with standard output
 # as the command gives it, and prints the medians of processor time, wall
@@ -127,7 +127,7 @@ awk -v cpu="$MEDIAN_CPU" -v wall="$MEDIAN_WALL" 'BEGIN {
 
 echo "scaling: about the same number of records spread over twice as many satellites"
 PER_RECORD=()
-for name in sats12 sats24; do
+for name in sats24 sats48; do
   read -r EPOCHS RECORDS BYTES < <(data_bytes "$DATA/$name.sd")
   measure "$name ($RECORDS records)" bash -c 'run "$@" > /dev/null' _ -o"$DATA/$name.sd" \
     -gf"$DATA/${name}_glonass.txt" -cGRE -lC1:L4:MW:
