@@ -66,14 +66,14 @@ TEST(PhsDiffDataRead, NoRecordsWithoutTheEndFlag) {
 TEST(PhsDiffDataRead, ValuesGoToTheSeriesOfTheirColumn) {
   // S1 between C1 and L1 is read past; L1 comes from the third field.
   LoadedFile f(HeaderText(4, " C1 S1 L1 D1") + EpochLine(2, kDay, 100.0, 1.5, -2.25, 0.001) +
-               SatLine(5, {-116609.537, 44.0, -612788.031, -144.94}) +
+               SatLine(5, {-116512.375, 44.0, -612275.113, -131.27}) +
                SatLine(13, {-117924.519, kMissing, kMissing, 0.0}));
   PhsDiffData& d = f.data;
   ASSERT_EQ(d.GetNObs(), 2);
   EXPECT_EQ(List(d.sat), std::vector<short>({5, 13}));
-  EXPECT_DOUBLE_EQ(static_cast<double>(d.C1(0).GetObs()), -116609.537);
-  EXPECT_DOUBLE_EQ(static_cast<double>(d.L1(0).GetObs()), -612788.031);
-  EXPECT_DOUBLE_EQ(static_cast<double>(d.D1(0).GetObs()), -144.94);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.C1(0).GetObs()), -116512.375);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.L1(0).GetObs()), -612275.113);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.D1(0).GetObs()), -131.27);
   EXPECT_EQ(d.C1(0).GetLli(), 0);
   EXPECT_EQ(d.C1(0).GetSs(), 0);
   EXPECT_EQ(d.L1(1).GetObs(), 0);  // "*.***"

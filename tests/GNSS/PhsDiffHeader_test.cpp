@@ -123,8 +123,8 @@ TEST(PhsDiffHeaderText, LengthPrefixedValues) {
     const char* base;
     const char* rover;
   } cases[] = {
-      {"MARKER NAME     : 12 SEPT  MOSAIC  2 AB", "SEPT  MOSAIC", "AB"},
-      {"MARKER NAME     :  0   4 SEPT", "", "SEPT"},
+      {"MARKER NAME     : 12 BASE  STAT01  2 AB", "BASE  STAT01", "AB"},
+      {"MARKER NAME     :  0   4 BASE", "", "BASE"},
       {"   MARKER NAME  :  3 ABC  3 DEF", "ABC", "DEF"},
       {"MARKER NAME     :  9 SHORT", "SHORT", ""},           // length past the line
       {"MARKER NAME     :  2 AB  9 XY", "AB", "XY"},         // rover value cut by the line
@@ -154,14 +154,14 @@ TEST(PhsDiffHeaderText, EachTextRecordFillsItsField) {
   PhsDiffHeader head = ReadHeader(
       "SINGLE_DIFFERENCES\n"
       "MARKER NUMBER   :  2 N1  2 N2\n"
-      "RECEIVER TYPE   : 13 TRIMBLE NetR9 14 SEPT MOSAIC-X5\n"
-      "ANTENNA TYPE    : 20 TRM159900.00    SCIS 20 JAVRINGANT_DM   JVDM\n"
+      "RECEIVER TYPE   : 13 BASE RCVR NR9 14 ROVER RCVR MX5\n"
+      "ANTENNA TYPE    : 20 CHOKE RING 0    NONE 20 GEODETIC ANT2   ACME\n"
       "ANTENNA SERIAL  :  3 123  0 \n"
       "END OF HEADER 0\n");
   EXPECT_STREQ(head.mnumber[PhsDiffHeader::ROVER], "N2");
-  EXPECT_STREQ(head.rectype[PhsDiffHeader::BASE], "TRIMBLE NetR9");
-  EXPECT_STREQ(head.rectype[PhsDiffHeader::ROVER], "SEPT MOSAIC-X5");
-  EXPECT_STREQ(head.anttype[PhsDiffHeader::ROVER], "JAVRINGANT_DM   JVDM");
+  EXPECT_STREQ(head.rectype[PhsDiffHeader::BASE], "BASE RCVR NR9");
+  EXPECT_STREQ(head.rectype[PhsDiffHeader::ROVER], "ROVER RCVR MX5");
+  EXPECT_STREQ(head.anttype[PhsDiffHeader::ROVER], "GEODETIC ANT2   ACME");
   EXPECT_STREQ(head.antserial[PhsDiffHeader::BASE], "123");
   EXPECT_STREQ(head.antserial[PhsDiffHeader::ROVER], "");
 }
@@ -188,13 +188,13 @@ TEST(PhsDiffHeaderText, ValueLongerThanItsFieldIsCutWithAWarning) {
 TEST(PhsDiffHeaderNumbers, PositionsAndOffsetsAtTheirColumns) {
   PhsDiffHeader head;
   head.ParseX0(
-      "XYZ POSITION    : -3959403.8133  3385705.8562  3667525.8580   -3962108.2258  3381309.0271  "
-      "3668678.5241");
+      "XYZ POSITION    : -3951234.5678  3381234.5678  3661234.5670   -3952345.6789  3382345.6789  "
+      "3662345.6789");
   head.ParseDp("   DELTA N/E/U  :      0.1000     -0.2000    1.5000        0.0000      0.0000    2.0000");
-  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetX()), -3959403.8133);
-  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetZ()), 3667525.8580);
-  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::ROVER).GetY()), 3381309.0271);
-  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::ROVER).GetZ()), 3668678.5241);
+  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetX()), -3951234.5678);
+  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetZ()), 3661234.5670);
+  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::ROVER).GetY()), 3382345.6789);
+  EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::ROVER).GetZ()), 3662345.6789);
   EXPECT_DOUBLE_EQ(static_cast<double>(head.Dp(PhsDiffHeader::BASE).GetE()), -0.2);
   EXPECT_DOUBLE_EQ(static_cast<double>(head.Dp(PhsDiffHeader::BASE).GetU()), 1.5);
   EXPECT_DOUBLE_EQ(static_cast<double>(head.Dp(PhsDiffHeader::ROVER).GetU()), 2.0);
@@ -255,7 +255,7 @@ TEST(PhsDiffHeaderTypes, LinesLongerThanTheUsualLimitAreReadWhole) {
 
 TEST(PhsDiffHeaderRead, WindowsLineEndsReadTheSame) {
   const std::string unix =
-      "SINGLE_DIFFERENCES\nMARKER NAME     :  4 SEPT  4 RO V\n# & TYPES OF OBS:  2  C1 L1\n"
+      "SINGLE_DIFFERENCES\nMARKER NAME     :  4 BASE  4 RO V\n# & TYPES OF OBS:  2  C1 L1\n"
       "DIFFERENCE LEVEL:  2\nEND OF HEADER 1\n";
   std::string windows;
   for (char ch : unix) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);

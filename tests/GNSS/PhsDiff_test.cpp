@@ -24,9 +24,9 @@ std::string WarningFrame(const std::string& message) {
 // Three epochs of 2, 1 and 2 records of C1, L1, S1, D1; the header takes 6 lines.
 std::string CleanFile() {
   return HeaderText(4, " C1 L1 S1 D1") + EpochLine(2, kDay, 30000, 0.5, -1.25, 2) +
-         SatLine(5, {153207.820, 805111.508, 44.5, -144.94}) +
-         SatLine(101, {153208.171, kMissing, 40.0, -147.493}) + EpochLine(1, kDay, 30001) +
-         SatLine(5, {153207.9, 805112.0, kMissing, kMissing}) + EpochLine(2, kDay, 30002) +
+         SatLine(5, {152817.640, 803024.316, 44.5, -131.27}) +
+         SatLine(101, {152818.293, kMissing, 40.0, -133.581}) + EpochLine(1, kDay, 30001) +
+         SatLine(5, {152817.7, 803025.0, kMissing, kMissing}) + EpochLine(2, kDay, 30002) +
          SatLine(7, {-1.5, 2.25, 30.0, 0.001}) + SatLine(211, {0.0, -0.004, 1.0, 3.0});
 }
 
@@ -118,7 +118,7 @@ TEST(PhsDiffPrint, CanonicalLayout) {
   const std::string printed = Printed(f.loader);
   const std::string expected =
       "SINGLE_DIFFERENCES\n"
-      "MARKER NAME     :  4 SEPT  4 ROVR\n"
+      "MARKER NAME     :  4 BASE  4 ROVR\n"
       "MARKER NUMBER   :  0   0 \n"
       "RECEIVER TYPE   :  0   0 \n"
       "ANTENNA TYPE    :  0   0 \n"
@@ -128,10 +128,10 @@ TEST(PhsDiffPrint, CanonicalLayout) {
       "DIFFERENCE LEVEL:  1\n"
       "END OF HEADER 1\n"
       "  2 60485 30000.0000000     0.500    -1.250     2.000\n"
-      "  5       153207.820       805111.508            *.***         -144.940\n"
-      "101       153208.171            *.***            *.***         -147.493\n"
+      "  5       152817.640       803024.316            *.***         -131.270\n"
+      "101       152818.293            *.***            *.***         -133.581\n"
       "  1 60485 30001.0000000     0.000     0.000     0.000\n"
-      "  5       153207.900       805112.000            *.***            *.***\n"
+      "  5       152817.700       803025.000            *.***            *.***\n"
       "  2 60485 30002.0000000     0.000     0.000     0.000\n"
       "  7           -1.500            2.250            *.***            0.001\n"
       "211            *.***           -0.004            *.***            3.000\n";

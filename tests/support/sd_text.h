@@ -20,7 +20,7 @@ inline std::string HeaderText(int count, const std::string& groups, char endFlag
                               const std::string& word = "SINGLE_DIFFERENCES") {
   char types[64];
   std::snprintf(types, sizeof types, "# & TYPES OF OBS:%3d ", count);
-  return word + "\n" + "MARKER NAME     :  4 SEPT  4 ROVR\n" +
+  return word + "\n" + "MARKER NAME     :  4 BASE  4 ROVR\n" +
          "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000     -1.0000        2.5000        3.0000\n" +
          types + groups + "\n" + "DIFFERENCE LEVEL:  1\n" + "END OF HEADER " + endFlag + "\n";
 }

@@ -93,7 +93,7 @@ def header_lines(rng, types, level, has_obs, odd):
     recs = [
         'MARKER NAME     :  4 BASE  5 ROVER',
         'MARKER NUMBER   :  7 Unknown  7 Unknown',
-        'RECEIVER TYPE   : 14 SEPT MOSAIC-X5 14 SEPT MOSAIC-X5',
+        'RECEIVER TYPE   : 14 ROVER RCVR MX5 14 ROVER RCVR MX5',
         'ANTENNA TYPE    :  7 Unknown  7 Unknown',
         'XYZ POSITION    : -3817680.7270  3562839.5216  3650159.2407 '
         '  -3817680.9841  3562840.0688  3650158.4543',
