@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/mGNSSc.h"
 
@@ -11,23 +12,16 @@ namespace {
 // Light travel in one millisecond, metres: the size of one clock jump.
 constexpr long double MSm = GPSc::c * 0.001L;
 
-// GLONASS satellites with a row in the slot tables (slots 1 to 32).
-constexpr short firstGlonassSlot = 101;
-constexpr short lastGlonassSlot = 132;
-
 // Wavelengths of a satellite's two phases.  Only GPS and GLONASS take part;
-// a GLONASS slot is usable once its channel has set a wavelength above 1 cm
-// (the slot tables start at 0).  Slots without a table row are never usable.
+// a GLONASS slot is usable once its channel has set its wavelengths (the slot
+// tables start at 0); numbers without a table row are never usable.
 bool PhaseWavelengths(short satellite, long double& lamb1, long double& lamb2) {
   if (satellite < 100) {
     lamb1 = GPSc::lamb1;
     lamb2 = GPSc::lamb2;
     return true;
   }
-  if (satellite < firstGlonassSlot || satellite > lastGlonassSlot) return false;
-  lamb1 = GLONASSc::lamb(satellite - firstGlonassSlot, 0);
-  lamb2 = GLONASSc::lamb(satellite - firstGlonassSlot, 1);
-  return std::fabs(lamb1) > 0.01L;
+  return GLONASSSlotLamb(satellite, lamb1, lamb2);
 }
 
 // A series the file does not carry has no entries and so no present values.
