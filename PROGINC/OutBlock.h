@@ -23,6 +23,8 @@ class OutBlock {
   void HandOver();
 
  private:
+  void MakeRoom(size_t n);
+
   std::ostream& out_;
   std::vector<char> buffer_;
   size_t filled_;

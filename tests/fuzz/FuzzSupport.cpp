@@ -10,11 +10,15 @@
 
 #include "src/QuintavelmorRun.h"
 
+// A folder of its own in memory (/dev/shm) where there is one, since every
+// input is written there and read back twice; /tmp otherwise.
 const std::string& ScratchFolder() {
   static const std::string folder = [] {
-    char pattern[] = "/tmp/quintavelmor_fuzz_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    return std::string(made != nullptr ? made : "/tmp");
+    for (const char* base : {"/dev/shm", "/tmp"}) {
+      std::string pattern = std::string(base) + "/quintavelmor_fuzz_XXXXXX";
+      if (mkdtemp(&pattern[0]) != nullptr) return pattern;
+    }
+    return std::string("/tmp");
   }();
   return folder;
 }
