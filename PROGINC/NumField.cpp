@@ -166,12 +166,31 @@ long IntField(const char* line, size_t len, size_t off, size_t width) {
 namespace {
 
 const uint64_t kEightBlanks = 0x2020202020202020ULL;
+const uint32_t kFourBlanks = 0x20202020U;
 const uint64_t kHighBits = 0x8080808080808080ULL;
 
 uint64_t Load8(const char* p) {
   uint64_t word = 0;
   std::memcpy(&word, p, sizeof word);
   return word;
+}
+
+uint32_t Load4(const char* p) {
+  uint32_t word = 0;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// Whether the n characters from p are all blanks, a word at a time (the
+// last word may overlap the one before).
+bool AllBlanks(const char* p, size_t n) {
+  for (; n > 16; p += 8, n -= 8)
+    if (Load8(p) != kEightBlanks) return false;
+  if (n >= 8) return Load8(p) == kEightBlanks && Load8(p + n - 8) == kEightBlanks;
+  if (n >= 4) return Load4(p) == kFourBlanks && Load4(p + n - 4) == kFourBlanks;
+  for (; n > 0; p++, n--)
+    if (*p != ' ') return false;
+  return true;
 }
 
 // The value of eight digits (zeros for the blanked leading places), the
@@ -182,20 +201,24 @@ uint64_t EightDigits(uint64_t digits) {
   return (digits * 10000 + (digits >> 32)) & 0xFFFFFFFFULL;
 }
 
+// The missing mark as the files write it: blanks, then "*.***" at the end.
+bool MissingMark(const char* field, size_t width) {
+  const char* mark = field + width - 5;
+  return mark[0] == '*' && std::memcmp(mark + 1, ".***", 4) == 0 && AllBlanks(field, width - 5);
+}
+
 // The shape of the values the files carry, read without a loop over the
 // characters: a whole field of at least 12 characters that ends in a point
 // and three digits, with one to seven digits before the point, an optional
 // minus before them and blanks before that.  False for any other text.
 bool ThreeDecimals(const char* field, size_t width, double& value) {
   const char* point = field + width - 4;
-  if (*point != '.') return false;
-  unsigned decimals[3];
-  for (int k = 0; k < 3; k++) {
-    decimals[k] = static_cast<unsigned>(point[k + 1] - '0');
-    if (decimals[k] > 9) return false;
-  }
-  for (const char* p = field; p < point - 8; p++)
-    if (*p != ' ') return false;
+  const uint32_t tail = Load4(point);  // the point and the three decimals
+  const uint32_t decimalOffsets = (tail >> 8) ^ 0x303030U;
+  const bool decimalDigits =
+      (tail & 0x80808000U) == 0 && ((decimalOffsets + 0x767676U) & 0x808080U) == 0;
+  if ((tail & 0xFF) != '.' || !decimalDigits) return false;
+  if (!AllBlanks(field, width - 12)) return false;
   const uint64_t window = Load8(point - 8);
   if ((window & kHighBits) != 0) return false;
   const uint64_t offsets = window ^ 0x3030303030303030ULL;  // digits become 0 to 9
@@ -209,9 +232,10 @@ bool ThreeDecimals(const char* field, size_t width, double& value) {
   const bool negative = leading == ((kEightBlanks & leadMask) ^ minusAt);
   if (!negative && leading != (kEightBlanks & leadMask)) return false;
   const uint64_t whole = EightDigits(offsets & ~leadMask);
-  const uint64_t mantissa = whole * 1000 + decimals[0] * 100 + decimals[1] * 10 + decimals[2];
+  const uint64_t decimals = (decimalOffsets & 0xFF) * 100 + ((decimalOffsets >> 8) & 0xFF) * 10 +
+                            (decimalOffsets >> 16);
   // The same single correctly rounded division as the general reader.
-  value = static_cast<double>(mantissa) / 1000.0;
+  value = static_cast<double>(whole * 1000 + decimals) / 1000.0;
   if (negative) value = -value;
   return true;
 }
@@ -223,8 +247,10 @@ double DecimalField(const char* line, size_t len, size_t off, size_t width) {
   if (!FieldBounds(len, off, width, last)) return 0;
   double fast = 0;
   const bool littleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
-  if (littleEndian && last - off == width && width >= 12 && ThreeDecimals(line + off, width, fast))
-    return fast;
+  if (littleEndian && last - off == width && width >= 12) {
+    if (ThreeDecimals(line + off, width, fast)) return fast;
+    if (MissingMark(line + off, width)) return 0;
+  }
   const char* p = line + off;
   const char* end = line + last;
   p = SkipBlanks(p, end);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -121,4 +122,20 @@ TEST(NumFieldDecimal, SameValueAsRealFieldForEveryShape) {
   EXPECT_EQ(DecimalField("       1234567.125", 18, 0, 18), 1234567.125);
   EXPECT_EQ(DecimalField("      12345678.125", 18, 0, 18), 12345678.125);
   EXPECT_TRUE(std::signbit(DecimalField("       -0.000", 13, 0, 13)));
+}
+
+TEST(NumFieldDecimal, WideAndNarrowFieldsMatchRealField) {
+  for (size_t width = 12; width <= 40; width++) {
+    for (const std::string value : {"-98326.227", "7.000", "*.***", "x*.***", "-*.***", "1 2.345", "12.3456"}) {
+      for (size_t stray = 0; stray < width; stray += 5) {
+        std::string field = std::string(width - std::min(width, value.size()), ' ') + value;
+        field.resize(width, ' ');
+        if (stray + value.size() < width) field[stray] = 'x';
+        const double fast = DecimalField(field.data(), field.size(), 0, width);
+        const double general = RealField(field.data(), field.size(), 0, width);
+        EXPECT_TRUE(fast == general && std::signbit(fast) == std::signbit(general))
+            << "\"" << field << "\": " << fast << " instead of " << general;
+      }
+    }
+  }
 }
