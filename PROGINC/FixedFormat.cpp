@@ -118,6 +118,23 @@ int LibraryFormat(char* text, size_t room, long double value, int width, int dec
   return std::snprintf(text, room, pad == '0' ? "%0*.*Lf" : "%*.*Lf", width, decimals, value);
 }
 
+// The usual case, blank padding to a short field, by copies of fixed size
+// (which the compiler turns into a few word moves): the digits are written
+// backwards into a blank-filled buffer and the field's characters copied out
+// as one run of kShortField characters.
+constexpr int kShortField = 32;
+
+int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
+  char buffer[2 * kShortField + kFixedTextRoom];
+  std::memset(buffer, ' ', sizeof buffer);
+  char* end = buffer + kShortField + kFixedTextRoom;
+  const int length = static_cast<int>(end - Body(scaled, decimals, end));
+  const int total = width > length ? width : length;
+  std::memcpy(text, end - total, kShortField);
+  text[total] = '\0';
+  return total;
+}
+
 }  // namespace
 
 int FormatFixed(char* text, size_t room, long double value, int width, int decimals, char pad) {
@@ -125,6 +142,9 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
   if (decimals < 0 || decimals > kMaxDecimals || width >= kFixedTextRoom ||
       !ScaleExactly(value, decimals, scaled))
     return LibraryFormat(text, room, value, width, decimals, pad);
+  // Whole part of at most 20 digits, sign, point: room for a short field.
+  if (pad == ' ' && width <= kShortField && decimals <= kShortField - 22 && room > kShortField)
+    return ShortBlankPadded(text, scaled, width, decimals);
   char body[kFixedTextRoom];
   const char* digits = Body(scaled, decimals, body + sizeof body);
   const int length = static_cast<int>(body + sizeof body - digits);
