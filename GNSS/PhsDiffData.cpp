@@ -24,11 +24,13 @@ void FreshColumn(matrix<T>& m, long n) {
   m.Resize(n, 1);
 }
 
-// Where the values of one header column go: an observation series, a
-// Doppler series, or nowhere (read past).
+// Where the values of one header column go: the first element of an
+// observation series, of a Doppler series, or nowhere (read past).  The
+// series hold one element per record, allocated before reading starts, and
+// every record index is checked against the record count before it is used.
 struct ColumnTarget {
-  matrix<gnssobs>* obs;
-  matrix<gnssobsshort>* doppler;
+  gnssobs* obs;
+  gnssobsshort* doppler;
 };
 
 std::vector<ColumnTarget> ColumnTargets(PhsDiffData& data) {
@@ -36,7 +38,9 @@ std::vector<ColumnTarget> ColumnTargets(PhsDiffData& data) {
   std::vector<ColumnTarget> targets(static_cast<size_t>(head.nobs > 0 ? head.nobs : 0));
   for (size_t k = 0; k < targets.size(); k++) {
     const short code = head.obs(static_cast<long>(k));
-    targets[k] = {data.ObsSeries(code), data.DopplerSeries(code)};
+    matrix<gnssobs>* obs = data.ObsSeries(code);
+    matrix<gnssobsshort>* doppler = data.DopplerSeries(code);
+    targets[k] = {obs != nullptr ? obs->v : nullptr, doppler != nullptr ? doppler->v : nullptr};
   }
   return targets;
 }
@@ -73,8 +77,8 @@ void StoreSatellite(PhsDiffData& data, long r, const LineReader& lines,
   for (size_t k = 0; k < targets.size(); k++) {
     if (targets[k].obs == nullptr && targets[k].doppler == nullptr) continue;
     const double value = DecimalField(lines.line, lines.length, kSatWidth + kValueWidth * k, kValueWidth);
-    if (targets[k].obs != nullptr) (*targets[k].obs)(r) = value;
-    else (*targets[k].doppler)(r) = value;
+    if (targets[k].obs != nullptr) targets[k].obs[r] = value;
+    else targets[k].doppler[r] = value;
   }
 }
 

@@ -181,12 +181,16 @@ uint32_t Load4(const char* p) {
   return word;
 }
 
-// Whether the n characters from p are all blanks, a word at a time (the
-// last word may overlap the one before).
-bool AllBlanks(const char* p, size_t n) {
+bool LongBlankRun(const char* p, size_t n) {
   for (; n > 16; p += 8, n -= 8)
     if (Load8(p) != kEightBlanks) return false;
-  if (n >= 8) return Load8(p) == kEightBlanks && Load8(p + n - 8) == kEightBlanks;
+  return Load8(p) == kEightBlanks && Load8(p + n - 8) == kEightBlanks;
+}
+
+// Whether the n characters from p are all blanks, a word at a time (the
+// last word may overlap the one before).
+inline bool AllBlanks(const char* p, size_t n) {
+  if (n >= 8) return LongBlankRun(p, n);
   if (n >= 4) return Load4(p) == kFourBlanks && Load4(p + n - 4) == kFourBlanks;
   for (; n > 0; p++, n--)
     if (*p != ' ') return false;
