@@ -159,7 +159,18 @@ double RealField(const char* line, size_t len, size_t off, size_t width) {
   return ScanField(line, len, off, width, ScanReal);
 }
 
+// A field of blanks and then up to 18 digits (a satellite number, a count)
+// is read directly; anything else goes through ScanInt.
 long IntField(const char* line, size_t len, size_t off, size_t width) {
+  size_t last = 0;
+  if (!FieldBounds(len, off, width, last)) return 0;
+  const char* p = line + off;
+  const char* end = line + last;
+  while (p < end && *p == ' ') p++;
+  const char* digits = p;
+  long value = 0;
+  for (; p < end && IsDigit(*p) && p - digits < 18; p++) value = value * 10 + (*p - '0');
+  if (p == end && p > digits) return value;
   return ScanField(line, len, off, width, ScanInt);
 }
 

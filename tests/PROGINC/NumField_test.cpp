@@ -53,6 +53,24 @@ TEST(NumFieldField, StaysInsideItsColumnsAndTheLine) {
   EXPECT_EQ(IntField("12345", 5, 0, 3), 123);
 }
 
+TEST(NumFieldField, IntegerFieldsReadAsScanIntReadsThem) {
+  std::mt19937_64 random(5);
+  const char alphabet[] = "  0123456789 -+\tx";
+  for (int k = 0; k < 200000; k++) {
+    const size_t width = 1 + random() % 22;
+    std::string field(width, ' ');
+    for (char& c : field) c = alphabet[random() % (sizeof alphabet - 1)];
+    if (k % 3 == 0) {  // mostly the usual shape: blanks, then digits
+      const size_t blanks = random() % (width + 1);
+      for (size_t i = 0; i < width; i++) field[i] = i < blanks ? ' ' : static_cast<char>('0' + random() % 10);
+    }
+    const char* p = field.data();
+    long expected = 0;
+    ScanInt(p, field.data() + width, expected);
+    ASSERT_EQ(IntField(field.data(), width, 0, width), expected) << "\"" << field << "\"";
+  }
+}
+
 TEST(NumFieldCount, DigitsOnly) {
   struct Case {
     const char* text;
