@@ -1,8 +1,6 @@
 // Text gathered in one large buffer and handed to a stream in big pieces.
 #include "PROGINC/OutBlock.h"
 
-#include <cstring>
-
 namespace {
 // The buffer starts small, so a short listing costs little, and doubles up
 // to the block handed over at once.
@@ -12,21 +10,11 @@ const size_t kBlockSize = size_t(1) << 20;
 
 OutBlock::OutBlock(std::ostream& out) : out_(out), buffer_(kFirstSize), filled_(0) {}
 
-char* OutBlock::Room(size_t n) {
-  if (filled_ + n > buffer_.size()) MakeRoom(n);
-  return buffer_.data() + filled_;
-}
-
 void OutBlock::MakeRoom(size_t n) {
   if (filled_ + n > kBlockSize) HandOver();
   size_t size = buffer_.size();
   while (size < filled_ + n) size *= 2;
   buffer_.resize(size);
-}
-
-void OutBlock::Append(const char* text, size_t n) {
-  std::memcpy(Room(n), text, n);
-  Used(n);
 }
 
 void OutBlock::HandOver() {

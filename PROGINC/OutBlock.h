@@ -4,6 +4,7 @@
 #define PROGINC_OUTBLOCK_H
 
 #include <cstddef>
+#include <cstring>
 #include <ostream>
 #include <vector>
 
@@ -16,9 +17,15 @@ class OutBlock {
 
   // Room for n more characters at the end of the text; Used(m) with m <= n
   // then keeps the m characters written there.
-  char* Room(size_t n);
+  char* Room(size_t n) {
+    if (filled_ + n > buffer_.size()) MakeRoom(n);
+    return buffer_.data() + filled_;
+  }
   void Used(size_t n) { filled_ += n; }
-  void Append(const char* text, size_t n);
+  void Append(const char* text, size_t n) {
+    std::memcpy(Room(n), text, n);
+    Used(n);
+  }
   // Writes the gathered text to the stream and starts anew.
   void HandOver();
 
