@@ -39,6 +39,23 @@ struct Scaled {
   bool negative;
 };
 
+// product / 2^shift rounded to a whole number, halves to even, for a shift
+// of 1 to 63 (values of 1 and above), in 64-bit halves.
+bool RoundShifted64(u128 product, int shift, Scaled& result) {
+  const uint64_t high = static_cast<uint64_t>(product >> 64);
+  const uint64_t low = static_cast<uint64_t>(product);
+  if ((high >> shift) != 0) return false;  // 2^64 units and more
+  uint64_t units = (high << (64 - shift)) | (low >> shift);
+  const uint64_t rest = low & ((uint64_t(1) << shift) - 1);
+  const uint64_t half = uint64_t(1) << (shift - 1);
+  if (rest > half || (rest == half && (units & 1) != 0)) {
+    if (units == UINT64_MAX) return false;
+    units++;
+  }
+  result.units = units;
+  return true;
+}
+
 // The x87 extended format: a 64-bit mantissa with an explicit integer bit,
 // a 15-bit biased exponent and the sign; value = mantissa * 2^(exponent - 16383 - 63).
 bool ScaleExactly(long double value, int decimals, Scaled& result) {
@@ -57,6 +74,7 @@ bool ScaleExactly(long double value, int decimals, Scaled& result) {
   const int shift = 16383 + 63 - exponent;                          // value = mantissa / 2^shift
   if (shift <= 0) return false;                                      // 2^63 and above
   const u128 product = static_cast<u128>(mantissa) * kPow10[decimals];
+  if (shift < 64) return RoundShifted64(product, shift, result);
   if (shift >= 128) {  // below half a unit: product < 2^124
     result.units = 0;
     return true;
