@@ -164,9 +164,8 @@ double RealField(const char* line, size_t len, size_t off, size_t width) {
 long IntField(const char* line, size_t len, size_t off, size_t width) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;
-  const char* p = line + off;
   const char* end = line + last;
-  while (p < end && *p == ' ') p++;
+  const char* p = SkipBlanks(line + off, end);
   const char* digits = p;
   long value = 0;
   for (; p < end && IsDigit(*p) && p - digits < 18; p++) value = value * 10 + (*p - '0');
