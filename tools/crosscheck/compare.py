@@ -81,6 +81,13 @@ def keep_case(keep, name, src, args, got, ref):
     return dst
 
 
+def report_difference(keep, name, label, src, args, diffs, got, ref):
+    """Keeps a differing case under `name` and prints its differences."""
+    dst = keep_case(keep, name, src, args, got, ref)
+    print('DIFF %s (%s): %s' % (label, dst, ' '.join(args)))
+    print('\n'.join(diffs))
+
+
 def real_command_lines(folder):
     """Command lines over the real files, which are read where they are."""
     out = []
@@ -135,9 +142,8 @@ def main():
             diffs, got, ref = compare(prog, args, case)
             if diffs:
                 failed += 1
-                dst = keep_case(keep, 'case%d' % seed, case, args, got, ref)
-                print('DIFF case %d (%s): %s' % (seed, dst, ' '.join(args)))
-                print('\n'.join(diffs))
+                report_difference(keep, 'case%d' % seed, 'case %d' % seed, case, args,
+                                  diffs, got, ref)
             else:
                 passed += 1
                 if not opt.quiet:
@@ -148,9 +154,8 @@ def main():
                 diffs, got, ref = compare(prog, args, work)
                 if diffs:
                     failed += 1
-                    dst = keep_case(keep, 'real%d' % j, None, args, got, ref)
-                    print('DIFF real %d (%s): %s' % (j, dst, ' '.join(args)))
-                    print('\n'.join(diffs))
+                    report_difference(keep, 'real%d' % j, 'real %d' % j, None, args,
+                                      diffs, got, ref)
                 else:
                     passed += 1
                     print('ok   real %d: %s' % (j, ' '.join(args)))
