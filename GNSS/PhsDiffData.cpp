@@ -38,6 +38,7 @@ std::vector<ColumnTarget> ColumnTargets(PhsDiffData& data) {
   std::vector<ColumnTarget> targets(static_cast<size_t>(head.nobs > 0 ? head.nobs : 0));
   for (size_t k = 0; k < targets.size(); k++) {
     const short code = head.obs(static_cast<long>(k));
+    if (!data.KeepsType(code)) continue;
     matrix<gnssobs>* obs = data.ObsSeries(code);
     matrix<gnssobsshort>* doppler = data.DopplerSeries(code);
     targets[k] = {obs != nullptr ? obs->v : nullptr, doppler != nullptr ? doppler->v : nullptr};
@@ -137,6 +138,11 @@ void SetInterval(PhsDiffData& data) {
 PhsDiffData::PhsDiffData(PhsDiffHeader& head)
     : neph(0), nobs(0), NBadEphSat(0), NBadEphObs(0), NOKEph(0), rhead(head) {
   AmbFile[0] = '\0';
+  kept.set();
+}
+
+bool PhsDiffData::KeepsType(short code) const {
+  return code >= 0 && code < PhsDiffHeader::NTYPES && kept.test(static_cast<size_t>(code));
 }
 
 void PhsDiffData::SetNRecords(long ne, long ns) {
@@ -156,6 +162,7 @@ void PhsDiffData::SetData() {
   sat.Resize(nobs, 1, 0);
   for (long k = 0; k < rhead.nobs; k++) {
     const short code = rhead.obs(k);
+    if (!KeepsType(code)) continue;
     if (matrix<gnssobs>* series = ObsSeries(code)) FreshColumn(*series, nobs);
     if (matrix<gnssobsshort>* series = DopplerSeries(code)) FreshColumn(*series, nobs);
   }

@@ -3,6 +3,7 @@
 #ifndef GNSS_PHSDIFFDATA_H
 #define GNSS_PHSDIFFDATA_H
 
+#include <bitset>
 #include <istream>
 
 #include "GNSS/PhsDiffHeader.h"
@@ -34,7 +35,17 @@ class PhsDiffData {
   char AmbFile[AMBFILE_SIZE];  // ambiguity output file of the screening operations
   PhsDiffHeader& rhead;
 
+  // A set of observation-type codes of the header's enumeration.
+  using TypeSet = std::bitset<PhsDiffHeader::NTYPES>;
+
   explicit PhsDiffData(PhsDiffHeader& head);
+
+  // Narrows the types whose values the reader stores (every type until
+  // then); the series of the others stay empty and their values are read
+  // past.  Set before reading: a run that lists a few types need not hold
+  // the values of all the others.
+  void KeepTypes(const TypeSet& types) { kept = types; }
+  bool KeepsType(short code) const;
 
   void SetNRecords(long ne, long ns);
   // Sizes the series from neph, nobs and the header's type list.
@@ -54,6 +65,8 @@ class PhsDiffData {
   // Removes millisecond receiver-clock jumps from the L1 and L2 phases;
   // nMSJumps receives the number of epochs that carried one.
   void CorrMSJumps(long& nMSJumps);
+  // The types whose values CorrMSJumps reads.
+  static TypeSet MSJumpTypes();
 
   // The series that keeps values of an observation-type code, or null when
   // the type is recognised but its values are read past.
@@ -91,6 +104,8 @@ class PhsDiffData {
                    long double dAL4Max);
 
  private:
+  TypeSet kept;
+
   bool HasSystemObs(short first, short last) const;
 };
 

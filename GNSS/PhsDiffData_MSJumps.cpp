@@ -110,6 +110,13 @@ void ApplyJumps(PhsDiffData& d, const matrix<long double>& Lcorr) {
 
 }  // namespace
 
+PhsDiffData::TypeSet PhsDiffData::MSJumpTypes() {
+  TypeSet types;
+  for (short code : {PhsDiffHeader::C1, PhsDiffHeader::P2, PhsDiffHeader::L1, PhsDiffHeader::L2})
+    types.set(static_cast<size_t>(code));
+  return types;
+}
+
 void PhsDiffData::CorrMSJumps(long& nMSJumps) {
   std::cout.setf(std::ios::fixed, std::ios::floatfield);
   nMSJumps = 0;

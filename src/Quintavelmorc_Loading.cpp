@@ -86,6 +86,26 @@ void TakeSatellitesFromFile(Quintavelmorc& q) {
   if (q.verbose) cerr << std::setw(5) << q.satprn.NRow() << " satellites!" << endl;
 }
 
+void AddInputs(const ObsInputs& inputs, PhsDiffData::TypeSet& types) {
+  for (short k = 0; k < inputs.count; k++)
+    if (IsObsType(inputs.type[k])) types.set(static_cast<size_t>(inputs.type[k]));
+}
+
+// The observation types whose values a run with a list reads: the inputs of
+// every listed code, for any constellation, and those of the millisecond-jump
+// correction.  The values of the other types are not kept.
+PhsDiffData::TypeSet TypesTheListReads(const Quintavelmorc& q) {
+  PhsDiffData::TypeSet types;
+  for (long i = 0; i < q.obslist.Length(); i++) {
+    const ObsCatalogueEntry* entry = FindObsEntry(q.obslist(i));
+    if (entry == nullptr) continue;
+    AddInputs(entry->gpsGlonass, types);
+    AddInputs(entry->galileo, types);
+  }
+  if (q.isMSJump) types |= PhsDiffData::MSJumpTypes();
+  return types;
+}
+
 }  // namespace
 
 void Quintavelmorc::SetFile() {
@@ -103,6 +123,8 @@ void Quintavelmorc::ReadFile() {
   if (!RunProg) return;
   nObsReal = 0;
   if (verbose) ReadMessage(cerr) << "reading SINGLE-DIFFERENCES file - ";
+  // Without a list every type of the file is listed, and so kept.
+  if (isObs) rd.KeepTypes(TypesTheListReads(*this));
   rnx.ReadFile();
   if (verbose)
     cerr << rd.GetNEpoch() << " epochs, " << rd.GetNObs() << " C1 observations, " << rh.nobs

@@ -51,6 +51,25 @@ TEST(PhsDiffDataState, SetDataSizesOnlyTheListedKeptTypes) {
   EXPECT_TRUE(data.C1(6).IsNull());
 }
 
+TEST(PhsDiffDataRead, TypesNotKeptAreReadPast) {
+  PhsDiffData::TypeSet kept;
+  kept.set(PhsDiffHeader::L1).set(PhsDiffHeader::D1);
+  LoadedFile f(HeaderText(4, " C1 S1 L1 D1") + EpochLine(2, kDay, 100.0) +
+                   SatLine(5, {-116512.375, 44.0, -612275.113, -131.27}) +
+                   SatLine(13, {-117924.519, kMissing, 7.5, 0.0}),
+               kept);
+  const PhsDiffData& d = f.data;
+  EXPECT_TRUE(d.KeepsType(PhsDiffHeader::L1));
+  EXPECT_FALSE(d.KeepsType(PhsDiffHeader::C1));
+  EXPECT_FALSE(d.KeepsType(PhsDiffHeader::NOTYPE));
+  EXPECT_EQ(d.C1.NRow(), 0);
+  ASSERT_EQ(d.L1.NRow(), 2);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.L1(0).GetObs()), -612275.113);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.L1(1).GetObs()), 7.5);
+  EXPECT_DOUBLE_EQ(static_cast<double>(d.D1(0).GetObs()), -131.27);
+  EXPECT_EQ(List(d.sat), std::vector<short>({5, 13}));
+}
+
 TEST(PhsDiffDataRead, NoRecordsWithoutTheEndFlag) {
   PhsDiffHeader head;
   PhsDiffData data(head);

@@ -1,10 +1,12 @@
 // Tests of the driver's loading stage: defaults taken from the file, the
-// availability echo, and the verbose messages.
+// availability echo, the verbose messages, and the types whose values are kept.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "src/ObsCatalogue.h"
 #include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/sd_text.h"
@@ -20,6 +22,12 @@ using Args = std::vector<std::string>;
 const std::string kGpsFile = CliDataDir() + "gps_c1_l1_l2.sd";
 // The same header, announcing no epoch records.
 const std::string kNoEpochs = CliDataDir() + "no_epochs.sd";
+// GPS, GLONASS, Galileo, BeiDou and an unknown system, with every type the
+// records keep values of.
+const std::string kMixed = CliDataDir() + "listing_mixed.sd";
+const std::string kChannels = CliDataDir() + "listing_glonass.chn";
+// GPS with millisecond jumps in C1, P2, L1 and L2.
+const std::string kMsJumps = CliDataDir() + "listing_msjump.sd";
 
 void Load(Q& q, const Args& args) {
   CallGetFiles(q, args);
@@ -119,6 +127,71 @@ TEST(ReadFileFailures, FileWithoutEpochsIsAClearError) {
               "\n**** Quintavelmor: Error -> SINGLE-DIFFERENCE FILE HAS NO EPOCHS! ****\n"
               "     Exiting Quintavelmor ... \n\n");
     EXPECT_EQ(output.out, "");
+  }
+}
+
+// The listing's rows, one string each (empty lines and summaries left out).
+std::vector<std::string> ListingRows(const Args& args) {
+  DriverRun d;
+  StreamCapture out(std::cout);
+  StreamCapture err(std::cerr);
+  Load(d.q, args);
+  d.q.PrintObs();
+  std::istringstream text(out.str());
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(text, line);)
+    if (!line.empty()) rows.push_back(line);
+  return rows;
+}
+
+std::vector<long> SeriesLengths(const PhsDiffData& data) {
+  return {data.C1.NRow(), data.P1.NRow(), data.P2.NRow(), data.L1.NRow(), data.L2.NRow(),
+          data.C2.NRow(), data.D1.NRow(), data.D2.NRow(), data.C5.NRow(), data.L5.NRow(),
+          data.C7.NRow(), data.L7.NRow(), data.C8.NRow(), data.L8.NRow()};
+}
+
+TEST(ReadFileKeptTypes, AListKeepsTheValuesOfItsInputsOnly) {
+  struct Case {
+    Args list;
+    std::vector<long> lengths;  // C1 P1 P2 L1 L2 C2 D1 D2 C5 L5 C7 L7 C8 L8
+  };
+  const Case cases[] = {
+      {{}, {12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12}},
+      {{"-lL4:"}, {0, 0, 0, 12, 12, 0, 0, 0, 0, 0, 0, 12, 0, 0}},
+      {{"-lD2:C8:"}, {0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0, 12, 0}},
+      {{"-lL4:", "-ms"}, {12, 0, 12, 12, 12, 0, 0, 0, 0, 0, 0, 12, 0, 0}},
+      {{"-lMWp:PC2:"}, {0, 12, 12, 12, 12, 12, 0, 0, 0, 0, 12, 12, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    Args args{"-o" + kMixed, "-cGRE"};
+    args.insert(args.end(), c.list.begin(), c.list.end());
+    DriverRun d;
+    LoadCapturingErr(d.q, args);
+    EXPECT_EQ(SeriesLengths(d.data), c.lengths) << (c.list.empty() ? "no list" : c.list[0]);
+  }
+}
+
+// Whatever a list keeps, each code's column is the one a run keeping every
+// type writes: a row listing the code alone is the start of the row listing
+// it before every raw type.  The second file carries millisecond jumps.
+TEST(ReadFileKeptTypes, EveryCodeListsAsWithAllTypesKept) {
+  const std::string everyType = ":C1:P1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7:C8:L8:";
+  const Args files[] = {{"-o" + kMixed, "-gf" + kChannels, "-cGRE"}, {"-o" + kMsJumps, "-cG"}};
+  for (const Args& file : files) {
+    for (const char* jumps : {"-uM", "-ms"}) {
+      for (int code = 0; code < kNumObsCodes; code++) {
+        const std::string name = FindObsEntry(code)->names[0];
+        Args alone = file, withAll = file;
+        alone.insert(alone.end(), {jumps, "-l" + name + ":"});
+        withAll.insert(withAll.end(), {jumps, "-l" + name + everyType});
+        const std::vector<std::string> narrow = ListingRows(alone);
+        const std::vector<std::string> full = ListingRows(withAll);
+        ASSERT_EQ(narrow.size(), full.size()) << name;
+        for (size_t k = 0; k < narrow.size(); k++)
+          EXPECT_EQ(full[k].compare(0, narrow[k].size(), narrow[k]), 0)
+              << file[0] << " " << jumps << " " << name << "\n" << narrow[k] << "\n" << full[k];
+      }
+    }
   }
 }
 

@@ -57,7 +57,10 @@ struct LoadedFile {
   PhsDiff loader{head, data};
   TempFile file;
 
-  explicit LoadedFile(const std::string& text) {
+  explicit LoadedFile(const std::string& text) : LoadedFile(text, PhsDiffData::TypeSet().set()) {}
+  // Keeps the values of the `kept` types only.
+  LoadedFile(const std::string& text, const PhsDiffData::TypeSet& kept) {
+    data.KeepTypes(kept);
     WriteText(file.path, text);
     loader.SetFile(file.path.c_str());
     loader.ReadFile();
