@@ -106,7 +106,7 @@ std::string RandomField(std::mt19937_64& random) {
   const char alphabet[] = " -+.*e0123456789\t";
   std::uniform_int_distribution<int> pick(0, 99);
   std::string text;
-  const int digits = pick(random) % 14, decimals = pick(random) % 5;
+  const int digits = pick(random) % 17, decimals = pick(random) % 5;
   if (pick(random) < 50) text += '-';
   for (int k = 0; k < digits; k++) text += static_cast<char>('0' + pick(random) % 10);
   if (pick(random) < 90) text += '.';
@@ -139,6 +139,9 @@ TEST(NumFieldDecimal, SameValueAsRealFieldForEveryShape) {
   EXPECT_EQ(DecimalField("      -98326.227", 16, 0, 16), -98326.227);
   EXPECT_EQ(DecimalField("       1234567.125", 18, 0, 18), 1234567.125);
   EXPECT_EQ(DecimalField("      12345678.125", 18, 0, 18), 12345678.125);
+  EXPECT_EQ(DecimalField("    106070059.334", 17, 0, 17), 106070059.334);
+  EXPECT_EQ(DecimalField(" -123456789012.125", 18, 0, 18), -123456789012.125);
+  EXPECT_EQ(DecimalField("1234567890123.125", 17, 0, 17), 1234567890123.125);
   EXPECT_TRUE(std::signbit(DecimalField("       -0.000", 13, 0, 13)));
 }
 
