@@ -142,75 +142,7 @@ int LibraryFormat(char* text, size_t room, long double value, int width, int dec
 // as one run of kShortField characters.
 constexpr int kShortField = 32;
 
-// The eight digits of n below 10^8 (leading zeros included) as characters,
-// the first in the low byte: the four-digit halves, then the two-digit
-// quarters, then the digits are split in all lanes at once.
-inline uint64_t EightDigitText(uint64_t n) {
-  const uint64_t halves = (n / 10000) | ((n % 10000) << 32);
-  const uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007FULL;  // lane / 100
-  const uint64_t quarters = hundreds | ((halves - 100 * hundreds) << 16);
-  const uint64_t tens = ((quarters * 103) >> 10) & 0x000F000F000F000FULL;  // lane / 10
-  const uint64_t digits = tens | ((quarters - 10 * tens) << 8);
-  return digits + 0x3030303030303030ULL;
-}
-
-// Number of decimal digits of n below 10^18, at least 1 (n | 1 has as many
-// as n, and is never 0).
-inline int DigitCount(uint64_t n) {
-  const uint64_t odd = n | 1;
-  const int bits = 64 - __builtin_clzll(odd);
-  const int estimate = (bits * 1233) >> 12;  // bits * log10(2), at most one short
-  return estimate + (odd >= kPow10[estimate] ? 1 : 0);
-}
-
-// ".000" to ".999": the point and three decimals of every fraction, one
-// word each, the point in the low byte.
-struct ThreeDecimalTexts {
-  uint32_t word[1000];
-  constexpr ThreeDecimalTexts() : word() {
-    for (uint32_t k = 0; k < 1000; k++)
-      word[k] = '.' | ('0' + k / 100) << 8 | ('0' + k / 10 % 10) << 16 | ('0' + k % 10) << 24;
-  }
-};
-constexpr ThreeDecimalTexts kThreeDecimalTexts;
-
-constexpr uint64_t kEightDigits = 100000000ULL;
-constexpr uint64_t kEightBlanks = 0x2020202020202020ULL;
-constexpr int kRegisterField = 16;
-
-// The listing's case: three decimals in a field of at most sixteen
-// characters, built in a register pair and stored once (reading back text
-// just written by narrower stores would stall).  The sixteen characters are
-// the last twelve of the whole part's sixteen digits, the point and the
-// decimals; leading zeros become blanks, the sign goes before the first
-// digit, and the field is the last `total` of them.  Returns the field's
-// length, or 0 for a wider field.
-int ThreeDecimalsField(char* text, const Scaled& scaled, int width) {
-  const uint64_t whole = scaled.units / 1000;
-  const int wholeDigits = DigitCount(whole);
-  const int length = wholeDigits + 4 + (scaled.negative ? 1 : 0);
-  if (width > kRegisterField || length > kRegisterField) return 0;
-  const uint64_t high = whole / kEightDigits;  // below 10^4 here
-  u128 field = static_cast<u128>(EightDigitText(whole - high * kEightDigits)) << 32 |
-               static_cast<u128>(EightDigitText(high) >> 32) |
-               static_cast<u128>(kThreeDecimalTexts.word[scaled.units % 1000]) << 96;
-  const int lead = kRegisterField - 4 - wholeDigits;  // characters before the first digit
-  const u128 blanks = static_cast<u128>(kEightBlanks) << 64 | kEightBlanks;
-  const u128 leadMask = (static_cast<u128>(1) << (8 * lead)) - 1;
-  field = (field & ~leadMask) | (blanks & leadMask);
-  if (scaled.negative) field ^= static_cast<u128>('-' ^ ' ') << (8 * (lead - 1));
-  const int total = width > length ? width : length;
-  field >>= 8 * (kRegisterField - total);
-  std::memcpy(text, &field, sizeof field);
-  text[total] = '\0';
-  return total;
-}
-
 int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
-  if (decimals == 3) {
-    const int fieldLength = ThreeDecimalsField(text, scaled, width);
-    if (fieldLength > 0) return fieldLength;
-  }
   char buffer[2 * kShortField + kFixedTextRoom];
   std::memset(buffer, ' ', sizeof buffer);
   char* end = buffer + kShortField + kFixedTextRoom;
