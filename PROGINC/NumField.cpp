@@ -221,41 +221,10 @@ bool MissingMark(const char* field, size_t width) {
   return mark[0] == '*' && std::memcmp(mark + 1, ".***", 4) == 0 && AllBlanks(field, width - 5);
 }
 
-// Blanks, an optional minus and then digits in the eight characters of a
-// word (the first character in the low byte): how many characters stand
-// before the digits (0 to 8) and whether the last of them is the minus.
-// False for any other text.
-struct DigitRun {
-  int lead;
-  bool negative;
-};
-
-bool BlanksSignDigits(uint64_t word, DigitRun& run) {
-  if ((word & kHighBits) != 0) return false;
-  const uint64_t offsets = word ^ 0x3030303030303030ULL;  // digits become 0 to 9
-  const uint64_t nonDigits = (offsets + 0x7676767676767676ULL) & kHighBits;
-  run = {0, false};
-  if (nonDigits == 0) return true;
-  const int lead = (63 - __builtin_clzll(nonDigits)) / 8 + 1;
-  if (nonDigits != (kHighBits >> (8 * (8 - lead)))) return false;  // a digit among the lead
-  const uint64_t leadMask = ~0ULL >> (8 * (8 - lead));
-  const uint64_t blanks = kEightBlanks & leadMask;
-  const uint64_t minusAt = static_cast<uint64_t>('-' ^ ' ') << (8 * (lead - 1));
-  const uint64_t leading = word & leadMask;
-  run = {lead, leading == (blanks ^ minusAt)};
-  return run.negative || leading == blanks;
-}
-
-// The digits of a word after its `lead` characters, as a number.
-uint64_t DigitsAfter(uint64_t word, int lead) {
-  const uint64_t leadMask = lead == 0 ? 0 : ~0ULL >> (8 * (8 - lead));
-  return EightDigits((word ^ 0x3030303030303030ULL) & ~leadMask);
-}
-
 // The shape of the values the files carry, read without a loop over the
-// characters: a whole field of at least 17 characters that ends in a point
-// and three digits, with blanks, an optional minus and one to twelve digits
-// before the point.  False for any other text.
+// characters: a whole field of at least 12 characters that ends in a point
+// and three digits, with one to seven digits before the point, an optional
+// minus before them and blanks before that.  False for any other text.
 bool ThreeDecimals(const char* field, size_t width, double& value) {
   const char* point = field + width - 4;
   const uint32_t tail = Load4(point);  // the point and the three decimals
@@ -263,25 +232,24 @@ bool ThreeDecimals(const char* field, size_t width, double& value) {
   const bool decimalDigits =
       (tail & 0x80808000U) == 0 && ((decimalOffsets + 0x767676U) & 0x808080U) == 0;
   if ((tail & 0xFF) != '.' || !decimalDigits) return false;
-  if (!AllBlanks(field, width - 17)) return false;
-  // The sixteen characters of the field's last seventeen without the point:
-  // `low` holds the last five before it and the decimals, `high` the eight before.
-  const uint64_t low = (Load8(point - 5) & 0xFFFFFFFFFFULL) | (static_cast<uint64_t>(tail >> 8) << 40);
-  const uint64_t high = Load8(point - 13);
-  DigitRun lowRun{}, highRun{};
-  if (!BlanksSignDigits(low, lowRun) || lowRun.lead > 4) return false;  // no whole digit
-  uint64_t units = DigitsAfter(low, lowRun.lead);
-  bool negative = lowRun.negative;
-  if (lowRun.lead > 0) {
-    if (high != kEightBlanks) return false;
-  } else {
-    // Sixteen digits and more would not be exact in a double: the general reader.
-    if (!BlanksSignDigits(high, highRun) || highRun.lead == 0) return false;
-    units += DigitsAfter(high, highRun.lead) * 100000000ULL;
-    negative = highRun.negative;
-  }
+  if (!AllBlanks(field, width - 12)) return false;
+  const uint64_t window = Load8(point - 8);
+  if ((window & kHighBits) != 0) return false;
+  const uint64_t offsets = window ^ 0x3030303030303030ULL;  // digits become 0 to 9
+  const uint64_t nonDigits = (offsets + 0x7676767676767676ULL) & kHighBits;
+  if (nonDigits == 0) return false;  // eight digits or more: the general reader
+  const int lead = (63 - __builtin_clzll(nonDigits)) / 8 + 1;  // characters before the digits
+  if (lead == 8 || nonDigits != (kHighBits >> (8 * (8 - lead)))) return false;
+  const uint64_t leadMask = ~0ULL >> (8 * (8 - lead));
+  const uint64_t minusAt = static_cast<uint64_t>('-' ^ ' ') << (8 * (lead - 1));
+  const uint64_t leading = window & leadMask;
+  const bool negative = leading == ((kEightBlanks & leadMask) ^ minusAt);
+  if (!negative && leading != (kEightBlanks & leadMask)) return false;
+  const uint64_t whole = EightDigits(offsets & ~leadMask);
+  const uint64_t decimals = (decimalOffsets & 0xFF) * 100 + ((decimalOffsets >> 8) & 0xFF) * 10 +
+                            (decimalOffsets >> 16);
   // The same single correctly rounded division as the general reader.
-  value = static_cast<double>(units) / 1000.0;
+  value = static_cast<double>(whole * 1000 + decimals) / 1000.0;
   if (negative) value = -value;
   return true;
 }
@@ -293,7 +261,7 @@ double DecimalField(const char* line, size_t len, size_t off, size_t width) {
   if (!FieldBounds(len, off, width, last)) return 0;
   double fast = 0;
   const bool littleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
-  if (littleEndian && last - off == width && width >= 17) {
+  if (littleEndian && last - off == width && width >= 12) {
     if (ThreeDecimals(line + off, width, fast)) return fast;
     if (MissingMark(line + off, width)) return 0;
   }
