@@ -1,6 +1,7 @@
 // Fixed-point text of a long double by exact integer arithmetic.
 #include "PROGINC/FixedFormat.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cstdint>
 #include <cstdio>
@@ -136,19 +137,27 @@ int LibraryFormat(char* text, size_t room, long double value, int width, int dec
   return std::snprintf(text, room, pad == '0' ? "%0*.*Lf" : "%*.*Lf", width, decimals, value);
 }
 
-// The usual case, blank padding to a short field, by copies of fixed size
-// (which the compiler turns into a few word moves): the digits are written
-// backwards into a blank-filled buffer and the field's characters copied out
-// as one run of kShortField characters.
+// Number of decimal digits of n, 1 for 0 (n | 1 has as many digits as n).
+int DigitCount(uint64_t n) {
+  const uint64_t odd = n | 1;
+  const int bits = 64 - __builtin_clzll(odd);
+  const int estimate = (bits * 1233) >> 12;  // bits * log10(2): the count or one less
+  if (estimate > kMaxDecimals) return odd >= 10000000000000000000ULL ? 20 : 19;
+  return estimate + (odd >= kPow10[estimate] ? 1 : 0);
+}
+
+// The usual case, blank padding to a short field: the field is blanked by
+// one store of fixed size and the digits written backwards into it.  The
+// text is not copied again (reading back characters just stored one or two
+// at a time would wait for the stores).
 constexpr int kShortField = 32;
 
 int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
-  char buffer[2 * kShortField + kFixedTextRoom];
-  std::memset(buffer, ' ', sizeof buffer);
-  char* end = buffer + kShortField + kFixedTextRoom;
-  const int length = static_cast<int>(end - Body(scaled, decimals, end));
+  const int digits = std::max(DigitCount(scaled.units), decimals + 1);
+  const int length = digits + (decimals > 0 ? 1 : 0) + (scaled.negative ? 1 : 0);
   const int total = width > length ? width : length;
-  std::memcpy(text, end - total, kShortField);
+  std::memset(text, ' ', kShortField);
+  Body(scaled, decimals, text + total);
   text[total] = '\0';
   return total;
 }
