@@ -91,7 +91,7 @@ void CutSatellite(const PhsDiffData& d, const RecordLayout& layout, short p,
   for (long pos = layout.bySat.First(p); pos < layout.bySat.End(p); pos++) {
     const long k = layout.bySat.record(pos);
     if (!usable(k)) continue;
-    const long e = layout.bySat.epochOf(k);
+    const long e = layout.bySat.epochAt(pos);
     const bool opens = prevRecord < 0 || breaks(d.epoch(e) - d.epoch(prevEpoch),
                                                 series(k).obs - series(prevRecord).obs);
     if (opens && prevRecord >= 0) {
@@ -228,7 +228,7 @@ std::vector<MWValue> CollectMW(const PhsDiffData& d, const AmbRecord& arc,
   const long end = ix.End(arc.sat);
   for (long hi = end; pos < hi;) {
     const long mid = pos + (hi - pos) / 2;
-    if (ix.epochOf(ix.record(mid)) < arc.firstEpoch)
+    if (ix.epochAt(mid) < arc.firstEpoch)
       pos = mid + 1;
     else
       hi = mid;
@@ -236,7 +236,7 @@ std::vector<MWValue> CollectMW(const PhsDiffData& d, const AmbRecord& arc,
   std::vector<MWValue> values;
   for (; pos < end; pos++) {
     const long k = ix.record(pos);
-    const long e = ix.epochOf(k);
+    const long e = ix.epochAt(pos);
     if (e > arc.lastEpoch) break;
     if (!d.MW(k).IsNull()) values.push_back({d.MW(k).obs, e, layout.epochStart(e)});
   }

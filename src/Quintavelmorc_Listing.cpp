@@ -168,7 +168,7 @@ long PrintRowsByStream(Q& q, short sat, char letter, unsigned short number,
   long rows = 0;
   for (long p = index.First(sat); p < index.End(sat); p++) {
     const long k = index.record(p);
-    const long e = index.epochOf(k);
+    const long e = index.epochAt(p);
     if (!listed(e)) continue;
     rows++;
     PrintRow(q, k, e, letter, number, block);
@@ -262,11 +262,10 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
   for (long p = index.First(sat); p < end; p++) {
     if (p + prefetchAhead < end) {
       const long ahead = index.record(p + prefetchAhead);
-      __builtin_prefetch(index.epochOf.v + ahead);
       for (const ObsColumn& column : columns) PrefetchColumn(column, ahead);
     }
     const long k = index.record(p);
-    const long e = index.epochOf(k);
+    const long e = index.epochAt(p);
     if (!listed(e)) continue;
     rows++;
     block.Append(epochs.text.data() + epochs.start(e),

@@ -16,7 +16,7 @@ class SatRecordIndex {
   long End(short sat) const { return Indexed(sat) ? groupStart(sat + 1) : 0; }
 
   matrix<long> record;      // record numbers, grouped by satellite, in file order within a group
-  matrix<long> epochOf;     // epoch index of each record number
+  matrix<long> epochAt;     // epoch index of the record at each position of `record`
   matrix<long> groupStart;  // first position of each satellite's group, one group per number
 
  private:

@@ -33,7 +33,7 @@ struct Records {
 std::vector<std::pair<long, long>> Visit(const SatRecordIndex& index, short sat) {
   std::vector<std::pair<long, long>> seen;
   for (long p = index.First(sat); p < index.End(sat); p++)
-    seen.emplace_back(index.record(p), index.epochOf(index.record(p)));
+    seen.emplace_back(index.record(p), index.epochAt(p));
   return seen;
 }
 
