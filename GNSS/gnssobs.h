@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <ostream>
 
+#include "matrix/ZeroBytesDefault.h"
+
 // Print switches of gnssobs, read at every stream write.
 namespace gnssobsns {
 enum { RINEX = 0, NORINEX = 1, NOLLISSI = 2 };
@@ -91,5 +93,10 @@ int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& prec
 // A present value in `width` with three decimals as text; the fast twin of
 // WriteObsValue.
 int ObsValueText(char* text, size_t room, long double value, int width);
+
+// Zero bytes are the absent value without indicators: series of them are allocated
+// zero-filled.
+template <>
+struct ZeroBytesAreDefault<gnssobs> : std::true_type {};
 
 #endif

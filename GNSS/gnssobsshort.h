@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <ostream>
 
+#include "matrix/ZeroBytesDefault.h"
+
 // Print switches of gnssobsshort, read at every stream write.
 namespace gnssobsshortns {
 enum { RINEX = 0, NORINEX = 1, NOLLISSI = 2 };
@@ -44,5 +46,10 @@ std::ostream& operator<<(std::ostream& out, const gnssobsshort& o);
 // `width` with three decimals, or the number 0 in `precision` decimals.
 // Returns the length; a written value sets `precision` to 3.
 int NollissiText(char* text, size_t room, const gnssobsshort& o, int width, int& precision);
+
+// Zero bytes are the absent value: series of them are allocated
+// zero-filled.
+template <>
+struct ZeroBytesAreDefault<gnssobsshort> : std::true_type {};
 
 #endif

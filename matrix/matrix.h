@@ -4,12 +4,14 @@
 #define MATRIX_MATRIX_H
 
 #include <cstddef>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <new>
 
 #include "matrix/LargeBlock.h"
 #include "matrix/MError.h"
+#include "matrix/ZeroBytesDefault.h"
 
 template <class T>
 class matrix {
@@ -69,6 +71,8 @@ class matrix {
   const T& operator()(long i, long j) const { return const_cast<matrix<T>&>(*this)(i, j); }
 
  private:
+  static constexpr bool kZeroFilled = ZeroBytesAreDefault<T>::value;
+
   void CheckSet() const {
     if (c == 0 || r == 0) invError("Operator:   ()\nMatrix is not set: ", r, c);
   }
@@ -85,10 +89,13 @@ class matrix {
     const long n = rows * cols;
     if (n == 0) return;
     // The block is hinted before its elements are constructed, that is
-    // before its memory is first touched.
+    // before its memory is first touched; a zero-filled block fresh from
+    // the system is not touched at all until it is written.
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "over-aligned element type");
+    static_assert(!kZeroFilled || CanBeZeroFilled<T>(), "element type needs construction");
     const size_t bytes = static_cast<size_t>(n) * sizeof(T);
-    void* block = ::operator new(bytes, std::nothrow);
+    void* block = kZeroFilled ? std::calloc(static_cast<size_t>(n), sizeof(T))
+                              : ::operator new(bytes, std::nothrow);
     if (block == nullptr) {
       r = 0;
       c = 0;
@@ -97,13 +104,16 @@ class matrix {
     }
     AdviseLargeBlock(block, bytes);
     v = static_cast<T*>(block);
-    std::uninitialized_default_construct_n(v, n);
+    if (!kZeroFilled) std::uninitialized_default_construct_n(v, n);
   }
 
   void Release() {
     if (v != nullptr) {
       std::destroy_n(v, r * c);
-      ::operator delete(v);
+      if (kZeroFilled)
+        std::free(v);
+      else
+        ::operator delete(v);
     }
     v = nullptr;
     r = 0;

@@ -7,6 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "GNSS/gnssobsshort.h"
+#include "matrix/matrix.h"
+
 namespace {
 
 gnssobs Obs(long double value, unsigned short lli = 0, unsigned short ss = 0) {
@@ -166,6 +169,25 @@ TEST(GnssobsReader, ReadsValueAndIndicatorColumns) {
     EXPECT_EQ(o.obs, static_cast<long double>(static_cast<double>(c.obs)));
     EXPECT_EQ(o.lli, c.lli);
     EXPECT_EQ(o.ss, c.ss);
+  }
+}
+
+// Series are allocated zero-filled rather than constructed: every entry
+// must still read as a default one, also where the memory held values just
+// before, for blocks small and large.
+TEST(GnssobsSeries, NewEntriesAreAbsentWithoutIndicatorsEvenInReusedMemory) {
+  for (long n : {3L, 5000L, 600000L}) {
+    for (int round = 0; round < 2; round++) {
+      matrix<gnssobs> obs(n, 1);
+      matrix<gnssobsshort> doppler(n, 1);
+      long dirty = 0;
+      for (long k = 0; k < n; k++) {
+        if (obs(k).obs != 0 || obs(k).lli != 0 || obs(k).ss != 0 || doppler(k).obs != 0) dirty++;
+        obs(k) = Obs(123.456L, 7, 9);
+        doppler(k) = -4.5L;
+      }
+      EXPECT_EQ(dirty, 0) << n << " entries, round " << round;
+    }
   }
 }
 
