@@ -88,11 +88,23 @@ data_bytes() {
 DAY=$DATA/day.sd
 DAYGLN=$DATA/day_glonass.txt
 echo "file: $DAY ($(stat -L -c %s "$DAY") bytes), medians of $RUNS runs; cpu = user + system"
-measure "cat FILE > /dev/null" cat "$DAY"
-CAT_CPU=$MEDIAN_CPU
-CAT_WALL=$MEDIAN_WALL
-measure "wc -l FILE" wc -l "$DAY"
-WC_CPU=$MEDIAN_CPU
+# A baseline run takes a few hundredths of a second, near the 0.01 s
+# resolution of the process times: each is measured over BASE_REPEAT runs in
+# one shell and divided.
+BASE_REPEAT=${BASE_REPEAT:-10}
+per_run() { awk -v t="$1" -v n="$BASE_REPEAT" 'BEGIN { printf "%.4f", t / n }'; }
+repeat() {
+  local n=$1
+  shift
+  for _ in $(seq "$n"); do "$@"; done
+}
+export -f repeat
+measure "cat FILE > /dev/null, $BASE_REPEAT times" bash -c 'repeat "$@" > /dev/null' _ "$BASE_REPEAT" cat "$DAY"
+CAT_CPU=$(per_run "$MEDIAN_CPU")
+CAT_WALL=$(per_run "$MEDIAN_WALL")
+measure "wc -l FILE, $BASE_REPEAT times" bash -c 'repeat "$@" > /dev/null' _ "$BASE_REPEAT" wc -l "$DAY"
+WC_CPU=$(per_run "$MEDIAN_CPU")
+echo "per run: cat cpu $CAT_CPU s, wall $CAT_WALL s; wc -l cpu $WC_CPU s"
 
 report() {
   local label=$1
