@@ -7,9 +7,9 @@
 #include "GNSS/AmbRecord.h"
 #include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
+#include "GNSS/SatRecordIndex.h"
 #include "GNSS/mGNSSc.h"
 #include "PROGINC/ProgramError.h"
-#include "src/SatRecordIndex.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "GNSS/GLNSat.h"
 #include "GNSS/GNSSLinCombs.h"
+#include "GNSS/SatRecordIndex.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
@@ -21,7 +22,6 @@
 #include "PROGINC/ProgramError.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
-#include "src/SatRecordIndex.h"
 #include "src/SatelliteName.h"
 
 namespace {

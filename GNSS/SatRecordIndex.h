@@ -1,7 +1,8 @@
-// The epoch records grouped by satellite: lets the listing visit the records
-// of one satellite in file order without walking the whole file again.
-#ifndef SRC_SATRECORDINDEX_H
-#define SRC_SATRECORDINDEX_H
+// The epoch records grouped by satellite: lets the listing and the screening
+// visit the records of one satellite in file order without walking the whole
+// file again.
+#ifndef GNSS_SATRECORDINDEX_H
+#define GNSS_SATRECORDINDEX_H
 
 #include "GNSS/PhsDiffData.h"
 #include "matrix/matrix.h"

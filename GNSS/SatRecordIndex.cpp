@@ -1,6 +1,6 @@
 // The epoch records grouped by satellite (a counting sort over the satellite
 // numbers, which keeps the file order within each satellite).
-#include "src/SatRecordIndex.h"
+#include "GNSS/SatRecordIndex.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/PhsDiffHeader.h"
-#include "src/SatRecordIndex.h"
+#include "GNSS/SatRecordIndex.h"
 
 namespace {
 
