@@ -1,0 +1,17 @@
+// The converter's reports, through the program's error and warning frames.
+#include "rinex/ConverterError.h"
+
+#include "PROGINC/ProgramError.h"
+#include "rinex/TextInput.h"
+
+const char* const kConverterName = "Quintavelmor-sd";
+
+void InputError(const TextInput& in, const std::string& what) {
+  ConverterError(in.name + ", line " + std::to_string(in.lineNo) + ": " + what);
+}
+
+void FileError(const std::string& file, const std::string& what) { ConverterError(file + ": " + what); }
+
+void ConverterError(const std::string& what) { ProgramError(kConverterName, what.c_str()); }
+
+void ConverterWarning(const std::string& what) { ProgramWarning(kConverterName, what.c_str()); }

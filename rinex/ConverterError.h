@@ -1,0 +1,21 @@
+// The converter's fatal and warning reports: every message names the file it
+// concerns and, where there is one, the line.
+#ifndef RINEX_CONVERTERERROR_H
+#define RINEX_CONVERTERERROR_H
+
+#include <string>
+
+class TextInput;
+
+extern const char* const kConverterName;
+
+// Fatal: "<file>, line <n>: <what>" in the program's error frame, status 1.
+[[noreturn]] void InputError(const TextInput& in, const std::string& what);
+// Fatal about a file as a whole: "<file>: <what>".
+[[noreturn]] void FileError(const std::string& file, const std::string& what);
+// Fatal without a file.
+[[noreturn]] void ConverterError(const std::string& what);
+// Warning frame; the run goes on.
+void ConverterWarning(const std::string& what);
+
+#endif
