@@ -2,7 +2,6 @@
 #include "GNSS/PhsDiff.h"
 
 #include <climits>
-#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -11,12 +10,16 @@
 #include <string>
 
 #include "GNSS/PhsDiffScanner.h"
+#include "GNSS/gnssobs.h"
+#include "GNSS/gnssobsshort.h"
+#include "PROGINC/FixedFormat.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cfilef.h"
 
 namespace {
 
 const char kProgram[] = "Quintavelmor";
+const int kValueWidth = PhsDiffScanner::VALUE_WIDTH;
 
 [[noreturn]] void CannotOpen() { ProgramError(kProgram, "PhsDiff FILE CAN NOT BE OPENED!"); }
 
@@ -28,9 +31,6 @@ bool SkipHeader(LineReader& lines) {
   return false;
 }
 
-// Values whose magnitude is at most this are written as missing.
-const long double kMissingBelow = 0.00001L;
-
 void AppendFormatted(std::string& row, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 void AppendFormatted(std::string& row, const char* format, ...) {
@@ -40,11 +40,6 @@ void AppendFormatted(std::string& row, const char* format, ...) {
   const int n = std::vsnprintf(field, sizeof field, format, args);
   va_end(args);
   if (n > 0) row.append(field, static_cast<size_t>(n) < sizeof field ? n : sizeof field - 1);
-}
-
-void AppendValue(std::string& row, bool hasSeries, long double value) {
-  if (hasSeries && std::fabs(value) > kMissingBelow) AppendFormatted(row, "%17.3Lf", value);
-  else AppendFormatted(row, "%17s", "*.***");
 }
 
 const char* DifferenceWord(short level) {
@@ -97,29 +92,41 @@ void PrintEpochLine(std::ostream& out, PhsDiffData& data, long e) {
   out << row;
 }
 
-void PrintSatelliteLine(std::ostream& out, PhsDiffData& data, long r, std::string& row) {
+// The value fields follow the observation print switches: a value whose
+// magnitude is at most 0.00001 (absent, or of a type without values here) is
+// written as "*.***".
+void PrintSatelliteLine(PhsDiffData& data, long r, std::string& row, int& precision) {
   const PhsDiffHeader& head = data.rhead;
   row.clear();
   AppendFormatted(row, "%3d", data.sat(r));
+  char field[kFixedTextRoom];
+  gnssobs value;
   for (long k = 0; k < head.nobs; k++) {
-    const short code = head.obs(k);
-    if (matrix<gnssobs>* series = data.ObsSeries(code)) AppendValue(row, true, (*series)(r).GetObs());
-    else if (matrix<gnssobsshort>* doppler = data.DopplerSeries(code))
-      AppendValue(row, true, (*doppler)(r).GetObs());
-    else AppendValue(row, false, 0);
+    value = data.StoredValue(head.obs(k), r);
+    row.append(field, NollissiText(field, sizeof field, value, gnssobsns::Width, precision));
   }
   row += '\n';
-  out << row;
 }
 
+// Leaves the observation print switches at the layout of the records, and the
+// stream in the state its value writers leave it.
 void PrintRecords(std::ostream& out, PhsDiffData& data) {
+  gnssobsns::PrintType = gnssobsns::NOLLISSI;
+  gnssobsns::Width = kValueWidth;
+  gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
+  gnssobsshortns::Width = kValueWidth;
   const unsigned short decimals = mjdns::NDecSecond;
   mjdns::NDecSecond = 7;
   std::string row;
   long r = 0;
   for (long e = 0; e < data.neph; e++) {
     PrintEpochLine(out, data, e);
-    for (long k = 0; k < data.nsat(e); k++) PrintSatelliteLine(out, data, r++, row);
+    int precision = static_cast<int>(out.precision());
+    for (long k = 0; k < data.nsat(e); k++) {
+      PrintSatelliteLine(data, r++, row, precision);
+      out << row;
+    }
+    out.precision(precision);
   }
   mjdns::NDecSecond = decimals;
 }
@@ -177,8 +184,10 @@ void PhsDiff::PrintFile(std::ostream& out) {
   out.flush();
 }
 
+// A C2 whose values the run dropped has nothing to give: P2 then stays
+// without values and unflagged.
 void PhsDiff::copyC2toP2() {
-  if (rhead.HasP2() || !rhead.HasC2()) return;
+  if (rhead.HasP2() || !rhead.HasC2() || rdata.C2.NRow() != rdata.nobs) return;
   rdata.P2 = rdata.C2;
   rhead.iP2 = true;
 }

@@ -192,6 +192,14 @@ matrix<gnssobsshort>* PhsDiffData::DopplerSeries(short code) {
   return nullptr;
 }
 
+long double PhsDiffData::StoredValue(short code, long r) {
+  if (const matrix<gnssobs>* series = ObsSeries(code))
+    return r >= 0 && r < series->NRow() ? series->v[r].GetObs() : 0.0L;
+  if (const matrix<gnssobsshort>* series = DopplerSeries(code))
+    return r >= 0 && r < series->NRow() ? series->v[r].GetObs() : 0.0L;
+  return 0.0L;
+}
+
 bool PhsDiffData::HasSystemObs(short first, short last) const {
   long listed = 0;
   for (long k = 0; k < satList.NRow(); k++)

@@ -72,6 +72,9 @@ class PhsDiffData {
   // the type is recognised but its values are read past.
   matrix<gnssobs>* ObsSeries(short code);
   matrix<gnssobsshort>* DopplerSeries(short code);
+  // The value of type `code` in record r; 0 (absent) when the type has no
+  // series or its series does not hold the record (a type the run dropped).
+  long double StoredValue(short code, long r);
 
   // Combination series over all records (GNSS/PhsDiffData_LinComb.cpp): each
   // fills its series and raises the header flag of that series.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "GNSS/gnssobs.h"
+#include "GNSS/gnssobsshort.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/sd_text.h"
 
@@ -111,6 +113,13 @@ TEST(PhsDiffRepair, CopyC2ToP2OnlyWithoutP2) {
   both.loader.copyC2toP2();
   EXPECT_DOUBLE_EQ(static_cast<double>(both.data.P2(1).GetObs()), 12.5);
   EXPECT_DOUBLE_EQ(static_cast<double>(both.data.C2(1).GetObs()), 22.5);
+
+  PhsDiffData::TypeSet onlyC1;
+  onlyC1.set(PhsDiffHeader::C1);
+  LoadedFile droppedC2(HeaderText(2, " C1 C2") + records, onlyC1);
+  droppedC2.loader.copyC2toP2();
+  EXPECT_FALSE(droppedC2.head.HasP2());
+  EXPECT_EQ(droppedC2.data.P2.NRow(), 0);
 }
 
 TEST(PhsDiffPrint, CanonicalLayout) {
@@ -136,6 +145,27 @@ TEST(PhsDiffPrint, CanonicalLayout) {
       "  7           -1.500            2.250            *.***            0.001\n"
       "211            *.***           -0.004            *.***            3.000\n";
   EXPECT_EQ(printed, expected);
+  // Later writers of values see the layout of the records.
+  EXPECT_EQ(gnssobsns::PrintType, gnssobsns::NOLLISSI);
+  EXPECT_EQ(gnssobsns::Width, 17);
+  EXPECT_EQ(gnssobsshortns::PrintType, gnssobsshortns::NOLLISSI);
+  EXPECT_EQ(gnssobsshortns::Width, 17);
+
+  // Types whose values the run dropped are written as absent.
+  PhsDiffData::TypeSet onlyL1;
+  onlyL1.set(PhsDiffHeader::L1);
+  LoadedFile dropped(CleanFile(), onlyL1);
+  const std::string header = expected.substr(0, expected.find("  2 60485"));
+  EXPECT_EQ(Printed(dropped.loader),
+            header +
+            "  2 60485 30000.0000000     0.500    -1.250     2.000\n"
+            "  5            *.***       803024.316            *.***            *.***\n"
+            "101            *.***            *.***            *.***            *.***\n"
+            "  1 60485 30001.0000000     0.000     0.000     0.000\n"
+            "  5            *.***       803025.000            *.***            *.***\n"
+            "  2 60485 30002.0000000     0.000     0.000     0.000\n"
+            "  7            *.***            2.250            *.***            *.***\n"
+            "211            *.***           -0.004            *.***            *.***\n");
 }
 
 TEST(PhsDiffPrint, WrittenFileReadsBackToTheSameValues) {
