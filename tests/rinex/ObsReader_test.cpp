@@ -1,0 +1,201 @@
+// The RINEX observation reader: headers of real files, epochs of versions 2
+// and 3 with their event records, and the inputs it refuses.
+#include "rinex/ObsReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rinex/RinexTime.h"
+#include "tests/support/fatal_output.h"
+#include "tests/support/rinex_text.h"
+
+namespace {
+
+std::string Code(const ObsCode& code) { return std::string(code.begin(), code.end()); }
+
+int64_t Ticks(int y, int mo, int d, int h, int mi, int64_t secondTicks) {
+  int64_t ticks = 0;
+  EXPECT_TRUE(CalendarToTicks({y, mo, d, h, mi, secondTicks}, ticks));
+  return ticks;
+}
+
+TEST(ObsHeader, RealFilesOfVersions2And3) {
+  auto base = OpenTextInput(TEST_DATA_DIR "/rinex/matrtklib_base.obs");
+  const ObsHeader h3 = ReadObsHeader(*base);
+  EXPECT_EQ(h3.version, 304);
+  EXPECT_EQ(h3.system, 'M');
+  EXPECT_EQ(h3.markerName, "SEPT");
+  EXPECT_EQ(h3.receiverType, "SEPT MOSAIC-X5");
+  EXPECT_EQ(h3.antennaType, "Unknown");
+  EXPECT_DOUBLE_EQ(h3.position[0], -3817680.7270);
+  EXPECT_EQ(h3.timeSystem, "GPS");
+  EXPECT_DOUBLE_EQ(h3.interval, 1.0);
+  ASSERT_EQ(h3.Types('G').size(), 17u);
+  EXPECT_EQ(Code(h3.Types('G')[5]), "C2W");  // after the channel number X1
+  EXPECT_EQ(Code(h3.Types('G')[16]), "S5Q");
+  EXPECT_EQ(h3.Types('R').size(), 9u);
+  ASSERT_EQ(h3.glonassChannels.size(), 9u);
+  EXPECT_EQ(h3.glonassChannels[1].slot, 2);
+  EXPECT_EQ(h3.glonassChannels[1].channel, -4);
+  EXPECT_EQ(h3.glonassChannels[8].slot, 24);
+
+  auto geonet = OpenTextInput(TEST_DATA_DIR "/rinex/30400920.05o");
+  const ObsHeader h2 = ReadObsHeader(*geonet);
+  EXPECT_EQ(h2.version, 210);
+  EXPECT_EQ(h2.markerName, "3040");
+  EXPECT_EQ(h2.receiverType, "TRIMBLE 5700");
+  EXPECT_EQ(h2.antennaType, "TRM29659.00");
+  EXPECT_EQ(h2.antennaSerial, "");
+  ASSERT_EQ(h2.Types('G').size(), 4u);
+  EXPECT_EQ(Code(h2.Types('G')[3]), "P2 ");
+  EXPECT_EQ(h2.Types('R').size(), 4u);  // one list for every system
+  EXPECT_EQ(h2.timeSystem, "GPS");
+}
+
+TEST(ObsHeader, BeiDouBandOneOfVersion302IsB1I) {
+  RinexFile f(HeaderLine("     3.02           OBSERVATION DATA    C", "RINEX VERSION / TYPE") +
+              HeaderLine("C    4 C1I L1I C7I L7I", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER"));
+  const ObsHeader head = ReadObsHeader(*f.in);
+  EXPECT_EQ(Code(head.Types('C')[0]), "C2I");
+  EXPECT_EQ(Code(head.Types('C')[2]), "C7I");
+  EXPECT_EQ(head.timeSystem, "BDT");
+}
+
+// Version 2: twelve satellites on the epoch line and one on a continuation
+// line, six types on two lines per satellite, a blank system letter, an
+// SBAS satellite, event records, a power failure and cycle-slip records.
+std::string Rinex2Text() {
+  std::string text = HeaderLine("     2.11           OBSERVATION DATA    M", "RINEX VERSION / TYPE") +
+                     HeaderLine("     6    L1    C1    L2    P2    S1    S2", "# / TYPES OF OBSERV") +
+                     HeaderLine("", "END OF HEADER");
+  text += " 21  1  1  0  0  0.0010000  0 13G01G02G03G04G05G06G07G08G09G10G11 12 0.000012345\n";
+  text += "                                S20\n";
+  for (int k = 1; k <= 13; k++) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%14.3f%c%c%14.3f  %14.3f  %14.3f  %14.3f\n%14.3f  \n",
+                  100000.0 + k, k == 3 ? '1' : ' ', '7', 20000000.0 + k, 80000.0, 20000001.0, 45.0, 40.25);
+    text += line;
+  }
+  text += "                            4  1\n" + HeaderLine("SPLICE", "COMMENT");
+  text += " 21  1  1  0  0 30.0000000  6  1G02\n" + std::string(80, ' ') + "\n" + "\n";
+  text += " 21  1  1  0  0 30.0000000  1  1R03\n      -123.456 5\n\n";
+  return text;
+}
+
+TEST(ObsReader, Rinex2EpochsAndEvents) {
+  RinexFile f(Rinex2Text());
+  const ObsHeader head = ReadObsHeader(*f.in);
+  ObsReader reader(*f.in, head);
+  ObsEpoch epoch;
+  ASSERT_TRUE(reader.Next(epoch));
+  EXPECT_EQ(epoch.ticks, Ticks(2021, 1, 1, 0, 0, 10000));
+  EXPECT_EQ(epoch.clock, static_cast<long double>(0.000012345));
+  ASSERT_EQ(epoch.sats.size(), 12u);  // S20 is not converted
+  EXPECT_EQ(epoch.sats[11].system, 'G');
+  EXPECT_EQ(epoch.sats[11].number, 12);
+  const size_t g03 = epoch.sats[2].first;
+  EXPECT_EQ(epoch.values[g03], 100003000);
+  EXPECT_EQ(epoch.lli[g03], 1);
+  EXPECT_EQ(epoch.strength[g03], 7);
+  EXPECT_EQ(epoch.values[g03 + 5], 40250);
+  ASSERT_TRUE(reader.Next(epoch));
+  EXPECT_EQ(epoch.flag, 1);
+  EXPECT_EQ(epoch.sats[0].system, 'R');
+  EXPECT_EQ(epoch.values[epoch.sats[0].first], -123456);
+  EXPECT_EQ(epoch.strength[epoch.sats[0].first], 5);
+  EXPECT_EQ(epoch.values[epoch.sats[0].first + 1], 0);
+  EXPECT_FALSE(reader.Next(epoch));
+  const ObsReadCounts& n = reader.Counts();
+  EXPECT_EQ(n.epochs, 2);
+  EXPECT_EQ(n.powerFailures, 1);
+  EXPECT_EQ(n.eventRecords, 1);
+  EXPECT_EQ(n.cycleSlipRecords, 1);
+  EXPECT_EQ(n.skippedRecords['S' - 'A'], 1);
+}
+
+TEST(ObsReader, Rinex3EpochsOfRealFileAndSkippedSystems) {
+  auto in = OpenTextInput(TEST_DATA_DIR "/rinex/matrtklib_base.obs");
+  const ObsHeader head = ReadObsHeader(*in);
+  ObsReader reader(*in, head);
+  ObsEpoch epoch;
+  ASSERT_TRUE(reader.Next(epoch));
+  EXPECT_EQ(epoch.ticks, Ticks(2024, 6, 24, 8, 20, 0));
+  // C01 is first: "C01  9.000 36689218.704 7 191050392.041 07 ..."
+  EXPECT_EQ(epoch.sats[0].system, 'C');
+  EXPECT_EQ(epoch.values[1], 36689218704);
+  EXPECT_EQ(epoch.strength[1], 7);
+  EXPECT_EQ(epoch.values[2], 191050392041);
+  EXPECT_EQ(epoch.lli[2], 0);
+  EXPECT_EQ(epoch.strength[2], 7);
+  ASSERT_TRUE(reader.Next(epoch));
+  ASSERT_TRUE(reader.Next(epoch));
+  EXPECT_EQ(epoch.ticks, Ticks(2024, 6, 24, 8, 20, 2 * kTicksPerSecond));
+  EXPECT_FALSE(reader.Next(epoch));
+  EXPECT_EQ(reader.Counts().epochs, 3);
+  EXPECT_GT(reader.Counts().skippedRecords['J' - 'A'], 0);
+}
+
+TEST(ObsReader, ParseThousandthsTakesF143Fields) {
+  struct Case {
+    const char* field;
+    bool ok;
+    int64_t value;
+  } cases[] = {{"              ", true, 0},          {"  24801780.917", true, 24801780917},
+               {" -41706426.668", true, -41706426668}, {"        -0.5  ", true, -500},
+               {"         -.125", true, -125},        {"    12.3456   ", false, 0},
+               {"       1.2.3  ", false, 0},          {"     *******  ", false, 0},
+               {"           -  ", false, 0}};
+  for (const Case& c : cases) {
+    int64_t value = 99;
+    EXPECT_EQ(ParseThousandths(c.field, value), c.ok) << c.field;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.field;
+    }
+  }
+}
+
+// Each bad input ends the run with a message naming the file and the line.
+TEST(ObsReader, BadInputsNameTheLine) {
+  const std::string v3 = HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE") +
+                         HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER");
+  const std::string g01 = "G01  20000000.000   100000.000\n";
+  const std::string e1 = "> 2021 01 01 00 00  0.0000000  0  1\n";
+  const std::string e2 = "> 2021 01 01 00 00 30.0000000  0  1\n";
+  struct Case {
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {"hello\n", "line 1: not a RINEX file"},
+      {HeaderLine("     3.04           NAVIGATION DATA     M", "RINEX VERSION / TYPE"),
+       "line 1: not an observation file"},
+      {HeaderLine("     1.00           OBSERVATION DATA    G", "RINEX VERSION / TYPE"),
+       "line 1: RINEX version 1.00 is not supported"},
+      {HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE"),
+       "line 1: the file ends before END OF HEADER"},
+      {v3 + e1 + "G01  2000\xc3\xa9" + "0000.000\n", "line 5: character 10 is not printable ASCII"},
+      {v3 + e1 + g01.substr(0, 20) + std::string(40, '1') + "\n", "line 5: line longer than 35 characters"},
+      {v3 + e1 + g01 + e1 + g01, "line 6: the epoch repeats the one before it"},
+      {v3 + e2 + g01 + e1 + g01, "line 6: the epoch is earlier than the one before it"},
+      {v3 + e1, "line 4: the file ends before the observations of the epoch"},
+      {v3 + e1 + e2, "line 5: a satellite's observations were expected"},
+      {v3 + e1 + "G01  2000x000.000\n", "line 5: observation 1 at column 4 is not a number"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  2  1\n" + HeaderLine("G    1 C1C", "SYS / # / OBS TYPES"),
+       "line 5: the observation types change within the file"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  0  2\n" + g01 + g01, "line 6: satellite G01 appears twice"},
+      {v3 + "> 2021 13 01 00 00  0.0000000  0  1\n" + g01, "line 4: the epoch's date and time can not be read"},
+  };
+  for (const Case& c : cases) {
+    RinexFile f(c.text);
+    const ChildOutput out = RunExpectingExit([&] {
+      const ObsHeader head = ReadObsHeader(*f.in);
+      ObsReader reader(*f.in, head);
+      ObsEpoch epoch;
+      while (reader.Next(epoch)) {
+      }
+    });
+    EXPECT_NE(out.err.find(f.file.path + ", " + c.message), std::string::npos) << c.message << "\n" << out.err;
+  }
+}
+
+}  // namespace
