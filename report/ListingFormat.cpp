@@ -111,14 +111,6 @@ bool ParseWindowEpoch(std::string_view text, long& day, double& seconds) {
 
 }  // namespace
 
-bool IsTitledOnly(std::string_view label) {
-  static const char* const kNeverWritten[] = {"S1", "S2", "D5", "S5", "C6", "L6",
-                                              "D6", "S6", "D7", "S7", "D8", "S8"};
-  for (const char* name : kNeverWritten)
-    if (label == name) return true;
-  return false;
-}
-
 bool IsTitleLine(std::string_view line) {
   return line.size() >= kValuesStart && line[0] == '#' &&
          IsRightAligned(line.substr(1, kDateWidth - 1), "Time(datum)");
@@ -146,7 +138,7 @@ bool ParseTitleLine(std::string_view line, ListingColumns& columns, std::string&
       error = "TITLE LINE HAS AN EMPTY OR BROKEN COLUMN LABEL";
       return false;
     }
-    (IsTitledOnly(label) ? columns.titledOnly : columns.labels).emplace_back(label);
+    columns.labels.emplace_back(label);
   }
   return true;
 }

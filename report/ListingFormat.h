@@ -11,13 +11,7 @@
 struct ListingColumns {
   bool hasReferenceSatellite = false;  // " RSAT" after "  SAT"
   std::vector<std::string> labels;     // value columns the rows carry, in order
-  // Titled columns of types whose values the program does not keep (signal
-  // strengths, band 6, most Dopplers): the rows carry no field for them.
-  std::vector<std::string> titledOnly;
 };
-
-// True for a label whose column the listing titles but never fills.
-bool IsTitledOnly(std::string_view label);
 
 // What the settings lines say that the report uses.
 struct ListingSettings {

@@ -12,9 +12,8 @@ class Quintavelmorc;
 
 struct ObsColumn {
   enum Kind {
-    NO_FIELD,  // a type whose values the records do not keep: titled, never written
-    DOPPLER,   // a Doppler series, written as gnssobsshort
-    VALUE      // a raw value or a combination, written as gnssobs
+    DOPPLER,  // a Doppler series, written as gnssobsshort
+    VALUE     // a raw value or a combination, written as gnssobs
   };
   static constexpr int kMaxInputs = 4;
 

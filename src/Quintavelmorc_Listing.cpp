@@ -275,7 +275,7 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
     for (const ObsColumn& column : columns) {
       if (column.kind == ObsColumn::DOPPLER)
         AppendField(block, ColumnDoppler(column, k), gnssobsshortns::Width, precision);
-      else if (column.kind == ObsColumn::VALUE)
+      else
         AppendField(block, ColumnValue(q, column, k), gnssobsns::Width, precision);
     }
     block.Append("\n", 1);

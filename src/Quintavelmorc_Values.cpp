@@ -74,7 +74,8 @@ gnssobs Combination(const Q& q, char S, int obs, const gnssobs* const* x) {
 }
 
 // The series of a code's inputs; types whose values the records do not keep
-// (S1, D5, C6 and the like) have none and read as absent.
+// (S1, D5, C6 and the like) have none and read as absent, so their titled
+// columns hold the absent value and every later value stays under its title.
 void ResolveInputs(Q& q, char letter, const ObsCatalogueEntry& entry, ObsColumn& column) {
   // Galileo forms the per-system combinations with E5b as second frequency.
   const bool galileoInputs = letter == 'E' && entry.scope == ObsScope::PerSystem;
@@ -90,12 +91,6 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
   column.doppler = q.rd.DopplerSeries(static_cast<short>(obs));
   if (column.doppler != nullptr) {
     column.kind = ObsColumn::DOPPLER;
-    return column;
-  }
-  // Types whose values the records do not keep (signal strengths, band 6,
-  // the Dopplers beyond D1 and D2) are titled but write no field.
-  if (IsObsType(obs) && q.rd.ObsSeries(static_cast<short>(obs)) == nullptr) {
-    column.kind = ObsColumn::NO_FIELD;
     return column;
   }
   const ObsCatalogueEntry* entry = FindObsEntry(obs);
@@ -136,6 +131,8 @@ void PrefetchColumn(const ObsColumn& column, long k) {
 
 void Quintavelmorc::PrintObs(long k, char S, int obs, std::ostream& out) {
   const ObsColumn column = MakeObsColumn(*this, S, obs);
-  if (column.kind == ObsColumn::DOPPLER) out << ColumnDoppler(column, k);
-  if (column.kind == ObsColumn::VALUE) out << ColumnValue(*this, column, k);
+  if (column.kind == ObsColumn::DOPPLER)
+    out << ColumnDoppler(column, k);
+  else
+    out << ColumnValue(*this, column, k);
 }

@@ -29,12 +29,13 @@ TEST(ListingTitle, ReadsLabelsAndTheOptionalReferenceColumn) {
   EXPECT_EQ(columns.labels, (std::vector<std::string>{"MW[C]", "P2-C2"}));
 }
 
-TEST(ListingTitle, ColumnsTheProgramNeverFillsCarryNoField) {
+// Signal strengths and the Dopplers without kept values have columns of
+// their own, filled with the absent value, like every other title.
+TEST(ListingTitle, EveryTitledColumnCarriesAField) {
   ListingColumns columns;
   std::string error;
   ASSERT_TRUE(ParseTitleLine(Title("  SAT", {"C1", "S1", "D1", "D5", "L1"}), columns, error));
-  EXPECT_EQ(columns.labels, (std::vector<std::string>{"C1", "D1", "L1"}));
-  EXPECT_EQ(columns.titledOnly, (std::vector<std::string>{"S1", "D5"}));
+  EXPECT_EQ(columns.labels, (std::vector<std::string>{"C1", "S1", "D1", "D5", "L1"}));
 }
 
 TEST(ListingTitle, RejectsLinesOffTheGrid) {

@@ -30,7 +30,7 @@ CHOICES = {
     'sat300': os.environ.get('XC_SAT300', 'beidou'),
     # catalogue codes of types whose values are not kept (S1, D5, C6, ...):
     # 'absent' writes the absent field, 'nothing' writes no field
-    'unkept': os.environ.get('XC_UNKEPT', 'nothing'),
+    'unkept': os.environ.get('XC_UNKEPT', 'absent'),
     # rows of difference level 2 and 3 files: 'dashes' writes "  ---" under
     # the RSAT title, 'nothing' writes no field
     'rsat': os.environ.get('XC_RSAT', 'dashes'),
