@@ -98,7 +98,7 @@ void WriteWeekDayAndClock(std::ostream& out, const GPSws& t, int decimals) {
       .Whole(t.week, 5)
       .Whole(t.GetWeekDay(), 2)
       .Text("  ")
-      .Clock(h, m, s, decimals)
+      .Clock(h, m, s, decimals + 3, decimals)
       .Write();
 }
 

@@ -41,8 +41,8 @@ LayoutText& LayoutText::Text(const char* text) {
   return *this;
 }
 
-LayoutText& LayoutText::Clock(unsigned h, unsigned m, long double s, int decimals) {
-  const int secondsWidth = decimals == 0 ? 2 : decimals + 3;
+LayoutText& LayoutText::Clock(unsigned h, unsigned m, long double s, int secondsWidth,
+                              int decimals) {
   return Whole(h, 2, '0').Text(":").Whole(m, 2, '0').Text(":").Fixed(s, secondsWidth, decimals,
                                                                      '0');
 }

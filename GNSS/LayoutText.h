@@ -21,9 +21,8 @@ class LayoutText {
   LayoutText& Fixed(long double value, int width, int decimals, char pad = ' ');
   LayoutText& Text(const char* text);
   // hh:mm:ss with both whole fields zero-padded to two digits and the seconds
-  // zero-padded: two digits, a point and `decimals` decimals (two digits
-  // alone without decimals).
-  LayoutText& Clock(unsigned h, unsigned m, long double s, int decimals);
+  // zero-padded in `secondsWidth` with `decimals` decimals.
+  LayoutText& Clock(unsigned h, unsigned m, long double s, int secondsWidth, int decimals);
   // Writes what was built and spends any field width pending on the stream.
   void Write();
 

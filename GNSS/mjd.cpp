@@ -144,7 +144,7 @@ void WriteDayAndClock(std::ostream& out, const mjd& t, int decimals) {
   unsigned short m = 0;
   long double s = 0;
   t.Sec2HMS(h, m, s);
-  LayoutText(out).Whole(t.mjday, 6).Text("  ").Clock(h, m, s, decimals).Write();
+  LayoutText(out).Whole(t.mjday, 6).Text("  ").Clock(h, m, s, decimals + 3, decimals).Write();
 }
 
 }  // namespace

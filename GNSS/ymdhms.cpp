@@ -206,13 +206,14 @@ void WriteCalendarLayout(std::ostream& out, const ymdhms& t) {
   LayoutText text(out);
   switch (ymdhmsns::PrintFormat) {
     case ymdhmsns::YMDHMS:
+      // Whole seconds take two characters, as the clock reads hh:mm:ss.
       text.Whole(t.year, 5).Text("-").Whole(t.month, 2, '0').Text("-").Whole(t.day, 2, '0');
-      text.Text(" ").Clock(t.hour, t.minute, t.second, n).Write();
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n == 0 ? 2 : n + 3, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case ymdhmsns::YDHMS:
       text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
-      text.Text(" ").Clock(t.hour, t.minute, t.second, n).Write();
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n + 3, n).Write();
       LeaveFixedBlankFill(out, n);
       break;
     case ymdhmsns::YDSEC:

@@ -143,7 +143,7 @@ TEST_F(GPSwsPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
       {GPSWS, 7, "   42  90123.4567000", true, 7},
       {GPSWDS, 0, "   42 1   3723", true, 0},
       {GPSWDS, 3, "   42 1  3723.457", true, 3},
-      {GPSWDHMS, 0, "   42 1  01:02:03", true, 0},
+      {GPSWDHMS, 0, "   42 1  01:02:003", true, 0},
       {GPSWDHMS, 1, "   42 1  01:02:03.5", true, 1},
       {GPSWDHMS, 7, "   42 1  01:02:03.4567000", true, 7},
       {GPSWD, 3, " 0042 1", false, 17},

