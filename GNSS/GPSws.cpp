@@ -6,6 +6,7 @@
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/StreamField.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void GPSws::Error(const char* err) const { ClassError("GPSws", err); }
 std::istream& operator>>(std::istream& in, GPSws& t) {
   unsigned short w = 0;
   long double s = 0;
-  if (in >> w >> s) t.Set(w, s);
+  if (ReadStreamField(in, w) && ReadStreamField(in, s)) t.Set(w, s);
   return in;
 }
 

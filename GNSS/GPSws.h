@@ -41,6 +41,8 @@ class GPSws {
   [[noreturn]] void Error(const char* err) const;
 };
 
+// Reads the week and the seconds of the week, then validates, as the reader
+// of mjd does.
 std::istream& operator>>(std::istream& in, GPSws& t);
 std::ostream& operator<<(std::ostream& out, const GPSws& t);
 

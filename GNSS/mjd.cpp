@@ -9,6 +9,7 @@
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/StreamField.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ void mjd::Error(const char* err) const { ClassError("mjd", err); }
 std::istream& operator>>(std::istream& in, mjd& t) {
   unsigned long day = 0;
   long double sec = 0;
-  if (in >> day >> sec) t.Set(day, sec);
+  if (ReadStreamField(in, day) && ReadStreamField(in, sec)) t.Set(day, sec);
   return in;
 }
 

@@ -54,6 +54,9 @@ class mjd {
 // a - b in seconds.
 long double operator-(const mjd& a, const mjd& b);
 
+// Reads the day and the seconds, then validates: a number too large for its
+// field ends the program with the field's error; text that is no number
+// fails the stream and leaves t unchanged.
 std::istream& operator>>(std::istream& in, mjd& t);
 std::ostream& operator<<(std::ostream& out, const mjd& t);
 

@@ -6,6 +6,7 @@
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/StreamField.h"
 
 ymdhms::ymdhms() : year(1980), month(1), day(1), hour(0), minute(0), second(0) {}
 
@@ -155,7 +156,9 @@ void ymdhms::Error(const char* err) const { ClassError("ymdhms", err); }
 std::istream& operator>>(std::istream& in, ymdhms& t) {
   unsigned short y = 0, mo = 0, d = 0, h = 0, mi = 0;
   long double s = 0;
-  if (!(in >> y >> mo >> d >> h >> mi >> s)) return in;
+  if (!(ReadStreamField(in, y) && ReadStreamField(in, mo) && ReadStreamField(in, d) &&
+        ReadStreamField(in, h) && ReadStreamField(in, mi) && ReadStreamField(in, s)))
+    return in;
   if (y <= 99) y += y >= 80 ? 1900 : 2000;
   t.Set(y, mo, d, h, mi, s);
   return in;

@@ -72,7 +72,8 @@ class ymdhms {
 };
 
 // Reads year month day hour minute second; years up to 99 are two-digit years
-// (80-99 -> 1980-1999, 0-79 -> 2000-2079).
+// (80-99 -> 1980-1999, 0-79 -> 2000-2079).  Then validates, as the reader of
+// mjd does.
 std::istream& operator>>(std::istream& in, ymdhms& t);
 std::ostream& operator<<(std::ostream& out, const ymdhms& t);
 

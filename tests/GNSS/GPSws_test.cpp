@@ -50,6 +50,13 @@ TEST(GPSwsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
                            in >> t;
                          },
                          "WEEK not valid"},
+                        {"reader, week beyond 16 bits",
+                         [] {
+                           std::istringstream in("70000 5");
+                           GPSws t;
+                           in >> t;
+                         },
+                         "WEEK not valid"},
                     });
 }
 

@@ -71,6 +71,13 @@ TEST(MjdValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
                     in >> t;
                   },
                   "SECOND not valid"},
+                 {"reader, second beyond long double",
+                  [] {
+                    std::istringstream in("57000 1e5000");
+                    mjd t;
+                    in >> t;
+                  },
+                  "SECOND not valid"},
              });
 }
 

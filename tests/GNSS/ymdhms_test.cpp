@@ -99,6 +99,13 @@ TEST(YmdhmsValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
              in >> t;
            },
            "DAY not valid"},
+          {"reader, minute beyond 16 bits",
+           [] {
+             std::istringstream in("2019 2 28 0 70000 0");
+             ymdhms t;
+             in >> t;
+           },
+           "MINUTE not valid"},
       });
 }
 
