@@ -112,6 +112,9 @@ void ymdhms::SetDayOfYear(unsigned short y, unsigned short doy) {
 void ymdhms::SetDaySecond(long double s) { Sec2HMS(s, hour, minute, second); }
 
 void ymdhms::SetYDec(double ydec) {
+  // A year that does not fit the field (NaN included) is refused before the
+  // conversion, which would be undefined; SetDayOfYear tests the rest.
+  if (!(ydec >= 0 && ydec < 65536.0)) Error("YEAR not valid");
   const unsigned short y = static_cast<unsigned short>(ydec);
   const long double x = (ydec - std::floor(ydec)) * (365 + LeapYear(y)) + 1;
   const unsigned short doy = static_cast<unsigned short>(x);
