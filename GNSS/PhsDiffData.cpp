@@ -47,16 +47,18 @@ std::vector<ColumnTarget> ColumnTargets(PhsDiffData& data) {
 }
 
 // Reads the six fields of an epoch line into epoch index e: count, day,
-// seconds of day and three clock values in microseconds.
+// seconds of day and three clock values in microseconds.  The count, day and
+// second must be there; a clock value that is missing or no number reads as
+// 0, and so do the ones after it.
 void StoreEpoch(PhsDiffData& data, long e, const LineReader& lines) {
   const char* p = lines.line;
   const char* end = lines.line + lines.length;
   long count = 0, day = 0;
   double second = 0, clocks[3] = {0, 0, 0};
-  const bool complete = ScanInt(p, end, count) && ScanInt(p, end, day) &&
-                        ScanReal(p, end, second) && ScanReal(p, end, clocks[0]) &&
-                        ScanReal(p, end, clocks[1]) && ScanReal(p, end, clocks[2]);
-  if (!complete) SDFileLineError(lines.lineNo, "EPOCH LINE CAN NOT BE READ");
+  if (!(ScanInt(p, end, count) && ScanInt(p, end, day) && ScanReal(p, end, second)))
+    SDFileLineError(lines.lineNo, "EPOCH LINE CAN NOT BE READ");
+  for (double& clock : clocks)
+    if (!ScanReal(p, end, clock)) break;
   mjd time;
   time.mjday = static_cast<unsigned>(day < 0 || day > 0xFFFFFFFFL ? 0xFFFFFFFFL : day);
   time.second = second;

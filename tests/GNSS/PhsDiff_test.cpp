@@ -204,14 +204,20 @@ std::vector<MalformedCase> MalformedCorpus() {
   }
   std::string noLastLineEnd = clean;
   noLastLineEnd.pop_back();
+  // The clock values of the later epochs are 0: left out, or cut by a word.
+  std::string shortEpochLines = clean;
+  shortEpochLines.replace(shortEpochLines.find("  1 60485 30001.0000000"), 53, "  1 60485 30001.0000000");
+  shortEpochLines.replace(shortEpochLines.find("  2 60485 30002.0000000"), 53,
+                          "  2 60485 30002.0000000     0.000 us     4.000");
   return {
       {"blank lines between epochs", blankLines, "", false},
       {"windows line ends", WithWindowsLineEnds(clean), "", false},
       {"record lines longer than 1022", longLines, "", false},
       {"no line end after the last line", noLastLineEnd, "", false},
+      {"epoch lines without all clock values", shortEpochLines, "", false},
       {"stray text between epochs", head + EpochLine(1, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "stray\n",
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 9: EPOCH LINE CAN NOT BE READ!"), true},
-      {"epoch line with three fields", head + " 1 60485 30.0\n" + SatLine(5, {1, 2, 3, 4}),
+      {"epoch line without its second", head + " 1 60485\n" + SatLine(5, {1, 2, 3, 4}),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: EPOCH LINE CAN NOT BE READ!"), true},
       {"negative satellite count", head + EpochLine(-2, kDay, 0),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: NUMBER OF SATELLITES NOT VALID!"), true},
