@@ -217,9 +217,13 @@ def write_sd(rng, path, odd, ms):
         if odd and present and rng.random() < 0.05:
             present.append(rng.choice(present))    # recorded twice
         rng.shuffle(present) if rng.random() < 0.2 else None
-        lines.append('%3d%6d%14.7f %9.3f %9.3f %9.3f' % (
+        epoch_line = '%3d%6d%14.7f %9.3f %9.3f %9.3f' % (
             len(present), day, sec, rng.uniform(-1, 1), rng.uniform(-5, 5),
-            rng.uniform(-5, 5)))
+            rng.uniform(-5, 5))
+        if odd and rng.random() < 0.05:
+            # clock values left out
+            epoch_line = epoch_line[:23 + 10 * rng.randint(0, 2)]
+        lines.append(epoch_line)
         t = day * 86400 + sec - t0
         for n in present:
             vals = tracks[n].values(rng, t, cum, types, absent)
