@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramVersion.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
 #include "report/PlotCollector.h"
@@ -17,11 +18,14 @@ const char* const kProgram = "Quintavelmor-report";
 
 const char* const kUsage =
     "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR]\n"
+    "       Quintavelmor-report --help | --version\n"
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
     "  --stats     statistics table on standard output (the default when no other\n"
     "              output is asked for)\n"
     "  --csv FILE  one CSV row per satellite and epoch\n"
-    "  --html DIR  DIR/index.html with the statistics and plots of every column\n";
+    "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
+    "  --help      this text\n"
+    "  --version   the version number\n";
 
 struct Options {
   std::string listing = "-";
@@ -29,6 +33,7 @@ struct Options {
   std::string htmlDirectory;
   bool statistics = false;
   bool help = false;
+  bool version = false;
 };
 
 [[noreturn]] void Fatal(const std::string& message) { ProgramError(kProgram, message.c_str()); }
@@ -40,6 +45,8 @@ Options ParseOptions(int argc, char** argv) {
     const std::string word = argv[i];
     if (word == "--help" || word == "-h") {
       options.help = true;
+    } else if (word == "--version") {
+      options.version = true;
     } else if (word == "--stats") {
       options.statistics = true;
     } else if (word == "--csv" || word == "--html") {
@@ -69,6 +76,10 @@ int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   if (options.help) {
     std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    WriteProgramVersion(stdout, kProgram);
     return 0;
   }
   std::FILE* input =
