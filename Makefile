@@ -4,12 +4,14 @@ SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
 FUZZ_SECONDS   ?= 40
 JOBS           ?= $(shell nproc)
+# Where `make install` puts the programs (DESTDIR, if set, goes in front).
+PREFIX         ?= /usr/local
 
 # The bundled example: one hour at 30 s of GPS, GLONASS and Galileo from sdsim.
 EXAMPLE        ?= examples/sim_GRE_30s_1h.sd
 EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
 
-.PHONY: build run test test-sanitize samples fuzz clean
+.PHONY: build run install package test test-sanitize samples fuzz clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
@@ -17,6 +19,14 @@ build:
 
 run: build
 	$(BUILD_DIR)/Quintavelmor -o$(EXAMPLE) -gf$(EXAMPLE_GLN) -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1: -ms -v
+
+# The programs, their manual pages and the bundled example under PREFIX.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, written into the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # Rewrites the simulated example and test files (tools/samples.sh lists them).
 samples: build
