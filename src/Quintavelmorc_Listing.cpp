@@ -134,7 +134,8 @@ bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
     case 'R':
       if (!q.isR || !SetUpGlonass(q, sat, reference)) return false;
       break;
-    case 'E':  // listed whether or not Galileo was selected
+    case 'E':
+      if (!q.isE) return false;
       LoadGalileoCoefficients();
       if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, GLC::lamb5, GLC::lamb8);
       break;

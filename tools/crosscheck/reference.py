@@ -37,7 +37,8 @@ CHOICES = {
     # 'mended': a file without epochs is reported as such, a GLONASS slot
     # outside 1 to 32 is warned about and skipped, a series the file does not
     # carry reads as absent, header groups of no known type are left out of
-    # the default list; 'literal': the container's range errors
+    # the default list, Galileo is listed only when selected; 'literal': the
+    # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
 MENDED = CHOICES['faults'] == 'mended'
@@ -1199,6 +1200,8 @@ class Driver:
                     self.unit['L1'] = glc['lamb1']
                     self.unit['L2'] = glc['lamb2']
             elif n <= 299:
+                if MENDED and not self.isE:
+                    continue
                 letter, num = 'E', ushort(n - 200)
                 glc.update(GAL)
                 if self.meter:
