@@ -165,6 +165,22 @@ TEST(TimeConverseGps, DayEndsKeepTheirDay) {
   EXPECT_LT(carried.GetSecond(), 1e-9L);
 }
 
+TEST(TimeConverseGps, WholeSecondsConvertBothWays) {
+  // A day fraction in double precision would give second -2.3e-13 at
+  // 00:33:00 and end the run; the seconds themselves split to within the
+  // last bits of extended precision, never below 0.
+  const unsigned short week = 2000;  // Wednesday 2018-05-09
+  for (long daySecond = 0; daySecond < 86400; daySecond++) {
+    const long double weekSecond = 3 * 86400.0L + daySecond;
+    const ymdhms date = GPSws2ymdhms(GPSws(week, weekSecond));
+    ASSERT_TRUE(date.year == 2018 && date.month == 5 && date.day == 9 && date.second >= 0 &&
+                std::fabs(date.GetDaySecond() - daySecond) < 1e-12L)
+        << daySecond;
+    const GPSws back = ymdhms2GPSws(date);
+    ASSERT_TRUE(back.week == week && std::fabs(back.second - weekSecond) < 1e-12L) << daySecond;
+  }
+}
+
 TEST(TimeConverseDeathTest, ResultsOutsideTheTargetRangeEndWithItsMessage) {
   ExpectClassErrors("ymdhms",
                     {
