@@ -9,18 +9,24 @@ namespace {
 const size_t kBlockSize = size_t(1) << 16;
 }
 
-LineReader::LineReader(std::istream& in, long linesBefore)
-    : line(nullptr), length(0), lineNo(linesBefore), terminated(true), in_(in), buffer_(kBlockSize),
-      start_(0), filled_(0), atEnd_(false) {}
+LineReader::LineReader(std::istream& in, long linesBefore, size_t maxLength)
+    : line(nullptr), length(0), lineNo(linesBefore), terminated(true), overlong(false), in_(in),
+      maxLength_(maxLength), buffer_(kBlockSize), start_(0), filled_(0), atEnd_(false) {}
 
 bool LineReader::Next() {
   for (;;) {
     const char* from = buffer_.data() + start_;
     const void* lf = std::memchr(from, '\n', filled_ - start_);
-    if (lf != nullptr) {
-      const size_t end = static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data());
+    const size_t end = lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data()) : 0;
+    if (lf != nullptr && end - start_ <= maxLength_) {
       Hand(start_, end, true);
       start_ = end + 1;
+      return true;
+    }
+    if (filled_ - start_ > maxLength_) {
+      Hand(start_, start_ + maxLength_, false);
+      overlong = true;
+      start_ += maxLength_;
       return true;
     }
     if (atEnd_) {
@@ -53,4 +59,5 @@ void LineReader::Hand(size_t from, size_t to, bool lineEnd) {
   length = to - from;
   lineNo++;
   terminated = lineEnd;
+  overlong = false;
 }

@@ -1,35 +1,70 @@
-// Opening an input file of the converter as text lines.
+// Opening an input file of the converter as text lines: the layers of
+// compression are recognised by their first bytes and peeled off one by one,
+// then compact RINEX by its first line.
 #include "rinex/TextInput.h"
 
-#include <fstream>
+#include <istream>
+#include <vector>
 
 #include "PROGINC/LineReader.h"
+#include "rinex/ByteStream.h"
+#include "rinex/CompressStream.h"
 #include "rinex/ConverterError.h"
+#include "rinex/GzipStream.h"
 
 namespace {
 
-// A plain text file, read in large blocks.
-class PlainTextInput : public TextInput {
+// gzip inside gzip is sound, but data can be made that decompress to
+// themselves; real files are never compressed this often.
+const size_t kMaxLayers = 4;
+
+// The lines of the innermost layer of a stack of byte streams.
+class StreamTextInput : public TextInput {
  public:
-  explicit PlainTextInput(const std::string& path) : file_(path, std::ios::binary), lines_(file_, 0) {
-    name = path;
-    if (!file_.is_open()) FileError(path, "can not be opened");
+  explicit StreamTextInput(std::vector<std::unique_ptr<ByteStream>> layers)
+      : layers_(std::move(layers)), in_(layers_.back().get()), lines_(in_, 0, kMaxLineLength) {
+    name = layers_.front()->name;
+    // A fatal report thrown by a layer (the fuzzing build's) passes through
+    // the stream instead of ending the input quietly.
+    in_.exceptions(std::ios::badbit);
   }
 
   bool Next() override {
     if (!lines_.Next()) return false;
     line = std::string_view(lines_.line, lines_.length);
     lineNo = lines_.lineNo;
+    if (lines_.overlong) InputError(*this, "line longer than " + std::to_string(kMaxLineLength) + " characters");
     return true;
   }
 
  private:
-  std::ifstream file_;
+  std::vector<std::unique_ptr<ByteStream>> layers_;  // the file first, each decompressor on the one before
+  std::istream in_;
   LineReader lines_;
 };
 
+std::unique_ptr<ByteStream> Decompressor(ByteStream& below) {
+  const std::string_view head = below.Peek(3);
+  if (GzipStream::Starts(head)) return std::make_unique<GzipStream>(below);
+  if (CompressStream::Starts(head)) return std::make_unique<CompressStream>(below);
+  return nullptr;
+}
+
+std::unique_ptr<TextInput> Open(std::unique_ptr<ByteStream> file) {
+  std::vector<std::unique_ptr<ByteStream>> layers;
+  layers.push_back(std::move(file));
+  while (std::unique_ptr<ByteStream> layer = Decompressor(*layers.back())) {
+    if (layers.size() > kMaxLayers)
+      FileError(layers.front()->name, "compressed more than " + std::to_string(kMaxLayers) + " times");
+    layers.push_back(std::move(layer));
+  }
+  return std::make_unique<StreamTextInput>(std::move(layers));
+}
+
 }  // namespace
 
-std::unique_ptr<TextInput> OpenTextInput(const std::string& path) {
-  return std::make_unique<PlainTextInput>(path);
+std::unique_ptr<TextInput> OpenTextInput(const std::string& path) { return Open(OpenFileBytes(path)); }
+
+std::unique_ptr<TextInput> OpenTextInputInMemory(const std::string& name, std::string_view bytes) {
+  return Open(MemoryBytes(name, bytes));
 }

@@ -1,6 +1,8 @@
 // TextInput: the text lines of one input file of the converter, whatever form
-// it is stored in.  A line is handed out without its line end (LF or CR LF)
-// and stays valid until the next call.
+// it is stored in: plain, gzip- or compress-compressed (in any nesting).  The
+// form is recognised by content, not by the file's name.  A line is
+// handed out without its line end (LF or CR LF) and stays valid until the
+// next call.  Everything streams: memory does not grow with the file.
 #ifndef RINEX_TEXTINPUT_H
 #define RINEX_TEXTINPUT_H
 
@@ -12,16 +14,28 @@ class TextInput {
  public:
   virtual ~TextInput() = default;
 
-  // Moves to the next line; false at the end of the input.
+  // Moves to the next line; false at the end of the input.  Input that
+  // cannot be read as its form requires (corrupt or cut-off compressed data,
+  // a line over kMaxLineLength) is a fatal error
+  // naming the file and, where there is one, the line.
   virtual bool Next() = 0;
 
   std::string_view line;  // the current line
-  long lineNo = 0;        // its number in the file as stored, counted from 1
-  std::string name;       // the file's name as the user gave it
+  // Its number in the file as stored, counted from 1 (in compressed data, the
+  // line of the decompressed text).
+  long lineNo = 0;
+  std::string name;  // the file's name as the user gave it
 };
+
+// The longest line read: longer lines are a fatal error, never unbounded
+// growth.
+constexpr size_t kMaxLineLength = size_t(1) << 20;
 
 // Opens a file for reading line by line; a file that cannot be opened is a
 // fatal error naming it.
 std::unique_ptr<TextInput> OpenTextInput(const std::string& path);
+// The same for a file's bytes held in memory (which the caller keeps alive
+// while the input is read), reported under `name`.
+std::unique_ptr<TextInput> OpenTextInputInMemory(const std::string& name, std::string_view bytes);
 
 #endif
