@@ -73,10 +73,10 @@ void LoadGalileoCoefficients() {
   GLC::lamb8 = GALILEOc::lamb8;
 }
 
-void WarnGlonassSlot(short sat) {
-  char message[96];
-  std::snprintf(message, sizeof message,
-                "GLONASS SLOT OUTSIDE 1 TO 32 (SATELLITE R%02d NOT LISTED)!", sat - 100);
+// A GLONASS satellite that cannot be listed, and why.
+void WarnGlonassNotListed(const char* reason, short sat) {
+  char message[128];
+  std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT LISTED)!", reason, sat - 100);
   ProgramWarning(Q::kProgName, message);
 }
 
@@ -107,14 +107,21 @@ void SetMultipathFactors(Q& q) {
 }
 
 // GLONASS wavelengths follow the slot's channel at the reference epoch.
-// Slots outside the tables are reported and the satellite is not listed.
+// Slots outside the tables, and satellites the channel file gives no channel
+// at that epoch (channel 0 is a channel of its own), are reported and not
+// listed.
 bool SetUpGlonass(Q& q, short sat, mjd& reference) {
   const short slot = sat - 100;
   if (slot < 1 || slot > GLONASSc::lamb.r) {
-    WarnGlonassSlot(sat);
+    WarnGlonassNotListed("GLONASS SLOT OUTSIDE 1 TO 32", sat);
     return false;
   }
-  GLONASSc::SetFrequency(q.glnfc.GetFreqNum(sat, reference), slot - 1);
+  const long double channel = q.glnfc.GetFreqNum(sat, reference);
+  if (!q.glnfc.GetIsGLNSat()) {
+    WarnGlonassNotListed("NO GLONASS FREQUENCY CHANNEL AT THE FIRST EPOCH", sat);
+    return false;
+  }
+  GLONASSc::SetFrequency(channel, slot - 1);
   LoadGLONASSCoefficients(slot - 1);
   if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, q.unitL5, q.unitL8);
   return true;

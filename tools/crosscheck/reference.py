@@ -37,7 +37,8 @@ CHOICES = {
     # 'mended': a file without epochs is reported as such, a GLONASS slot
     # outside 1 to 32 is warned about and skipped, a series the file does not
     # carry reads as absent, header groups of no known type are left out of
-    # the default list, Galileo is listed only when selected; 'literal': the
+    # the default list, Galileo is listed only when selected, a GLONASS
+    # satellite without a channel is warned about and skipped; 'literal': the
     # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
@@ -740,10 +741,12 @@ def read_channels(name):
 
 
 def get_freq_num(recs, sat, t):
+    """The channel of the first record whose period holds t; None when no
+    record does."""
     for s, a, b, ch in recs:
         if s == sat and mjd_le(a, t) and mjd_le(t, b):
             return ch
-    return L.ZERO
+    return None
 
 
 # -------------------------------------------------------------- driver
@@ -1192,6 +1195,13 @@ class Driver:
                                     'R%02d NOT LISTED)!' % short(n - 100))
                     continue
                 ch = get_freq_num(self.chan, n, ref)
+                if ch is None:
+                    if MENDED:
+                        program_warning('NO GLONASS FREQUENCY CHANNEL AT THE '
+                                        'FIRST EPOCH (SATELLITE R%02d NOT '
+                                        'LISTED)!' % short(n - 100))
+                        continue
+                    ch = L.ZERO
                 gln_set_frequency(ch, short(s - 1))
                 glc.update(GLN)
                 glc['lamb1'] = GLN_LAMB[s - 1][0]
