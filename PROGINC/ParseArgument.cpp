@@ -22,6 +22,7 @@ namespace {
 const char* const kProgram = "Quintavelmor";
 // Characters of a number in the node and list forms.
 const char* const kNumberChars = "0123456789.-";
+const char* const kDigits = "0123456789";
 // Characters of the first number of the two-number forms.
 const char* const kUnsignedChars = "0123456789.";
 // How much of an offending word an error message shows.
@@ -121,6 +122,20 @@ void SetDateColumns(const char* value, ymdhms& dat) {
   dat.SetDay(DateField(value, kDay));
 }
 
+bool HoldsDigits(const char* value, std::size_t length, DateColumn column) {
+  const std::size_t end = static_cast<std::size_t>(column.pos + column.width);
+  return length >= end &&
+         std::strspn(value + column.pos, kDigits) >= static_cast<std::size_t>(column.width);
+}
+
+// Digits, then optionally a point and more digits, up to the end.
+bool IsDecimal(const char* text) {
+  const std::size_t whole = std::strspn(text, kDigits);
+  if (whole == 0) return false;
+  const char* rest = text + whole;
+  return *rest == '\0' || (*rest == '.' && rest[1 + std::strspn(rest + 1, kDigits)] == '\0');
+}
+
 int SatNumber(const char* group) {
   int number = 10 * (group[1] - '0') + (group[2] - '0');
   if (group[0] == 'R') number += 100;
@@ -181,6 +196,18 @@ void ParseDate(const char* argi, ymdhms& dat, int npos) {
   dat.SetHour(DateField(value, kHour));
   dat.SetMinute(DateField(value, kMinute));
   dat.SetSecond(ToDouble(TailFrom(value, kSecondPos)));
+}
+
+bool IsDateInColumns(const char* argi, int npos) {
+  const char* value = TailFrom(argi, npos);
+  const std::size_t length = std::strlen(value);
+  for (DateColumn column : {kYear, kMonth, kDay})
+    if (!HoldsDigits(value, length, column)) return false;
+  for (DateColumn column : {kHour, kMinute}) {
+    if (length <= static_cast<std::size_t>(column.pos)) return true;
+    if (!HoldsDigits(value, length, column)) return false;
+  }
+  return length <= static_cast<std::size_t>(kSecondPos) || IsDecimal(value + kSecondPos);
 }
 
 void ParseYMD(const char* argi, ymdhms& dat, int npos) {
@@ -265,7 +292,7 @@ void ParseFLH(const char* argi, flh& X0, int pos) {
 void ParsePrintOpt(const char* argi, short& nA, short& nD, int pos) {
   const char* value = TailFrom(argi, pos);
   nA = static_cast<short>(ToLong(value, argi, SHRT_MIN, SHRT_MAX));
-  const char* after = value + std::strspn(value, "0123456789");
+  const char* after = value + std::strspn(value, kDigits);
   if (*after != '\0') ++after;
   nD = static_cast<short>(ToLong(after, argi, SHRT_MIN, SHRT_MAX));
 }

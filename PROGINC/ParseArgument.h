@@ -51,6 +51,12 @@ double ParseDouble(const char* argi, int npos);
 // program on the first invalid one.  A word ending inside a field gives a
 // shorter (or empty, so 0) field.
 void ParseDate(const char* argi, ymdhms& dat, int npos);
+// Whether the value from `npos` has the form ParseDate reads right: digits in
+// every column of the year, month and day; the hour and the minute either two
+// digits or left out, the value ending before them; the seconds, unless left
+// out, digits with an optional point and decimals.  What a value leaves out
+// reads as 0.
+bool IsDateInColumns(const char* argi, int npos);
 // The year, month and day columns of ParseDate; the time of day becomes 0.
 void ParseYMD(const char* argi, ymdhms& dat, int npos);
 // "h:m:s" as seconds: 3600 h + 60 m + s.

@@ -140,9 +140,12 @@ void SetObservationList(Quintavelmorc& q, const char* arg) {
 }
 
 // The message label is written before the date is parsed, so that an invalid
-// field's report follows it.
-mjd ParseEpoch(const Quintavelmorc& q, const char* arg, const char* label) {
+// field's report follows it.  The fields are cut at fixed columns, so a value
+// without digits in them (a month or hour of one digit) would be read as
+// another date: it is refused, naming the option.
+mjd ParseEpoch(const Quintavelmorc& q, const char* arg, const char* label, const char* formError) {
   if (q.verbose) OptionMessage(cerr) << label;
+  if (!IsDateInColumns(arg, 2)) ProgramError(kProg, formError);
   ymdhms date;
   ParseDate(arg, date, 2);
   if (q.verbose) cerr << date << "!" << endl;
@@ -150,12 +153,14 @@ mjd ParseEpoch(const Quintavelmorc& q, const char* arg, const char* label) {
 }
 
 void SetStart(Quintavelmorc& q, const char* arg) {
-  q.stE = ParseEpoch(q, arg, "START epoch: ");
+  q.stE = ParseEpoch(q, arg, "START epoch: ",
+                     "START EPOCH [-s] NOT IN THE FORM YYYY-MM-DD/HH:MM:SS.SSS (ANY SEPARATORS)!");
   q.isStart = true;
 }
 
 void SetEnd(Quintavelmorc& q, const char* arg) {
-  q.enE = ParseEpoch(q, arg, "END epoch: ");
+  q.enE = ParseEpoch(q, arg, "END epoch: ",
+                     "END EPOCH [-e] NOT IN THE FORM YYYY-MM-DD/HH:MM:SS.SSS (ANY SEPARATORS)!");
   q.isEnd = true;
 }
 

@@ -120,6 +120,33 @@ TEST(ParseDate, DateOnlyFormSetsMidnight) {
   EXPECT_EQ(date.GetDaySecond(), 0);
 }
 
+// The columns are fixed, so a value whose fields are not where they belong
+// would be read as another date; a time of day left out at the end is 0.
+TEST(IsDateInColumns, DigitsWhereTheFieldsBelong) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"-s2020-01-15/12:30:15.5", true},
+      {"-s2020.01.15_12.30.15.5", true},
+      {"-s2020-01-15", true},
+      {"-s2020-01-15/", true},
+      {"-s2020-01-15/12:30", true},
+      {"-s2020-01-15/12:30:5", true},
+      {"-s2020-01-15/12:30:15.", true},
+      {"-s2020-01-15/12:30:" + std::string(kLong, '0') + "1.25", true},
+      {"-s2021-9-22/06:32:00", false},
+      {"-s2021-09-22/6:32:00", false},
+      {"-s", false},
+      {"-s 2020-01-15", false},
+      {"-s2020-01-1", false},
+      {"-s2020-01-15/12:3", false},
+      {"-s2020-01-15/12:-1:00", false},
+      {"-s2020-01-15/12:30:15Z", false},
+      {"-s2020-01-15/12:30:.5", false},
+      {"-s2020-01-15/12:30:1e1", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsDateInColumns(c.first.c_str(), 2), c.second) << c.first;
+  EXPECT_TRUE(IsDateInColumns("-st2020-02-29/00:00:00", 3));
+}
+
 std::string DateFrame(const std::string& text) {
   return "\n**** ymdhms: Error -> " + text + " ****\n     Exiting class ymdhms ... \n";
 }

@@ -38,7 +38,8 @@ CHOICES = {
     # outside 1 to 32 is warned about and skipped, a series the file does not
     # carry reads as absent, header groups of no known type are left out of
     # the default list, Galileo is listed only when selected, a GLONASS
-    # satellite without a channel is warned about and skipped; 'literal': the
+    # satellite without a channel is warned about and skipped, a date option
+    # without digits in its columns is refused; 'literal': the
     # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
@@ -876,6 +877,10 @@ class Driver:
         elif c2 in ('s', 'S', 'e', 'E'):
             which = 'START' if c2 in 'sS' else 'END'
             self.vmsg('GetFiles', pad + which + ' epoch: ', end=False)
+            if MENDED and not date_in_columns(a[2:]):
+                program_error('%s EPOCH [-%s] NOT IN THE FORM YYYY-MM-DD/'
+                              'HH:MM:SS.SSS (ANY SEPARATORS)!'
+                              % (which, 's' if which == 'START' else 'e'))
             dt = parse_date(a[2:])
             ep = ymdhms2mjd(*dt)
             if self.verbose:
@@ -1468,6 +1473,26 @@ class Driver:
         if self.verbose:
             cerr.w(PROG + ': ***** SUCCESFULLY ENDING PROGRAM *****!')
             cerr.w('\n\n\n')
+
+
+DIGITS = '0123456789'
+
+
+def date_in_columns(val):
+    """Digits in the year, month and day columns; hour and minute two digits
+    or left out at the end; the seconds, unless left out, digits with an
+    optional point and decimals."""
+    def digits(a, b):
+        return len(val) >= b and all(c in DIGITS for c in val[a:b])
+    if not all(digits(a, a + w) for a, w in ((0, 4), (5, 2), (8, 2))):
+        return False
+    for a in (11, 14):
+        if len(val) <= a:
+            return True
+        if not digits(a, a + 2):
+            return False
+    sec = val[17:]
+    return sec == '' or re.fullmatch('[0-9]+(\\.[0-9]*)?', sec) is not None
 
 
 def parse_date(val):
