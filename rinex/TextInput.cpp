@@ -8,6 +8,7 @@
 
 #include "PROGINC/LineReader.h"
 #include "rinex/ByteStream.h"
+#include "rinex/CompactRinexInput.h"
 #include "rinex/CompressStream.h"
 #include "rinex/ConverterError.h"
 #include "rinex/GzipStream.h"
@@ -58,7 +59,10 @@ std::unique_ptr<TextInput> Open(std::unique_ptr<ByteStream> file) {
       FileError(layers.front()->name, "compressed more than " + std::to_string(kMaxLayers) + " times");
     layers.push_back(std::move(layer));
   }
-  return std::make_unique<StreamTextInput>(std::move(layers));
+  const bool compact = IsCompactRinex(layers.back()->Peek(kCompactRinexHeadLength));
+  auto text = std::make_unique<StreamTextInput>(std::move(layers));
+  if (compact) return std::make_unique<CompactRinexInput>(std::move(text));
+  return text;
 }
 
 }  // namespace

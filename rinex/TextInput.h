@@ -1,6 +1,7 @@
 // TextInput: the text lines of one input file of the converter, whatever form
-// it is stored in: plain, gzip- or compress-compressed (in any nesting).  The
-// form is recognised by content, not by the file's name.  A line is
+// it is stored in: plain, gzip- or compress-compressed (in any nesting), and
+// compact RINEX (Hatanaka), which is handed out as the RINEX text it encodes.
+// The form is recognised by content, not by the file's name.  A line is
 // handed out without its line end (LF or CR LF) and stays valid until the
 // next call.  Everything streams: memory does not grow with the file.
 #ifndef RINEX_TEXTINPUT_H
@@ -16,13 +17,14 @@ class TextInput {
 
   // Moves to the next line; false at the end of the input.  Input that
   // cannot be read as its form requires (corrupt or cut-off compressed data,
-  // a line over kMaxLineLength) is a fatal error
+  // inconsistent compact RINEX, a line over kMaxLineLength) is a fatal error
   // naming the file and, where there is one, the line.
   virtual bool Next() = 0;
 
   std::string_view line;  // the current line
-  // Its number in the file as stored, counted from 1 (in compressed data, the
-  // line of the decompressed text).
+  // Its number in the file as stored, counted from 1: in compressed data the
+  // line of the decompressed text; in compact RINEX the compact line the text
+  // line was decoded from.
   long lineNo = 0;
   std::string name;  // the file's name as the user gave it
 };
