@@ -2,17 +2,15 @@
 #include "GNSS/PhsDiff.h"
 
 #include <climits>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "GNSS/PhsDiffScanner.h"
+#include "GNSS/SdWriter.h"
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
-#include "PROGINC/FixedFormat.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cfilef.h"
 
@@ -31,104 +29,23 @@ bool SkipHeader(LineReader& lines) {
   return false;
 }
 
-void AppendFormatted(std::string& row, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-void AppendFormatted(std::string& row, const char* format, ...) {
-  char field[128];
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(field, sizeof field, format, args);
-  va_end(args);
-  if (n > 0) row.append(field, static_cast<size_t>(n) < sizeof field ? n : sizeof field - 1);
-}
-
-const char* DifferenceWord(short level) {
-  if (level == 2) return "DOUBLE_DIFFERENCES";
-  if (level == 3) return "TRIPLE_DIFFERENCES";
-  return "SINGLE_DIFFERENCES";
-}
-
-template <size_t N>
-void PrintTextRecord(std::ostream& out, const char* prefix, const char (&values)[2][N]) {
-  out << prefix;
-  for (int station = PhsDiffHeader::BASE; station <= PhsDiffHeader::ROVER; station++) {
-    char field[N + 8];
-    std::snprintf(field, sizeof field, "%3d %s", static_cast<int>(std::strlen(values[station])),
-                  values[station]);
-    out << field;
-  }
-  out << '\n';
-}
-
-void PrintHeader(std::ostream& out, PhsDiffHeader& head) {
-  const xyz& b = head.X0(PhsDiffHeader::BASE);
-  const xyz& r = head.X0(PhsDiffHeader::ROVER);
-  const neu& db = head.Dp(PhsDiffHeader::BASE);
-  const neu& dr = head.Dp(PhsDiffHeader::ROVER);
-  std::string row;
-  out << DifferenceWord(head.diffLevel) << '\n';
-  PrintTextRecord(out, "MARKER NAME     :", head.mname);
-  PrintTextRecord(out, "MARKER NUMBER   :", head.mnumber);
-  PrintTextRecord(out, "RECEIVER TYPE   :", head.rectype);
-  PrintTextRecord(out, "ANTENNA TYPE    :", head.anttype);
-  AppendFormatted(row, "XYZ POSITION    :%14.4Lf%14.4Lf%14.4Lf  %14.4Lf%14.4Lf%14.4Lf\n",
-                  b.GetX(), b.GetY(), b.GetZ(), r.GetX(), r.GetY(), r.GetZ());
-  AppendFormatted(row, "DELTA N/E/U     :%12.4Lf%12.4Lf%10.4Lf  %12.4Lf%12.4Lf%10.4Lf\n",
-                  db.GetN(), db.GetE(), db.GetU(), dr.GetN(), dr.GetE(), dr.GetU());
-  AppendFormatted(row, "# & TYPES OF OBS:%3d ", head.nobs);
-  for (long k = 0; k < head.nobs; k++) AppendFormatted(row, " %s", PhsDiffHeader::TypeName(head.obs(k)));
-  AppendFormatted(row, "\nDIFFERENCE LEVEL:%3d\n", head.diffLevel);
-  AppendFormatted(row, "END OF HEADER %c\n", head.HasObservations ? '1' : '0');
-  out << row;
-}
-
-void PrintEpochLine(std::ostream& out, PhsDiffData& data, long e) {
-  char count[8];
-  std::snprintf(count, sizeof count, "%3d", data.nsat(e));
-  out << count << data.epoch(e);
-  std::string row;
-  AppendFormatted(row, " %9.3Lf %9.3Lf %9.3Lf\n", data.dtR_B(e) * 1e6L, data.clkErB(e) * 1e6L,
-                  data.clkErR(e) * 1e6L);
-  out << row;
-}
-
-// The value fields follow the observation print switches: a value whose
-// magnitude is at most 0.00001 (absent, or of a type without values here) is
-// written as "*.***".
-void PrintSatelliteLine(PhsDiffData& data, long r, std::string& row, int& precision) {
-  const PhsDiffHeader& head = data.rhead;
-  row.clear();
-  AppendFormatted(row, "%3d", data.sat(r));
-  char field[kFixedTextRoom];
-  gnssobs value;
-  for (long k = 0; k < head.nobs; k++) {
-    value = data.StoredValue(head.obs(k), r);
-    row.append(field, NollissiText(field, sizeof field, value, gnssobsns::Width, precision));
-  }
-  row += '\n';
-}
-
 // Leaves the observation print switches at the layout of the records, and the
 // stream in the state its value writers leave it.
-void PrintRecords(std::ostream& out, PhsDiffData& data) {
+void PrintRecords(SdWriter& writer, PhsDiffData& data) {
   gnssobsns::PrintType = gnssobsns::NOLLISSI;
   gnssobsns::Width = kValueWidth;
   gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
   gnssobsshortns::Width = kValueWidth;
-  const unsigned short decimals = mjdns::NDecSecond;
-  mjdns::NDecSecond = 7;
-  std::string row;
+  const PhsDiffHeader& head = data.rhead;
   long r = 0;
   for (long e = 0; e < data.neph; e++) {
-    PrintEpochLine(out, data, e);
-    int precision = static_cast<int>(out.precision());
-    for (long k = 0; k < data.nsat(e); k++) {
-      PrintSatelliteLine(data, r++, row, precision);
-      out << row;
+    writer.Epoch(data.nsat(e), data.epoch(e), data.dtR_B(e), data.clkErB(e), data.clkErR(e));
+    for (long k = 0; k < data.nsat(e); k++, r++) {
+      writer.Satellite(data.sat(r));
+      for (long t = 0; t < head.nobs; t++) writer.Value(data.StoredValue(head.obs(t), r));
+      writer.EndLine();
     }
-    out.precision(precision);
   }
-  mjdns::NDecSecond = decimals;
 }
 
 }  // namespace
@@ -179,8 +96,10 @@ void PhsDiff::ReadFile() {
 void PhsDiff::PrintFile() { PrintFile(std::cout); }
 
 void PhsDiff::PrintFile(std::ostream& out) {
-  PrintHeader(out, rhead);
-  if (rhead.HasObservations) PrintRecords(out, rdata);
+  SdWriter writer(out);
+  writer.Header(rhead, false);
+  if (rhead.HasObservations) PrintRecords(writer, rdata);
+  writer.Finish();
   out.flush();
 }
 

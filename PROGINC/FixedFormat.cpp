@@ -188,6 +188,15 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
   return length + padding;
 }
 
+int FormatUnits(char* text, size_t room, int64_t units, int width, int decimals) {
+  const bool negative = units < 0;
+  const Scaled scaled{negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units), negative};
+  if (decimals >= 0 && decimals <= kShortField - 22 && width <= kShortField && room > kShortField)
+    return ShortBlankPadded(text, scaled, width, decimals);
+  const int scale = std::min(std::max(decimals, 0), kMaxDecimals);
+  return FormatFixed(text, room, static_cast<long double>(units) / kPow10[scale], width, decimals);
+}
+
 int FormatRightAligned(char* text, size_t room, const char* word, int width) {
   const size_t length = std::strlen(word);
   const size_t padding = width > static_cast<int>(length) ? width - length : 0;

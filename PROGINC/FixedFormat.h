@@ -8,6 +8,7 @@
 #define PROGINC_FIXEDFORMAT_H
 
 #include <cstddef>
+#include <cstdint>
 
 // Longest text FormatFixed writes by its own arithmetic; longer results (and
 // any result that does not fit `room`) are cut as snprintf cuts them.
@@ -18,6 +19,10 @@ constexpr int kFixedTextRoom = 64;
 // a zero-terminated text in `text` (room characters).  Returns the length the
 // full text has, as snprintf does.
 int FormatFixed(char* text, size_t room, long double value, int width, int decimals, char pad = ' ');
+
+// Writes a whole number of units of 10^-decimals (12345 at 3 decimals is
+// "12.345") as FormatFixed writes that value, padded with blanks.
+int FormatUnits(char* text, size_t room, int64_t units, int width, int decimals);
 
 // Writes `word` right-aligned in `width`, padded with blanks, as "%*s" does.
 int FormatRightAligned(char* text, size_t room, const char* word, int width);

@@ -2,6 +2,8 @@
 // fields of epoch lines, read without the C library's locale.
 #include "rinex/RinexTime.h"
 
+#include <cstdio>
+
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
@@ -45,6 +47,15 @@ CalendarEpoch TicksToCalendar(int64_t ticks) {
   t.minute = static_cast<int>(rest / (60 * kTicksPerSecond));
   t.secondTicks = rest - t.minute * 60 * kTicksPerSecond;
   return t;
+}
+
+std::string TicksText(int64_t ticks) {
+  const CalendarEpoch t = TicksToCalendar(ticks);
+  char text[96];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02lld.%07lld", t.year, t.month, t.day, t.hour,
+                t.minute, static_cast<long long>(t.secondTicks / kTicksPerSecond),
+                static_cast<long long>(t.secondTicks % kTicksPerSecond));
+  return text;
 }
 
 bool ParseSecondsTicks(std::string_view field, int64_t& ticks) {

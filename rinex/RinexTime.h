@@ -5,6 +5,7 @@
 #define RINEX_RINEXTIME_H
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 constexpr int64_t kTicksPerSecond = 10000000;
@@ -25,6 +26,9 @@ struct CalendarEpoch {
 bool CalendarToTicks(const CalendarEpoch& t, int64_t& ticks);
 // The calendar epoch of a tick count (seconds rounded down to whole ticks).
 CalendarEpoch TicksToCalendar(int64_t ticks);
+
+// "2024-06-24 08:20:00.0000000": a time tag as RINEX gives it.
+std::string TicksText(int64_t ticks);
 
 // A seconds field "ss.sssssss" (blanks around, up to seven decimals) in
 // ticks; false when it is no such number.

@@ -1,0 +1,20 @@
+// Quintavelmor-sd: single-difference and GLONASS channel files from the
+// RINEX observation files of a base and a rover receiver.
+#include <iostream>
+
+#include "rinex/SdConversion.h"
+#include "rinex/SdOptions.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << SdHelpText();
+    return 1;
+  }
+  const SdOptions options = ParseSdOptions(argc, argv);
+  if (options.help) {
+    std::cout << SdHelpText();
+    return 0;
+  }
+  ConvertToSd(options);
+  return 0;
+}

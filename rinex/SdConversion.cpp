@@ -1,0 +1,171 @@
+// The conversion: headers, type choice, epoch pairing, differences, outputs.
+#include "rinex/SdConversion.h"
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "GNSS/SdWriter.h"
+#include "rinex/AtomicOutput.h"
+#include "rinex/ConverterError.h"
+#include "rinex/EpochDifferencer.h"
+#include "rinex/GlonassChannels.h"
+#include "rinex/ObsReader.h"
+#include "rinex/RinexTime.h"
+#include "rinex/SdReport.h"
+#include "rinex/TextInput.h"
+
+namespace {
+
+// One input file with its header and reader.
+struct Station {
+  std::unique_ptr<TextInput> in;
+  ObsHeader head;
+  std::unique_ptr<ObsReader> reader;
+  ObsEpoch epoch;
+  int64_t previous = INT64_MIN;  // time tag of the epoch before the current one
+  bool more = false;             // the current epoch is valid
+
+  explicit Station(const std::string& path) : in(OpenTextInput(path)), head(ReadObsHeader(*in)) {
+    reader = std::make_unique<ObsReader>(*in, head);
+  }
+
+  // Reads the next epoch; epochs closer than twice the tolerance could pair
+  // with the same epoch of the other file, so they are refused.
+  void Advance(int64_t tolerance) {
+    if (more) previous = epoch.ticks;
+    more = reader->Next(epoch);
+    if (more && previous != INT64_MIN && epoch.ticks - previous <= 2 * tolerance)
+      ConverterError(in->name + ", line " + std::to_string(epoch.lineNo) +
+                     ": the epoch follows the one before it within twice the pairing tolerance; give a "
+                     "smaller --tolerance");
+  }
+};
+
+void CopyText(char* field, size_t size, const std::string& text) {
+  std::strncpy(field, text.c_str(), size - 1);
+  field[size - 1] = '\0';
+}
+
+void DescribeStation(PhsDiffHeader& sd, int index, const ObsHeader& head) {
+  CopyText(sd.mname[index], sizeof sd.mname[index], head.markerName);
+  CopyText(sd.mnumber[index], sizeof sd.mnumber[index], head.markerNumber);
+  CopyText(sd.rectype[index], sizeof sd.rectype[index], head.receiverType);
+  CopyText(sd.anttype[index], sizeof sd.anttype[index], head.antennaType);
+  CopyText(sd.antserial[index], sizeof sd.antserial[index], head.antennaSerial);
+  sd.X0(index) = xyz(head.position[0], head.position[1], head.position[2]);
+  // RINEX gives height, east, north; the file holds north, east, up.
+  sd.Dp(index) = neu(head.deltaHEN[2], head.deltaHEN[1], head.deltaHEN[0]);
+}
+
+void WriteHeader(SdWriter& writer, const ObsHeader& base, const ObsHeader& rover, const TypeMap& map) {
+  PhsDiffHeader sd;
+  DescribeStation(sd, PhsDiffHeader::BASE, base);
+  DescribeStation(sd, PhsDiffHeader::ROVER, rover);
+  sd.nobs = static_cast<short>(map.Written().size());
+  sd.obs.Resize(sd.nobs, 1);
+  for (short k = 0; k < sd.nobs; k++) sd.obs(k) = map.Written()[k];
+  sd.diffLevel = 1;
+  sd.HasObservations = true;
+  writer.Header(sd, true);
+}
+
+class Conversion {
+ public:
+  explicit Conversion(const SdOptions& options)
+      : options_(options),
+        tolerance_(std::llround(options.tolerance * kTicksPerSecond)),
+        base_(options.base),
+        rover_(options.rover),
+        map_(base_.head, rover_.head, options.systems, options.priorities, options.types) {}
+
+  void Run();
+
+ private:
+  const SdOptions& options_;
+  const int64_t tolerance_;
+  Station base_;
+  Station rover_;
+  TypeMap map_;
+  GlonassChannels channels_;
+  PairingCounts pairing_;
+
+  void CheckCompatible();
+  void PairEpochs(EpochDifferencer& differencer);
+  void GatherChannels();
+};
+
+void Conversion::CheckCompatible() {
+  if (base_.head.timeSystem != rover_.head.timeSystem)
+    ConverterError("the files use different time systems: " + options_.base + " " + base_.head.timeSystem + ", " +
+                   options_.rover + " " + rover_.head.timeSystem);
+  if (map_.Written().empty())
+    ConverterError("the files have no common observation type in the systems " + options_.systems);
+  for (const std::string& mixed : map_.Pairs(true))
+    ConverterWarning(mixed + ": different tracking attributes, the phases may differ by a quarter cycle");
+}
+
+void Conversion::PairEpochs(EpochDifferencer& differencer) {
+  base_.Advance(tolerance_);
+  rover_.Advance(tolerance_);
+  while (base_.more && rover_.more) {
+    const int64_t dt = rover_.epoch.ticks - base_.epoch.ticks;
+    if (dt < -tolerance_) {
+      pairing_.roverOnly++;
+      rover_.Advance(tolerance_);
+      continue;
+    }
+    if (dt > tolerance_) {
+      pairing_.baseOnly++;
+      base_.Advance(tolerance_);
+      continue;
+    }
+    pairing_.common++;
+    if (differencer.Write(base_.epoch, rover_.epoch)) {
+      if (pairing_.written++ == 0) pairing_.firstWritten = rover_.epoch.ticks;
+      pairing_.lastWritten = rover_.epoch.ticks;
+    }
+    base_.Advance(tolerance_);
+    rover_.Advance(tolerance_);
+  }
+  for (; base_.more; base_.Advance(tolerance_)) pairing_.baseOnly++;
+  for (; rover_.more; rover_.Advance(tolerance_)) pairing_.roverOnly++;
+  if (pairing_.common == 0)
+    ConverterError("the files have no common epochs (time tags within " + std::to_string(options_.tolerance) +
+                   " s)");
+  if (pairing_.written == 0)
+    ConverterError("the " + std::to_string(pairing_.common) +
+                   " common epochs have no satellite with a common observation");
+}
+
+void Conversion::GatherChannels() {
+  channels_.AddHeader(rover_.head, options_.rover);
+  channels_.AddHeader(base_.head, options_.base);
+  for (const std::string& path : options_.navigation) channels_.ReadNavigation(path);
+}
+
+// Every output is complete before the first takes its name.
+void Conversion::Run() {
+  CheckCompatible();
+  if (!options_.channels.empty()) GatherChannels();
+  AtomicOutput sd(options_.output);
+  std::unique_ptr<AtomicOutput> lli;
+  if (!options_.lliList.empty()) lli = std::make_unique<AtomicOutput>(options_.lliList);
+  std::unique_ptr<AtomicOutput> glonass;
+  if (!options_.channels.empty()) glonass = std::make_unique<AtomicOutput>(options_.channels);
+  SdWriter writer(sd.Stream());
+  WriteHeader(writer, base_.head, rover_.head, map_);
+  EpochDifferencer differencer(map_, writer, lli ? &lli->Stream() : nullptr);
+  PairEpochs(differencer);
+  writer.Finish();
+  if (glonass) channels_.Write(glonass->Stream(), pairing_.firstWritten);
+  sd.Commit();
+  if (lli) lli->Commit();
+  if (glonass) glonass->Commit();
+  ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_, differencer,
+                   glonass ? &channels_ : nullptr);
+}
+
+}  // namespace
+
+void ConvertToSd(const SdOptions& options) { Conversion(options).Run(); }

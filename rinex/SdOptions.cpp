@@ -1,0 +1,169 @@
+// The converter's command line, read through one table of options.
+#include "rinex/SdOptions.h"
+
+#include <cstring>
+
+#include "PROGINC/NumField.h"
+#include "rinex/ConverterError.h"
+
+namespace {
+
+[[noreturn]] void OptionError(const std::string& what) { ConverterError(what + " (see --help)"); }
+
+double ParseTolerance(const std::string& text) {
+  const char* p = text.c_str();
+  double seconds = 0;
+  if (!ScanReal(p, p + text.size(), seconds) || *p != '\0' || !(seconds >= 0 && seconds < 1))
+    OptionError("the tolerance \"" + text + "\" is no number of seconds from 0 to below 1");
+  return seconds;
+}
+
+std::string ParseSystems(const std::string& text) {
+  if (text.empty()) OptionError("--systems needs at least one of the letters G, R, E, C");
+  for (const char c : text)
+    if (SystemIndex(c) < 0) OptionError(std::string("--systems: \"") + c + "\" is none of G, R, E, C");
+  return text;
+}
+
+std::vector<short> ParseTypes(const std::string& text) {
+  std::vector<short> types;
+  size_t from = 0;
+  while (from <= text.size()) {
+    const size_t comma = std::min(text.find(',', from), text.size());
+    const std::string name = text.substr(from, comma - from);
+    short code = PhsDiffHeader::NOTYPE;
+    for (short k = 0; k < PhsDiffHeader::NTYPES; k++)
+      if (name == PhsDiffHeader::TypeName(k)) code = k;
+    if (code == PhsDiffHeader::NOTYPE) OptionError("--types: \"" + name + "\" is no single-difference type");
+    types.push_back(code);
+    from = comma + 1;
+  }
+  return types;
+}
+
+AttributePriority ParsePriority(const std::string& text) {
+  AttributePriority priority;
+  std::string reason;
+  if (!ParseAttributePriority(text, priority, reason)) OptionError("--priority \"" + text + "\": " + reason);
+  return priority;
+}
+
+// One option: its short and long names, whether it takes a value, and what
+// it does with the value.
+struct Option {
+  char shortName;
+  const char* longName;
+  bool takesValue;
+  void (*apply)(SdOptions& options, const std::string& value);
+};
+
+const Option kOptions[] = {
+    {'o', "output", true, [](SdOptions& o, const std::string& v) { o.output = v; }},
+    {'g', "glonass-channels", true, [](SdOptions& o, const std::string& v) { o.channels = v; }},
+    {'n', "navigation", true, [](SdOptions& o, const std::string& v) { o.navigation.push_back(v); }},
+    {'t', "tolerance", true, [](SdOptions& o, const std::string& v) { o.tolerance = ParseTolerance(v); }},
+    {'s', "systems", true, [](SdOptions& o, const std::string& v) { o.systems = ParseSystems(v); }},
+    {0, "types", true, [](SdOptions& o, const std::string& v) { o.types = ParseTypes(v); }},
+    {0, "priority", true, [](SdOptions& o, const std::string& v) { o.priorities.push_back(ParsePriority(v)); }},
+    {0, "lli-list", true, [](SdOptions& o, const std::string& v) { o.lliList = v; }},
+    {'v', "verbose", false, [](SdOptions& o, const std::string&) { o.verbose = true; }},
+    {'h', "help", false, [](SdOptions& o, const std::string&) { o.help = true; }},
+};
+
+// The option an argument names ("-o", "--output" or "--output=FILE"); the
+// value written into the argument, if any, goes to `inlineValue`.
+const Option* FindOption(const std::string& arg, std::string& inlineValue, bool& hasInlineValue) {
+  hasInlineValue = false;
+  if (arg.size() == 2 && arg[0] == '-') {
+    for (const Option& option : kOptions)
+      if (option.shortName != 0 && option.shortName == arg[1]) return &option;
+    return nullptr;
+  }
+  if (arg.compare(0, 2, "--") != 0) return nullptr;
+  const size_t equals = arg.find('=');
+  const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+  if (equals != std::string::npos) {
+    inlineValue = arg.substr(equals + 1);
+    hasInlineValue = true;
+  }
+  for (const Option& option : kOptions)
+    if (name == option.longName) return &option;
+  return nullptr;
+}
+
+}  // namespace
+
+SdOptions ParseSdOptions(int argc, const char* const* argv) {
+  SdOptions options;
+  std::vector<std::string> files;
+  bool onlyFiles = false;
+  for (int i = 1; i < argc; i++) {
+    const std::string arg = argv[i];
+    if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
+      files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyFiles = true;
+      continue;
+    }
+    std::string value;
+    bool hasInlineValue = false;
+    const Option* option = FindOption(arg, value, hasInlineValue);
+    if (option == nullptr) OptionError("unknown option \"" + arg + "\"");
+    if (option->takesValue && !hasInlineValue) {
+      if (i + 1 >= argc) OptionError("option \"" + arg + "\" needs a value");
+      value = argv[++i];
+    } else if (!option->takesValue && hasInlineValue) {
+      OptionError("option \"" + arg + "\" takes no value");
+    }
+    option->apply(options, value);
+  }
+  if (options.help) return options;
+  if (files.size() != 2) OptionError("give two observation files, the base's and the rover's");
+  if (options.output.empty()) OptionError("the single-difference file must be given with -o");
+  options.base = files[0];
+  options.rover = files[1];
+  return options;
+}
+
+const char* SdHelpText() {
+  return "Usage: Quintavelmor-sd BASE ROVER -o OUT.sd [-g CHANNELS.txt] [options]\n"
+         "\n"
+         "Makes the single-difference file of a base and a rover receiver from their\n"
+         "RINEX observation files (versions 2.10 to 4; plain, gzip, Unix compress or\n"
+         "Hatanaka compact RINEX), and optionally the GLONASS frequency-channel file.\n"
+         "Every value is the rover's observation minus the base's; the epochs are the\n"
+         "rover's time tags, and the time difference on each epoch line is the rover's\n"
+         "tag minus the base's, in microseconds.\n"
+         "\n"
+         "Options:\n"
+         "  -o, --output FILE            the single-difference file to write (required)\n"
+         "  -g, --glonass-channels FILE  write the GLONASS frequency-channel file, from\n"
+         "                               the observation headers and navigation files\n"
+         "  -n, --navigation FILE        a RINEX 2 or 3 GLONASS (or mixed) navigation file\n"
+         "                               for the channel file; may be repeated\n"
+         "  -t, --tolerance SECONDS      largest difference of two time tags that still\n"
+         "                               pair as one epoch (default 0.03)\n"
+         "  -s, --systems LETTERS        systems to convert, of G R E C (default GREC)\n"
+         "      --types LIST             single-difference types to write, e.g. C1,P2,L1,L2\n"
+         "                               (default: every type both files carry)\n"
+         "      --priority SYS:TYPE:ATTRIBUTES\n"
+         "                               tracking attributes for one type, best first,\n"
+         "                               e.g. G:L2:LXS; may be repeated\n"
+         "      --lli-list FILE          list every loss-of-lock indicator on a written\n"
+         "                               value: satellite, epoch, type, station, indicator\n"
+         "  -v, --verbose                also report which RINEX code feeds each type\n"
+         "  -h, --help                   this text\n"
+         "\n"
+         "Default attribute priorities: GPS C1 C; P1, P2 W P Y; L1 C W P Y L X S;\n"
+         "C2 L X S C; L2 W P Y L X S C; band 5 Q X I.  GLONASS C1, C2 C; P1, P2 P;\n"
+         "L1 C P; L2 P C.  Galileo bands 1 and 6 C X B; 5, 7, 8 Q X I.  BeiDou B1I\n"
+         "(band 2) I Q X; bands 6 and 7 I Q X P Z D; bands 1, 5, 8 P X D.  Doppler\n"
+         "and signal strength follow the phase of their band.\n"
+         "\n"
+         "The report on standard error counts what the file cannot show: exact zero\n"
+         "differences (written as missing), loss-of-lock indicators per satellite,\n"
+         "epochs of one file only, event records and skipped systems.\n"
+         "Exit status: 0 on success, 1 on any error.\n";
+}

@@ -1,0 +1,32 @@
+// The converter's command line: two observation files and the options that
+// shape the single-difference file, the channel file and the reports.
+#ifndef RINEX_SDOPTIONS_H
+#define RINEX_SDOPTIONS_H
+
+#include <string>
+#include <vector>
+
+#include "rinex/TypeMap.h"
+
+struct SdOptions {
+  std::string base;
+  std::string rover;
+  std::string output;                    // -o: the single-difference file
+  std::string channels;                  // -g: the GLONASS channel file, or empty
+  std::vector<std::string> navigation;   // -n: GLONASS navigation files
+  std::string lliList;                   // --lli-list: the loss-of-lock list, or empty
+  double tolerance = 0.03;               // -t: pairing tolerance, seconds
+  std::string systems = kSystems;        // -s: the systems converted
+  std::vector<short> types;              // --types: the types written (empty: all common ones)
+  std::vector<AttributePriority> priorities;  // --priority
+  bool verbose = false;                  // -v: report the type mapping
+  bool help = false;                     // -h: the help text, nothing else
+};
+
+// Reads the command line; a mistake in it is a fatal error that says which.
+SdOptions ParseSdOptions(int argc, const char* const* argv);
+
+// The help text.
+const char* SdHelpText();
+
+#endif

@@ -1,0 +1,101 @@
+// The converter's report on standard error.
+#include "rinex/SdReport.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "rinex/ConverterError.h"
+#include "rinex/RinexTime.h"
+
+namespace {
+
+std::string SatName(int sat) {
+  char name[8];
+  std::snprintf(name, sizeof name, "%c%02d", kSystems[sat / 100], sat % 100);
+  return name;
+}
+
+// "base 3, rover 0" when either count is not 0; empty otherwise.
+std::string BothCounts(long base, long rover) {
+  if (base == 0 && rover == 0) return "";
+  return "base " + std::to_string(base) + ", rover " + std::to_string(rover);
+}
+
+std::string SkippedSystems(const ObsReadCounts& counts) {
+  std::string text;
+  for (int letter = 0; letter < 26; letter++)
+    if (counts.skippedRecords[letter] > 0)
+      text += (text.empty() ? "" : ", ") + std::string(1, static_cast<char>('A' + letter)) + " " +
+              std::to_string(counts.skippedRecords[letter]);
+  return text.empty() ? "none" : text;
+}
+
+std::string ZeroDifferences(const EpochDifferencer& d) {
+  std::string text;
+  for (short type = 0; type < PhsDiffHeader::NTYPES; type++)
+    if (d.zeroDifferences[type] > 0)
+      text += (text.empty() ? "" : ", ") + std::string(PhsDiffHeader::TypeName(type)) + " " +
+              std::to_string(d.zeroDifferences[type]);
+  return text;
+}
+
+std::string LossOfLock(const EpochDifferencer& d) {
+  std::string text;
+  for (int sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
+    if (d.lliBase[sat] > 0 || d.lliRover[sat] > 0)
+      text += (text.empty() ? "" : ", ") + SatName(sat) + " " + std::to_string(d.lliBase[sat]) + "/" +
+              std::to_string(d.lliRover[sat]);
+  return text;
+}
+
+void Line(const std::string& what, const std::string& value) {
+  if (!value.empty()) std::cerr << "  " << what << ": " << value << '\n';
+}
+
+void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& channels) {
+  std::string missing;
+  for (int slot = 1; slot < 100; slot++)
+    if (d.linesOf[100 + slot] > 0 && !channels.Has(slot)) missing += " " + SatName(100 + slot);
+  if (!missing.empty()) ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
+}
+
+long GlonassLines(const EpochDifferencer& d) {
+  long lines = 0;
+  for (int sat = 100; sat < 200; sat++) lines += d.linesOf[sat];
+  return lines;
+}
+
+}  // namespace
+
+void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsReadCounts& base,
+                      const ObsReadCounts& rover, const PairingCounts& pairing, const EpochDifferencer& differences,
+                      const GlonassChannels* channels) {
+  std::string types;
+  for (const short type : map.Written()) types += std::string(" ") + PhsDiffHeader::TypeName(type);
+  std::cerr << kConverterName << ": " << options.output << ": " << pairing.written << " epochs from "
+            << TicksText(pairing.firstWritten) << " to " << TicksText(pairing.lastWritten) << ", "
+            << differences.satelliteLines << " satellite lines, rover minus base\n";
+  Line("types", types.substr(1));
+  if (options.verbose)
+    for (const std::string& pair : map.Pairs(false)) Line("codes", pair);
+  Line("base " + options.base, std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
+                                   " without a rover epoch; systems not converted: " + SkippedSystems(base));
+  Line("rover " + options.rover, std::to_string(rover.epochs) + " epochs, " + std::to_string(pairing.roverOnly) +
+                                     " without a base epoch; systems not converted: " + SkippedSystems(rover));
+  if (pairing.common > pairing.written)
+    Line("common epochs without a satellite written", std::to_string(pairing.common - pairing.written));
+  Line("power failures (event flag 1)", BothCounts(base.powerFailures, rover.powerFailures));
+  Line("event records passed over (flags 2 to 5)", BothCounts(base.eventRecords, rover.eventRecords));
+  Line("cycle-slip records passed over (flag 6)", BothCounts(base.cycleSlipRecords, rover.cycleSlipRecords));
+  if (differences.emptySatellites > 0)
+    Line("satellites of both epochs without a common value", std::to_string(differences.emptySatellites));
+  Line("exact zero differences, written as missing", ZeroDifferences(differences));
+  Line("loss-of-lock indicators on written values (base/rover)", LossOfLock(differences));
+  if (channels != nullptr) {
+    Line("GLONASS channels", std::to_string(channels->Count()) + " slots in " + options.channels);
+    WarnMissingChannels(differences, *channels);
+  } else if (GlonassLines(differences) > 0) {
+    Line("GLONASS", "the listing needs their frequency channels: give -g CHANNELS.txt");
+  }
+}
