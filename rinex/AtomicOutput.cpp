@@ -15,10 +15,15 @@
 
 namespace {
 
+void RemovePending();
+
 // The temporary files of this process not yet renamed.  Kept so that the
-// exit after a fatal report, which unwinds no stack, can remove them.
+// exit after a fatal report, which unwinds no stack, can remove them; the
+// list is made before the removal is registered, so it outlives it.
 std::vector<std::string>& Pending() {
   static std::vector<std::string> pending;
+  static const bool registered = std::atexit(RemovePending) == 0;
+  (void)registered;
   return pending;
 }
 
@@ -34,8 +39,6 @@ void Forget(const std::string& path) {
 }  // namespace
 
 AtomicOutput::AtomicOutput(const std::string& target) : target_(target) {
-  static const bool registered = std::atexit(RemovePending) == 0;
-  (void)registered;
   std::vector<char> name(target.begin(), target.end());
   for (const char c : std::string(".tmpXXXXXX")) name.push_back(c);
   name.push_back('\0');

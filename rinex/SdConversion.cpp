@@ -2,6 +2,7 @@
 #include "rinex/SdConversion.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -24,6 +25,7 @@ struct Station {
   std::unique_ptr<ObsReader> reader;
   ObsEpoch epoch;
   int64_t previous = INT64_MIN;  // time tag of the epoch before the current one
+  int64_t first = INT64_MIN;     // time tag of the file's first epoch
   bool more = false;             // the current epoch is valid
 
   explicit Station(const std::string& path) : in(OpenTextInput(path)), head(ReadObsHeader(*in)) {
@@ -35,6 +37,7 @@ struct Station {
   void Advance(int64_t tolerance) {
     if (more) previous = epoch.ticks;
     more = reader->Next(epoch);
+    if (more && first == INT64_MIN) first = epoch.ticks;
     if (more && previous != INT64_MIN && epoch.ticks - previous <= 2 * tolerance)
       ConverterError(in->name + ", line " + std::to_string(epoch.lineNo) +
                      ": the epoch follows the one before it within twice the pairing tolerance; give a "
@@ -92,6 +95,7 @@ class Conversion {
 
   void CheckCompatible();
   void PairEpochs(EpochDifferencer& differencer);
+  [[noreturn]] void NoCommonEpochs();
   void GatherChannels();
 };
 
@@ -130,12 +134,25 @@ void Conversion::PairEpochs(EpochDifferencer& differencer) {
   }
   for (; base_.more; base_.Advance(tolerance_)) pairing_.baseOnly++;
   for (; rover_.more; rover_.Advance(tolerance_)) pairing_.roverOnly++;
-  if (pairing_.common == 0)
-    ConverterError("the files have no common epochs (time tags within " + std::to_string(options_.tolerance) +
-                   " s)");
+  if (pairing_.common == 0) NoCommonEpochs();
   if (pairing_.written == 0)
     ConverterError("the " + std::to_string(pairing_.common) +
                    " common epochs have no satellite with a common observation");
+}
+
+// Says when each file runs: epochs of different days or files swapped by
+// mistake show at once.
+void Conversion::NoCommonEpochs() {
+  std::string spans;
+  for (const Station* station : {&base_, &rover_}) {
+    spans += "; " + station->in->name + ": ";
+    spans += station->first == INT64_MIN
+                 ? std::string("no epochs")
+                 : TicksText(station->first) + " to " + TicksText(station->previous);
+  }
+  char tolerance[32];
+  std::snprintf(tolerance, sizeof tolerance, "%g", options_.tolerance);
+  ConverterError(std::string("the files have no common epochs (time tags within ") + tolerance + " s)" + spans);
 }
 
 void Conversion::GatherChannels() {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -154,6 +155,38 @@ TEST(FixedFormat, WordsRightAlignedAsTheLibrary) {
     EXPECT_EQ(FormatRightAligned(text, sizeof text, "*.***", width),
               std::snprintf(expected, sizeof expected, "%*s", width, "*.***"));
     EXPECT_STREQ(text, expected);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Whole units as decimal text built from the integer alone.
+std::string UnitsText(long long units, int width, int decimals) {
+  const bool negative = units < 0;
+  std::string digits = std::to_string(negative ? 0 - static_cast<unsigned long long>(units)
+                                               : static_cast<unsigned long long>(units));
+  if (static_cast<int>(digits.size()) <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  if (decimals > 0) digits.insert(digits.size() - decimals, ".");
+  if (negative) digits.insert(0, "-");
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), ' ');
+  return digits;
+}
+
+TEST(FixedFormat, WholeUnitsAsTheirDecimalText) {
+  std::mt19937_64 random(5);
+  std::uniform_int_distribution<long long> any(-40000000000000LL, 40000000000000LL);
+  std::vector<long long> cases = {1, -1, 999, -1000, 1000, 123456789012345LL, -9223372036854775807LL - 1};
+  for (int k = 0; k < 200000; k++) cases.push_back(any(random) >> (k % 40));
+  char text[64];
+  for (const long long units : cases) {
+    for (const int decimals : {0, 3, 7}) {
+      const int length = FormatUnits(text, sizeof text, units, 17, decimals);
+      const std::string expected = UnitsText(units, 17, decimals);
+      ASSERT_EQ(std::string(text), expected) << units;
+      ASSERT_EQ(length, static_cast<int>(expected.size()));
+    }
   }
 }
 

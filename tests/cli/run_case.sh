@@ -14,6 +14,7 @@
 # actual run instead; read the result before committing it.
 prog=$1
 case_dir=$2
+source "$(dirname "$0")/../support/compare_streams.sh" || exit 2
 cd "$case_dir" || exit 2
 
 args=()
@@ -33,12 +34,4 @@ if [ "${UPDATE:-0}" = 1 ]; then
   exit 0
 fi
 
-failed=0
-for stream in stdout stderr status; do
-  if ! cmp -s "$stream" "$actual/$stream"; then
-    echo "== $stream differs (expected <, actual >, cat -A):"
-    diff <(cat -A "$stream") <(cat -A "$actual/$stream") | head -60
-    failed=1
-  fi
-done
-exit $failed
+compare_streams . "$actual"

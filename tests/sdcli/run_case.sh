@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case of the converter and compares standard output,
+# standard error, the exit status and the files it wrote byte for byte with
+# the case's expected ones.
+#
+# A case is a folder holding:
+#   args      the converter's arguments, one per line
+#   stdout    expected standard output
+#   stderr    expected standard error
+#   status    expected exit status followed by a line feed
+#   setup/    (optional) files present in the working folder before the run
+#   expected/ every file the working folder must hold after the run, and no
+#             other (so a failed run is seen to leave nothing behind)
+# The converter runs in an empty temporary folder in which `data` points at
+# tests/data, so arguments name inputs as data/rinex/FILE.
+#
+# With UPDATE=1 in the environment the expected files are rewritten from the
+# actual run instead; read the result before committing it.
+prog=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+case_dir=$(cd "$2" && pwd) || exit 2
+data_dir=$(cd "$(dirname "$0")/../data" && pwd) || exit 2
+source "$(dirname "$0")/../support/compare_streams.sh" || exit 2
+
+work=$(mktemp -d)
+actual=$(mktemp -d)
+trap 'rm -rf "$work" "$actual"' EXIT
+[ -d "$case_dir/setup" ] && cp -r "$case_dir/setup/." "$work/"
+ln -s "$data_dir" "$work/data"
+
+args=()
+while IFS= read -r line || [ -n "$line" ]; do
+  args+=("$line")
+done < "$case_dir/args"
+
+(cd "$work" && exec -a Quintavelmor-sd "$prog" "${args[@]}") >"$actual/stdout" 2>"$actual/stderr" </dev/null
+echo $? >"$actual/status"
+rm "$work/data"
+
+if [ "${UPDATE:-0}" = 1 ]; then
+  cp "$actual/stdout" "$actual/stderr" "$actual/status" "$case_dir/"
+  rm -rf "$case_dir/expected"
+  mkdir -p "$case_dir/expected"
+  cp -r "$work/." "$case_dir/expected/"
+  exit 0
+fi
+
+failed=0
+compare_streams "$case_dir" "$actual" || failed=1
+if ! diff -r "$case_dir/expected" "$work" >"$actual/files"; then
+  echo "== written files differ:"
+  head -60 "$actual/files"
+  failed=1
+fi
+exit $failed
