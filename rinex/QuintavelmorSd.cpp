@@ -2,6 +2,8 @@
 // RINEX observation files of a base and a rover receiver.
 #include <iostream>
 
+#include "PROGINC/ProgramVersion.h"
+#include "rinex/ConverterError.h"
 #include "rinex/SdConversion.h"
 #include "rinex/SdOptions.h"
 
@@ -13,6 +15,10 @@ int main(int argc, char** argv) {
   const SdOptions options = ParseSdOptions(argc, argv);
   if (options.help) {
     std::cout << SdHelpText();
+    return 0;
+  }
+  if (options.version) {
+    WriteProgramVersion(stdout, kConverterName);
     return 0;
   }
   ConvertToSd(options);

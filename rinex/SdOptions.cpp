@@ -68,6 +68,7 @@ const Option kOptions[] = {
     {0, "lli-list", true, [](SdOptions& o, const std::string& v) { o.lliList = v; }},
     {'v', "verbose", false, [](SdOptions& o, const std::string&) { o.verbose = true; }},
     {'h', "help", false, [](SdOptions& o, const std::string&) { o.help = true; }},
+    {0, "version", false, [](SdOptions& o, const std::string&) { o.version = true; }},
 };
 
 // The option an argument names ("-o", "--output" or "--output=FILE"); the
@@ -119,7 +120,7 @@ SdOptions ParseSdOptions(int argc, const char* const* argv) {
     }
     option->apply(options, value);
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (files.size() != 2) OptionError("give two observation files, the base's and the rover's");
   if (options.output.empty()) OptionError("the single-difference file must be given with -o");
   options.base = files[0];
@@ -155,6 +156,7 @@ const char* SdHelpText() {
          "                               value: satellite, epoch, type, station, indicator\n"
          "  -v, --verbose                also report which RINEX code feeds each type\n"
          "  -h, --help                   this text\n"
+         "      --version                the program's name and version\n"
          "\n"
          "Default attribute priorities: GPS C1 C; P1, P2 W P Y; L1 C W P Y L X S;\n"
          "C2 L X S C; L2 W P Y L X S C; band 5 Q X I.  GLONASS C1, C2 C; P1, P2 P;\n"

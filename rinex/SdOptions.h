@@ -21,6 +21,7 @@ struct SdOptions {
   std::vector<AttributePriority> priorities;  // --priority
   bool verbose = false;                  // -v: report the type mapping
   bool help = false;                     // -h: the help text, nothing else
+  bool version = false;                  // --version: the version, nothing else
 };
 
 // Reads the command line; a mistake in it is a fatal error that says which.
