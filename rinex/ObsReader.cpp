@@ -144,7 +144,7 @@ void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoc
   if (!read || !CalendarToTicks(t, epoch.ticks)) InputError(in_, "the epoch's date and time can not be read");
 }
 
-// Event flags 2 to 5 carry `count` special records (header lines).  A change
+// Event flags 2 to 5 carry `count` event records (header lines).  A change
 // of the observation types would change every record after it: refused.
 void ObsReader::PassEvent(int count) {
   counts_.eventRecords++;
