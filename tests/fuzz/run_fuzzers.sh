@@ -8,7 +8,8 @@ build_dir=$1
 seconds=${2:-40}
 source_dir=$(cd "$(dirname "$0")" && pwd)
 failed=0
-for target in sd_file glonass_channel command_line; do
+targets=(sd_file glonass_channel command_line rinex_input)
+for target in "${targets[@]}"; do
   work=$(mktemp -d "/tmp/quintavelmor_${target}_XXXXXX")
   mkdir -p "$work/corpus"
   echo "== fuzzing $target for ${seconds}s (work folder $work)"
@@ -24,5 +25,5 @@ for target in sd_file glonass_channel command_line; do
   grep -E '^stat::number_of_executed_units|^Done' "$work/log" | tail -2
   rm -rf "$work"
 done
-if [ "$failed" = 0 ]; then echo "fuzzing: 3 passed, 0 failed"; fi
+if [ "$failed" = 0 ]; then echo "fuzzing: ${#targets[@]} passed, 0 failed"; fi
 exit $failed
