@@ -1,6 +1,7 @@
 // Parsers of command-line option values.
 #include "PROGINC/ParseArgument.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -136,10 +137,14 @@ bool IsDecimal(const char* text) {
   return *rest == '\0' || (*rest == '.' && rest[1 + std::strspn(rest + 1, kDigits)] == '\0');
 }
 
+// Letters of the satellite systems, in the order of their hundreds.
+const char* const kSystemLetters = "GREC";
+
 int SatNumber(const char* group) {
   int number = 10 * (group[1] - '0') + (group[2] - '0');
-  if (group[0] == 'R') number += 100;
-  if (group[0] == 'E') number += 200;
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(group[0])));
+  const char* system = letter == '\0' ? nullptr : std::strchr(kSystemLetters, letter);
+  if (system != nullptr) number += 100 * static_cast<int>(system - kSystemLetters);
   return number;
 }
 
@@ -229,6 +234,12 @@ long double ParseHMS(const char* argi, int npos) {
     cursor = end + 1;
   }
   return seconds + ToLongDouble(cursor);
+}
+
+bool IsSatName(const char* group) {
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(group[0])));
+  return letter != '\0' && std::strchr(kSystemLetters, letter) != nullptr &&
+         std::strspn(group + 1, kDigits) >= 2;
 }
 
 void ParseSatList(const char* argi, matrix<short>& satprn, int npos) { FillSatList(argi, satprn, npos); }

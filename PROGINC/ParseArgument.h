@@ -62,9 +62,13 @@ void ParseYMD(const char* argi, ymdhms& dat, int npos);
 // "h:m:s" as seconds: 3600 h + 60 m + s.
 long double ParseHMS(const char* argi, int npos);
 
-// Three-character satellite names ("G01", "R05", "E11") to satellite numbers
-// (R adds 100, E adds 200, any other letter nothing), in the order given;
-// one or two characters left over at the end are ignored.
+// Whether a three-character group is a satellite name: a system letter (G,
+// R, E or C, in either case) and two digits.
+bool IsSatName(const char* group);
+// Three-character satellite names ("G01", "R05", "E11", "C05") to satellite
+// numbers (R adds 100, E 200, C 300, in either case; any other letter
+// nothing), in the order given; one or two characters left over at the end
+// are ignored.
 void ParseSatList(const char* argi, matrix<short>& satprn, int npos);
 void ParseSatList(const char* argi, matrix<unsigned short>& satprn, int npos);
 

@@ -83,6 +83,20 @@ void SelectConstellations(Quintavelmorc& q, const char* arg) {
   cerr << endl;
 }
 
+// The list is read three characters at a time, so an entry that is not a
+// satellite name (a separator, a one-digit number) would shift every later
+// one: it is refused, naming it.
+void RequireSatNames(const char* value, size_t length) {
+  for (size_t k = 0; k + 3 <= length; k += 3) {
+    if (IsSatName(value + k)) continue;
+    const std::string message =
+        std::string(value + k, 3) +
+        " - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM LETTER G, R, E OR C AND TWO "
+        "DIGITS EXPECTED)!";
+    ProgramError(kProg, message.c_str());
+  }
+}
+
 void SetSatellites(Quintavelmorc& q, const char* arg) {
   const char* value = arg + 2;
   RequireLength(value, kMaxSatListLength,
@@ -93,6 +107,7 @@ void SetSatellites(Quintavelmorc& q, const char* arg) {
   if (length % 3 != 0)
     ProgramWarning(kProg,
                    "LIST OF SATELLITES [-p] WITH WRONG NUMBER OF CHARACTERS (3 PER SAT EXPECTED)!");
+  RequireSatNames(value, length);
   ParseSatList(arg, q.satprn, 2);
   if (!q.verbose) return;
   for (size_t k = 0; k + 3 <= length; k += 3) cerr << " " << std::string(value + k, 3);
@@ -126,13 +141,31 @@ void ParseObservationNames(Quintavelmorc& q) {
   }
 }
 
+// Text after the last ":" forms no entry; it is named, since it is most
+// often a last name without its ":".
+void WarnIgnoredListTail(const char* text) {
+  const char* tail = std::strrchr(text, ':') + 1;
+  if (*tail == '\0') return;
+  const std::string message = "OBSERVATION LIST [-l]: \"" + std::string(tail) +
+                              "\" AFTER THE LAST \":\" IS IGNORED (EACH NAME ENDS WITH \":\")!";
+  ProgramWarning(kProg, message.c_str());
+}
+
 void SetObservationList(Quintavelmorc& q, const char* arg) {
   RequireLength(arg + 2, kMaxNameLength,
                 "OBSERVATION LIST [-l] TOO LONG (AT MOST 255 CHARACTERS)!");
   q.isObs = true;
   std::snprintf(q.observations, sizeof q.observations, "%s", arg + 2);
+  // The warning comes first, so that the echo and the availability of the
+  // entries stay on one line.
+  const bool hasEntries = std::strchr(q.observations, ':') != nullptr;
+  if (hasEntries) WarnIgnoredListTail(q.observations);
   if (q.verbose) OptionMessage(cerr) << "observation types: " << q.observations << " ->";
   const long entries = EchoObservationList(q.observations);
+  // A list without entries would list the epochs without a value.
+  if (!hasEntries)
+    ProgramError(kProg,
+                 "OBSERVATION LIST [-l] HAS NO ENTRY (EACH NAME ENDS WITH \":\", E.G. -lC1:L4:MW:)!");
   q.obslist.Resize(entries, 1, 0);
   q.IfExistObs.Resize(entries, 1, 0);
   ParseObservationNames(q);

@@ -14,8 +14,7 @@ short SatNumberInSystem(short sat);
 
 // Writes the number within the system in two digits with a leading zero and
 // leaves the stream's fill character a blank.  The settings report passes
-// the number signed, the listing as unsigned 16 bits (G-1 parsed from "-pG-1"
-// is -29 in the report and 65507 in the listing).
+// the number signed, the listing as unsigned 16 bits.
 void WriteSatNumber(std::ostream& out, long number);
 
 #endif

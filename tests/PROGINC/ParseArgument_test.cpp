@@ -45,7 +45,9 @@ TEST(ParseSatList, GroupsOfThreeBecomeSatelliteNumbersInWordOrder) {
       {"-pG01G03G23R02", {1, 3, 23, 102}},
       {"-pG05", {5}},
       {"-pR05E05", {105, 205}},
-      {"-pC05", {5}},  // no offset for letters other than R and E
+      {"-pC05", {305}},
+      {"-pr05e05c05g05", {105, 205, 305, 5}},  // system letters in either case
+      {"-pS05", {5}},                          // no offset for other letters
       {"-pE11", {211}},
       {"-pG05G05G01", {5, 5, 1}},  // neither sorted nor freed of repeats
       {"-p", {}},

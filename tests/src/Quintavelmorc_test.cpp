@@ -87,6 +87,8 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
        }},
       {"-p keeps the order", {"-PG01G03G23R02E11"},
        [](const Q& q) { EXPECT_EQ(Column(q.satprn), (std::vector<short>{1, 3, 23, 102, 211})); }},
+      {"-p: C is BeiDou, letters in either case", {"-pC05r02e11g07"},
+       [](const Q& q) { EXPECT_EQ(Column(q.satprn), (std::vector<short>{305, 102, 211, 7})); }},
       {"-l: three entries", {"-lC1:P2:L4:"},
        [](const Q& q) {
          EXPECT_TRUE(q.isObs);
@@ -146,6 +148,17 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
 TEST(GetFilesOptions, ListIsEchoedOutsideVerboseMode) {
   DriverRun d;
   EXPECT_EQ(RunGetFiles(d.q, RunnableWith({"-lC1:L4:"})).err, "C1 L4 ");
+}
+
+// Text after the last ":" is no entry; it is named, being most often a last
+// name that lacks its ":".
+TEST(GetFilesOptions, TextAfterTheLastColonIsNamed) {
+  DriverRun d;
+  EXPECT_EQ(RunGetFiles(d.q, RunnableWith({"-lL4:MW"})).err,
+            WarningFrame("OBSERVATION LIST [-l]: \"MW\" AFTER THE LAST \":\" IS IGNORED (EACH NAME "
+                         "ENDS WITH \":\")!") +
+                "L4 MW");
+  EXPECT_EQ(Column(d.q.obslist), (std::vector<short>{Q::LGEOMFREE}));
 }
 
 TEST(GetFilesOptions, ProgramNameTakesPartInTheVerboseScan) {
@@ -224,6 +237,21 @@ TEST(GetFilesFatal, ChecksEndTheProgramWithTheirMessages) {
       {{"-lC1::L1:", "-o" + kMissing},
        "C1  L1 " + ErrorFrame(" - OBSERVATION IN OBSERVATION LIST INCORRECT!")},
       {{"-lc1:"}, "c1 " + ErrorFrame("c1 - OBSERVATION IN OBSERVATION LIST INCORRECT!")},
+      // Values that would be read as something else than they say.
+      {{"-lL4,MW"},
+       "L4,MW" + ErrorFrame("OBSERVATION LIST [-l] HAS NO ENTRY (EACH NAME ENDS WITH \":\", "
+                            "E.G. -lC1:L4:MW:)!")},
+      {{"-pG14,G20"},
+       WarningFrame("LIST OF SATELLITES [-p] WITH WRONG NUMBER OF CHARACTERS (3 PER SAT "
+                    "EXPECTED)!") +
+           ErrorFrame(",G2 - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM LETTER G, R, "
+                      "E OR C AND TWO DIGITS EXPECTED)!")},
+      {{"-pG01S01"}, ErrorFrame("S01 - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM "
+                                "LETTER G, R, E OR C AND TWO DIGITS EXPECTED)!")},
+      {{"-s2021-9-22/06:32:00"},
+       ErrorFrame("START EPOCH [-s] NOT IN THE FORM YYYY-MM-DD/HH:MM:SS.SSS (ANY SEPARATORS)!")},
+      {{"-E2021-09-22/6:32:00"},
+       ErrorFrame("END EPOCH [-e] NOT IN THE FORM YYYY-MM-DD/HH:MM:SS.SSS (ANY SEPARATORS)!")},
   };
   for (const auto& c : cases) {
     const ChildOutput output = RunFatal(c.args);
@@ -261,7 +289,9 @@ TEST(GetFilesFatal, LongestValuesThatFitAreAccepted) {
     echo += "C1 ";
   }
   DriverRun d;
-  const Output output = RunGetFiles(d.q, RunnableWith({"-l" + list, "-p" + std::string(297, '1')}));
+  std::string satellites;
+  for (int i = 0; i < 99; i++) satellites += "R01";  // 297 characters
+  const Output output = RunGetFiles(d.q, RunnableWith({"-l" + list, "-p" + satellites}));
   EXPECT_EQ(d.q.obslist.Length(), 85);
   EXPECT_EQ(d.q.satprn.Length(), 99);
   EXPECT_EQ(output.err, echo);

@@ -315,6 +315,10 @@ def date_arg(rng, info, odd):
                           '%04d-%02d-%02d/12:00:60' % (y, mo, d),
                           '%04d.%02d.%02d_%02d.%02d.%02d' % (y, mo, d, h, mi,
                                                              int(s)),
+                          '%04d-%d-%d/%d:%d:%d' % (y, mo, d, h, mi, int(s)),
+                          '%04d-%02d-%02d' % (y, mo, d),
+                          '%04d-%02d-%02dT%02d:%02d:%02dZ' % (y, mo, d, h, mi,
+                                                              int(s)),
                           'help'])
     return txt
 
@@ -327,7 +331,9 @@ def sat_list_arg(rng, info, odd):
         else:
             n = rng.choice([7, 33, 105, 131, 213, 305, 2])
         letter = {0: 'G', 1: 'R', 2: 'E', 3: 'C'}.get(n // 100, 'G')
-        if n < 100 and rng.random() < 0.1:
+        if rng.random() < 0.1:
+            letter = letter.lower()
+        if odd and n < 100 and rng.random() < 0.1:
             letter = 'x'
         out += '%s%02d' % (letter, n % 100)
     if odd and rng.random() < 0.1:
@@ -336,7 +342,7 @@ def sat_list_arg(rng, info, odd):
 
 
 def obs_list_arg(rng, odd):
-    k = rng.randint(0, 8)
+    k = rng.randint(0 if odd else 1, 8)
     names = [rng.choice(LIST_NAMES) for _ in range(k)]
     txt = ''.join(n + ':' for n in names)
     if odd and rng.random() < 0.1:

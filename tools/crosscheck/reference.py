@@ -39,7 +39,10 @@ CHOICES = {
     # carry reads as absent, header groups of no known type are left out of
     # the default list, Galileo is listed only when selected, a GLONASS
     # satellite without a channel is warned about and skipped, a date option
-    # without digits in its columns is refused; 'literal': the
+    # without digits in its columns is refused, an observation list without
+    # entries and a satellite list entry that is no satellite name are
+    # refused, text after the last ":" of the list is warned about, the
+    # satellite list reads C as BeiDou and letters in either case; 'literal': the
     # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
@@ -96,6 +99,8 @@ cerr = Stream()
 
 
 # ---------------------------------------------------------------- C helpers
+
+DIGITS = '0123456789'
 
 _FLOAT_RE = re.compile(
     r'[ \t\n\v\f\r]*([+-]?)('
@@ -858,14 +863,20 @@ class Driver:
             if len(val) % 3:
                 program_warning('LIST OF SATELLITES [-p] WITH WRONG NUMBER OF '
                                 'CHARACTERS (3 PER SAT EXPECTED)!')
+            groups = [val[3 * k:3 * k + 3] for k in range(len(val) // 3)]
+            for g in groups:
+                if MENDED and not (g[0] in 'GRECgrec' and g[1] in DIGITS
+                                   and g[2] in DIGITS):
+                    program_error(g + ' - SATELLITE IN LIST OF SATELLITES [-p] '
+                                  'INCORRECT (SYSTEM LETTER G, R, E OR C AND '
+                                  'TWO DIGITS EXPECTED)!')
             self.satprn = []
-            for k in range(len(val) // 3):
-                g = val[3 * k:3 * k + 3]
+            for g in groups:
                 n = 10 * (ord(g[1]) - 48) + (ord(g[2]) - 48)
-                if g[0] == 'R':
-                    n += 100
-                elif g[0] == 'E':
-                    n += 200
+                letter = g[0].upper() if MENDED else g[0]
+                n += {'R': 100, 'E': 200}.get(letter, 0)
+                if MENDED and letter == 'C':
+                    n += 300
                 self.satprn.append(short(n))
             if self.verbose:
                 for k in range(len(val) // 3):
@@ -935,10 +946,17 @@ class Driver:
 
     def parse_list(self, text):
         self.isObs = True
+        tail = text.split(':')[-1]
+        if MENDED and ':' in text and tail:
+            program_warning('OBSERVATION LIST [-l]: "%s" AFTER THE LAST ":" IS '
+                            'IGNORED (EACH NAME ENDS WITH ":")!' % tail)
         self.vmsg('GetFiles', '        observation types: ' + text + ' ->',
                   end=False)
         cerr.w(text.replace(':', ' '))
         n = text.count(':')
+        if MENDED and n == 0:
+            program_error('OBSERVATION LIST [-l] HAS NO ENTRY (EACH NAME ENDS '
+                          'WITH ":", E.G. -lC1:L4:MW:)!')
         self.obslist = [0] * n
         self.exist = [0] * n
         names = text.split(':')[:n]
@@ -1473,9 +1491,6 @@ class Driver:
         if self.verbose:
             cerr.w(PROG + ': ***** SUCCESFULLY ENDING PROGRAM *****!')
             cerr.w('\n\n\n')
-
-
-DIGITS = '0123456789'
 
 
 def date_in_columns(val):
