@@ -96,6 +96,7 @@ class Conversion {
   void CheckCompatible();
   void PairEpochs(EpochDifferencer& differencer);
   [[noreturn]] void NoCommonEpochs();
+  [[noreturn]] void NothingToWrite(const EpochDifferencer& differencer);
   void GatherChannels();
 };
 
@@ -135,9 +136,18 @@ void Conversion::PairEpochs(EpochDifferencer& differencer) {
   for (; base_.more; base_.Advance(tolerance_)) pairing_.baseOnly++;
   for (; rover_.more; rover_.Advance(tolerance_)) pairing_.roverOnly++;
   if (pairing_.common == 0) NoCommonEpochs();
-  if (pairing_.written == 0)
-    ConverterError("the " + std::to_string(pairing_.common) +
-                   " common epochs have no satellite with a common observation");
+  if (pairing_.written == 0) NothingToWrite(differencer);
+}
+
+// Common epochs without a value to write: no common observation, or only
+// differences of exactly zero (the same receiver's file twice).
+void Conversion::NothingToWrite(const EpochDifferencer& differencer) {
+  long zeros = 0;
+  for (const long count : differencer.zeroDifferences) zeros += count;
+  std::string what = "the " + std::to_string(pairing_.common) + " common epochs have no satellite with a common "
+                     "observation";
+  if (zeros > 0) what += " other than " + std::to_string(zeros) + " exact zero differences (the same file twice?)";
+  ConverterError(what);
 }
 
 // Says when each file runs: epochs of different days or files swapped by

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +110,26 @@ TEST(RealPairs, TrimbleBaseAndSeptentrioRover) {
   TempFile sd;
   ConvertToSd(Options("cssrlib_2021-265/3034265G.21O", "cssrlib_2021-265/SEPT265G.21O", sd.path));
   ExpectSameValues(sd.path, kRealData + "sd/cssrlib_2021-265/cssrlib_3034_sept.sd");
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Delft and Zegveld, 35 km apart: the compact RINEX pair gives the bytes of
+// its plain twins' conversion (19 common epochs of 30 s).
+TEST(RealPairs, CompactRinexPairAsItsPlainTwins) {
+  if (!HaveRealData()) GTEST_SKIP() << "no shared real data beside the repository";
+  TempFile compact, plain;
+  ConvertToSd(Options("crinex/CRNX_V1/delf0010.21d", "crinex/CRNX_V1/zegv0010.21d", compact.path));
+  ConvertToSd(Options("crinex/OBS_V2/delf0010.21o", "crinex/OBS_V2/zegv0010.21o", plain.path));
+  const std::string text = Contents(compact.path);
+  EXPECT_EQ(text, Contents(plain.path));
+  Loaded loaded(compact.path);
+  EXPECT_EQ(loaded.data.neph, 19);
 }
 
 }  // namespace
