@@ -1,10 +1,13 @@
 // The conversion: headers, type choice, epoch pairing, differences, outputs.
 #include "rinex/SdConversion.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "GNSS/SdWriter.h"
 #include "rinex/AtomicOutput.h"
@@ -44,6 +47,28 @@ struct Station {
                      "smaller --tolerance");
   }
 };
+
+// Whether two paths name one file (the second need not exist).
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  if (stat(a.c_str(), &first) != 0 || stat(b.c_str(), &second) != 0) return a == b;
+  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// An output must not replace an input, nor another output.
+void CheckOutputs(const SdOptions& options) {
+  std::vector<std::string> inputs = {options.base, options.rover};
+  inputs.insert(inputs.end(), options.navigation.begin(), options.navigation.end());
+  std::vector<std::string> outputs;
+  for (const std::string* path : {&options.output, &options.channels, &options.lliList}) {
+    if (path->empty()) continue;
+    for (const std::string& input : inputs)
+      if (SameFile(*path, input)) FileError(*path, "is an input file; the output would replace it");
+    for (const std::string& earlier : outputs)
+      if (SameFile(*path, earlier)) FileError(*path, "is named for two outputs");
+    outputs.push_back(*path);
+  }
+}
 
 void CopyText(char* field, size_t size, const std::string& text) {
   std::strncpy(field, text.c_str(), size - 1);
@@ -173,11 +198,16 @@ void Conversion::GatherChannels() {
 
 // Every output is complete before the first takes its name.
 void Conversion::Run() {
+  CheckOutputs(options_);
   CheckCompatible();
   if (!options_.channels.empty()) GatherChannels();
   AtomicOutput sd(options_.output);
   std::unique_ptr<AtomicOutput> lli;
-  if (!options_.lliList.empty()) lli = std::make_unique<AtomicOutput>(options_.lliList);
+  if (!options_.lliList.empty()) {
+    lli = std::make_unique<AtomicOutput>(options_.lliList);
+    lli->Stream() << "# satellite, epoch (the rover's tag: date and time, MJD and second of day), type, station, "
+                     "indicator\n";
+  }
   std::unique_ptr<AtomicOutput> glonass;
   if (!options_.channels.empty()) glonass = std::make_unique<AtomicOutput>(options_.channels);
   SdWriter writer(sd.Stream());
