@@ -134,6 +134,8 @@ class Quintavelmorc {
   void PrintObs();
   void PrintObs(long k, char S, int obs, std::ostream& out);
   bool TestEpoch(mjd& ep);
+  // Whether the epoch lies in the window from stE to enE, both included.
+  bool InWindow(const mjd& ep) const { return !(ep < stE || ep > enE); }
 };
 
 #endif

@@ -318,7 +318,7 @@ bool RowsAsText(const EpochTexts& epochs) {
 }  // namespace
 
 bool Quintavelmorc::TestEpoch(mjd& ep) {
-  if (ep < stE || ep > enE) return false;
+  if (!InWindow(ep)) return false;
   if (!isDt) return true;
   // The grid counts from midnight; EpochRound is a fraction of the interval.
   const long double q = ep.GetSecond() / dt;

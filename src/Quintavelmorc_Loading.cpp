@@ -79,6 +79,16 @@ void TakeWindowFromFile(Quintavelmorc& q) {
   }
 }
 
+// A window that holds no epoch of the file (an end before the start, or a
+// window beside the file's epochs) would list nothing without a word.
+void WarnEmptyWindow(const Quintavelmorc& q) {
+  for (long e = 0; e < q.rd.GetNEpoch(); e++)
+    if (q.InWindow(q.rd.epoch(e))) return;
+  ProgramWarning(Quintavelmorc::kProgName,
+                 "NO EPOCH OF THE SINGLE-DIFFERENCE FILE LIES IN THE WINDOW [-s, -e] (NOTHING IS "
+                 "LISTED)!");
+}
+
 void TakeSatellitesFromFile(Quintavelmorc& q) {
   if (q.verbose)
     ReadMessage(cerr) << "setting SATTELLITES - all satellites in SINGLE-DIFFERENCES file:";
@@ -135,6 +145,7 @@ void Quintavelmorc::ReadFile() {
   else
     TakeObservationsFromFile(*this);
   TakeWindowFromFile(*this);
+  WarnEmptyWindow(*this);
   if (!isSat) TakeSatellitesFromFile(*this);
   if (!isGLNfc) return;
   glnfc.ReadFile();

@@ -42,7 +42,8 @@ CHOICES = {
     # without digits in its columns is refused, an observation list without
     # entries and a satellite list entry that is no satellite name are
     # refused, text after the last ":" of the list is warned about, the
-    # satellite list reads C as BeiDou and letters in either case; 'literal': the
+    # satellite list reads C as BeiDou and letters in either case, a window
+    # without an epoch of the file is warned about; 'literal': the
     # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
@@ -1027,6 +1028,9 @@ class Driver:
                 print_ymdhms(cerr, mjd2ymdhms(self.enE), 1)
                 cerr.w('!')
                 cerr.endl()
+        if MENDED and not any(self.in_window(ep) for ep in d.epoch):
+            program_warning('NO EPOCH OF THE SINGLE-DIFFERENCE FILE LIES IN THE '
+                            'WINDOW [-s, -e] (NOTHING IS LISTED)!')
         if not self.isSat:
             self.vmsg('ReadFile', 'setting SATTELLITES - all satellites in '
                       'SINGLE-DIFFERENCES file:', end=False)
@@ -1159,8 +1163,11 @@ class Driver:
 
     # ------------------------------------------------------------ listing
 
+    def in_window(self, ep):
+        return not (mjd_lt(ep, self.stE) or mjd_gt(ep, self.enE))
+
     def test_epoch(self, ep):
-        if mjd_lt(ep, self.stE) or mjd_gt(ep, self.enE):
+        if not self.in_window(ep):
             return False
         if not self.isDt:
             return True
