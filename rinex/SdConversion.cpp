@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -133,6 +134,10 @@ void Conversion::CheckCompatible() {
     ConverterError("the files have no common observation type in the systems " + options_.systems);
   for (const std::string& mixed : map_.Pairs(true))
     ConverterWarning(mixed + ": different tracking attributes, the phases may differ by a quarter cycle");
+  for (const short type : options_.types)
+    if (std::find(map_.Written().begin(), map_.Written().end(), type) == map_.Written().end())
+      ConverterWarning(std::string("--types: ") + PhsDiffHeader::TypeName(type) +
+                       " is not written, the files have no common code for it");
 }
 
 void Conversion::PairEpochs(EpochDifferencer& differencer) {

@@ -18,11 +18,15 @@ double ParseTolerance(const std::string& text) {
   return seconds;
 }
 
+// Letters of either case.
 std::string ParseSystems(const std::string& text) {
   if (text.empty()) OptionError("--systems needs at least one of the letters G, R, E, C");
-  for (const char c : text)
+  std::string systems = text;
+  for (char& c : systems) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (SystemIndex(c) < 0) OptionError(std::string("--systems: \"") + c + "\" is none of G, R, E, C");
-  return text;
+  }
+  return systems;
 }
 
 std::vector<short> ParseTypes(const std::string& text) {
