@@ -62,8 +62,8 @@ struct FieldText {
 };
 
 // An integer field as an unsigned 16-bit date field.  A number that does not
-// fit (negative or above 65535) becomes 65535, which the calendar rejects,
-// instead of wrapping round into a valid-looking value.
+// fit (negative or above 65535) becomes 65535, which is refused as out of
+// range, instead of wrapping round into a valid-looking value.
 unsigned short ReadDateField(const std::string& line, Field field) {
   const long value = std::strtol(FieldText(line, field).text, nullptr, 10);
   if (value < 0 || value > 65535) return 65535;
@@ -91,12 +91,36 @@ bool IsOpenEnded(const std::string& line) {
   return line.size() <= endYear || line[endYear] == ' ';
 }
 
-// A date and time from its fields, set into the work value dm; a field out
-// of range ends the program with the calendar's message.
-mjd ReadEpoch(const std::string& line, const DateFields& fields, ymdhms& dm) {
-  dm.Set(ReadDateField(line, fields.year), ReadDateField(line, fields.month),
-         ReadDateField(line, fields.day), ReadDateField(line, fields.hour),
-         ReadDateField(line, fields.minute), ReadDecimal(FieldText(line, fields.second).text));
+// The first field of a date that the calendar refuses, or null.
+const char* InvalidDateField(const ymdhms& date) {
+  if (!date.TestYear()) return "YEAR";
+  if (!date.TestMonth()) return "MONTH";
+  if (!date.TestDay()) return "DAY";
+  if (!date.TestHour()) return "HOUR";
+  if (!date.TestMinute()) return "MINUTE";
+  if (!date.TestSecond()) return "SECOND";
+  return nullptr;
+}
+
+// A date and time from its fields, set into the work value dm.  A field out
+// of range ends the program with an error naming the line, as a wrong file
+// given as channel file would otherwise end with the calendar's message
+// alone.
+mjd ReadEpoch(const std::string& line, long lineNo, const char* which, const DateFields& fields,
+              ymdhms& dm) {
+  dm.year = ReadDateField(line, fields.year);
+  dm.month = ReadDateField(line, fields.month);
+  dm.day = ReadDateField(line, fields.day);
+  dm.hour = ReadDateField(line, fields.hour);
+  dm.minute = ReadDateField(line, fields.minute);
+  dm.second = ReadDecimal(FieldText(line, fields.second).text);
+  if (const char* field = InvalidDateField(dm)) {
+    char message[128];
+    std::snprintf(message, sizeof message,
+                  "GLONASS FREQUENCY CHANNEL FILE, LINE %ld: %s %s NOT VALID!", lineNo, which,
+                  field);
+    ProgramError(kProgram, message);
+  }
   return ymdhms2mjd(dm);
 }
 
@@ -140,13 +164,13 @@ void GLNSat::ReadGLNFreqChan() {
   OpenFile(in);
   LineReader reader(in, 0);
   std::string line;
-  for (long i = 0; i < nsat && NextRecord(reader, line); i++) StoreRecord(i, line);
+  for (long i = 0; i < nsat && NextRecord(reader, line); i++) StoreRecord(i, line, reader.lineNo);
 }
 
-void GLNSat::StoreRecord(long i, const std::string& line) {
+void GLNSat::StoreRecord(long i, const std::string& line, long lineNo) {
   sat(i) = ReadSatellite(line);
-  eph(i, FROM) = ReadEpoch(line, kStart, dm);
-  eph(i, TO) = IsOpenEnded(line) ? lastEph : ReadEpoch(line, kEnd, dm);
+  eph(i, FROM) = ReadEpoch(line, lineNo, "START", kStart, dm);
+  eph(i, TO) = IsOpenEnded(line) ? lastEph : ReadEpoch(line, lineNo, "END", kEnd, dm);
   FreqChannel(i) = ReadDecimal(TailFrom(line.c_str(), kChannelColumn - 1));
 }
 

@@ -38,7 +38,8 @@ class GLNSat {
   void CountGNSSats();
   void ReadGLNFreqChan();
   void OpenFile(std::ifstream& in) const;
-  void StoreRecord(long i, const std::string& line);
+  // Record i from the line of number lineNo in the file.
+  void StoreRecord(long i, const std::string& line, long lineNo);
 };
 
 #endif

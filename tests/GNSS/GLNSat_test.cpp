@@ -198,44 +198,45 @@ TEST_F(ChannelFile, SlotThatCannotBeGlonassMatchesNoSatellite) {
   EXPECT_FALSE(table.GetIsGLNSat());
 }
 
-// Class frame of the calendar for a field out of range.
-std::string CalendarFrame(const char* message) {
-  return std::string("\n**** ymdhms: Error -> ") + message +
-         " ****\n     Exiting class ymdhms ... \n";
-}
-
 // Death tests run first and alone; they share the file helpers.
 class ChannelFileDeathTest : public ChannelFile {};
 
-TEST_F(ChannelFileDeathTest, DateFieldOutOfRangeEndsTheProgramWithTheCalendarMessage) {
+std::string ProgramFrame(const std::string& message) {
+  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
+}
+
+// A field out of range is reported with the line it stands on, counted with
+// the comment lines, and the date it belongs to.
+TEST_F(ChannelFileDeathTest, DateFieldOutOfRangeEndsTheProgramNamingTheLine) {
   struct Case {
     std::string line;
     const char* message;
   };
   const Case cases[] = {
-      {Record("R01", "2024 13 24 00 00 00.0", "", "1"), "MONTH not valid"},
-      {Record("R01", "2024 06 24 25 00 00.0", "", "1"), "HOUR not valid"},
-      {Record("R01", "2024 06 24 00 00 00.0", "2024 06 31 00 00 00.0", "1"), "DAY not valid"},
+      {Record("R01", "2024 13 24 00 00 00.0", "", "1"), "START MONTH NOT VALID"},
+      {Record("R01", "2024 06 24 25 00 00.0", "", "1"), "START HOUR NOT VALID"},
+      {Record("R01", "2024 06 24 00 00 00.0", "2024 06 31 00 00 00.0", "1"), "END DAY NOT VALID"},
       // Too large for 16 bits: rejected, not wrapped round to 2000.
-      {Record("R01", "67536 06 24 00 00 00.0", "", "1"), "YEAR not valid"},
-      {Record("R01", "2024 -6 24 00 00 00.0", "", "1"), "MONTH not valid"},
-      {Record("R01", "2024 06 24 00 00 60.0", "", "1"), "SECOND not valid"},
+      {Record("R01", "67536 06 24 00 00 00.0", "", "1"), "START YEAR NOT VALID"},
+      {Record("R01", "2024 -6 24 00 00 00.0", "", "1"), "START MONTH NOT VALID"},
+      {Record("R01", "2024 06 24 00 00 60.0", "", "1"), "START SECOND NOT VALID"},
+      {Record("R01", "2024 06 24 00 00 00.0", "2024 06 30 00 60 00", "1"), "END MINUTE NOT VALID"},
+      // Another kind of file given as channel file.
+      {"SINGLE_DIFFERENCES", "START YEAR NOT VALID"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    const std::string path = Write(c.line + "\n");
+    const std::string path = Write(kHeader + Record("R02", "2024 06 24 00 00 00.0", "", "-4") +
+                                   "\n" + c.line + "\n");
     const ChildOutput output = RunExpectingExit([&path] {
       GLNSat fresh;
       fresh.SetFile(path.c_str());
       fresh.ReadFile();
     });
-    EXPECT_EQ(output.out, CalendarFrame(c.message));
+    EXPECT_EQ(output.err, ProgramFrame(std::string("GLONASS FREQUENCY CHANNEL FILE, LINE 4: ") +
+                                       c.message + "!"));
+    EXPECT_EQ(output.out, "");
   }
-}
-
-std::string ProgramFrame(const char* message) {
-  return std::string("\n**** Quintavelmor: Error -> ") + message +
-         " ****\n     Exiting Quintavelmor ... \n\n";
 }
 
 TEST_F(ChannelFileDeathTest, MissingFileEndsTheProgramAtSetFile) {

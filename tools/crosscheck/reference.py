@@ -43,7 +43,8 @@ CHOICES = {
     # entries and a satellite list entry that is no satellite name are
     # refused, text after the last ":" of the list is warned about, the
     # satellite list reads C as BeiDou and letters in either case, a window
-    # without an epoch of the file is warned about; 'literal': the
+    # without an epoch of the file is warned about, a date of the channel
+    # file out of range is reported with its line; 'literal': the
     # container's range errors and the other documented behaviour
     'faults': os.environ.get('XC_FAULTS', 'mended'),
 }
@@ -719,29 +720,53 @@ def load_file(name):
 LAST_EPH = (88068, L.from_int(86399))
 
 
+def first_invalid_field(y, mo, dd, hh, mi, s):
+    for bad, name in ((not 1901 <= y <= 2199, 'YEAR'),
+                      (not 1 <= mo <= 12, 'MONTH'),
+                      (not (1 <= mo <= 12 and 1 <= dd <= month_len(y, mo)),
+                       'DAY'),
+                      (hh > 23, 'HOUR'), (mi > 59, 'MINUTE'),
+                      (not sec_ok(s), 'SECOND')):
+        if bad:
+            return name
+    return None
+
+
+def date_field(v):
+    """An unsigned 16-bit date field; mended, a number that does not fit
+    is refused rather than wrapped round."""
+    if MENDED and not 0 <= v <= 65535:
+        return 65535
+    return ushort(v)
+
+
 def read_channels(name):
     recs = []
-    for line in read_lines(name):
+    for number, line in enumerate(read_lines(name), 1):
         if line == '' or line[0] in '# ':
             continue
         line = line[:510]
         slot = atoi(line[1:])
         sat = short(slot + 100)
 
-        def date(c):
-            y = ushort(atoi(line[c - 1:]))
-            mo = ushort(atoi(line[c + 4:]))
-            dd = ushort(atoi(line[c + 7:]))
-            hh = ushort(atoi(line[c + 10:]))
-            mi = ushort(atoi(line[c + 13:]))
+        def date(c, which):
+            y = date_field(atoi(line[c - 1:]))
+            mo = date_field(atoi(line[c + 4:]))
+            dd = date_field(atoi(line[c + 7:]))
+            hh = date_field(atoi(line[c + 10:]))
+            mi = date_field(atoi(line[c + 13:]))
             s = L.from_float(atof(line[c + 16:]))
+            bad = first_invalid_field(y, mo, dd, hh, mi, s)
+            if MENDED and bad:
+                program_error('GLONASS FREQUENCY CHANNEL FILE, LINE %d: %s %s '
+                              'NOT VALID!' % (number, which, bad))
             ymdhms_check(y, mo, dd, hh, mi, s)
             return ymdhms2mjd(y, mo, dd, hh, mi, s)
-        start = date(11)
+        start = date(11, 'START')
         if len(line) > 31 and line[31] == ' ':
             end = LAST_EPH
         else:
-            end = date(32)
+            end = date(32, 'END')
         ch = L.from_float(atof(line[51:]))
         recs.append((sat, start, end, ch))
     return recs
