@@ -273,6 +273,11 @@ def write_channels(rng, path, info):
         lines.append(line)
         if rng.random() < 0.1:
             lines.append(' ' + line[1:])             # skipped: blank first
+    if rng.random() < 0.04:                          # a date out of range
+        lines.insert(rng.randint(2, len(lines)), rng.choice([
+            'R05       2024 13 01 00 00 00.0                    1',
+            'R05       2024 06 24 00 00 00.0 2024 06 24 24 00 00 1',
+            'SINGLE_DIFFERENCES']))
     eol = '\r\n' if rng.random() < 0.1 else '\n'
     with open(path, 'w', newline='') as f:
         f.write(eol.join(lines) + eol)
