@@ -1,10 +1,12 @@
 // Quintavelmor-report: reads a listing written by Quintavelmor and writes
 // per-satellite statistics, a CSV export and an HTML page of plots.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramVersion.h"
 #include "report/CsvExport.h"
@@ -70,16 +72,22 @@ std::FILE* OpenOrFail(const std::string& name, const char* mode, const char* wha
   return file;
 }
 
+// Every write to the file, its buffer's last one included, must have succeeded.
+void CloseOutput(std::FILE* file, const std::string& what) {
+  CheckOutput(file, kProgram, what);
+  if (std::fclose(file) != 0) OutputFailed(kProgram, what, errno);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
-  if (options.help) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  if (options.version) {
-    WriteProgramVersion(stdout, kProgram);
+  if (options.help || options.version) {
+    if (options.help)
+      std::fputs(kUsage, stdout);
+    else
+      WriteProgramVersion(stdout, kProgram);
+    CheckOutput(stdout, kProgram, "STANDARD OUTPUT");
     return 0;
   }
   std::FILE* input =
@@ -96,10 +104,13 @@ int main(int argc, char** argv) {
 
   ReadListing(input, consumers);
 
-  if (csvFile != nullptr && std::fclose(csvFile) != 0) Fatal("CSV FILE CAN NOT BE WRITTEN");
+  if (csvFile != nullptr) CloseOutput(csvFile, "CSV FILE " + options.csvFile);
   if (!options.htmlDirectory.empty() &&
       !WriteHtmlReport(options.htmlDirectory, statistics, plots))
     Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
-  if (options.statistics) WriteStatisticsTable(stdout, statistics);
+  if (options.statistics) {
+    WriteStatisticsTable(stdout, statistics);
+    CheckOutput(stdout, kProgram, "STATISTICS ON STANDARD OUTPUT");
+  }
   return 0;
 }

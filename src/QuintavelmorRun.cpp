@@ -1,10 +1,13 @@
 // One run of the program.
 #include "src/QuintavelmorRun.h"
 
+#include <iostream>
+
 #include "GNSS/GLNSat.h"
 #include "GNSS/PhsDiff.h"
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/PhsDiffHeader.h"
+#include "PROGINC/OutputCheck.h"
 #include "src/Quintavelmorc.h"
 
 int RunQuintavelmor(int nargc, const char** cargv) {
@@ -21,6 +24,7 @@ int RunQuintavelmor(int nargc, const char** cargv) {
     driver.PrintSet();
     driver.PrintObs();
   }
+  CheckOutput(std::cout, Quintavelmorc::kProgName, Quintavelmorc::kListingOutput);
   driver.EndProg();
   return 0;
 }

@@ -71,6 +71,8 @@ class Quintavelmorc {
 
   // Name that heads every message of the driver.
   static constexpr char kProgName[] = "Quintavelmor";
+  // What a failed write to standard output could not write.
+  static constexpr char kListingOutput[] = "LISTING ON STANDARD OUTPUT";
   // Capacity of the fixed text fields, terminator included.
   static constexpr int kNameSize = 256;
 

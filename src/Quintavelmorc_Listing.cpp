@@ -19,6 +19,7 @@
 #include "GNSS/ymdhms.h"
 #include "PROGINC/FixedFormat.h"
 #include "PROGINC/OutBlock.h"
+#include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
@@ -350,7 +351,11 @@ void Quintavelmorc::PrintObs() {
   BuildEpochTexts(*this, listed, epochs);
   const EpochTexts* asText = RowsAsText(epochs) ? &epochs : nullptr;
   OutBlock block(std::cout);
-  for (long i = 0; i < satprn.r; i++)
+  // Each satellite's rows are checked as they go out, so that a listing that
+  // can not be written stops at once.
+  for (long i = 0; i < satprn.r; i++) {
     PrintSatellite(*this, satprn(i), reference, index, listed, asText, block);
+    CheckOutput(std::cout, kProgName, kListingOutput);
+  }
   if (verbose) std::cerr << kProgName << "::PrintObs(): Finished writing observations!" << std::endl;
 }

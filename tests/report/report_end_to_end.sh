@@ -60,6 +60,26 @@ awk -v csv="$work/listing.csv" '
     exit bad
   }' "$work/listing" || fail "CSV differs from the listing"
 
+# Outputs that can not be written: a fatal error naming them, status 1.
+failed_write() {  # expected message, then the redirection and the arguments
+  local message=$1 target=$2
+  shift 2
+  if [ "$target" = closed ]; then
+    "$report" "$@" <"$work/listing" 2>"$work/write.err" >&-
+  else
+    "$report" "$@" <"$work/listing" 2>"$work/write.err" >"$target"
+  fi
+  local status=$?
+  [ "$status" = 1 ] || fail "status $status, not 1, for: $* > $target"
+  grep -qF "Error -> $message CAN NOT BE WRITTEN (" "$work/write.err" ||
+    fail "no error '$message' for: $* > $target"
+}
+failed_write "STATISTICS ON STANDARD OUTPUT" /dev/full
+failed_write "STATISTICS ON STANDARD OUTPUT" closed --stats
+failed_write "CSV FILE /dev/full" /dev/null --csv /dev/full
+failed_write "STANDARD OUTPUT" /dev/full --help
+failed_write "STANDARD OUTPUT" closed --version
+
 "$report" --html "$work/html" <"$work/listing" || fail "HTML mode"
 [ -s "$work/html/index.html" ] || fail "no index.html"
 columns=$(grep -c 'class="column-plot"' "$work/html/index.html")
@@ -82,4 +102,4 @@ chromium_run shot --window-size=1200,2000 --screenshot="$work/page.png" >/dev/nu
   fail "chromium could not take a screenshot"
 [ -s "$work/page.png" ] || fail "no screenshot written"
 if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log"; then fail "console messages while loading"; fi
-echo "report end to end: 4 passed, 0 failed"
+echo "report end to end: 5 passed, 0 failed"
