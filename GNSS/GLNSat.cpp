@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 #include "GNSS/TimeConverse.h"
+#include "PROGINC/CompressedInput.h"
 #include "PROGINC/LineReader.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cfilef.h"
@@ -140,14 +140,17 @@ void GLNSat::ReadFile() {
   ReadGLNFreqChan();
 }
 
-void GLNSat::OpenFile(std::ifstream& in) const {
-  in.open(file);
-  if (!in.is_open()) ProgramError(kProgram, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
+std::istream& GLNSat::OpenFile() {
+  if (!input.Open(file))
+    ProgramError(kProgram, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
+  return input.Stream();
 }
 
 void GLNSat::CountGNSSats() {
-  std::ifstream in;
-  OpenFile(in);
+  std::istream& in = OpenFile();
+  const Compression form = CompressionOf(in);
+  if (form != Compression::NONE)
+    CompressedInputError(kProgram, "GLONASS FREQUENCY CHANNEL FILE", form, file, "-gf");
   LineReader reader(in, 0);
   std::string line;
   nsat = 0;
@@ -160,11 +163,10 @@ void GLNSat::CountGNSSats() {
 // The file is opened and checked again; should it have grown since it was
 // counted, the records beyond the counted ones are not read.
 void GLNSat::ReadGLNFreqChan() {
-  std::ifstream in;
-  OpenFile(in);
-  LineReader reader(in, 0);
+  LineReader reader(OpenFile(), 0);
   std::string line;
   for (long i = 0; i < nsat && NextRecord(reader, line); i++) StoreRecord(i, line, reader.lineNo);
+  input.Release();
 }
 
 void GLNSat::StoreRecord(long i, const std::string& line, long lineNo) {

@@ -3,11 +3,12 @@
 #ifndef GNSS_GLNSAT_H
 #define GNSS_GLNSAT_H
 
-#include <iosfwd>
+#include <istream>
 #include <string>
 
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
+#include "PROGINC/PassInput.h"
 #include "matrix/matrix.h"
 
 class GLNSat {
@@ -22,6 +23,7 @@ class GLNSat {
   matrix<long double> FreqChannel;  // frequency-channel number of each record
   ymdhms dm;                        // work value for the dates being read
   mjd lastEph;                      // end of an open period: 2099-12-31 23:59:59
+  PassInput input;                  // the file, pass by pass
 
   GLNSat();
 
@@ -37,7 +39,7 @@ class GLNSat {
  private:
   void CountGNSSats();
   void ReadGLNFreqChan();
-  void OpenFile(std::ifstream& in) const;
+  std::istream& OpenFile();
   // Record i from the line of number lineNo in the file.
   void StoreRecord(long i, const std::string& line, long lineNo);
 };

@@ -3,7 +3,6 @@
 
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "GNSS/SdWriter.h"
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
+#include "PROGINC/CompressedInput.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/cfilef.h"
 
@@ -63,9 +63,11 @@ void PhsDiff::SetFile(const char* name) {
 }
 
 void PhsDiff::CountRec() {
-  std::ifstream in(sdfile, std::ios::binary);
-  if (!in) CannotOpen();
-  PhsDiffScanner scan(in, 0);
+  if (!input.Open(sdfile)) CannotOpen();
+  const Compression form = CompressionOf(input.Stream());
+  if (form != Compression::NONE)
+    CompressedInputError(kProgram, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o");
+  PhsDiffScanner scan(input.Stream(), 0);
   if (SkipHeader(scan.lines) && PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
     rhead.HasObservations = true;
   if (!rhead.HasObservations) return;
@@ -85,12 +87,13 @@ void PhsDiff::CountRec() {
 void PhsDiff::ReadFile() {
   CountRec();
   rdata.SetNRecords(nepoch, nobsall);
-  std::ifstream in(sdfile, std::ios::binary);
-  if (!in) CannotOpen();
+  if (!input.Open(sdfile)) CannotOpen();
+  std::istream& in = input.Stream();
   in >> rhead;
   if (in.fail())
     ProgramError(kProgram, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
   in >> rdata;
+  input.Release();
 }
 
 void PhsDiff::PrintFile() { PrintFile(std::cout); }

@@ -7,6 +7,7 @@
 
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/PhsDiffHeader.h"
+#include "PROGINC/PassInput.h"
 
 class PhsDiff {
  public:
@@ -17,6 +18,7 @@ class PhsDiff {
   PhsDiffData& rdata;
   int nepoch;   // epochs found by the first pass
   int nobsall;  // satellite lines found by the first pass
+  PassInput input;  // the file, pass by pass
 
   PhsDiff(PhsDiffHeader& head, PhsDiffData& data);
 

@@ -22,9 +22,14 @@ const char* LastSeparator(const char* file) {
 }  // namespace
 
 // A folder opens as a stream on some systems but cannot be read as a file.
+// A named pipe is not opened: opening it waits for a writer, and closing it
+// again before reading can end that writer's stream (or lose its data), so
+// there it is only known to exist.
 bool FileExists(const char* f) {
   std::error_code ec;
-  if (std::filesystem::is_directory(f, ec)) return false;
+  const std::filesystem::file_type type = std::filesystem::status(f, ec).type();
+  if (type == std::filesystem::file_type::directory) return false;
+  if (type == std::filesystem::file_type::fifo) return true;
   std::ifstream in(f);
   return in.is_open();
 }

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// True if the file can be opened for reading (it is opened and closed at once).
+// True if the file can be opened for reading (it is opened and closed at once);
+// for a named pipe or a pipe (/dev/stdin), true if it exists.
 bool FileExists(const char* f);
 bool FileExists(const std::string& f);
 

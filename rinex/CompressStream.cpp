@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "PROGINC/CompressedInput.h"
 #include "rinex/ConverterError.h"
 
 namespace {
@@ -18,7 +19,7 @@ const size_t kTableSize = size_t(1) << 16;
 }  // namespace
 
 bool CompressStream::Starts(std::string_view head) {
-  return head.size() >= 2 && head[0] == '\x1f' && head[1] == '\x9d';
+  return CompressionOf(head) == Compression::COMPRESS;
 }
 
 CompressStream::CompressStream(ByteStream& compressed)

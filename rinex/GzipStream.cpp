@@ -1,10 +1,11 @@
 // gzip decompression through zlib, streaming member after member.
 #include "rinex/GzipStream.h"
 
+#include "PROGINC/CompressedInput.h"
 #include "rinex/ConverterError.h"
 
 bool GzipStream::Starts(std::string_view head) {
-  return head.size() >= 2 && head[0] == '\x1f' && head[1] == '\x8b';
+  return CompressionOf(head) == Compression::GZIP;
 }
 
 GzipStream::GzipStream(ByteStream& compressed) : ByteStream(compressed.name), compressed_(compressed) {
