@@ -17,8 +17,24 @@ build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	$(BUILD_DIR)/Quintavelmor -o$(EXAMPLE) -gf$(EXAMPLE_GLN) -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1: -ms -v
+# The bundled example through the listing program and the report, building
+# only those two: the listing, its statistics and the report page go to
+# RUN_DIR, and the terminal gets where they are with a short excerpt.
+RUN_DIR        ?= $(BUILD_DIR)/example
+run:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target Quintavelmor Quintavelmor-report
+	mkdir -p $(RUN_DIR)
+	$(BUILD_DIR)/Quintavelmor -o$(EXAMPLE) -gf$(EXAMPLE_GLN) -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1: -ms -v \
+	  > $(RUN_DIR)/listing.txt 2> $(RUN_DIR)/listing.log || { cat $(RUN_DIR)/listing.log; exit 1; }
+	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/listing.txt --stats --html $(RUN_DIR)/report \
+	  > $(RUN_DIR)/statistics.txt
+	@echo
+	@echo "Listing:    $(RUN_DIR)/listing.txt ($$(wc -l < $(RUN_DIR)/listing.txt) lines, messages in listing.log)"
+	@sed -n '/Time(datum)/,+2p' $(RUN_DIR)/listing.txt
+	@echo "Statistics: $(RUN_DIR)/statistics.txt"
+	@grep '^SUMMARY' $(RUN_DIR)/statistics.txt
+	@echo "Page:       file://$(abspath $(RUN_DIR))/report/index.html"
 
 # The programs, their manual pages and the bundled example under PREFIX.
 install: build

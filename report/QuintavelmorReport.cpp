@@ -1,8 +1,9 @@
 // Quintavelmor-report: reads a listing written by Quintavelmor and writes
 // per-satellite statistics, a CSV export and an HTML page of plots.
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,14 @@ const char* const kUsage =
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
     "  --stats     statistics table on standard output (the default when no other\n"
     "              output is asked for)\n"
-    "  --csv FILE  one CSV row per satellite and epoch\n"
+    "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
     "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
     "  --help      this text\n"
     "  --version   the version number\n";
 
 struct Options {
   std::string listing = "-";
+  bool listingGiven = false;
   std::string csvFile;
   std::string htmlDirectory;
   bool statistics = false;
@@ -42,7 +44,6 @@ struct Options {
 
 Options ParseOptions(int argc, char** argv) {
   Options options;
-  bool listingGiven = false;
   for (int i = 1; i < argc; i++) {
     const std::string word = argv[i];
     if (word == "--help" || word == "-h") {
@@ -54,15 +55,17 @@ Options ParseOptions(int argc, char** argv) {
     } else if (word == "--csv" || word == "--html") {
       if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
       (word == "--csv" ? options.csvFile : options.htmlDirectory) = argv[++i];
-    } else if (!listingGiven && (word == "-" || word[0] != '-')) {
+    } else if (!options.listingGiven && (word == "-" || word[0] != '-')) {
       options.listing = word;
-      listingGiven = true;
+      options.listingGiven = true;
     } else {
       std::fputs(kUsage, stderr);
       Fatal("UNKNOWN ARGUMENT: " + word);
     }
   }
   if (options.csvFile.empty() && options.htmlDirectory.empty()) options.statistics = true;
+  if (options.csvFile == "-" && options.statistics)
+    Fatal("--csv - AND THE STATISTICS TABLE WOULD BOTH GO TO STANDARD OUTPUT");
   return options;
 }
 
@@ -90,10 +93,17 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kProgram, "STANDARD OUTPUT");
     return 0;
   }
+  // Run without a listing from a terminal, the program would wait on the
+  // keyboard for a listing; it says how it is used instead.
+  if (!options.listingGiven && isatty(STDIN_FILENO)) {
+    std::fputs(kUsage, stderr);
+    return 1;
+  }
   std::FILE* input =
       options.listing == "-" ? stdin : OpenOrFail(options.listing, "rb", "LISTING FILE");
-  std::FILE* csvFile =
-      options.csvFile.empty() ? nullptr : OpenOrFail(options.csvFile, "wb", "CSV FILE");
+  std::FILE* csvFile = options.csvFile.empty() ? nullptr
+                       : options.csvFile == "-" ? stdout
+                                                : OpenOrFail(options.csvFile, "wb", "CSV FILE");
 
   StatisticsCollector statistics;
   PlotCollector plots;
@@ -104,7 +114,10 @@ int main(int argc, char** argv) {
 
   ReadListing(input, consumers);
 
-  if (csvFile != nullptr) CloseOutput(csvFile, "CSV FILE " + options.csvFile);
+  if (csvFile == stdout)
+    CheckOutput(stdout, kProgram, "CSV ON STANDARD OUTPUT");
+  else if (csvFile != nullptr)
+    CloseOutput(csvFile, "CSV FILE " + options.csvFile);
   if (!options.htmlDirectory.empty() &&
       !WriteHtmlReport(options.htmlDirectory, statistics, plots))
     Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);

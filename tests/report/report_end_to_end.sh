@@ -25,6 +25,15 @@ grep -q '^SUMMARY E: ' "$work/stats" || fail "no Galileo summary line"
 
 "$report" --csv "$work/listing.csv" <"$work/listing" >"$work/csv.out" || fail "CSV mode"
 [ -s "$work/csv.out" ] && fail "CSV mode wrote to standard output"
+"$report" "$work/listing" --csv - >"$work/csv.stdout" || fail "CSV to standard output"
+cmp -s "$work/listing.csv" "$work/csv.stdout" || fail "--csv - differs from the CSV file"
+[ -e ./- ] && fail "--csv - wrote a file named -"
+
+# Without arguments at a terminal: the usage, not a wait for the keyboard.
+if command -v script >/dev/null; then
+  script -qec "$report" /dev/null </dev/null >"$work/tty.out" 2>&1 && fail "no status 1 at a terminal"
+  grep -q '^usage: Quintavelmor-report' "$work/tty.out" || fail "no usage at a terminal"
+fi
 
 # Value by value: every listing row against the CSV row of the same position.
 awk -v csv="$work/listing.csv" '
