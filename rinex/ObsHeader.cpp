@@ -162,11 +162,8 @@ void HeaderReader::ReadGlonassSlots(std::string_view line) {
 void HeaderReader::Finish() {
   if (typesLeft_ > 0) InputError(in_, "END OF HEADER comes before all observation types are listed");
   if (head_.IsRinex2()) {
-    // One list for every system of a mixed file, or for the file's system.
-    const std::vector<ObsCode> list = head_.types['G' - 'A'];
-    for (char system = 'A'; system <= 'Z'; system++)
-      if (head_.system == 'M' || head_.system == system) head_.types[system - 'A'] = list;
-      else head_.types[system - 'A'].clear();
+    // One list for the satellites of every system in the file.
+    for (std::vector<ObsCode>& list : head_.types) list = head_.types['G' - 'A'];
   } else if (head_.version < 303) {
     // Before 3.03, BeiDou's B1I signal was band 1; later versions call it 2.
     for (ObsCode& code : head_.types['C' - 'A'])

@@ -163,7 +163,8 @@ void ObsReader::ReadRinex2SatelliteList(std::string_view line, int count) {
     if (k > 0 && onLine == 0) line = NextLine(kRinexLineWidth, "the epoch's list of satellites");
     const std::string_view sat = Field(line, kRinex2Sats + 3 * onLine, 3);
     int number = 0;
-    if (sat.size() < 3 || !ParseIntField(sat.substr(1), number) || number < 1 || number > kMaxSatNumber)
+    const bool letter = sat.size() == 3 && (sat[0] == ' ' || (sat[0] >= 'A' && sat[0] <= 'Z'));
+    if (!letter || !ParseIntField(sat.substr(1), number) || number < 1 || number > kMaxSatNumber)
       InputError(in_, "satellite " + std::to_string(k + 1) + " of the epoch can not be read");
     satSystems_.push_back(sat[0] == ' ' ? 'G' : sat[0]);
     satNumbers_.push_back(number);
@@ -177,7 +178,7 @@ void ObsReader::ReadRinex2Records(ObsEpoch& epoch, int count, bool keep) {
     const bool store = keep && Converted(system);
     if (keep && !store && system >= 'A' && system <= 'Z') counts_.skippedRecords[system - 'A']++;
     if (store) AddSatellite(epoch, system, satNumbers_[i], types);
-    const size_t lines = types == 0 ? 1 : (types + kRinex2ValuesPerLine - 1) / kRinex2ValuesPerLine;
+    const size_t lines = (types + kRinex2ValuesPerLine - 1) / kRinex2ValuesPerLine;
     for (size_t j = 0; j < lines; j++) {
       const std::string_view line = NextLine(kRinexLineWidth, "the observations of the epoch");
       if (!store) continue;

@@ -60,6 +60,14 @@ void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& chann
   if (!missing.empty()) ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
 }
 
+// The letters of the systems with satellite lines in the file.
+std::string SystemsWritten(const EpochDifferencer& d) {
+  std::string systems;
+  for (int sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
+    if (d.linesOf[sat] > 0 && systems.find(kSystems[sat / 100]) == std::string::npos) systems += kSystems[sat / 100];
+  return systems;
+}
+
 long GlonassLines(const EpochDifferencer& d) {
   long lines = 0;
   for (int sat = 100; sat < 200; sat++) lines += d.linesOf[sat];
@@ -78,7 +86,7 @@ void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsRea
             << differences.satelliteLines << " satellite lines, rover minus base\n";
   Line("types", types.substr(1));
   if (options.verbose)
-    for (const std::string& pair : map.Pairs(false)) Line("codes", pair);
+    for (const std::string& pair : map.Pairs(false, SystemsWritten(differences))) Line("codes", pair);
   Line("base " + options.base, std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
                                    " without a rover epoch; systems not converted: " + SkippedSystems(base));
   Line("rover " + options.rover, std::to_string(rover.epochs) + " epochs, " + std::to_string(pairing.roverOnly) +

@@ -151,10 +151,11 @@ std::string TypeMap::CodeName(const ObsHeader& head, int system, int column) con
   return name;
 }
 
-std::vector<std::string> TypeMap::Pairs(bool mixedPhasesOnly) const {
+std::vector<std::string> TypeMap::Pairs(bool mixedPhasesOnly, const std::string& systems) const {
   std::vector<std::string> lines;
   const bool attributesKnown = !base_.IsRinex2() && !rover_.IsRinex2();
-  for (int s = 0; s < kNSystems; s++)
+  for (int s = 0; s < kNSystems; s++) {
+    if (systems.find(kSystems[s]) == std::string::npos) continue;
     for (size_t k = 0; k < written_.size(); k++) {
       const TypeSource& source = Source(s, k);
       if (!source.Written()) continue;
@@ -164,5 +165,6 @@ std::vector<std::string> TypeMap::Pairs(bool mixedPhasesOnly) const {
       if (mixedPhasesOnly && (type[0] != 'L' || base == rover || !attributesKnown)) continue;
       lines.push_back(std::string(1, kSystems[s]) + " " + type + ": base " + base + ", rover " + rover);
     }
+  }
   return lines;
 }

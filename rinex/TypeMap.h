@@ -53,7 +53,8 @@ class TypeMap {
   // One line per system and written type, "G L2: base L2W, rover L2L";
   // with mixedPhasesOnly, only the phases whose base and rover codes differ
   // in tracking attribute (their phases may differ by a quarter cycle).
-  std::vector<std::string> Pairs(bool mixedPhasesOnly) const;
+  // Only the systems whose letters stand in `systems` are described.
+  std::vector<std::string> Pairs(bool mixedPhasesOnly, const std::string& systems = kSystems) const;
 
  private:
   const ObsHeader& base_;

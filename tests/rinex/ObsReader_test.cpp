@@ -49,7 +49,7 @@ TEST(ObsHeader, RealFilesOfVersions2And3) {
   EXPECT_EQ(h2.antennaSerial, "");
   ASSERT_EQ(h2.Types('G').size(), 4u);
   EXPECT_EQ(Code(h2.Types('G')[3]), "P2 ");
-  EXPECT_TRUE(h2.Types('R').empty());  // a GPS file: the list is GPS's alone
+  EXPECT_EQ(h2.Types('R').size(), 4u);  // one list for every system
   EXPECT_EQ(h2.timeSystem, "GPS");
 }
 
