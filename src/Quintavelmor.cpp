@@ -1,4 +1,20 @@
 // Program entry: one run of the fixed sequence over the command line's files.
-#include "src/QuintavelmorRun.h"
+#include <new>
 
-int main(int argc, char** argv) { return RunQuintavelmor(argc, const_cast<const char**>(argv)); }
+#include "PROGINC/ProgramError.h"
+#include "src/QuintavelmorRun.h"
+#include "src/Quintavelmorc.h"
+
+namespace {
+
+// The series take their memory through the container, which reports a
+// failed allocation in its own frame; any other allocation that finds no
+// memory ends the run with a framed error as well, not with an abort.
+void OutOfMemory() { ProgramError(Quintavelmorc::kProgName, "NOT ENOUGH MEMORY!"); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::set_new_handler(OutOfMemory);
+  return RunQuintavelmor(argc, const_cast<const char**>(argv));
+}
