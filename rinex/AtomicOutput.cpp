@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,26 +16,51 @@
 
 namespace {
 
-void RemovePending();
-
-// The temporary files of this process not yet renamed.  Kept so that the
-// exit after a fatal report, which unwinds no stack, can remove them; the
-// list is made before the removal is registered, so it outlives it.
-std::vector<std::string>& Pending() {
-  static std::vector<std::string> pending;
-  static const bool registered = std::atexit(RemovePending) == 0;
-  (void)registered;
-  return pending;
-}
+// The temporary files of this process not yet renamed, in a fixed table that
+// a signal handler may read: the exit after a fatal report (which unwinds no
+// stack) and an interruption (SIGINT, SIGTERM, SIGHUP) remove them.  A slot
+// is free while its first character is the terminator; a path is copied in
+// behind it and the first character stored last.
+constexpr int kSlots = 8;
+constexpr size_t kPathRoom = 4096;
+char pending[kSlots][kPathRoom];
 
 void RemovePending() {
-  for (const std::string& path : Pending()) std::remove(path.c_str());
+  for (char* path : pending)
+    if (path[0] != '\0') unlink(path);
 }
 
-void Forget(const std::string& path) {
-  std::vector<std::string>& pending = Pending();
-  pending.erase(std::remove(pending.begin(), pending.end(), path), pending.end());
+void OnSignal(int signal) {
+  RemovePending();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
 }
+
+// Removal on exit, and on the signals whose default is to end the process
+// (a signal the caller ignores stays ignored).
+void RegisterRemoval() {
+  static const bool registered = std::atexit(RemovePending) == 0;
+  (void)registered;
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction current;
+    if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(signal, OnSignal);
+  }
+}
+
+int Hold(const std::string& path, const std::string& target) {
+  RegisterRemoval();
+  for (int slot = 0; slot < kSlots; slot++) {
+    if (pending[slot][0] != '\0' || path.size() >= kPathRoom) continue;
+    std::memcpy(pending[slot] + 1, path.c_str() + 1, path.size());
+    std::atomic_signal_fence(std::memory_order_release);
+    pending[slot][0] = path[0];
+    return slot;
+  }
+  std::remove(path.c_str());
+  FileError(target, "can not be written (too many outputs open, or a name too long)");
+}
+
+void Release(int slot) { pending[slot][0] = '\0'; }
 
 }  // namespace
 
@@ -50,7 +76,7 @@ AtomicOutput::AtomicOutput(const std::string& target) : target_(target) {
   fchmod(fd, 0666 & ~mask);
   close(fd);
   temporary_ = name.data();
-  Pending().push_back(temporary_);
+  slot_ = Hold(temporary_, target);
   out_.open(temporary_, std::ios::binary | std::ios::trunc);
   if (!out_) FileError(target, "can not be written");
 }
@@ -59,7 +85,7 @@ AtomicOutput::~AtomicOutput() {
   if (committed_) return;
   out_.close();
   std::remove(temporary_.c_str());
-  Forget(temporary_);
+  Release(slot_);
 }
 
 void AtomicOutput::Commit() {
@@ -69,5 +95,5 @@ void AtomicOutput::Commit() {
   if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
     FileError(target_, std::string("can not be written (") + std::strerror(errno) + ")");
   committed_ = true;
-  Forget(temporary_);
+  Release(slot_);
 }

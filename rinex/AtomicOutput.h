@@ -1,8 +1,8 @@
 // AtomicOutput: an output file written under a temporary name beside its
 // target and renamed to the target only when complete, so that a failed run
-// leaves neither a partial file nor a damaged earlier one.  A fatal report
-// ends the process through exit: the temporary files not yet renamed are
-// removed then.
+// leaves neither a partial file nor a damaged earlier one.  The temporary
+// files not yet renamed are removed when a fatal report ends the process
+// through exit, and when SIGINT, SIGTERM or SIGHUP ends it.
 #ifndef RINEX_ATOMICOUTPUT_H
 #define RINEX_ATOMICOUTPUT_H
 
@@ -25,6 +25,7 @@ class AtomicOutput {
   std::string target_;
   std::string temporary_;
   std::ofstream out_;
+  int slot_ = -1;  // its place in the table of temporary files
   bool committed_ = false;
 };
 
