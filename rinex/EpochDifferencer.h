@@ -58,8 +58,4 @@ class EpochDifferencer {
   void TallyLli(const Pair& pair, size_t k, unsigned char lli, bool rover, int64_t ticks);
 };
 
-// The single-difference number of a satellite: 100 times its system's
-// place in kSystems plus its number.
-inline short SdSatelliteNumber(int system, int number) { return static_cast<short>(100 * system + number); }
-
 #endif

@@ -7,6 +7,7 @@
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
 #include "rinex/RinexTime.h"
+#include "rinex/SatSystems.h"
 #include "rinex/TextInput.h"
 
 namespace {
@@ -34,6 +35,9 @@ std::string SatName(char system, int number) {
   name += static_cast<char>('0' + number % 10);
   return name;
 }
+
+// The systems whose observations the reader keeps.
+bool Converted(char system) { return SystemIndex(system) >= 0; }
 
 // Two-digit years of RINEX 2: 80 to 99 are 1980 to 1999, the rest 2000 on.
 int FullYear(int year) { return year >= 100 ? year : year >= 80 ? 1900 + year : 2000 + year; }
@@ -71,10 +75,6 @@ ObsReader::ObsReader(TextInput& in, const ObsHeader& head)
 std::string_view ObsReader::NextLine(size_t maxLength, const char* what) {
   if (!in_.Next()) InputError(in_, std::string("the file ends before ") + what);
   return CheckedLine(in_, maxLength);
-}
-
-bool ObsReader::Converted(char system) {
-  return system == 'G' || system == 'R' || system == 'E' || system == 'C';
 }
 
 bool ObsReader::Next(ObsEpoch& epoch) {

@@ -55,7 +55,6 @@ class ObsReader {
   void ReadValues(std::string_view line, size_t from, size_t count, ObsEpoch& epoch, size_t first);
   [[noreturn]] void MissingSatellite(int count);
   void AddSatellite(ObsEpoch& epoch, char system, int number, size_t types);
-  bool Converted(char system);
   void CheckNewSatellite(char system, int number);
 };
 

@@ -2,7 +2,6 @@
 #include "rinex/TypeMap.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -82,11 +81,6 @@ short TypeOfName(const std::string& name) {
 }
 
 }  // namespace
-
-int SystemIndex(char system) {
-  const char* at = std::strchr(kSystems, system);
-  return system != '\0' && at != nullptr ? static_cast<int>(at - kSystems) : -1;
-}
 
 bool ParseAttributePriority(const std::string& text, AttributePriority& priority, std::string& reason) {
   const size_t first = text.find(':');

@@ -10,12 +10,7 @@
 
 #include "GNSS/PhsDiffHeader.h"
 #include "rinex/ObsHeader.h"
-
-// The converted systems, in the order of their satellite numbers.
-constexpr char kSystems[] = "GREC";
-constexpr int kNSystems = 4;
-// The index of a system letter in kSystems, or -1.
-int SystemIndex(char system);
+#include "rinex/SatSystems.h"
 
 // A changed priority of tracking attributes: system letter, the
 // single-difference type's name and the attribute letters, best first (an
