@@ -5,14 +5,13 @@
 #include <limits>
 
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 
 namespace {
 
-const char* const kProgram = "Quintavelmor";
-
 [[noreturn]] void FileError(const char* what, const std::string& path) {
   const std::string message = std::string(what) + ": " + path;
-  ProgramError(kProgram, message.c_str());
+  ProgramError(kProgramName, message.c_str());
 }
 
 // Little-endian whatever the host, so that the file's layout never depends on
@@ -30,7 +29,7 @@ std::uint32_t GetLittleEndian(const unsigned char* at, int nBytes) {
 void PutInt32(unsigned char* at, long value) {
   if (value < std::numeric_limits<std::int32_t>::min() ||
       value > std::numeric_limits<std::int32_t>::max())
-    ProgramError(kProgram, "AMBIGUITY RECORD FIELD DOES NOT FIT IN 32 BITS");
+    ProgramError(kProgramName, "AMBIGUITY RECORD FIELD DOES NOT FIT IN 32 BITS");
   PutLittleEndian(at, static_cast<std::uint32_t>(static_cast<std::int32_t>(value)), 4);
 }
 

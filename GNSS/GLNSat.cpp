@@ -10,12 +10,11 @@
 #include "PROGINC/CompressedInput.h"
 #include "PROGINC/LineReader.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/cfilef.h"
 #include "PROGINC/cstringf.h"
 
 namespace {
-
-const char* const kProgram = "Quintavelmor";
 
 // A fixed-column field: 1-based start column and width.  Each field runs up
 // to the start of the next one, so a number that fills its field (a start
@@ -119,7 +118,7 @@ mjd ReadEpoch(const std::string& line, long lineNo, const char* which, const Dat
     std::snprintf(message, sizeof message,
                   "GLONASS FREQUENCY CHANNEL FILE, LINE %ld: %s %s NOT VALID!", lineNo, which,
                   field);
-    ProgramError(kProgram, message);
+    ProgramError(kProgramName, message);
   }
   return ymdhms2mjd(dm);
 }
@@ -130,9 +129,10 @@ GLNSat::GLNSat() : IsGLNSat(false), nsat(0), lastEph(88068, 86399.0L) { file[0] 
 
 void GLNSat::SetFile(const char* name) {
   if (strnlen(name, sizeof(file)) >= sizeof(file))
-    ProgramError(kProgram, "GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!");
+    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!");
   std::snprintf(file, sizeof(file), "%s", name);
-  if (!FileExists(file)) ProgramError(kProgram, "GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!");
+  if (!FileExists(file))
+    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!");
 }
 
 void GLNSat::ReadFile() {
@@ -142,7 +142,7 @@ void GLNSat::ReadFile() {
 
 std::istream& GLNSat::OpenFile() {
   if (!input.Open(file))
-    ProgramError(kProgram, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
+    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
   return input.Stream();
 }
 
@@ -150,7 +150,7 @@ void GLNSat::CountGNSSats() {
   std::istream& in = OpenFile();
   const Compression form = CompressionOf(in);
   if (form != Compression::NONE)
-    CompressedInputError(kProgram, "GLONASS FREQUENCY CHANNEL FILE", form, file, "-gf");
+    CompressedInputError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE", form, file, "-gf");
   LineReader reader(in, 0);
   std::string line;
   nsat = 0;

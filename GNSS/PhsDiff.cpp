@@ -12,14 +12,14 @@
 #include "GNSS/gnssobsshort.h"
 #include "PROGINC/CompressedInput.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/cfilef.h"
 
 namespace {
 
-const char kProgram[] = "Quintavelmor";
 const int kValueWidth = PhsDiffScanner::VALUE_WIDTH;
 
-[[noreturn]] void CannotOpen() { ProgramError(kProgram, "PhsDiff FILE CAN NOT BE OPENED!"); }
+[[noreturn]] void CannotOpen() { ProgramError(kProgramName, "PhsDiff FILE CAN NOT BE OPENED!"); }
 
 // Skips line 1 and the header records; true when it stops on the end line.
 bool SkipHeader(LineReader& lines) {
@@ -57,7 +57,7 @@ PhsDiff::PhsDiff(PhsDiffHeader& head, PhsDiffData& data)
 
 void PhsDiff::SetFile(const char* name) {
   if (std::strlen(name) >= sizeof sdfile)
-    ProgramError(kProgram, "PhsDiff FILE NAME LONGER THAN 255 CHARACTERS!");
+    ProgramError(kProgramName, "PhsDiff FILE NAME LONGER THAN 255 CHARACTERS!");
   std::strcpy(sdfile, name);
   if (!FileExists(sdfile)) CannotOpen();
 }
@@ -66,7 +66,7 @@ void PhsDiff::CountRec() {
   if (!input.Open(sdfile)) CannotOpen();
   const Compression form = CompressionOf(input.Stream());
   if (form != Compression::NONE)
-    CompressedInputError(kProgram, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o");
+    CompressedInputError(kProgramName, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o");
   PhsDiffScanner scan(input.Stream(), 0);
   if (SkipHeader(scan.lines) && PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
     rhead.HasObservations = true;
@@ -78,7 +78,7 @@ void PhsDiff::CountRec() {
     while (found < scan.Count() && scan.NextSatellite()) found++;
     records += found;
     if (records > INT_MAX || epochs > INT_MAX)
-      ProgramError(kProgram, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
+      ProgramError(kProgramName, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
   }
   nepoch = static_cast<int>(epochs);
   nobsall = static_cast<int>(records);
@@ -91,7 +91,7 @@ void PhsDiff::ReadFile() {
   std::istream& in = input.Stream();
   in >> rhead;
   if (in.fail())
-    ProgramError(kProgram, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
+    ProgramError(kProgramName, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
   in >> rdata;
   input.Release();
 }

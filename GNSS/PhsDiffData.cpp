@@ -9,6 +9,7 @@
 #include "GNSS/PhsDiffScanner.h"
 #include "PROGINC/NumField.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 
 namespace {
 
@@ -90,20 +91,20 @@ void WarnShortEpoch(long lineNo, long announced, long found) {
   std::snprintf(warning, sizeof warning,
                 "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE %ld: %ld OF %ld SATELLITE LINES READ",
                 lineNo, found, announced);
-  ProgramWarning("Quintavelmor", warning);
+  ProgramWarning(kProgramName, warning);
 }
 
 void WarnCutLine(long lineNo) {
   char warning[160];
   std::snprintf(warning, sizeof warning,
                 "SINGLE DIFFERENCES FILE, LINE %ld: LAST LINE IS CUT OFF AND IS NOT READ", lineNo);
-  ProgramWarning("Quintavelmor", warning);
+  ProgramWarning(kProgramName, warning);
 }
 
 // The series were sized from the counting pass; a file that no longer
 // matches those counts (changed between the passes) is not read further.
 [[noreturn]] void CountsDiffer() {
-  ProgramError("Quintavelmor", "SINGLE DIFFERENCES FILE CHANGED WHILE IT WAS BEING READ!");
+  ProgramError(kProgramName, "SINGLE DIFFERENCES FILE CHANGED WHILE IT WAS BEING READ!");
 }
 
 void CheckRoom(long index, long size) {
@@ -129,8 +130,9 @@ void SetInterval(PhsDiffData& data) {
   for (long i = 1; i < data.neph; i++) {
     const long double d = data.epoch(i) - data.epoch(i - 1);
     if (d < 0)
-      ProgramError("Quintavelmor",
-                   "PROBLEMS WITH CONSECUTIVE EPOCHS IN SINGLE DIFFERENCES FILE (eph(i) < eph(i-1))");
+      ProgramError(
+          kProgramName,
+          "PROBLEMS WITH CONSECUTIVE EPOCHS IN SINGLE DIFFERENCES FILE (eph(i) < eph(i-1))");
     if (d < head.interval) head.interval = static_cast<float>(d);
   }
 }
@@ -220,7 +222,7 @@ bool PhsDiffData::HasBDSObs() const { return HasSystemObs(301, 399); }
 
 void PhsDiffData::SetAmbFile(const char* file) {
   if (std::strlen(file) >= sizeof AmbFile)
-    ProgramError("Quintavelmor", "AMBIGUITY FILE NAME LONGER THAN 511 CHARACTERS!");
+    ProgramError(kProgramName, "AMBIGUITY FILE NAME LONGER THAN 511 CHARACTERS!");
   std::strcpy(AmbFile, file);
 }
 

@@ -10,10 +10,9 @@
 #include "GNSS/SatRecordIndex.h"
 #include "GNSS/mGNSSc.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 
 namespace {
-
-const char* const kProgram = "Quintavelmor";
 
 // Seconds added to intMult intervals before a time step counts as a gap in
 // the CL1 screening (the double value of 0.7, not the extended one).
@@ -31,14 +30,14 @@ const long double kSigMult = 3;
 void RequireSeries(const PhsDiffData& d, const matrix<gnssobs>& series, const char* name) {
   if (series.r == d.nobs) return;
   const std::string message = std::string(name) + " SERIES IS NOT FORMED FOR SCREENING";
-  ProgramError(kProgram, message.c_str());
+  ProgramError(kProgramName, message.c_str());
 }
 
 void RequireElev(const PhsDiffData& d, const matrix<long double>& Elev, long nCols) {
   if (d.nobs == 0 || (Elev.r == d.nobs && Elev.c >= nCols)) return;
   const std::string message = "ELEVATION TABLE MUST HAVE " + std::to_string(d.nobs) +
                               " ROWS AND " + std::to_string(nCols) + " COLUMN(S)";
-  ProgramError(kProgram, message.c_str());
+  ProgramError(kProgramName, message.c_str());
 }
 
 // Counts closed arcs and writes those long enough.
@@ -215,7 +214,7 @@ void RequireArcInData(const PhsDiffData& d, const AmbRecord& arc, long k) {
   if (arc.firstEpoch >= 0 && arc.firstEpoch <= arc.lastEpoch && arc.lastEpoch < d.neph) return;
   const std::string message =
       "AMBIGUITY RECORD " + std::to_string(k) + " LIES OUTSIDE THE EPOCHS OF THE DATA";
-  ProgramError(kProgram, message.c_str());
+  ProgramError(kProgramName, message.c_str());
 }
 
 // The present MW values of the arc's satellite over the arc's epochs.  Absent

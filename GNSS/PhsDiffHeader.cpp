@@ -8,6 +8,7 @@
 
 #include "PROGINC/NumField.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/cstringf.h"
 
 namespace {
@@ -78,7 +79,7 @@ void CopyValue(const char* line, size_t len, size_t pos, long count, char* field
     char warning[128];
     std::snprintf(warning, sizeof warning, "HEADER RECORD %s: VALUE LONGER THAN %ld CHARACTERS IS CUT",
                   label, room);
-    ProgramWarning("Quintavelmor", warning);
+    ProgramWarning(kProgramName, warning);
   }
   substr(line, static_cast<int>(pos), static_cast<int>(wanted < room ? wanted : room), field);
 }
@@ -220,7 +221,7 @@ std::istream& operator>>(std::istream& in, PhsDiffHeader& head) {
   head.nHeadLines = 0;
   ReadLine(in, line, head.nHeadLines);
   if (!NamesDifferences(line))
-    ProgramError("Quintavelmor",
+    ProgramError(kProgramName,
                  "OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT [1. LINE: "
                  "[SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]!");
   head.IsValid = true;

@@ -6,6 +6,7 @@
 
 #include "PROGINC/NumField.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ bool IsBlankLine(const char* line, size_t length) {
 void SDFileLineError(long lineNo, const char* what) {
   char message[160];
   std::snprintf(message, sizeof message, "SINGLE DIFFERENCES FILE, LINE %ld: %s!", lineNo, what);
-  ProgramError("Quintavelmor", message);
+  ProgramError(kProgramName, message);
 }
 
 PhsDiffScanner::PhsDiffScanner(std::istream& in, long headerLines)

@@ -15,12 +15,12 @@
 #include "GNSS/xyz.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/cstringf.h"
 #include "funkcije/KotnePretvorbe.h"
 
 namespace {
 
-const char* const kProgram = "Quintavelmor";
 // Characters of a number in the node and list forms.
 const char* const kNumberChars = "0123456789.-";
 const char* const kDigits = "0123456789";
@@ -34,7 +34,7 @@ const int kShownLength = 24;
   char message[256];
   std::snprintf(message, sizeof message, "%s IN ARGUMENT %.*s%s!", what, kShownLength, argi,
                 cut ? "..." : "");
-  ProgramError(kProgram, message);
+  ProgramError(kProgramName, message);
 }
 
 // The standard decimal conversions: 0 when there is no number, and, as with

@@ -8,6 +8,7 @@
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/PhsDiffHeader.h"
 #include "PROGINC/OutputCheck.h"
+#include "PROGINC/ProgramName.h"
 #include "src/Quintavelmorc.h"
 
 int RunQuintavelmor(int nargc, const char** cargv) {
@@ -24,7 +25,7 @@ int RunQuintavelmor(int nargc, const char** cargv) {
     driver.PrintSet();
     driver.PrintObs();
   }
-  CheckOutput(std::cout, Quintavelmorc::kProgName, Quintavelmorc::kListingOutput);
+  CheckOutput(std::cout, kProgramName, Quintavelmorc::kListingOutput);
   driver.EndProg();
   return 0;
 }

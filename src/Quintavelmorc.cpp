@@ -3,6 +3,8 @@
 
 #include <iostream>
 
+#include "PROGINC/ProgramName.h"
+
 Quintavelmorc::Quintavelmorc(PhsDiffHeader& header, PhsDiffData& data, PhsDiff& loader,
                              GLNSat& channels)
     : rh(header),
@@ -44,7 +46,7 @@ Quintavelmorc::Quintavelmorc(PhsDiffHeader& header, PhsDiffData& data, PhsDiff& 
 void Quintavelmorc::StartProg() {
   if (!verbose) return;
   std::cerr << std::endl;
-  std::cerr << kProgName
+  std::cerr << kProgramName
             << ": ***** PRINTING OF GNSS OBSERVATIONS AND LINEAR COMBINATIONS FROM "
                "SINGLE-DIFFERENCE FILE *****"
             << std::endl;
@@ -52,7 +54,7 @@ void Quintavelmorc::StartProg() {
 
 void Quintavelmorc::EndProg() {
   if (!verbose) return;
-  std::cerr << kProgName << ": ***** SUCCESFULLY ENDING PROGRAM *****!" << std::endl
+  std::cerr << kProgramName << ": ***** SUCCESFULLY ENDING PROGRAM *****!" << std::endl
             << std::endl
             << std::endl;
 }

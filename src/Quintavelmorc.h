@@ -69,8 +69,6 @@ class Quintavelmorc {
   // Unit of the listed raw phases (PhUnit).
   enum { CYCLE = 0, METER = 1 };
 
-  // Name that heads every message of the driver.
-  static constexpr char kProgName[] = "Quintavelmor";
   // What a failed write to standard output could not write.
   static constexpr char kListingOutput[] = "LISTING ON STANDARD OUTPUT";
   // Capacity of the fixed text fields, terminator included.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "src/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 
@@ -11,7 +12,7 @@ void Quintavelmorc::ParseObs(char* tmp, int ilist) {
   const int code = FindObsCode(tmp);
   if (code < 0) {
     const std::string message = std::string(tmp) + " - OBSERVATION IN OBSERVATION LIST INCORRECT!";
-    ProgramError(kProgName, message.c_str());
+    ProgramError(kProgramName, message.c_str());
   }
   obslist(ilist) = static_cast<short>(code);
 }

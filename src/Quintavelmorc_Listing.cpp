@@ -21,6 +21,7 @@
 #include "PROGINC/OutBlock.h"
 #include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
@@ -78,7 +79,7 @@ void LoadGalileoCoefficients() {
 void WarnGlonassNotListed(const char* reason, short sat) {
   char message[128];
   std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT LISTED)!", reason, sat - 100);
-  ProgramWarning(Q::kProgName, message);
+  ProgramWarning(kProgramName, message);
 }
 
 void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
@@ -332,13 +333,13 @@ void Quintavelmorc::PrintObs() {
   // without epochs has no rows to list, and any epoch serves the lookup.
   mjd reference = rd.neph > 0 ? rd.epoch(0) : mjd();
   if (isMSJump) {
-    if (verbose) std::cerr << kProgName << "::PrintObs(): Eliminating ms jumps: ";
+    if (verbose) std::cerr << kProgramName << "::PrintObs(): Eliminating ms jumps: ";
     long jumps = 0;
     rd.CorrMSJumps(jumps);
     nMSJumps = jumps;
     if (verbose) std::cerr << nMSJumps << " jumps" << std::endl;
   }
-  if (verbose) std::cerr << kProgName << "::PrintObs(): Printing observations: " << std::endl;
+  if (verbose) std::cerr << kProgramName << "::PrintObs(): Printing observations: " << std::endl;
   gnssobsns::PrintType = gnssobsns::NOLLISSI;
   gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
   gnssobsns::Width = valueWidth;
@@ -355,7 +356,8 @@ void Quintavelmorc::PrintObs() {
   // can not be written stops at once.
   for (long i = 0; i < satprn.r; i++) {
     PrintSatellite(*this, satprn(i), reference, index, listed, asText, block);
-    CheckOutput(std::cout, kProgName, kListingOutput);
+    CheckOutput(std::cout, kProgramName, kListingOutput);
   }
-  if (verbose) std::cerr << kProgName << "::PrintObs(): Finished writing observations!" << std::endl;
+  if (verbose)
+    std::cerr << kProgramName << "::PrintObs(): Finished writing observations!" << std::endl;
 }

@@ -10,6 +10,7 @@
 #include "GNSS/TimeConverse.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "src/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 
@@ -18,9 +19,7 @@ namespace {
 using std::cerr;
 using std::endl;
 
-std::ostream& ReadMessage(std::ostream& out) {
-  return out << Quintavelmorc::kProgName << "::ReadFile(): ";
-}
+std::ostream& ReadMessage(std::ostream& out) { return out << kProgramName << "::ReadFile(): "; }
 
 // Echoes an epoch as a calendar date, in the calendar print settings in force.
 void EchoEpoch(const mjd& epoch) {
@@ -63,7 +62,7 @@ void TakeObservationsFromFile(Quintavelmorc& q) {
 // Epochs, window and satellites all need at least one epoch in the file.
 void RequireEpochs(const Quintavelmorc& q) {
   if (q.rd.GetNEpoch() > 0) return;
-  ProgramError(Quintavelmorc::kProgName, "SINGLE-DIFFERENCE FILE HAS NO EPOCHS!");
+  ProgramError(kProgramName, "SINGLE-DIFFERENCE FILE HAS NO EPOCHS!");
 }
 
 void TakeWindowFromFile(Quintavelmorc& q) {
@@ -84,7 +83,7 @@ void TakeWindowFromFile(Quintavelmorc& q) {
 void WarnEmptyWindow(const Quintavelmorc& q) {
   for (long e = 0; e < q.rd.GetNEpoch(); e++)
     if (q.InWindow(q.rd.epoch(e))) return;
-  ProgramWarning(Quintavelmorc::kProgName,
+  ProgramWarning(kProgramName,
                  "NO EPOCH OF THE SINGLE-DIFFERENCE FILE LIES IN THE WINDOW [-s, -e] (NOTHING IS "
                  "LISTED)!");
 }
@@ -121,12 +120,11 @@ PhsDiffData::TypeSet TypesTheListReads(const Quintavelmorc& q) {
 void Quintavelmorc::SetFile() {
   if (!RunProg) return;
   rnx.SetFile(obsdiffile);
-  if (verbose)
-    cerr << kProgName << "::SetFile(): setting OBSERVATION DIFFERENCES file!" << endl;
+  if (verbose) cerr << kProgramName << "::SetFile(): setting OBSERVATION DIFFERENCES file!" << endl;
   if (!isGLNfc) return;
   glnfc.SetFile(gfcfile);
   if (verbose)
-    cerr << kProgName << "::SetFile(): setting GLONASS FREQUENCY CHANNEL file!" << endl;
+    cerr << kProgramName << "::SetFile(): setting GLONASS FREQUENCY CHANNEL file!" << endl;
 }
 
 void Quintavelmorc::ReadFile() {

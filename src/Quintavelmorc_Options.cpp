@@ -11,6 +11,7 @@
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ParseArgument.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/cfilef.h"
 #include "src/Quintavelmor_Help.h"
 #include "src/Quintavelmorc.h"
@@ -20,7 +21,6 @@ namespace {
 using std::cerr;
 using std::endl;
 
-constexpr const char* kProg = Quintavelmorc::kProgName;
 // Longest value of a fixed text field (file names, observation list).
 constexpr size_t kMaxNameLength = Quintavelmorc::kNameSize - 1;
 // Longest satellite list: 99 satellites of three characters.
@@ -38,11 +38,13 @@ char LowerAt(const char* arg, size_t i) {
 }
 
 // Start of every option message but that of "-o".
-std::ostream& OptionMessage(std::ostream& out) { return out << kProg << "::GetFiles():         "; }
+std::ostream& OptionMessage(std::ostream& out) {
+  return out << kProgramName << "::GetFiles():         ";
+}
 
 // A value longer than its field is refused, never cut or overrun.
 void RequireLength(const char* value, size_t maxLength, const char* message) {
-  if (std::strlen(value) > maxLength) ProgramError(kProg, message);
+  if (std::strlen(value) > maxLength) ProgramError(kProgramName, message);
 }
 
 void SetObsFile(Quintavelmorc& q, const char* arg) {
@@ -50,8 +52,8 @@ void SetObsFile(Quintavelmorc& q, const char* arg) {
                 "SINGLE-DIFFERENCE FILE NAME [-o] TOO LONG (AT MOST 255 CHARACTERS)!");
   ParseFileName(arg, q.obsdiffile, 2);
   if (q.verbose)
-    cerr << kProg << "::GetFiles(): Observation differences file name: " << q.obsdiffile << "!"
-         << endl;
+    cerr << kProgramName << "::GetFiles(): Observation differences file name: " << q.obsdiffile
+         << "!" << endl;
 }
 
 void SetChannelFile(Quintavelmorc& q, const char* arg) {
@@ -93,7 +95,7 @@ void RequireSatNames(const char* value, size_t length) {
         std::string(value + k, 3) +
         " - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM LETTER G, R, E OR C AND TWO "
         "DIGITS EXPECTED)!";
-    ProgramError(kProg, message.c_str());
+    ProgramError(kProgramName, message.c_str());
   }
 }
 
@@ -105,7 +107,7 @@ void SetSatellites(Quintavelmorc& q, const char* arg) {
   q.isSat = true;
   if (q.verbose) OptionMessage(cerr) << "satellites PRN's: " << " ->";
   if (length % 3 != 0)
-    ProgramWarning(kProg,
+    ProgramWarning(kProgramName,
                    "LIST OF SATELLITES [-p] WITH WRONG NUMBER OF CHARACTERS (3 PER SAT EXPECTED)!");
   RequireSatNames(value, length);
   ParseSatList(arg, q.satprn, 2);
@@ -148,7 +150,7 @@ void WarnIgnoredListTail(const char* text) {
   if (*tail == '\0') return;
   const std::string message = "OBSERVATION LIST [-l]: \"" + std::string(tail) +
                               "\" AFTER THE LAST \":\" IS IGNORED (EACH NAME ENDS WITH \":\")!";
-  ProgramWarning(kProg, message.c_str());
+  ProgramWarning(kProgramName, message.c_str());
 }
 
 void SetObservationList(Quintavelmorc& q, const char* arg) {
@@ -164,8 +166,9 @@ void SetObservationList(Quintavelmorc& q, const char* arg) {
   const long entries = EchoObservationList(q.observations);
   // A list without entries would list the epochs without a value.
   if (!hasEntries)
-    ProgramError(kProg,
-                 "OBSERVATION LIST [-l] HAS NO ENTRY (EACH NAME ENDS WITH \":\", E.G. -lC1:L4:MW:)!");
+    ProgramError(
+        kProgramName,
+        "OBSERVATION LIST [-l] HAS NO ENTRY (EACH NAME ENDS WITH \":\", E.G. -lC1:L4:MW:)!");
   q.obslist.Resize(entries, 1, 0);
   q.IfExistObs.Resize(entries, 1, 0);
   ParseObservationNames(q);
@@ -178,7 +181,7 @@ void SetObservationList(Quintavelmorc& q, const char* arg) {
 // another date: it is refused, naming the option.
 mjd ParseEpoch(const Quintavelmorc& q, const char* arg, const char* label, const char* formError) {
   if (q.verbose) OptionMessage(cerr) << label;
-  if (!IsDateInColumns(arg, 2)) ProgramError(kProg, formError);
+  if (!IsDateInColumns(arg, 2)) ProgramError(kProgramName, formError);
   ymdhms date;
   ParseDate(arg, date, 2);
   if (q.verbose) cerr << date << "!" << endl;
@@ -266,7 +269,7 @@ const Option kOptions[] = {
 
 void ApplyElement(Quintavelmorc& q, const char* arg) {
   if (arg[0] != '-') {
-    ProgramWarning(kProg, (" - PARAMETHER MANDATORY -> " + std::string(arg)).c_str());
+    ProgramWarning(kProgramName, (" - PARAMETHER MANDATORY -> " + std::string(arg)).c_str());
     return;
   }
   for (const Option& option : kOptions) {
@@ -276,7 +279,7 @@ void ApplyElement(Quintavelmorc& q, const char* arg) {
   }
   std::string message = "UNKNOWN PARAMETHER: -";
   if (arg[1] != '\0') message += arg[1];
-  ProgramWarning(kProg, message.c_str());
+  ProgramWarning(kProgramName, message.c_str());
 }
 
 // Any element whose second character is "v" or "V", the program's own name
@@ -296,16 +299,17 @@ bool HelpInsteadOfRun(const Quintavelmorc& q, int nargc) {
 }
 
 void CheckSettings(Quintavelmorc& q) {
-  if (q.obsdiffile[0] == '\0') ProgramError(kProg, "SINGLE-DIFFERENCE FILE MUST BE SET!");
-  if (!FileExists(q.obsdiffile)) ProgramError(kProg, "SINGLE-DIFFERENCE FILE CAN NOT BE OPENED!");
+  if (q.obsdiffile[0] == '\0') ProgramError(kProgramName, "SINGLE-DIFFERENCE FILE MUST BE SET!");
+  if (!FileExists(q.obsdiffile))
+    ProgramError(kProgramName, "SINGLE-DIFFERENCE FILE CAN NOT BE OPENED!");
   if (q.isGLNfc && !FileExists(q.gfcfile)) {
     q.isGLNfc = false;
-    ProgramWarning(kProg, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
+    ProgramWarning(kProgramName, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
   }
   if (!q.isG && !q.isR && !q.isE && !q.isC)
-    ProgramError(kProg, "NO GNSS SATELLITE SYSTEM SET [-c[G|R|E|C]]!");
+    ProgramError(kProgramName, "NO GNSS SATELLITE SYSTEM SET [-c[G|R|E|C]]!");
   if (q.isR && !q.isGLNfc) {
-    ProgramWarning(kProg,
+    ProgramWarning(kProgramName,
                    "GLONASS SATELITE SYSTEM SET BUT WITHOUT FREQUENCY CHANNEL FILE (NOT USING "
                    "GLONASS)!");
     q.isR = false;
@@ -317,7 +321,7 @@ void CheckSettings(Quintavelmorc& q) {
 void Quintavelmorc::GetFiles(int nargc, const char** cargv) {
   verbose = ScanVerbose(nargc, cargv);
   StartProg();
-  if (verbose) cerr << kProgName << "::GetFiles(): parsing input parameters!" << endl;
+  if (verbose) cerr << kProgramName << "::GetFiles(): parsing input parameters!" << endl;
   for (int i = 1; i < nargc; i++) ApplyElement(*this, cargv[i]);
   if (HelpInsteadOfRun(*this, nargc)) {
     QuintavelmorHelp();

@@ -3,10 +3,11 @@
 #include <iomanip>
 #include <iostream>
 
+#include "GNSS/PhsDiffHeader.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
-#include "GNSS/PhsDiffHeader.h"
 #include "GNSS/ymdhms.h"
+#include "PROGINC/ProgramName.h"
 #include "src/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
@@ -71,10 +72,11 @@ void PrintTitles(Quintavelmorc& q, std::ostream& out) {
 void Quintavelmorc::PrintSet() {
   if (!RunProg) return;
   SetSecondDecimals(reportDecimals);
-  if (verbose) std::cerr << kProgName << "::PrintSet(): writting processing settings!" << std::endl;
+  if (verbose)
+    std::cerr << kProgramName << "::PrintSet(): writting processing settings!" << std::endl;
   std::ostream& out = std::cout;
   out << std::fixed;
-  out << "#PROGRAM: Quintavelmor" << std::endl;
+  out << "#PROGRAM: " << kProgramName << std::endl;
   out << "#         Single differences file extraction - listing of observations" << std::endl;
   out << "#" << std::endl;
   out << "#DATA:" << std::endl;
