@@ -31,9 +31,10 @@ run:
 	  > $(RUN_DIR)/statistics.txt
 	@echo
 	@echo "Listing:    $(RUN_DIR)/listing.txt ($$(wc -l < $(RUN_DIR)/listing.txt) lines, messages in listing.log)"
-	@sed -n '/Time(datum)/,+2p' $(RUN_DIR)/listing.txt
+	@sed -n '/Time(datum)/,+2p' $(RUN_DIR)/listing.txt | cut -c1-107
 	@echo "Statistics: $(RUN_DIR)/statistics.txt"
 	@grep '^SUMMARY' $(RUN_DIR)/statistics.txt
+	@sed -n '/^# slips and outliers/,$$p' $(RUN_DIR)/statistics.txt | head -6
 	@echo "Page:       file://$(abspath $(RUN_DIR))/report/index.html"
 
 # The programs, their manual pages and the bundled example under PREFIX.

@@ -25,16 +25,12 @@ ColumnKind ClassifyColumn(const std::string& label, const std::string& phaseUnit
   column.zeroIsAbsent = column.unit == "Hz";
   if (IsOneOf(label, {"MP1[P]", "MP1[C]", "MP2", "C1-L1", "P1-L1", "P2-L2"})) {
     column.kind = SeriesKind::ArcRms;
-    column.threshold = kArcJumpMetres;
   } else if (label == "L4") {
-    column.kind = SeriesKind::SecondDifferenceJumps;
-    column.threshold = kL4JumpMetres;
-  } else if (label == "WL[L]") {
-    column.kind = SeriesKind::SecondDifferenceJumps;
-    column.threshold = kWideLaneJumpMetres;
+    column.kind = SeriesKind::Slips;
+    column.model = SlipModel::Trend;
   } else if (IsOneOf(label, {"MW[C]", "MW[P]"})) {
-    column.kind = SeriesKind::ArcMeanJumps;
-    column.threshold = kMelbourneWuebbenaJumpMetres;
+    column.kind = SeriesKind::Slips;
+    column.model = SlipModel::Level;
   }
   return column;
 }

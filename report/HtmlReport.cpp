@@ -31,12 +31,13 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
   std::string html =
       "<table><tr><th class=\"l\">SAT</th><th class=\"l\">COLUMN</th><th>UNIT</th>"
       "<th>PRESENT</th><th>ABSENT</th><th>MEAN</th><th>STD.DEV</th><th>MIN</th><th>MAX</th>"
-      "<th>ARCS</th><th>ARC RMS</th><th>JUMPS</th></tr>\n";
+      "<th>ARCS</th><th>ARC RMS</th><th>SLIPS</th><th>OUTLIERS</th></tr>\n";
   for (const SatelliteStats& satellite : statistics.Satellites()) {
     for (std::size_t k = 0; k < satellite.columns.size(); k++) {
       const SeriesStats& stats = satellite.columns[k];
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
+      const bool screened = kind == SeriesKind::Slips;
       html += "<tr><td class=\"l\">" + HtmlEscape(satellite.name) + "</td><td class=\"l\">" +
               HtmlEscape(statistics.Columns().labels[k]) + "</td><td>" + stats.Column().unit +
               "</td><td>" + std::to_string(stats.Present()) + "</td><td>" +
@@ -45,13 +46,10 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
               (any ? Fixed(stats.StandardDeviation(), 4) : "-") + "</td><td>" +
               (any ? Fixed(stats.Min(), 3) : "-") + "</td><td>" +
               (any ? Fixed(stats.Max(), 3) : "-") + "</td><td>" +
-              (any && kind != SeriesKind::Plain ? std::to_string(stats.Arcs()) : "-") +
-              "</td><td>" + (any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4) : "-") +
-              "</td><td>" +
-              (kind == SeriesKind::SecondDifferenceJumps || kind == SeriesKind::ArcMeanJumps
-                   ? std::to_string(stats.Jumps())
-                   : "-") +
-              "</td></tr>\n";
+              (any ? std::to_string(stats.Arcs()) : "-") + "</td><td>" +
+              (any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4) : "-") + "</td><td>" +
+              (screened ? std::to_string(stats.Slips()) : "-") + "</td><td>" +
+              (screened ? std::to_string(stats.Outliers()) : "-") + "</td></tr>\n";
     }
   }
   return html + "</table>\n";

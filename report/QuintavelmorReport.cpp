@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,7 @@ namespace {
 const char* const kProgram = "Quintavelmor-report";
 
 const char* const kUsage =
-    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR]\n"
+    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
     "       Quintavelmor-report --help | --version\n"
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
     "  --stats     statistics table on standard output (the default when no other\n"
@@ -28,7 +30,12 @@ const char* const kUsage =
     "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
     "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
     "  --help      this text\n"
-    "  --version   the version number\n";
+    "  --version   the version number\n"
+    "slips and outliers in L4 and MW (see the manual page):\n"
+    "  --l4-slip METRES      L4 threshold's floor (default 0.05)\n"
+    "  --l4-drift METRES/S   L4 threshold's growth per second of a step (default 0.0005)\n"
+    "  --mw-slip METRES      MW threshold's floor (default 1.0)\n"
+    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n";
 
 struct Options {
   std::string listing = "-";
@@ -38,9 +45,30 @@ struct Options {
   bool statistics = false;
   bool help = false;
   bool version = false;
+  SlipSettings slips;
 };
 
 [[noreturn]] void Fatal(const std::string& message) { ProgramError(kProgram, message.c_str()); }
+
+// The value of a screening option: a number; zero only where `zeroAllowed`.
+double ScreeningValue(const std::string& option, const char* text, bool zeroAllowed) {
+  char* end = nullptr;
+  const double value = std::strtod(text, &end);
+  if (end == text || *end != '\0' || !std::isfinite(value) || value < 0 ||
+      (value == 0 && !zeroAllowed))
+    Fatal(option + " NEEDS A " + (zeroAllowed ? "NON-NEGATIVE" : "POSITIVE") +
+          " NUMBER, NOT \"" + text + "\"");
+  return value;
+}
+
+// The screening option `word`'s setting, or null when `word` is none.
+double* ScreeningSetting(const std::string& word, SlipSettings& slips) {
+  if (word == "--l4-slip") return &slips.l4Metres;
+  if (word == "--l4-drift") return &slips.l4DriftMetresPerSecond;
+  if (word == "--mw-slip") return &slips.mwMetres;
+  if (word == "--max-gap") return &slips.maxGapSeconds;
+  return nullptr;
+}
 
 Options ParseOptions(int argc, char** argv) {
   Options options;
@@ -55,6 +83,9 @@ Options ParseOptions(int argc, char** argv) {
     } else if (word == "--csv" || word == "--html") {
       if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
       (word == "--csv" ? options.csvFile : options.htmlDirectory) = argv[++i];
+    } else if (double* setting = ScreeningSetting(word, options.slips)) {
+      if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
+      *setting = ScreeningValue(word, argv[++i], word == "--l4-drift");
     } else if (!options.listingGiven && (word == "-" || word[0] != '-')) {
       options.listing = word;
       options.listingGiven = true;
@@ -105,7 +136,7 @@ int main(int argc, char** argv) {
                        : options.csvFile == "-" ? stdout
                                                 : OpenOrFail(options.csvFile, "wb", "CSV FILE");
 
-  StatisticsCollector statistics;
+  StatisticsCollector statistics(options.slips);
   PlotCollector plots;
   std::vector<ListingConsumer*> consumers{&statistics};
   CsvExport csv(csvFile);

@@ -3,8 +3,21 @@
 
 #include <cmath>
 
-void SeriesStats::AddPresent(double time, double value, double gapLimit,
-                             std::string_view epoch) {
+// Feeds what the slip screening settles into the series' arcs and output.
+class SeriesStats::Settler : public SlipListener {
+ public:
+  Settler(SeriesStats& stats, const SeriesOutput& output) : stats_(stats), output_(output) {}
+  void NewArc() override { stats_.StartArc(); }
+  void Settled(double seconds, double value) override { stats_.Settle(seconds, value, output_); }
+  void Event(const SlipEvent& event) override { stats_.Record(event); }
+
+ private:
+  SeriesStats& stats_;
+  const SeriesOutput& output_;
+};
+
+void SeriesStats::AddPresent(double time, double value, double gapLimit, std::string_view epoch,
+                             const SeriesOutput& output) {
   present_++;
   const double delta = value - mean_;
   mean_ += delta / static_cast<double>(present_);
@@ -12,33 +25,25 @@ void SeriesStats::AddPresent(double time, double value, double gapLimit,
   min_ = present_ == 1 || value < min_ ? value : min_;
   max_ = present_ == 1 || value > max_ ? value : max_;
 
-  if (column_.kind != SeriesKind::Plain) {
-    const bool gap = !hasPrevious_ || time - previousTime_ > gapLimit;
-    if (gap) {
-      StartArc();
-    } else if (LeavesArc(value)) {
-      if (column_.kind != SeriesKind::ArcRms) RecordJump(epoch);
-      StartArc();
-    }
-    AddToArc(value);
+  if (column_.kind == SeriesKind::Slips) {
+    Settler settler(*this, output);
+    detector_.Add(time, value, epoch, settler);
+    return;
   }
+  if (!hasPrevious_ || time - previousTime_ > gapLimit || LeavesArc(value)) StartArc();
   hasPrevious_ = true;
   previousTime_ = time;
+  Settle(time, value, output);
+}
+
+void SeriesStats::EndBlock(const SeriesOutput& output) {
+  Settler settler(*this, output);
+  detector_.Finish(settler);
+  hasPrevious_ = false;
 }
 
 bool SeriesStats::LeavesArc(double value) const {
-  switch (column_.kind) {
-    case SeriesKind::ArcRms:
-      return std::fabs(value - previous_) > column_.threshold;
-    case SeriesKind::SecondDifferenceJumps:
-      return arcValues_ >= 2 &&
-             std::fabs(value - (2 * previous_ - beforePrevious_)) > column_.threshold;
-    case SeriesKind::ArcMeanJumps:
-      return std::fabs(value - arcMean_) > column_.threshold;
-    case SeriesKind::Plain:
-      break;
-  }
-  return false;
+  return column_.kind == SeriesKind::ArcRms && std::fabs(value - previous_) > kArcJumpMetres;
 }
 
 void SeriesStats::StartArc() {
@@ -49,18 +54,22 @@ void SeriesStats::StartArc() {
   arcs_++;
 }
 
-void SeriesStats::AddToArc(double value) {
+void SeriesStats::Settle(double time, double value, const SeriesOutput& output) {
   arcValues_++;
   const double delta = value - arcMean_;
   arcMean_ += delta / static_cast<double>(arcValues_);
   arcSquares_ += delta * (value - arcMean_);
-  beforePrevious_ = previous_;
   previous_ = value;
+  if (output.sink != nullptr)
+    output.sink->ArcValue(output.satellite, output.column, arcs_ - 1, time, value);
 }
 
-void SeriesStats::RecordJump(std::string_view epoch) {
-  jumps_++;
-  if (jumpEpochs_.size() < kMaxJumpEpochsKept) jumpEpochs_.emplace_back(epoch);
+void SeriesStats::Record(SlipEvent event) {
+  const bool slip = event.kind == SlipEventKind::Slip;
+  (slip ? slips_ : outliers_)++;
+  // A slip opens the arc after the current one; an outlier sits in the current one.
+  event.arc = slip ? arcs_ : arcs_ - 1;
+  if (events_.size() < kMaxEventsKept) events_.push_back(std::move(event));
 }
 
 void SeriesStats::Merge(const SeriesStats& other) {
@@ -78,7 +87,8 @@ void SeriesStats::Merge(const SeriesStats& other) {
   absent_ += other.absent_;
   arcs_ += other.arcs_;
   closedArcSquares_ += other.closedArcSquares_ + other.arcSquares_;
-  jumps_ += other.jumps_;
+  slips_ += other.slips_;
+  outliers_ += other.outliers_;
 }
 
 double SeriesStats::StandardDeviation() const {

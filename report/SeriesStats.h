@@ -1,7 +1,7 @@
 // Streaming statistics of one column of one satellite: counts, mean,
-// standard deviation, extremes, arcs, RMS about arc means and jump candidates.
-// Memory does not grow with the number of values (only the first few jump
-// epochs are kept).
+// standard deviation, extremes, arcs, RMS about arc means, and slips and
+// outliers for the screened columns.  Memory does not grow with the number
+// of values (only the first few events are kept).
 #ifndef REPORT_SERIESSTATS_H
 #define REPORT_SERIESSTATS_H
 
@@ -10,21 +10,42 @@
 #include <vector>
 
 #include "report/ColumnKind.h"
+#include "report/SlipDetector.h"
 
-constexpr std::size_t kMaxJumpEpochsKept = 20;
+constexpr std::size_t kMaxEventsKept = 50;
+
+// Receives each present value once its arc is settled (arcs count from 0 in
+// each series); a value judged an outlier belongs to no arc and is not passed.
+class ArcValueSink {
+ public:
+  virtual ~ArcValueSink() = default;
+  virtual void ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
+                        double value) = 0;
+};
+
+// Where a series' settled values go: the sink (none when null) and the
+// series' satellite and column.
+struct SeriesOutput {
+  ArcValueSink* sink = nullptr;
+  std::size_t satellite = 0;
+  std::size_t column = 0;
+};
 
 class SeriesStats {
  public:
-  explicit SeriesStats(const ColumnKind& column) : column_(column) {}
+  SeriesStats(const ColumnKind& column, const SlipSettings& slips)
+      : column_(column),
+        detector_(column.model, slips.ThresholdOf(column.model), slips.maxGapSeconds) {}
 
   void AddAbsent() { absent_++; }
-  // A present value at `time` seconds; a step of more than `gapLimit` seconds
-  // since the previous value starts a new arc.  `epoch` names the row for the
-  // list of jump epochs.
-  void AddPresent(double time, double value, double gapLimit, std::string_view epoch);
+  // A present value at `time` seconds; outside the screened columns a step of
+  // more than `gapLimit` seconds since the previous value starts a new arc.
+  // `epoch` names the row in the list of events.
+  void AddPresent(double time, double value, double gapLimit, std::string_view epoch,
+                  const SeriesOutput& output = {});
   // Arcs never continue across satellite blocks.
-  void EndBlock() { hasPrevious_ = false; }
-  // Adds another series' totals (for constellation summaries).
+  void EndBlock(const SeriesOutput& output = {});
+  // Adds another series' totals (for constellation summaries); events are not merged.
   void Merge(const SeriesStats& other);
 
   long Present() const { return present_; }
@@ -35,17 +56,22 @@ class SeriesStats {
   double Max() const { return max_; }
   long Arcs() const { return arcs_; }
   double ArcRms() const;
-  long Jumps() const { return jumps_; }
-  const std::vector<std::string>& JumpEpochs() const { return jumpEpochs_; }
+  long Slips() const { return slips_; }
+  long Outliers() const { return outliers_; }
+  // The first kMaxEventsKept slips and outliers, in time order.
+  const std::vector<SlipEvent>& Events() const { return events_; }
   const ColumnKind& Column() const { return column_; }
 
  private:
+  class Settler;
+
   void StartArc();
-  void AddToArc(double value);
-  void RecordJump(std::string_view epoch);
+  void Settle(double time, double value, const SeriesOutput& output);
+  void Record(SlipEvent event);
   bool LeavesArc(double value) const;
 
   ColumnKind column_;
+  SlipDetector detector_;
   long present_ = 0;
   long absent_ = 0;
   double mean_ = 0;
@@ -58,10 +84,10 @@ class SeriesStats {
   long arcValues_ = 0;
   double arcMean_ = 0;
   double arcSquares_ = 0;
-  double beforePrevious_ = 0;  // the two values before this one in the arc
-  double previous_ = 0;
-  long jumps_ = 0;
-  std::vector<std::string> jumpEpochs_;
+  double previous_ = 0;  // the last value settled in the arc
+  long slips_ = 0;
+  long outliers_ = 0;
+  std::vector<SlipEvent> events_;
 
   bool hasPrevious_ = false;
   double previousTime_ = 0;

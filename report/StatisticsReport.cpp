@@ -1,6 +1,7 @@
 // Per-satellite statistics and their plain-text table.
 #include "report/StatisticsReport.h"
 
+#include <cmath>
 #include <string>
 
 void StatisticsCollector::Begin(const ListingSettings& settings, const ListingColumns& columns) {
@@ -18,31 +19,44 @@ SatelliteStats& StatisticsCollector::SatelliteNamed(std::string_view name) {
     if (satellites_[current_].name == name) return satellites_[current_];
   SatelliteStats added;
   added.name = std::string(name);
-  for (const ColumnKind& kind : kinds_) added.columns.emplace_back(kind);
+  for (const ColumnKind& kind : kinds_) added.columns.emplace_back(kind, slips_);
   satellites_.push_back(added);
   return satellites_.back();
 }
 
 void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
+  if (std::isfinite(time.gapLimit)) interval_ = time.gapLimit / 2;
   SatelliteStats& satellite = SatelliteNamed(row.satellite);
   satellite.rows++;
   for (std::size_t k = 0; k < row.values.size(); k++) {
     if (row.values[k].present)
-      satellite.columns[k].AddPresent(time.seconds, row.values[k].value, time.gapLimit, row.date);
+      satellite.columns[k].AddPresent(time.seconds, row.values[k].value, time.gapLimit, row.date,
+                                      SeriesOutput{sink_, current_, k});
     else
       satellite.columns[k].AddAbsent();
   }
 }
 
+void StatisticsCollector::EndSatelliteBlock(std::size_t satellite) {
+  std::vector<SeriesStats>& columns = satellites_[satellite].columns;
+  for (std::size_t k = 0; k < columns.size(); k++)
+    columns[k].EndBlock(SeriesOutput{sink_, satellite, k});
+}
+
 void StatisticsCollector::EndOfBlock() {
-  if (current_ >= satellites_.size()) return;
-  for (SeriesStats& column : satellites_[current_].columns) column.EndBlock();
+  if (current_ < satellites_.size()) EndSatelliteBlock(current_);
+}
+
+// A listing need not end with an empty line: the last blocks end here.
+void StatisticsCollector::Finish() {
+  for (std::size_t s = 0; s < satellites_.size(); s++) EndSatelliteBlock(s);
 }
 
 SatelliteStats ConstellationTotals(const StatisticsCollector& statistics, char letter) {
   SatelliteStats totals;
   totals.name = std::string(1, letter);
-  for (const ColumnKind& kind : statistics.Kinds()) totals.columns.emplace_back(kind);
+  for (const ColumnKind& kind : statistics.Kinds())
+    totals.columns.emplace_back(kind, statistics.Slips());
   for (const SatelliteStats& satellite : statistics.Satellites()) {
     if (satellite.name.empty() || satellite.name[0] != letter) continue;
     totals.rows += satellite.rows;
@@ -60,6 +74,62 @@ std::string ConstellationLetters(const StatisticsCollector& statistics) {
   return letters;
 }
 
+std::string ShortNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+const char* EventKindName(SlipEventKind kind) {
+  return kind == SlipEventKind::Slip ? "slip" : "outlier";
+}
+
+namespace {
+
+std::string IntervalSentence(const StatisticsCollector& statistics) {
+  if (statistics.Interval() <= 0) return "Listing interval: unknown (no satellite has two rows).";
+  return "Listing interval: " + ShortNumber(statistics.Interval()) + " s, " +
+         (statistics.Settings().interval > 0
+              ? "from the listing's settings."
+              : "the smallest step between two rows of a satellite.");
+}
+
+std::string L4Sentence(const SlipSettings& slips, double interval) {
+  std::string sentence = "L4: a value is held when it leaves the straight line through the arc's "
+                         "last " + std::to_string(SlipDetector::kRecentValues) +
+                         " values by more than max(" + ShortNumber(slips.l4Metres) + " m, " +
+                         ShortNumber(SlipDetector::kNoiseFactor) +
+                         " x the arc's residual RMS) + " +
+                         ShortNumber(slips.l4DriftMetresPerSecond) + " m/s x the step";
+  if (interval > 0)
+    sentence += " (at least " + ShortNumber(slips.l4Metres + slips.l4DriftMetresPerSecond * interval) +
+                " m at the interval)";
+  return sentence + ".";
+}
+
+}  // namespace
+
+std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics) {
+  const SlipSettings& slips = statistics.Slips();
+  const std::string maxGap = ShortNumber(slips.maxGapSeconds) + " s";
+  return {
+      IntervalSentence(statistics),
+      "Arcs break where two values of a satellite lie more than twice the interval apart; in L4 "
+      "and MW instead at slips and after gaps longer than " + maxGap + " (a new pass).",
+      "ARC RMS: the RMS about each arc's mean, in the multipath and code-minus-phase columns, "
+      "where an arc also breaks at a step above " + ShortNumber(kArcJumpMetres) + " m.",
+      L4Sentence(slips, statistics.Interval()),
+      "MW[C], MW[P]: a value is held when it leaves the mean of the arc's last " +
+          std::to_string(SlipDetector::kRecentValues) + " values by more than max(" +
+          ShortNumber(slips.mwMetres) + " m, " + ShortNumber(SlipDetector::kNoiseFactor) +
+          " x the arc's residual RMS).",
+      "A held value is a slip (a new arc starts at it) when the next value stays near its level, "
+      "and an outlier when the next value comes back; a gap of up to " + maxGap +
+          " is judged the same way. SIZE: the value minus the arc's prediction.",
+      "WL[L] and the code-minus-phase columns keep the receivers' clock jitter: statistics only.",
+  };
+}
+
 namespace {
 
 std::string Fixed(double value, int decimals) {
@@ -72,39 +142,44 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
                      const SeriesStats& stats) {
   const bool any = stats.Present() > 0;
   const SeriesKind kind = stats.Column().kind;
-  const bool arcs = kind != SeriesKind::Plain && any;
-  const bool jumps = kind == SeriesKind::SecondDifferenceJumps || kind == SeriesKind::ArcMeanJumps;
-  std::string epochs;
-  for (const std::string& epoch : stats.JumpEpochs()) epochs += (epochs.empty() ? "" : ", ") + epoch;
-  if (stats.Jumps() > static_cast<long>(stats.JumpEpochs().size())) epochs += ", ...";
-  std::fprintf(out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s",
+  const bool screened = kind == SeriesKind::Slips;
+  std::fprintf(out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n",
                satellite.c_str(), label.c_str(), stats.Column().unit.c_str(), stats.Present(),
                stats.Absent(), any ? Fixed(stats.Mean(), 3).c_str() : "-",
                any ? Fixed(stats.StandardDeviation(), 4).c_str() : "-",
                any ? Fixed(stats.Min(), 3).c_str() : "-", any ? Fixed(stats.Max(), 3).c_str() : "-",
-               arcs ? std::to_string(stats.Arcs()).c_str() : "-",
-               arcs && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4).c_str() : "-",
-               jumps ? std::to_string(stats.Jumps()).c_str() : "-");
-  std::fprintf(out, "%s%s\n", epochs.empty() ? "" : "  ", epochs.c_str());
+               any ? std::to_string(stats.Arcs()).c_str() : "-",
+               any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4).c_str() : "-",
+               screened ? std::to_string(stats.Slips()).c_str() : "-",
+               screened ? std::to_string(stats.Outliers()).c_str() : "-");
 }
 
 void WriteHeader(std::FILE* out, const StatisticsCollector& statistics) {
   std::fprintf(out, "# Quintavelmor-report: statistics per satellite and column\n");
   std::fprintf(out, "# listing of: %s\n", statistics.Settings().observationFile.c_str());
-  std::fprintf(out,
-               "# arcs break at a step longer than twice the listing interval; ARC RMS is the RMS\n"
-               "# about each arc's mean (multipath and code-minus-phase columns, an arc also breaks\n"
-               "# at a step above %.2f m); jump candidates: L4 second difference above %.2f m,\n"
-               "# WL[L] second difference above %.2f m, MW values more than %.2f m from their arc mean\n",
-               kArcJumpMetres, kL4JumpMetres, kWideLaneJumpMetres, kMelbourneWuebbenaJumpMetres);
-  std::fprintf(out, "%-4s %-7s %-6s %8s %7s %16s %12s %16s %16s %6s %10s %6s  %s\n", "SAT",
+  for (const std::string& sentence : ScreeningSettings(statistics))
+    std::fprintf(out, "# %s\n", sentence.c_str());
+  std::fprintf(out, "%-4s %-7s %-6s %8s %7s %16s %12s %16s %16s %6s %10s %6s %8s\n", "SAT",
                "COLUMN", "UNIT", "PRESENT", "ABSENT", "MEAN", "STD.DEV", "MIN", "MAX", "ARCS",
-               "ARC RMS", "JUMPS", "JUMP EPOCHS");
+               "ARC RMS", "SLIPS", "OUTLIERS");
+}
+
+// " L4 8, MW[C] 5" for the screened columns, by slips or by outliers.
+std::string ScreenedCounts(const StatisticsCollector& statistics, const SatelliteStats& totals,
+                           SlipEventKind kind) {
+  std::string counts;
+  for (std::size_t k = 0; k < totals.columns.size(); k++) {
+    const SeriesStats& column = totals.columns[k];
+    if (column.Column().kind != SeriesKind::Slips) continue;
+    counts += (counts.empty() ? " " : ", ") + statistics.Columns().labels[k] + " " +
+              std::to_string(kind == SlipEventKind::Slip ? column.Slips() : column.Outliers());
+  }
+  return counts;
 }
 
 void WriteSummary(std::FILE* out, const StatisticsCollector& statistics, char letter) {
   const SatelliteStats totals = ConstellationTotals(statistics, letter);
-  long satellites = 0, present = 0, absent = 0, jumps = 0;
+  long satellites = 0, present = 0, absent = 0;
   for (const SatelliteStats& satellite : statistics.Satellites())
     if (!satellite.name.empty() && satellite.name[0] == letter) satellites++;
   std::string arcRms;
@@ -112,15 +187,35 @@ void WriteSummary(std::FILE* out, const StatisticsCollector& statistics, char le
     const SeriesStats& column = totals.columns[k];
     present += column.Present();
     absent += column.Absent();
-    jumps += column.Jumps();
     if (column.Column().kind == SeriesKind::ArcRms && column.Present() > 0)
       arcRms += " " + statistics.Columns().labels[k] + " " + Fixed(column.ArcRms(), 4) + " m";
   }
-  std::fprintf(out,
-               "SUMMARY %c: %ld satellites, %ld rows, %ld values present, %ld absent, %ld jump "
-               "candidates%s%s\n",
-               letter, satellites, totals.rows, present, absent, jumps,
+  const std::string slips = ScreenedCounts(statistics, totals, SlipEventKind::Slip);
+  std::fprintf(out, "SUMMARY %c: %ld satellites, %ld rows, %ld values present, %ld absent%s%s%s%s%s%s\n",
+               letter, satellites, totals.rows, present, absent, slips.empty() ? "" : "; slips:",
+               slips.c_str(), slips.empty() ? "" : "; outliers:",
+               ScreenedCounts(statistics, totals, SlipEventKind::Outlier).c_str(),
                arcRms.empty() ? "" : "; arc RMS:", arcRms.c_str());
+}
+
+void WriteEvents(std::FILE* out, const StatisticsCollector& statistics) {
+  std::fprintf(out, "# slips and outliers (at most %zu of each satellite and column)\n",
+               kMaxEventsKept);
+  std::fprintf(out, "%-4s %-7s %-7s %-22s %12s  %s\n", "SAT", "COLUMN", "KIND", "EPOCH", "SIZE",
+               "UNIT");
+  for (const SatelliteStats& satellite : statistics.Satellites()) {
+    for (std::size_t k = 0; k < satellite.columns.size(); k++) {
+      const SeriesStats& stats = satellite.columns[k];
+      const char* label = statistics.Columns().labels[k].c_str();
+      for (const SlipEvent& event : stats.Events())
+        std::fprintf(out, "%-4s %-7s %-7s %-22s %12.3f  %s\n", satellite.name.c_str(), label,
+                     EventKindName(event.kind), event.epoch.c_str(), event.size,
+                     stats.Column().unit.c_str());
+      const long unlisted = stats.Slips() + stats.Outliers() - static_cast<long>(stats.Events().size());
+      if (unlisted > 0)
+        std::fprintf(out, "%-4s %-7s %ld more not listed\n", satellite.name.c_str(), label, unlisted);
+    }
+  }
 }
 
 }  // namespace
@@ -131,4 +226,5 @@ void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics)
     for (std::size_t k = 0; k < satellite.columns.size(); k++)
       WriteColumnLine(out, satellite.name, statistics.Columns().labels[k], satellite.columns[k]);
   for (char letter : ConstellationLetters(statistics)) WriteSummary(out, statistics, letter);
+  WriteEvents(out, statistics);
 }

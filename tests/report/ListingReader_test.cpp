@@ -96,7 +96,7 @@ TEST(ListingReading, CsvHasOneRowPerSatelliteAndEpochWithAbsentValuesEmpty) {
 TEST(ListingReadingDeathTest, ARowThatDoesNotFitNamesItsLine) {
   const std::string listing = kSettings + Row("00:00:00.0", "0.0", "G05", "1.000", "0.0") +
                               " 2017-03-05 00:00:30.0   57817    30.0  G05  1.000\n";
-  StatisticsCollector statistics;
+  StatisticsCollector statistics{SlipSettings()};
   ChildOutput output = RunExpectingExit([&] { Read(listing, {&statistics}); });
   EXPECT_EQ(output.err,
             "\n**** Quintavelmor-report: Error -> LINE 9: ROW DOES NOT HAVE THE WIDTH THE TITLE "
@@ -105,7 +105,7 @@ TEST(ListingReadingDeathTest, ARowThatDoesNotFitNamesItsLine) {
 }
 
 TEST(ListingReadingDeathTest, AListingWithoutTitleIsRefused) {
-  StatisticsCollector statistics;
+  StatisticsCollector statistics{SlipSettings()};
   ChildOutput output = RunExpectingExit([&] { Read("#PROGRAM: Quintavelmor\n", {&statistics}); });
   EXPECT_NE(output.err.find("LINE 1: NO COLUMN-TITLE LINE FOUND IN THE LISTING!"),
             std::string::npos);

@@ -1,5 +1,5 @@
 // Tests of the streaming statistics: moments, arcs, RMS about arc means and
-// jump candidates, against values worked out by hand.
+// the screened columns' slips, against values worked out by hand.
 #include "report/SeriesStats.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 
 namespace {
 
-ColumnKind Kind(const char* label) { return ClassifyColumn(label, "CYCLE"); }
+SeriesStats Stats(const char* label) { return SeriesStats(ClassifyColumn(label, "CYCLE"), SlipSettings()); }
 
 // Feeds values at a 30-second spacing (a gap limit of 60 s); NAN marks an
 // absent value.
@@ -24,7 +24,7 @@ void Feed(SeriesStats& stats, std::initializer_list<double> values, double start
 }
 
 TEST(SeriesStatistics, CountsMeanDeviationAndExtremes) {
-  SeriesStats stats(Kind("C1"));
+  SeriesStats stats = Stats("C1");
   Feed(stats, {2, 4, NAN, 4, 4, 5, 5, 7, 9});
   EXPECT_EQ(stats.Present(), 8);
   EXPECT_EQ(stats.Absent(), 1);
@@ -36,7 +36,7 @@ TEST(SeriesStatistics, CountsMeanDeviationAndExtremes) {
 
 TEST(SeriesStatistics, ArcRmsRemovesEachArcsMean) {
   // Arc 1: 1.0, 1.8, 1.2; a 90-second gap opens arc 2: 10.0, 10.4.
-  SeriesStats stats(Kind("MP1[C]"));
+  SeriesStats stats = Stats("MP1[C]");
   stats.AddPresent(0, 1.0, 60, "a");
   stats.AddPresent(30, 1.8, 60, "b");
   stats.AddPresent(60, 1.2, 60, "c");
@@ -47,46 +47,38 @@ TEST(SeriesStatistics, ArcRmsRemovesEachArcsMean) {
   EXPECT_NEAR(stats.ArcRms(), std::sqrt((0.34666666666666668 + 0.08) / 5), 1e-12);
 }
 
-TEST(SeriesStatistics, AStepAboveOneMetreOpensAnArcButIsNoJump) {
-  SeriesStats stats(Kind("C1-L1"));
+TEST(SeriesStatistics, AStepAboveOneMetreOpensAnArcButIsNoSlip) {
+  SeriesStats stats = Stats("C1-L1");
   Feed(stats, {5.0, 5.2, 7.0, 7.2});
   EXPECT_EQ(stats.Arcs(), 2);
-  EXPECT_EQ(stats.Jumps(), 0);
+  EXPECT_EQ(stats.Slips(), 0);
   EXPECT_NEAR(stats.ArcRms(), std::sqrt(0.04 / 4), 1e-12);  // 0.02 in each arc
 }
 
-TEST(SeriesStatistics, L4JumpsLeaveTheLineThroughTheTwoValuesBefore) {
-  SeriesStats stats(Kind("L4"));
-  // A steady drift of 0.01 m per epoch, then a slip of 0.19 m at the fifth value;
-  // after it the drift goes on from the new level.
-  Feed(stats, {0.00, 0.01, 0.02, 0.03, 0.23, 0.24, 0.25});
-  EXPECT_EQ(stats.Jumps(), 1);
-  EXPECT_EQ(stats.JumpEpochs(), (std::vector<std::string>{"120"}));
+TEST(SeriesStatistics, ScreenedColumnsCountSlipsAndOutliersAndKeepTheirEpochs) {
+  SeriesStats stats = Stats("L4");
+  // A drift of 0.01 m per epoch; a spike at 120 s, a slip of 0.19 m at 240 s.
+  Feed(stats, {0.00, 0.01, 0.02, 0.03, 0.54, 0.05, 0.06, 0.07, 0.27, 0.28, 0.29});
+  EXPECT_EQ(stats.Slips(), 1);
+  EXPECT_EQ(stats.Outliers(), 1);
+  ASSERT_EQ(stats.Events().size(), 2u);
+  EXPECT_EQ(stats.Events()[0].epoch, "120");
+  EXPECT_EQ(stats.Events()[1].epoch, "240");
+  EXPECT_EQ(stats.Events()[1].arc, 1);  // the slip opens the second arc
   EXPECT_EQ(stats.Arcs(), 2);
 }
 
-TEST(SeriesStatistics, MelbourneWuebbenaKeepsOneOutlierBelowTheThreshold) {
-  SeriesStats kept(Kind("MW[C]"));
-  Feed(kept, {3.0, 3.2, 2.9, 3.5, 3.1});
-  EXPECT_EQ(kept.Jumps(), 0);
-
-  SeriesStats split(Kind("MW[C]"));
-  Feed(split, {3.0, 3.1, 2.9, 3.86, 3.96, 3.9});  // one wide-lane cycle, 0.86 m
-  EXPECT_EQ(split.Jumps(), 1);
-  EXPECT_EQ(split.Arcs(), 2);
-}
-
 TEST(SeriesStatistics, ArcsDoNotContinueAcrossBlocks) {
-  SeriesStats stats(Kind("MW[C]"));
+  SeriesStats stats = Stats("MW[C]");
   Feed(stats, {3.0, 3.1});
   stats.EndBlock();
   Feed(stats, {9.0, 9.1}, 60);
-  EXPECT_EQ(stats.Jumps(), 0);
+  EXPECT_EQ(stats.Slips(), 0);
   EXPECT_EQ(stats.Arcs(), 2);
 }
 
 TEST(SeriesStatistics, MergingGivesTheMomentsOfAllValues) {
-  SeriesStats first(Kind("C1")), second(Kind("C1")), all(Kind("C1"));
+  SeriesStats first = Stats("C1"), second = Stats("C1"), all = Stats("C1");
   Feed(first, {1, 2, 3});
   Feed(second, {10, 20});
   Feed(all, {1, 2, 3, 10, 20});
@@ -106,8 +98,9 @@ TEST(ColumnKinds, UnitsFollowTheColumnAndThePhaseUnit) {
   EXPECT_TRUE(ClassifyColumn("D1", "CYCLE").zeroIsAbsent);
   EXPECT_FALSE(ClassifyColumn("C1", "CYCLE").zeroIsAbsent);
   EXPECT_EQ(ClassifyColumn("MP2", "CYCLE").kind, SeriesKind::ArcRms);
-  EXPECT_EQ(ClassifyColumn("WL[L]", "CYCLE").kind, SeriesKind::SecondDifferenceJumps);
-  EXPECT_EQ(ClassifyColumn("MW[P]", "CYCLE").kind, SeriesKind::ArcMeanJumps);
+  EXPECT_EQ(ClassifyColumn("WL[L]", "CYCLE").kind, SeriesKind::Plain);
+  EXPECT_EQ(ClassifyColumn("L4", "CYCLE").model, SlipModel::Trend);
+  EXPECT_EQ(ClassifyColumn("MW[P]", "CYCLE").model, SlipModel::Level);
   EXPECT_EQ(ClassifyColumn("P4[C]", "CYCLE").kind, SeriesKind::Plain);
 }
 

@@ -22,6 +22,14 @@ fail() { echo "FAIL: $*"; exit 1; }
 grep -q '^SUMMARY G: ' "$work/stats" || fail "no GPS summary line"
 grep -q '^SUMMARY R: ' "$work/stats" || fail "no GLONASS summary line"
 grep -q '^SUMMARY E: ' "$work/stats" || fail "no Galileo summary line"
+# The example's one cycle slip, found in both screened columns.
+[ "$(grep -cE '^G18  (L4|MW\[C\]) +slip +2024-06-24 08:36:00.0 ' "$work/stats")" = 2 ] ||
+  fail "G18's slip at 08:36:00 not found in L4 and MW[C]"
+# Its 0.108 m in L4 lie under a floor of 0.2 m; a floor must be a positive number.
+"$report" "$work/listing" --l4-slip 0.2 | grep -qE '^G18  L4 +slip' && fail "--l4-slip 0.2 ignored"
+"$report" "$work/listing" --l4-slip 0 2>"$work/option.err" && fail "--l4-slip 0 accepted"
+grep -q 'Error -> --l4-slip NEEDS A POSITIVE NUMBER, NOT "0"' "$work/option.err" ||
+  fail "--l4-slip 0 without its message"
 
 "$report" --csv "$work/listing.csv" <"$work/listing" >"$work/csv.out" || fail "CSV mode"
 [ -s "$work/csv.out" ] && fail "CSV mode wrote to standard output"
