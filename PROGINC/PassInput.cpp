@@ -1,12 +1,16 @@
 // A file read in more than one pass, read once where it cannot be read again.
 #include "PROGINC/PassInput.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace {
-// The copy grows by blocks of this size, so it is never moved as it grows.
-const size_t kCopyBlock = size_t(1) << 20;
+// The copy grows by blocks, so it is never moved as it grows: the first
+// small, for the short files that channel files are, each further one as
+// large as the copy so far, up to the largest.
+const size_t kFirstBlock = size_t(1) << 16;
+const size_t kLargestBlock = size_t(1) << 20;
 
 bool IsRegularFile(const char* path) {
   std::error_code ec;
@@ -43,11 +47,14 @@ bool PassInput::ReadCopy(const char* path) {
   Release();
   std::ifstream once(path, std::ios::binary);
   if (!once.is_open()) return false;
+  size_t copied = 0;
   do {
-    copy_.blocks.emplace_back(kCopyBlock, '\0');
+    const size_t size = std::min(kLargestBlock, std::max(kFirstBlock, copied));
+    copy_.blocks.emplace_back(size, '\0');
     std::string& block = copy_.blocks.back();
-    once.read(&block[0], static_cast<std::streamsize>(kCopyBlock));
+    once.read(&block[0], static_cast<std::streamsize>(size));
     block.resize(static_cast<size_t>(once.gcount()));
+    copied += block.size();
   } while (once);
   if (once.bad()) {
     Release();
