@@ -2,15 +2,15 @@
 #include <new>
 
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "src/QuintavelmorRun.h"
-#include "src/Quintavelmorc.h"
 
 namespace {
 
 // The series take their memory through the container, which reports a
 // failed allocation in its own frame; any other allocation that finds no
 // memory ends the run with a framed error as well, not with an abort.
-void OutOfMemory() { ProgramError(Quintavelmorc::kProgName, "NOT ENOUGH MEMORY!"); }
+void OutOfMemory() { ProgramError(kProgramName, "NOT ENOUGH MEMORY!"); }
 
 }  // namespace
 
