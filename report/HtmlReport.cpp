@@ -11,20 +11,120 @@ namespace {
 
 const char* const kStyle =
     "body{font-family:sans-serif;margin:1.5em;color:#222}"
-    "pre{background:#f4f4f4;padding:.6em;overflow:auto}"
-    "table{border-collapse:collapse;font-size:.85em}"
+    "pre{background:#f4f4f4;padding:.6em;overflow:auto;font-size:.8em}"
+    "table{border-collapse:collapse;font-size:.85em;margin-bottom:.8em}"
     "td,th{border:1px solid #ccc;padding:2px 6px;text-align:right}"
     "td.l,th.l{text-align:left}"
-    ".legend span{display:inline-block;margin:0 .8em .3em 0;font-size:.85em}"
-    ".legend i{display:inline-block;width:1.4em;height:.5em;margin-right:.3em}"
+    "tr.slip td:first-child{border-left:4px solid #d00}"
+    "tr.outlier td:first-child{border-left:4px solid #f80}"
+    ".legend span{display:inline-block;margin:0 .8em .3em 0;font-size:.85em;white-space:nowrap}"
+    ".legend svg{vertical-align:middle;margin-right:.3em}"
     ".small{display:flex;flex-wrap:wrap;gap:.5em}"
     "figure{margin:0;font-size:.8em;text-align:center}"
-    "svg .tick{font-size:11px;fill:#444}svg .axis{font-size:12px;fill:#222}";
+    "details{margin:.3em 0 .8em;font-size:.9em}"
+    "svg .tick{font-size:11px;fill:#444}svg .axis{font-size:12px;fill:#222}"
+    "svg .small{font-size:9px}"
+    "svg .slip{fill:#d00;stroke:#fff;stroke-width:.8}"
+    "svg .outlier{fill:none;stroke:#f80;stroke-width:2}";
 
 std::string Fixed(double value, int decimals) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
   return text;
+}
+
+std::string Cell(const std::string& text) { return "<td>" + HtmlEscape(text) + "</td>"; }
+std::string LeftCell(const std::string& text) {
+  return "<td class=\"l\">" + HtmlEscape(text) + "</td>";
+}
+
+std::string SystemName(char letter) {
+  switch (letter) {
+    case 'G': return "GPS";
+    case 'R': return "GLONASS";
+    case 'E': return "Galileo";
+    case 'C': return "BeiDou";
+    default: return std::string("system ") + letter;
+  }
+}
+
+bool InSystem(const SatelliteStats& satellite, char letter) {
+  return !satellite.name.empty() && satellite.name[0] == letter;
+}
+
+// Per constellation: satellites, rows, values, slips and outliers of each
+// screened column, arc RMS of each multipath and code-minus-phase column.
+std::string SummaryTable(const StatisticsCollector& statistics) {
+  const std::vector<std::string>& labels = statistics.Columns().labels;
+  std::string head = "<tr><th class=\"l\">SYSTEM</th><th>SATELLITES</th><th>ROWS</th>"
+                     "<th>PRESENT</th><th>ABSENT</th>";
+  for (std::size_t k = 0; k < labels.size(); k++) {
+    const SeriesKind kind = statistics.Kinds()[k].kind;
+    if (kind == SeriesKind::Slips)
+      head += "<th>" + HtmlEscape(labels[k]) + " SLIPS</th><th>" + HtmlEscape(labels[k]) +
+              " OUTLIERS</th>";
+    else if (kind == SeriesKind::ArcRms)
+      head += "<th>" + HtmlEscape(labels[k]) + " ARC RMS (m)</th>";
+  }
+  std::string html = "<table>" + head + "</tr>\n";
+  for (char letter : ConstellationLetters(statistics)) {
+    const SatelliteStats totals = ConstellationTotals(statistics, letter);
+    long satellites = 0, present = 0, absent = 0;
+    for (const SatelliteStats& satellite : statistics.Satellites())
+      satellites += InSystem(satellite, letter) ? 1 : 0;
+    std::string cells;
+    for (const SeriesStats& column : totals.columns) {
+      present += column.Present();
+      absent += column.Absent();
+      if (column.Column().kind == SeriesKind::Slips)
+        cells += Cell(std::to_string(column.Slips())) + Cell(std::to_string(column.Outliers()));
+      else if (column.Column().kind == SeriesKind::ArcRms)
+        cells += Cell(column.Present() > 0 ? Fixed(column.ArcRms(), 4) : "-");
+    }
+    html += "<tr>" + LeftCell(SystemName(letter)) + Cell(std::to_string(satellites)) +
+            Cell(std::to_string(totals.rows)) + Cell(std::to_string(present)) +
+            Cell(std::to_string(absent)) + cells + "</tr>\n";
+  }
+  return html + "</table>\n";
+}
+
+std::string EventsTable(const StatisticsCollector& statistics) {
+  std::string html =
+      "<table><tr><th class=\"l\">SAT</th><th class=\"l\">COLUMN</th><th class=\"l\">KIND</th>"
+      "<th class=\"l\">EPOCH</th><th>SIZE</th><th class=\"l\">UNIT</th></tr>\n";
+  long rows = 0;
+  for (const SatelliteStats& satellite : statistics.Satellites()) {
+    for (std::size_t k = 0; k < satellite.columns.size(); k++) {
+      const SeriesStats& stats = satellite.columns[k];
+      const std::string& label = statistics.Columns().labels[k];
+      for (const SlipEvent& event : stats.Events()) {
+        const char* kind = EventKindName(event.kind);
+        html += std::string("<tr class=\"") + kind + "\">" + LeftCell(satellite.name) +
+                LeftCell(label) + LeftCell(kind) + LeftCell(event.epoch) +
+                Cell(Fixed(event.size, 3)) + LeftCell(stats.Column().unit) + "</tr>\n";
+        rows++;
+      }
+      const long unlisted =
+          stats.Slips() + stats.Outliers() - static_cast<long>(stats.Events().size());
+      if (unlisted > 0)
+        html += "<tr>" + LeftCell(satellite.name) + LeftCell(label) +
+                "<td class=\"l\" colspan=\"4\">" + std::to_string(unlisted) +
+                " more not listed</td></tr>\n";
+    }
+  }
+  if (rows == 0) return "<p>No slips and no outliers.</p>\n";
+  return html + "</table>\n";
+}
+
+std::string SettingsSection(const StatisticsCollector& statistics) {
+  std::string html = "<ul>\n";
+  for (const std::string& sentence : ScreeningSettings(statistics))
+    html += "<li>" + HtmlEscape(sentence) + "</li>\n";
+  html += "<li>Plots: each arc is drawn less its mean (the offsets removed are listed under "
+          "each plot); a red triangle marks a slip, an orange ring an outlier.</li>\n</ul>\n"
+          "<p>The listing's settings:</p>\n<pre>";
+  for (const std::string& line : statistics.Settings().lines) html += HtmlEscape(line) + "\n";
+  return html + "</pre>\n";
 }
 
 std::string StatisticsTable(const StatisticsCollector& statistics) {
@@ -38,52 +138,109 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
       const bool screened = kind == SeriesKind::Slips;
-      html += "<tr><td class=\"l\">" + HtmlEscape(satellite.name) + "</td><td class=\"l\">" +
-              HtmlEscape(statistics.Columns().labels[k]) + "</td><td>" + stats.Column().unit +
-              "</td><td>" + std::to_string(stats.Present()) + "</td><td>" +
-              std::to_string(stats.Absent()) + "</td><td>" +
-              (any ? Fixed(stats.Mean(), 3) : "-") + "</td><td>" +
-              (any ? Fixed(stats.StandardDeviation(), 4) : "-") + "</td><td>" +
-              (any ? Fixed(stats.Min(), 3) : "-") + "</td><td>" +
-              (any ? Fixed(stats.Max(), 3) : "-") + "</td><td>" +
-              (any ? std::to_string(stats.Arcs()) : "-") + "</td><td>" +
-              (any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4) : "-") + "</td><td>" +
-              (screened ? std::to_string(stats.Slips()) : "-") + "</td><td>" +
-              (screened ? std::to_string(stats.Outliers()) : "-") + "</td></tr>\n";
+      html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
+              Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
+              Cell(std::to_string(stats.Absent())) + Cell(any ? Fixed(stats.Mean(), 3) : "-") +
+              Cell(any ? Fixed(stats.StandardDeviation(), 4) : "-") +
+              Cell(any ? Fixed(stats.Min(), 3) : "-") + Cell(any ? Fixed(stats.Max(), 3) : "-") +
+              Cell(any ? std::to_string(stats.Arcs()) : "-") +
+              Cell(any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4) : "-") +
+              Cell(screened ? std::to_string(stats.Slips()) : "-") +
+              Cell(screened ? std::to_string(stats.Outliers()) : "-") + "</tr>\n";
     }
   }
   return html + "</table>\n";
 }
 
+// The markers of one series' slips and outliers, at their values less the
+// mean of their arc.
+std::vector<PlotMarker> Markers(const StatisticsCollector& statistics, const PlotCollector& plots,
+                                std::size_t s, std::size_t k) {
+  const SeriesStats& stats = statistics.Satellites()[s].columns[k];
+  const std::vector<PlotArc>& arcs = plots.Arcs(s, k);
+  std::vector<PlotMarker> markers;
+  for (const SlipEvent& event : stats.Events()) {
+    const std::size_t arc = static_cast<std::size_t>(std::max(event.arc, 0L));
+    const double mean = arc < arcs.size() ? arcs[arc].Mean() : event.value;
+    markers.push_back(PlotMarker{event.seconds, event.value - mean,
+                                 event.kind == SlipEventKind::Slip,
+                                 statistics.Satellites()[s].name + " " +
+                                     statistics.Columns().labels[k] + " " +
+                                     EventKindName(event.kind) + " at " + event.epoch + ": " +
+                                     Fixed(event.size, 3) + " " + stats.Column().unit});
+  }
+  return markers;
+}
+
+// The offsets removed from one constellation's series in column `k`.
+std::string OffsetsTable(const StatisticsCollector& statistics, const PlotCollector& plots,
+                         std::size_t k, char letter) {
+  const std::string& unit = statistics.Kinds()[k].unit;
+  std::string html = "<details><summary>Offsets removed: the mean of each arc</summary>"
+                     "<table><tr><th class=\"l\">SAT</th><th>ARC</th><th>FROM</th><th>TO</th>"
+                     "<th>VALUES</th><th>MEAN (" + HtmlEscape(unit) + ")</th></tr>\n";
+  for (std::size_t s = 0; s < statistics.Satellites().size(); s++) {
+    if (!InSystem(statistics.Satellites()[s], letter)) continue;
+    const std::vector<PlotArc>& arcs = plots.Arcs(s, k);
+    for (std::size_t a = 0; a < arcs.size(); a++) {
+      if (arcs[a].values == 0) continue;
+      html += "<tr>" + LeftCell(statistics.Satellites()[s].name) + Cell(std::to_string(a + 1)) +
+              Cell(TimeOfDay(arcs[a].firstSeconds, true)) +
+              Cell(TimeOfDay(arcs[a].lastSeconds, true)) + Cell(std::to_string(arcs[a].values)) +
+              Cell(Fixed(arcs[a].Mean(), 3)) + "</tr>\n";
+    }
+  }
+  return html + "</table></details>\n";
+}
+
+// One constellation's plot of column `k`, its legend, its offsets and the
+// small plots of its satellites; empty when none of them has a value there.
+std::string ConstellationPlots(const StatisticsCollector& statistics, const PlotCollector& plots,
+                               std::size_t k, char letter) {
+  const std::string& label = statistics.Columns().labels[k];
+  const std::string& unit = statistics.Kinds()[k].unit;
+  PlotFrame frame;
+  frame.cssClass = "column-plot";
+  frame.valueTitle = label + " less arc means (" + unit + ")";
+  frame.firstSeconds = plots.FirstSeconds();
+  frame.lastSeconds = std::max(plots.LastSeconds(), plots.FirstSeconds() + 1);
+  PlotFrame smallFrame = frame;
+  smallFrame.width = 260;
+  smallFrame.height = 140;
+  smallFrame.small = true;
+  smallFrame.cssClass = "satellite-plot";
+  smallFrame.valueTitle = "less arc means (" + unit + ")";
+
+  std::vector<PlotLine> lines;
+  std::vector<PlotMarker> markers;
+  std::string legend = "<div class=\"legend\">";
+  std::string small = "<div class=\"small\">";
+  for (std::size_t s = 0; s < statistics.Satellites().size(); s++) {
+    if (!InSystem(statistics.Satellites()[s], letter)) continue;
+    const std::string& name = statistics.Satellites()[s].name;
+    PlotLine line{SatelliteStyle(lines.size()), name, plots.Segments(s, k)};
+    if (line.segments.empty()) continue;
+    const std::vector<PlotMarker> own = Markers(statistics, plots, s, k);
+    legend += "<span>" + StyleSample(line.style) + HtmlEscape(name) + "</span>";
+    small += "<figure>" + SvgTimeSeries(smallFrame, {line}, own) + "<figcaption>" +
+             HtmlEscape(name + " " + label) + "</figcaption></figure>\n";
+    markers.insert(markers.end(), own.begin(), own.end());
+    lines.push_back(line);
+  }
+  if (lines.empty()) return "";
+  return "<h4>" + HtmlEscape(SystemName(letter) + ": " + label) + "</h4>\n" +
+         SvgTimeSeries(frame, lines, markers) + legend + "</div>\n" +
+         OffsetsTable(statistics, plots, k, letter) + small + "</div>\n";
+}
+
 std::string ColumnSection(const StatisticsCollector& statistics, const PlotCollector& plots,
                           std::size_t k) {
   const std::string& label = statistics.Columns().labels[k];
-  const std::string title = label + " (" + statistics.Kinds()[k].unit + ")";
-  PlotFrame frame;
-  frame.cssClass = "column-plot";
-  frame.valueTitle = title;
-  frame.firstSeconds = plots.FirstSeconds();
-  frame.lastSeconds = std::max(plots.LastSeconds(), plots.FirstSeconds() + 1);
-
-  std::vector<PlotLine> lines;
-  std::string legend = "<div class=\"legend\">";
-  std::string small = "<div class=\"small\">";
-  for (std::size_t s = 0; s < plots.SatelliteNames().size(); s++) {
-    PlotLine line{SatelliteColour(s), plots.SatelliteNames()[s], plots.Segments(s, k)};
-    if (line.segments.empty()) continue;
-    legend += "<span><i style=\"background:" + line.colour + "\"></i>" + HtmlEscape(line.name) +
-              "</span>";
-    PlotFrame smallFrame = frame;
-    smallFrame.width = 220;
-    smallFrame.height = 80;
-    smallFrame.axes = false;
-    smallFrame.cssClass = "satellite-plot";
-    small += "<figure>" + SvgTimeSeries(smallFrame, {line}) + "<figcaption>" +
-             HtmlEscape(line.name) + "</figcaption></figure>\n";
-    lines.push_back(line);
-  }
-  return "<section><h3>" + HtmlEscape(title) + "</h3>\n" + SvgTimeSeries(frame, lines) + legend +
-         "</div>\n" + small + "</div>\n</section>\n";
+  std::string html = "<section><h3>" + HtmlEscape(label + " (" + statistics.Kinds()[k].unit + ")") +
+                     "</h3>\n";
+  for (char letter : ConstellationLetters(statistics))
+    html += ConstellationPlots(statistics, plots, k, letter);
+  return html + "</section>\n";
 }
 
 }  // namespace
@@ -97,11 +254,18 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
   const std::string& file = statistics.Settings().observationFile;
   page << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
        << "Quintavelmor report: " << HtmlEscape(file) << "</title>\n<style>" << kStyle
-       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report</h1>\n<h2>Settings</h2>\n<pre>";
-  for (const std::string& line : statistics.Settings().lines) page << HtmlEscape(line) << "\n";
-  page << "</pre>\n<h2>Plots</h2>\n";
-  for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++)
-    page << ColumnSection(statistics, plots, k);
-  page << "<h2>Statistics</h2>\n" << StatisticsTable(statistics) << "</body>\n</html>\n";
+       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report: " << HtmlEscape(file)
+       << "</h1>\n<h2>Summary by constellation</h2>\n"
+       << SummaryTable(statistics) << "<h2>Slips and outliers</h2>\n"
+       << EventsTable(statistics)
+       << "<p>How they are found: see <a href=\"#settings\">Settings</a>.</p>\n<h2>Plots</h2>\n";
+  // The screened columns first: their plots show the slips.
+  for (bool screened : {true, false})
+    for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++)
+      if ((statistics.Kinds()[k].kind == SeriesKind::Slips) == screened)
+        page << ColumnSection(statistics, plots, k);
+  page << "<h2>Statistics</h2>\n"
+       << StatisticsTable(statistics) << "<h2 id=\"settings\">Settings</h2>\n"
+       << SettingsSection(statistics) << "</body>\n</html>\n";
   return static_cast<bool>(page.flush());
 }

@@ -21,13 +21,11 @@ void PlotCollector::Begin(const ListingSettings& settings, const ListingColumns&
   }
 }
 
-std::size_t PlotCollector::SatelliteIndex(std::string_view name) {
-  if (current_ < satellites_.size() && satellites_[current_] == name) return current_;
-  for (current_ = 0; current_ < satellites_.size(); current_++)
-    if (satellites_[current_] == name) return current_;
-  satellites_.emplace_back(name);
-  buckets_.emplace_back(columnCount_);
-  return current_;
+void PlotCollector::Row(const ListingRow&, const RowTime& time) {
+  if (std::isfinite(time.gapLimit)) gapLimit_ = time.gapLimit;
+  firstSeconds_ = anyRow_ ? std::min(firstSeconds_, time.seconds) : time.seconds;
+  lastSeconds_ = anyRow_ ? std::max(lastSeconds_, time.seconds) : time.seconds;
+  anyRow_ = true;
 }
 
 std::size_t PlotCollector::BucketIndex(double seconds) const {
@@ -36,46 +34,65 @@ std::size_t PlotCollector::BucketIndex(double seconds) const {
   return std::min(static_cast<std::size_t>(std::min(index, 1e9)), bucketLimit_ - 1);
 }
 
-void PlotCollector::Row(const ListingRow& row, const RowTime& time) {
-  if (std::isfinite(time.gapLimit)) gapLimit_ = time.gapLimit;
-  firstSeconds_ = anyRow_ ? std::min(firstSeconds_, time.seconds) : time.seconds;
-  lastSeconds_ = anyRow_ ? std::max(lastSeconds_, time.seconds) : time.seconds;
-  anyRow_ = true;
-  const std::size_t s = SatelliteIndex(row.satellite);
-  const std::size_t b = BucketIndex(time.seconds);
-  for (std::size_t k = 0; k < row.values.size(); k++) {
-    if (!row.values[k].present) continue;
-    std::vector<PlotBucket>& series = buckets_[s][k];
-    if (series.size() <= b) series.resize(b + 1);
-    PlotBucket& bucket = series[b];
-    const double value = row.values[k].value;
-    if (!bucket.used) {
-      bucket = PlotBucket{true, time.seconds, value, time.seconds, value};
-    } else if (value < bucket.minimum) {
-      bucket.minimum = value;
-      bucket.minimumSeconds = time.seconds;
-    } else if (value > bucket.maximum) {
-      bucket.maximum = value;
-      bucket.maximumSeconds = time.seconds;
-    }
+PlotCollector::Series& PlotCollector::SeriesOf(std::size_t satellite, std::size_t column) {
+  while (series_.size() <= satellite) series_.emplace_back(columnCount_);
+  return series_[satellite][column];
+}
+
+void PlotCollector::ArcValue(std::size_t satellite, std::size_t column, long arc,
+                             double seconds, double value) {
+  Series& series = SeriesOf(satellite, column);
+  const std::size_t arcIndex = static_cast<std::size_t>(std::max(arc, 0L));
+  if (series.arcs.size() <= arcIndex) series.arcs.resize(arcIndex + 1);
+  PlotArc& arcTotals = series.arcs[arcIndex];
+  if (arcTotals.values == 0) arcTotals.firstSeconds = seconds;
+  arcTotals.lastSeconds = seconds;
+  arcTotals.values++;
+  arcTotals.sum += value;
+
+  const std::size_t index = BucketIndex(seconds);
+  std::vector<PlotBucket>& buckets = series.buckets;
+  if (buckets.empty() || buckets.back().index != index || buckets.back().arc != arc) {
+    buckets.push_back(PlotBucket{index, arc, seconds, value, seconds, value});
+    return;
   }
+  PlotBucket& bucket = buckets.back();
+  if (value < bucket.minimum) {
+    bucket.minimum = value;
+    bucket.minimumSeconds = seconds;
+  } else if (value > bucket.maximum) {
+    bucket.maximum = value;
+    bucket.maximumSeconds = seconds;
+  }
+}
+
+const std::vector<PlotArc>& PlotCollector::Arcs(std::size_t s, std::size_t k) const {
+  static const std::vector<PlotArc> kNone;
+  return s < series_.size() ? series_[s][k].arcs : kNone;
 }
 
 PlotSegments PlotCollector::Segments(std::size_t s, std::size_t k) const {
   PlotSegments segments;
-  const std::vector<PlotBucket>& series = buckets_[s][k];
+  if (s >= series_.size()) return segments;
+  const Series& series = series_[s][k];
+  // A satellite's blocks may come apart in the listing: time order first.
+  std::vector<PlotBucket> buckets = series.buckets;
+  std::stable_sort(buckets.begin(), buckets.end(),
+                   [](const PlotBucket& a, const PlotBucket& b) { return a.index < b.index; });
   const double breakAfter = std::max(gapLimit_, 1.5 * bucketWidth_);
   double previous = 0;
-  for (std::size_t b = 0; b < series.size(); b++) {
-    if (!series[b].used) continue;
-    const PlotBucket& bucket = series[b];
-    PlotPoint first{bucket.minimumSeconds, bucket.minimum};
-    PlotPoint second{bucket.maximumSeconds, bucket.maximum};
+  long previousArc = -1;
+  for (const PlotBucket& bucket : buckets) {
+    const double mean = series.arcs[static_cast<std::size_t>(std::max(bucket.arc, 0L))].Mean();
+    PlotPoint first{bucket.minimumSeconds, bucket.minimum - mean};
+    PlotPoint second{bucket.maximumSeconds, bucket.maximum - mean};
     if (second.seconds < first.seconds) std::swap(first, second);
-    if (segments.empty() || first.seconds - previous > breakAfter) segments.emplace_back();
+    if (segments.empty() || bucket.arc != previousArc || first.seconds - previous > breakAfter)
+      segments.emplace_back();
     segments.back().push_back(first);
     if (second.seconds != first.seconds) segments.back().push_back(second);
     previous = second.seconds;
+    previousArc = bucket.arc;
   }
   return segments;
 }

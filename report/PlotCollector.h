@@ -1,6 +1,7 @@
-// Decimated time series for the report's plots: each satellite's column is
-// kept as at most a fixed number of time buckets (minimum and maximum of each),
-// so memory does not grow with the number of rows.
+// Decimated time series for the report's plots, arc by arc: each satellite's
+// column keeps at most a fixed number of time buckets per arc (the minimum
+// and maximum of each) and each arc's mean, so that a series can be drawn
+// about its arc means, and memory does not grow with the number of rows.
 #ifndef REPORT_PLOTCOLLECTOR_H
 #define REPORT_PLOTCOLLECTOR_H
 
@@ -8,15 +9,26 @@
 #include <vector>
 
 #include "report/ListingReader.h"
+#include "report/SeriesStats.h"
 
 constexpr std::size_t kMaxPlotBuckets = 1000;
 
 struct PlotBucket {
-  bool used = false;
+  std::size_t index = 0;  // the time bucket
+  long arc = 0;
   double minimumSeconds = 0;  // when the minimum was seen
   double minimum = 0;
   double maximumSeconds = 0;
   double maximum = 0;
+};
+
+// One arc of a series: its time span and the mean removed when it is drawn.
+struct PlotArc {
+  double firstSeconds = 0;
+  double lastSeconds = 0;
+  long values = 0;
+  double sum = 0;
+  double Mean() const { return values > 0 ? sum / static_cast<double>(values) : 0; }
 };
 
 struct PlotPoint {
@@ -24,26 +36,37 @@ struct PlotPoint {
   double value;
 };
 
-// A drawable series: runs of points, broken where the data have gaps.
+// A drawable series: runs of points, broken where the data have gaps and
+// where an arc ends.
 using PlotSegments = std::vector<std::vector<PlotPoint>>;
 
-class PlotCollector : public ListingConsumer {
+// Fed with the rows (for the time span) and, as the statistics settle them,
+// with each series' values and arcs.
+class PlotCollector : public ListingConsumer, public ArcValueSink {
  public:
   void Begin(const ListingSettings& settings, const ListingColumns& columns) override;
   void Row(const ListingRow& row, const RowTime& time) override;
   void EndOfBlock() override {}
   void Finish() override {}
+  void ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
+                double value) override;
 
-  // Satellites in order of appearance.
-  const std::vector<std::string>& SatelliteNames() const { return satellites_; }
-  // The series of satellite `s` in column `k`, in time order.
+  // The series of satellite `s` (as the statistics number them) in column
+  // `k`, in time order, each arc less its mean.
   PlotSegments Segments(std::size_t s, std::size_t k) const;
+  // The arcs of that series, by number; empty when it has no value.
+  const std::vector<PlotArc>& Arcs(std::size_t s, std::size_t k) const;
   double FirstSeconds() const { return firstSeconds_; }
   double LastSeconds() const { return lastSeconds_; }
 
  private:
-  std::size_t SatelliteIndex(std::string_view name);
+  struct Series {
+    std::vector<PlotBucket> buckets;  // in the order the values came
+    std::vector<PlotArc> arcs;
+  };
+
   std::size_t BucketIndex(double seconds) const;
+  Series& SeriesOf(std::size_t satellite, std::size_t column);
 
   std::size_t columnCount_ = 0;
   double bucketStart_ = 0;  // seconds of the first bucket's start
@@ -53,9 +76,7 @@ class PlotCollector : public ListingConsumer {
   bool anyRow_ = false;
   double firstSeconds_ = 0;
   double lastSeconds_ = 0;
-  std::vector<std::string> satellites_;
-  std::size_t current_ = 0;
-  std::vector<std::vector<std::vector<PlotBucket>>> buckets_;  // [satellite][column][bucket]
+  std::vector<std::vector<Series>> series_;  // [satellite][column]
 };
 
 #endif

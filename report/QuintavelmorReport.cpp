@@ -136,12 +136,13 @@ int main(int argc, char** argv) {
                        : options.csvFile == "-" ? stdout
                                                 : OpenOrFail(options.csvFile, "wb", "CSV FILE");
 
-  StatisticsCollector statistics(options.slips);
+  const bool page = !options.htmlDirectory.empty();
   PlotCollector plots;
+  StatisticsCollector statistics(options.slips, page ? &plots : nullptr);
   std::vector<ListingConsumer*> consumers{&statistics};
   CsvExport csv(csvFile);
   if (csvFile != nullptr) consumers.push_back(&csv);
-  if (!options.htmlDirectory.empty()) consumers.push_back(&plots);
+  if (page) consumers.push_back(&plots);
 
   ReadListing(input, consumers);
 
@@ -149,8 +150,7 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kProgram, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
-  if (!options.htmlDirectory.empty() &&
-      !WriteHtmlReport(options.htmlDirectory, statistics, plots))
+  if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots))
     Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);

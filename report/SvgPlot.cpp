@@ -15,6 +15,28 @@ struct ValueRange {
   double low, high;
 };
 
+// Lettering and tick density of the two sizes.
+struct Lettering {
+  Margins margins;
+  int timeTicks;     // about this many time ticks
+  int valueTicks;    // about this many value ticks
+  double labelDrop;  // from the frame's bottom to the time labels' baseline
+  const char* tickClass;
+  const char* axisClass;
+};
+
+const Lettering kLarge{{78, 22, 10, 40}, 8, 5, 16, "tick", "axis"};
+const Lettering kSmall{{50, 16, 8, 30}, 3, 3, 11, "tick small", "axis small"};
+
+// Colours far apart in hue and lightness, dark enough for thin lines on white.
+const char* const kColours[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd",
+                                "#8c564b", "#e377c2", "#17becf", "#7f7f7f", "#bcbd22",
+                                "#393b79", "#637939", "#8c6d31", "#843c39", "#7b4173",
+                                "#3182bd", "#e6550d", "#31a354", "#756bb1", "#000000"};
+const char* const kDashes[] = {"", "6 3", "1.5 2.5", "8 3 2 3"};
+constexpr std::size_t kColourCount = sizeof kColours / sizeof kColours[0];
+constexpr std::size_t kDashCount = sizeof kDashes / sizeof kDashes[0];
+
 std::string Number(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f", value);
@@ -40,28 +62,28 @@ ValueRange RangeOf(const std::vector<PlotLine>& lines) {
 }
 
 // Time steps a tick may take, in seconds.
-double TimeStep(double span) {
+double TimeStep(double span, int wanted) {
   static const double kSteps[] = {1,    2,    5,    10,    15,    30,    60,     120,
                                   300,  600,  900,  1800,  3600,  7200,  10800,  21600,
                                   43200, 86400, 172800, 604800};
   for (double step : kSteps)
-    if (span / step <= 8) return step;
+    if (span / step <= wanted) return step;
   return kSteps[sizeof kSteps / sizeof kSteps[0] - 1];
 }
 
 class Canvas {
  public:
-  Canvas(const PlotFrame& frame, ValueRange range)
-      : frame_(frame),
-        range_(range),
-        margins_(frame.axes ? Margins{78, 12, 10, 40} : Margins{4, 4, 4, 4}) {}
+  Canvas(const PlotFrame& frame, ValueRange range, const Margins& margins)
+      : frame_(frame), range_(range), margins_(margins) {}
 
   double X(double seconds) const {
     const double span = std::max(frame_.lastSeconds - frame_.firstSeconds, 1e-9);
     return margins_.left + (seconds - frame_.firstSeconds) / span * PlotWidth();
   }
+  // Values outside the range are drawn at its edge.
   double Y(double value) const {
-    return margins_.top + (range_.high - value) / (range_.high - range_.low) * PlotHeight();
+    const double clamped = std::min(std::max(value, range_.low), range_.high);
+    return margins_.top + (range_.high - clamped) / (range_.high - range_.low) * PlotHeight();
   }
   double PlotWidth() const { return frame_.width - margins_.left - margins_.right; }
   double PlotHeight() const { return frame_.height - margins_.top - margins_.bottom; }
@@ -73,43 +95,57 @@ class Canvas {
   Margins margins_;
 };
 
-std::string Axes(const PlotFrame& frame, const Canvas& canvas, ValueRange range) {
-  std::string svg;
+std::string TimeTicks(const PlotFrame& frame, const Canvas& canvas, const Lettering& lettering) {
   const Margins& m = canvas.Edges();
   const double bottom = frame.height - m.bottom;
-  svg += "<rect x=\"" + Number(m.left) + "\" y=\"" + Number(m.top) + "\" width=\"" +
-         Number(canvas.PlotWidth()) + "\" height=\"" + Number(canvas.PlotHeight()) +
-         "\" fill=\"none\" stroke=\"#888\"/>\n";
-  const double span = frame.lastSeconds - frame.firstSeconds;
-  const double timeStep = TimeStep(span);
-  for (double t = std::ceil(frame.firstSeconds / timeStep) * timeStep; t <= frame.lastSeconds;
-       t += timeStep) {
+  const double step = TimeStep(frame.lastSeconds - frame.firstSeconds, lettering.timeTicks);
+  std::string svg;
+  for (double t = std::ceil(frame.firstSeconds / step) * step; t <= frame.lastSeconds;
+       t += step) {
     const std::string x = Number(canvas.X(t));
     svg += "<line x1=\"" + x + "\" y1=\"" + Number(m.top) + "\" x2=\"" + x + "\" y2=\"" +
            Number(bottom) + "\" stroke=\"#ddd\"/>\n";
-    svg += "<text x=\"" + x + "\" y=\"" + Number(bottom + 16) +
-           "\" text-anchor=\"middle\" class=\"tick\">" + TimeOfDay(t, timeStep < 60) + "</text>\n";
-  }
-  const double valueStep = NiceStep(range.high - range.low, 5);
-  const int decimals = valueStep >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(valueStep)));
-  for (double v = std::ceil(range.low / valueStep) * valueStep; v <= range.high;
-       v += valueStep) {
-    const std::string y = Number(canvas.Y(v));
-    char label[64];
-    std::snprintf(label, sizeof label, "%.*f", decimals, std::fabs(v) < valueStep / 2 ? 0.0 : v);
-    svg += "<line x1=\"" + Number(m.left) + "\" y1=\"" + y + "\" x2=\"" +
-           Number(frame.width - m.right) + "\" y2=\"" + y + "\" stroke=\"#eee\"/>\n";
-    svg += "<text x=\"" + Number(m.left - 4) + "\" y=\"" + y +
-           "\" text-anchor=\"end\" dominant-baseline=\"middle\" class=\"tick\">" + label +
-           "</text>\n";
+    svg += "<text x=\"" + x + "\" y=\"" + Number(bottom + lettering.labelDrop) + "\" text-anchor=\"middle\" class=\"" +
+           lettering.tickClass + "\">" + TimeOfDay(t, step < 60) + "</text>\n";
   }
   svg += "<text x=\"" + Number(m.left + canvas.PlotWidth() / 2) + "\" y=\"" +
-         Number(frame.height - 4.0) + "\" text-anchor=\"middle\" class=\"axis\">time of day (hh:mm" +
-         std::string(timeStep < 60 ? ":ss" : "") + ")</text>\n";
-  svg += "<text transform=\"translate(14," + Number(m.top + canvas.PlotHeight() / 2) +
-         ") rotate(-90)\" text-anchor=\"middle\" class=\"axis\">" + HtmlEscape(frame.valueTitle) +
-         "</text>\n";
+         Number(frame.height - 3.0) + "\" text-anchor=\"middle\" class=\"" + lettering.axisClass +
+         "\">time of day (hh:mm" + std::string(step < 60 ? ":ss" : "") + ")</text>\n";
   return svg;
+}
+
+std::string ValueTicks(const PlotFrame& frame, const Canvas& canvas, ValueRange range,
+                       const Lettering& lettering) {
+  const Margins& m = canvas.Edges();
+  double step = NiceStep(range.high - range.low, lettering.valueTicks);
+  // At least two ticks, so that the scale can be read.
+  if (std::floor(range.high / step) - std::ceil(range.low / step) < 1)
+    step = NiceStep(range.high - range.low, 2 * lettering.valueTicks);
+  const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+  std::string svg;
+  for (double v = std::ceil(range.low / step) * step; v <= range.high; v += step) {
+    const std::string y = Number(canvas.Y(v));
+    char label[64];
+    std::snprintf(label, sizeof label, "%.*f", decimals, std::fabs(v) < step / 2 ? 0.0 : v);
+    svg += "<line x1=\"" + Number(m.left) + "\" y1=\"" + y + "\" x2=\"" +
+           Number(frame.width - m.right) + "\" y2=\"" + y + "\" stroke=\"#eee\"/>\n";
+    svg += "<text x=\"" + Number(m.left - 3) + "\" y=\"" + y +
+           "\" text-anchor=\"end\" dominant-baseline=\"middle\" class=\"" + lettering.tickClass +
+           "\">" + label + "</text>\n";
+  }
+  svg += "<text transform=\"translate(" + Number(frame.small ? 9 : 14) + "," +
+         Number(m.top + canvas.PlotHeight() / 2) + ") rotate(-90)\" text-anchor=\"middle\" class=\"" +
+         lettering.axisClass + "\">" + HtmlEscape(frame.valueTitle) + "</text>\n";
+  return svg;
+}
+
+std::string Axes(const PlotFrame& frame, const Canvas& canvas, ValueRange range,
+                 const Lettering& lettering) {
+  const Margins& m = canvas.Edges();
+  return "<rect x=\"" + Number(m.left) + "\" y=\"" + Number(m.top) + "\" width=\"" +
+         Number(canvas.PlotWidth()) + "\" height=\"" + Number(canvas.PlotHeight()) +
+         "\" fill=\"none\" stroke=\"#888\"/>\n" + TimeTicks(frame, canvas, lettering) +
+         ValueTicks(frame, canvas, range, lettering);
 }
 
 std::string Path(const Canvas& canvas, const PlotLine& line) {
@@ -121,8 +157,24 @@ std::string Path(const Canvas& canvas, const PlotLine& line) {
     }
     if (segment.size() == 1) d += "l0 0";
   }
-  return "<path d=\"" + d + "\" stroke=\"" + line.colour +
-         "\"><title>" + HtmlEscape(line.name) + "</title></path>\n";
+  std::string dash;
+  if (!line.style.dash.empty()) dash = "\" stroke-dasharray=\"" + line.style.dash;
+  return "<path d=\"" + d + "\" stroke=\"" + line.style.colour + dash + "\"><title>" +
+         HtmlEscape(line.name) + "</title></path>\n";
+}
+
+// A slip: a red triangle pointing down at the value; an outlier: an orange ring.
+std::string Marker(const Canvas& canvas, const PlotMarker& marker, bool small) {
+  const double x = canvas.X(marker.seconds);
+  const double y = canvas.Y(marker.value);
+  const double size = small ? 4 : 6;
+  const std::string title = "<title>" + HtmlEscape(marker.title) + "</title>";
+  if (!marker.slip)
+    return "<circle class=\"outlier\" cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"" +
+           Number(size * 0.7) + "\">" + title + "</circle>\n";
+  return "<path class=\"slip\" d=\"M" + Number(x - size) + " " + Number(y - 1.6 * size) + "L" +
+         Number(x + size) + " " + Number(y - 1.6 * size) + "L" + Number(x) + " " + Number(y) +
+         "Z\">" + title + "</path>\n";
 }
 
 }  // namespace
@@ -141,9 +193,8 @@ std::string HtmlEscape(const std::string& text) {
   return escaped;
 }
 
-std::string SatelliteColour(std::size_t index) {
-  const int hue = static_cast<int>(std::fmod(static_cast<double>(index) * 137.508, 360.0));
-  return "hsl(" + std::to_string(hue) + ",70%," + (index % 2 ? "38%" : "48%") + ")";
+LineStyle SatelliteStyle(std::size_t index) {
+  return LineStyle{kColours[index % kColourCount], kDashes[index / kColourCount % kDashCount]};
 }
 
 double NiceStep(double span, int wanted) {
@@ -166,17 +217,27 @@ std::string TimeOfDay(double seconds, bool withSeconds) {
   return text;
 }
 
-std::string SvgTimeSeries(const PlotFrame& frame, const std::vector<PlotLine>& lines) {
+std::string StyleSample(const LineStyle& style) {
+  std::string dash;
+  if (!style.dash.empty()) dash = "\" stroke-dasharray=\"" + style.dash;
+  return "<svg class=\"sample\" width=\"28\" height=\"8\"><line x1=\"1\" y1=\"4\" x2=\"27\" "
+         "y2=\"4\" stroke-width=\"2\" stroke=\"" + style.colour + dash + "\"/></svg>";
+}
+
+std::string SvgTimeSeries(const PlotFrame& frame, const std::vector<PlotLine>& lines,
+                          const std::vector<PlotMarker>& markers) {
+  const Lettering& lettering = frame.small ? kSmall : kLarge;
   const ValueRange range = RangeOf(lines);
-  const Canvas canvas(frame, range);
+  const Canvas canvas(frame, range, lettering.margins);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"" + frame.cssClass +
                     "\" width=\"" + std::to_string(frame.width) + "\" height=\"" +
                     std::to_string(frame.height) + "\" viewBox=\"0 0 " +
                     std::to_string(frame.width) + " " + std::to_string(frame.height) + "\">\n";
-  if (frame.axes) svg += Axes(frame, canvas, range);
+  svg += Axes(frame, canvas, range, lettering);
   svg += "<g fill=\"none\" stroke-width=\"1.2\" stroke-linecap=\"round\" "
          "stroke-linejoin=\"round\">\n";
   for (const PlotLine& line : lines) svg += Path(canvas, line);
-  svg += "</g>\n</svg>\n";
-  return svg;
+  svg += "</g>\n";
+  for (const PlotMarker& marker : markers) svg += Marker(canvas, marker, frame.small);
+  return svg + "</svg>\n";
 }

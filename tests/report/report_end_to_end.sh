@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the bundled example's listing through Quintavelmor-report in all
 # three modes.  The CSV is read back and compared with the listing value by
-# value; the HTML page is rendered in headless Chromium (when installed), which
-# must load it without console errors and find one plot per listing column.
+# value; the page is checked for its plots, axes, summary and slips, then
+# rendered in headless Chromium (when installed), which must load it without
+# console errors; its screenshot must show the page drawn in its colours.
 set -u
 program=$1
 report=$2
@@ -98,9 +99,23 @@ failed_write "STANDARD OUTPUT" /dev/full --help
 failed_write "STANDARD OUTPUT" closed --version
 
 "$report" --html "$work/html" <"$work/listing" || fail "HTML mode"
-[ -s "$work/html/index.html" ] || fail "no index.html"
-columns=$(grep -c 'class="column-plot"' "$work/html/index.html")
-[ "$columns" = 10 ] || fail "$columns column plots in the page, 10 expected"
+page=$work/html/index.html
+[ -s "$page" ] || fail "no index.html"
+sections=$(grep -c '^<section><h3>' "$page")
+[ "$sections" = 10 ] || fail "$sections column sections in the page, 10 expected"
+# One plot per column and constellation with values (Galileo has no P1, so no MP1[P]).
+columns=$(grep -c 'class="column-plot"' "$page")
+[ "$columns" = 29 ] || fail "$columns column plots in the page, 29 expected"
+# Every plot, the small ones included, titles both axes and has value ticks.
+plots=$(grep -c '<svg xmlns=' "$page")
+[ "$(grep -c 'class="axis[^"]*">time of day' "$page")" = "$plots" ] || fail "a plot without its time axis title"
+[ "$(grep -c 'rotate(-90)" text-anchor="middle" class="axis[^"]*">[^<]*([a-zA-Z-]*)<' "$page")" = "$plots" ] ||
+  fail "a plot without its value axis title and unit"
+grep -q '<h2>Summary by constellation</h2>' "$page" || fail "no summary by constellation"
+grep -q '<tr class="slip"><td class="l">G18</td><td class="l">L4</td><td class="l">slip</td><td class="l">2024-06-24 08:36:00.0</td>' "$page" ||
+  fail "G18's slip not in the page's table"
+grep -q '<path class="slip" d="[^"]*"><title>G18 L4 slip at 2024-06-24 08:36:00.0' "$page" ||
+  fail "G18's slip not marked on its plots"
 
 if ! command -v chromium >/dev/null; then
   echo "chromium is not installed: page not rendered"
@@ -114,9 +129,11 @@ chromium_run() {
 }
 chromium_run dom --dump-dom >"$work/dom" 2>"$work/dom.log" || fail "chromium could not load the page"
 rendered=$(grep -o 'class="column-plot"' "$work/dom" | wc -l)
-[ "$rendered" = 10 ] || fail "$rendered column plots rendered, 10 expected"
+[ "$rendered" = 29 ] || fail "$rendered column plots rendered, 29 expected"
 chromium_run shot --window-size=1200,2000 --screenshot="$work/page.png" >/dev/null 2>"$work/shot.log" ||
   fail "chromium could not take a screenshot"
-[ -s "$work/page.png" ] || fail "no screenshot written"
+# Drawn, with the slips' red, and the first plot's GPS satellites in colours of their own.
+python3 tests/report/check_screenshot.py "$work/page.png" 1200 2000 12 ||
+  fail "the screenshot does not show the page"
 if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log"; then fail "console messages while loading"; fi
 echo "report end to end: 5 passed, 0 failed"
