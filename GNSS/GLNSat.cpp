@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "GNSS/SatNumber.h"
 #include "GNSS/TimeConverse.h"
 #include "PROGINC/CompressedInput.h"
 #include "PROGINC/LineReader.h"
@@ -75,12 +76,12 @@ long double ReadDecimal(const char* text) {
   return std::isfinite(value) ? value : 0.0;
 }
 
-// The slot as a satellite number (slot + 100); a slot outside 0 to 99 cannot
-// be a GLONASS satellite and is stored as 0, no satellite.
+// The slot as a satellite number; a slot outside 0 to 99 cannot be a
+// GLONASS satellite and is stored as 0, no satellite.
 short ReadSatellite(const std::string& line) {
   const long slot = std::strtol(FieldText(line, kSlot).text, nullptr, 10);
   if (slot < 0 || slot > 99) return 0;
-  return static_cast<short>(slot + 100);
+  return GlonassSatNumber(static_cast<int>(slot));
 }
 
 // A blank end-year column, or a line that ends before it, leaves the

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "GNSS/SatNumber.h"
 #include "GNSS/mGNSSc.h"
 
 namespace {
@@ -13,7 +14,7 @@ const long double kMinLamb = 0.01L;
 }  // namespace
 
 bool GLONASSSlotLamb(short sat, long double& lamb1, long double& lamb2) {
-  const long row = sat - 101L;
+  const long row = GlonassSlot(sat) - 1L;
   if (row < 0 || row >= GLONASSc::lamb.r) return false;
   const long double g1 = GLONASSc::lamb(row, 0);
   const long double g2 = GLONASSc::lamb(row, 1);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GNSS/PhsDiffScanner.h"
+#include "GNSS/SatNumber.h"
 #include "PROGINC/NumField.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
@@ -204,21 +205,21 @@ long double PhsDiffData::StoredValue(short code, long r) {
   return 0.0L;
 }
 
-bool PhsDiffData::HasSystemObs(short first, short last) const {
+bool PhsDiffData::HasSystemObs(int system) const {
   long listed = 0;
   for (long k = 0; k < satList.NRow(); k++)
-    if (satList(k) >= first && satList(k) <= last) listed++;
+    if (IsNumberedSatOf(system, satList(k))) listed++;
   if (listed == 0) return false;
   long records = 0;
   for (long k = 0; k < nobs; k++)
-    if (sat(k) >= first && sat(k) <= last) records++;
+    if (IsNumberedSatOf(system, sat(k))) records++;
   return static_cast<double>(records) / nobs > 0.1;
 }
 
-bool PhsDiffData::HasGPSObs() const { return HasSystemObs(1, 99); }
-bool PhsDiffData::HasGLONASSObs() const { return HasSystemObs(101, 199); }
-bool PhsDiffData::HasGALILEOObs() const { return HasSystemObs(201, 299); }
-bool PhsDiffData::HasBDSObs() const { return HasSystemObs(301, 399); }
+bool PhsDiffData::HasGPSObs() const { return HasSystemObs(kGpsPlace); }
+bool PhsDiffData::HasGLONASSObs() const { return HasSystemObs(kGlonassPlace); }
+bool PhsDiffData::HasGALILEOObs() const { return HasSystemObs(kGalileoPlace); }
+bool PhsDiffData::HasBDSObs() const { return HasSystemObs(kBeiDouPlace); }
 
 void PhsDiffData::SetAmbFile(const char* file) {
   if (std::strlen(file) >= sizeof AmbFile)

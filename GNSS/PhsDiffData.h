@@ -109,7 +109,9 @@ class PhsDiffData {
  private:
   TypeSet kept;
 
-  bool HasSystemObs(short first, short last) const;
+  // More than a tenth of the records belong to satellites numbered 1 to 99
+  // within the system of place `system`.
+  bool HasSystemObs(int system) const;
 };
 
 // Reads all epoch records; the stream must stand on the line after the

@@ -5,6 +5,7 @@
 #include "GNSS/GLONASSSlot.h"
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
+#include "GNSS/SatNumber.h"
 #include "GNSS/mGNSSc.h"
 
 namespace {
@@ -14,11 +15,9 @@ namespace {
 const long double kSmallValue = 0.0001L;
 const long double kSmallValueStored = 0.0005L;
 
-bool IsGPS(short s) { return s <= 99; }
-bool IsGLONASS(short s) { return s >= 100 && s <= 199; }
-bool IsGalileo(short s) { return s >= 201 && s <= 299; }
-// The Melbourne-Wuebbena series also takes satellite number 200 as Galileo.
-bool IsGalileoMW(short s) { return s >= 200 && s <= 299; }
+// The Galileo blocks leave out satellite number 200; the Melbourne-Wuebbena
+// series takes it (IsGalileoSat).
+bool IsGalileoBlockSat(short s) { return IsNumberedSatOf(kGalileoPlace, s); }
 
 bool Present(const matrix<gnssobs>& series, long i) { return !series(i).IsNull(); }
 
@@ -48,16 +47,16 @@ void SizeSeriesIfEmpty(matrix<gnssobs>& series, long nobs) {
 // Wavelengths of a GPS or GLONASS record into GLC; false for a GLONASS slot
 // out of the table or not yet set, whose values would be meaningless.
 bool LoadLamb12(short s) {
-  if (IsGPS(s)) {
+  if (IsGpsSat(s)) {
     GLC::lamb1 = GPSc::lamb1;
     GLC::lamb2 = GPSc::lamb2;
     return true;
   }
-  return IsGLONASS(s) && GLONASSSlotLamb(s, GLC::lamb1, GLC::lamb2);
+  return IsGlonassSat(s) && GLONASSSlotLamb(s, GLC::lamb1, GLC::lamb2);
 }
 
 bool LoadCL1Lamb(short s) {
-  if (IsGalileo(s)) {
+  if (IsGalileoBlockSat(s)) {
     GLC::lamb1 = GALILEOc::lamb1;
     return true;
   }
@@ -66,22 +65,22 @@ bool LoadCL1Lamb(short s) {
 
 bool LoadIonoFree(short s) {
   if (!LoadLamb12(s)) return false;
-  GLC::LCion1 = IsGPS(s) ? GPSc::LCion1 : GLONASSc::LCion1;
-  GLC::LCion2 = IsGPS(s) ? GPSc::LCion2 : GLONASSc::LCion2;
+  GLC::LCion1 = IsGpsSat(s) ? GPSc::LCion1 : GLONASSc::LCion1;
+  GLC::LCion2 = IsGpsSat(s) ? GPSc::LCion2 : GLONASSc::LCion2;
   return true;
 }
 
 bool LoadWideLane(short s) {
   if (!LoadLamb12(s)) return false;
-  GLC::LCwl1 = IsGPS(s) ? GPSc::LCwl1 : GLONASSc::LCwl1;
-  GLC::LCwl2 = IsGPS(s) ? GPSc::LCwl2 : GLONASSc::LCwl2;
+  GLC::LCwl1 = IsGpsSat(s) ? GPSc::LCwl1 : GLONASSc::LCwl1;
+  GLC::LCwl2 = IsGpsSat(s) ? GPSc::LCwl2 : GLONASSc::LCwl2;
   return true;
 }
 
 bool LoadMW(short s) {
   if (!LoadWideLane(s)) return false;
-  GLC::LCnl1 = IsGPS(s) ? GPSc::LCnl1 : GLONASSc::LCnl1;
-  GLC::LCnl2 = IsGPS(s) ? GPSc::LCnl2 : GLONASSc::LCnl2;
+  GLC::LCnl1 = IsGpsSat(s) ? GPSc::LCnl1 : GLONASSc::LCnl1;
+  GLC::LCnl2 = IsGpsSat(s) ? GPSc::LCnl2 : GLONASSc::LCnl2;
   return true;
 }
 
@@ -121,9 +120,9 @@ void FormP3(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, const matrix<gnsso
       const short s = d.sat(i);
       if (!Present(code, i) || !Present(d.P2, i)) {
         out(i) = 0.0L;
-      } else if (s >= 200) {
+      } else if (!IsGpsSat(s) && !IsGlonassSat(s)) {
         out(i) = out(i).obs;
-      } else if (IsGLONASS(s)) {
+      } else if (IsGlonassSat(s)) {
         out(i) = GNSS_P3R(code(i).obs, d.P2(i).obs);
       } else {
         GLC::LCion1 = GPSc::LCion1;
@@ -136,7 +135,7 @@ void FormP3(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, const matrix<gnsso
   flag = true;
   SizeSeriesIfEmpty(out, d.nobs);
   LoadGalileoIonoFree();
-  FillRecords(d, out, IsGalileo, [&](long i, long double& value) {
+  FillRecords(d, out, IsGalileoBlockSat, [&](long i, long double& value) {
     if (!Present(code, i) || !Present(d.C7, i)) return false;
     value = GNSS_P3(code(i).obs, d.C7(i).obs);
     return true;
@@ -151,7 +150,7 @@ void FormGalileoPhase(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, Load loa
   flag = true;
   SizeSeriesIfEmpty(out, d.nobs);
   load();
-  FillRecords(d, out, IsGalileo, [&](long i, long double& value) {
+  FillRecords(d, out, IsGalileoBlockSat, [&](long i, long double& value) {
     if (!Present(d.L1, i) || !Present(d.L7, i)) return false;
     value = combination(d.L1(i).obs, d.L7(i).obs);
     return true;
@@ -194,13 +193,12 @@ bool MWOfRecord(const PhsDiffData& d, long i, const matrix<gnssobs>& code, long 
   const PhsDiffHeader& h = d.rhead;
   const short s = d.sat(i);
   if (!Present(d.L1, i) || !Present(code, i)) return false;
-  if (s <= 199) {
+  if (IsGpsSat(s) || IsGlonassSat(s)) {
     if (!h.iL2 || !h.iP2 || !Present(d.L2, i) || !Present(d.P2, i) || !LoadMW(s)) return false;
     value = GNSS_MW(d.L1(i).obs, d.L2(i).obs, code(i).obs, d.P2(i).obs);
     return true;
   }
-  if (!IsGalileoMW(s) || !h.iL7 || !h.iC7 || !Present(d.L7, i) || !Present(d.C7, i))
-    return false;
+  if (!IsGalileoSat(s) || !h.iL7 || !h.iC7 || !Present(d.L7, i) || !Present(d.C7, i)) return false;
   LoadGalileoMW();
   value = GNSS_MW(d.L1(i).obs, d.L7(i).obs, code(i).obs, d.C7(i).obs);
   return true;

@@ -5,6 +5,7 @@
 
 #include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
+#include "GNSS/SatNumber.h"
 #include "GNSS/mGNSSc.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr long double MSm = GPSc::c * 0.001L;
 // a GLONASS slot is usable once its channel has set its wavelengths (the slot
 // tables start at 0); numbers without a table row are never usable.
 bool PhaseWavelengths(short satellite, long double& lamb1, long double& lamb2) {
-  if (satellite < 100) {
+  if (IsGpsSat(satellite)) {
     lamb1 = GPSc::lamb1;
     lamb2 = GPSc::lamb2;
     return true;

@@ -7,6 +7,7 @@
 #include "GNSS/AmbRecord.h"
 #include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
+#include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
 #include "GNSS/mGNSSc.h"
 #include "PROGINC/ProgramError.h"
@@ -114,8 +115,8 @@ void CutSatellite(const PhsDiffData& d, const RecordLayout& layout, short p,
 long double CL1Wavelength(short p) {
   long double lamb1 = 0;
   long double lamb2 = 0;
-  if (p <= 99) return GPSc::lamb1;
-  if (p <= 199 && GLONASSSlotLamb(p, lamb1, lamb2)) return lamb1;
+  if (IsGpsSat(p)) return GPSc::lamb1;
+  if (IsGlonassSat(p) && GLONASSSlotLamb(p, lamb1, lamb2)) return lamb1;
   return 0;
 }
 

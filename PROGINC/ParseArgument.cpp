@@ -11,6 +11,7 @@
 #include <iostream>
 #include <string>
 
+#include "GNSS/SatNumber.h"
 #include "GNSS/flh.h"
 #include "GNSS/xyz.h"
 #include "GNSS/ymdhms.h"
@@ -137,15 +138,15 @@ bool IsDecimal(const char* text) {
   return *rest == '\0' || (*rest == '.' && rest[1 + std::strspn(rest + 1, kDigits)] == '\0');
 }
 
-// Letters of the satellite systems, in the order of their hundreds.
+// The systems a satellite list names, in the order of their hundreds.
 const char* const kSystemLetters = "GREC";
 
-int SatNumber(const char* group) {
+int GroupSatNumber(const char* group) {
   int number = 10 * (group[1] - '0') + (group[2] - '0');
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(group[0])));
   const char* system = letter == '\0' ? nullptr : std::strchr(kSystemLetters, letter);
-  if (system != nullptr) number += 100 * static_cast<int>(system - kSystemLetters);
-  return number;
+  if (system == nullptr) return number;
+  return SatNumber(static_cast<int>(system - kSystemLetters), number);
 }
 
 template <class T>
@@ -153,7 +154,7 @@ void FillSatList(const char* argi, matrix<T>& satprn, int npos) {
   const char* value = TailFrom(argi, npos);
   const long groups = static_cast<long>(std::strlen(value) / 3);
   satprn.Resize(groups, 1);
-  for (long k = 0; k < groups; ++k) satprn(k) = static_cast<T>(SatNumber(value + 3 * k));
+  for (long k = 0; k < groups; ++k) satprn(k) = static_cast<T>(GroupSatNumber(value + 3 * k));
 }
 
 // Copies `text` into `out` of `size` characters; a longer text is fatal.

@@ -18,16 +18,16 @@ EpochDifferencer::EpochDifferencer(const TypeMap& map, SdWriter& writer, std::os
 void EpochDifferencer::FindPairs(const ObsEpoch& base, const ObsEpoch& rover) {
   for (size_t i = 0; i < base.sats.size(); i++) {
     const SatObs& s = base.sats[i];
-    baseIndex_[SdSatelliteNumber(SystemIndex(s.system), s.number)] = static_cast<int>(i) + 1;
+    baseIndex_[SatNumber(SystemIndex(s.system), s.number)] = static_cast<int>(i) + 1;
   }
   pairs_.clear();
   for (size_t i = 0; i < rover.sats.size(); i++) {
     const SatObs& s = rover.sats[i];
     const int system = SystemIndex(s.system);
-    const short sat = SdSatelliteNumber(system, s.number);
+    const short sat = SatNumber(system, s.number);
     if (baseIndex_[sat] > 0 && map_.Converts(system)) pairs_.push_back({sat, system, static_cast<size_t>(baseIndex_[sat] - 1), i});
   }
-  for (const SatObs& s : base.sats) baseIndex_[SdSatelliteNumber(SystemIndex(s.system), s.number)] = 0;
+  for (const SatObs& s : base.sats) baseIndex_[SatNumber(SystemIndex(s.system), s.number)] = 0;
   std::sort(pairs_.begin(), pairs_.end(), [](const Pair& a, const Pair& b) { return a.sat < b.sat; });
 }
 

@@ -3,6 +3,8 @@
 #ifndef RINEX_SATSYSTEMS_H
 #define RINEX_SATSYSTEMS_H
 
+#include "GNSS/SatNumber.h"
+
 // The converted systems, in the order of their satellite numbers.
 constexpr char kSystems[] = "GREC";
 constexpr int kNSystems = 4;
@@ -14,8 +16,12 @@ constexpr int SystemIndex(char system) {
   return -1;
 }
 
-// The single-difference number of a satellite: 100 times its system's place
-// in kSystems plus its number (GPS PRN, GLONASS 100 + slot, ...).
-constexpr short SdSatelliteNumber(int system, int number) { return static_cast<short>(100 * system + number); }
+// A place in kSystems is the system place of the satellite numbers (SatNumber).
+constexpr bool PlacesAreSatNumberPlaces() {
+  for (int k = 0; k < kNSystems; k++)
+    if (kSystems[k] != kSatSystemLetters[k]) return false;
+  return true;
+}
+static_assert(PlacesAreSatNumberPlaces(), "converted systems out of satellite-number order");
 
 #endif

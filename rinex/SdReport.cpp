@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "GNSS/SatNumber.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexTime.h"
 
@@ -12,7 +13,8 @@ namespace {
 
 std::string SatName(int sat) {
   char name[8];
-  std::snprintf(name, sizeof name, "%c%02d", kSystems[sat / 100], sat % 100);
+  std::snprintf(name, sizeof name, "%c%02d", SatLetter(static_cast<short>(sat)),
+                SatNumberInSystem(static_cast<short>(sat)));
   return name;
 }
 
@@ -56,7 +58,8 @@ void Line(const std::string& what, const std::string& value) {
 void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& channels) {
   std::string missing;
   for (int slot = 1; slot < 100; slot++)
-    if (d.linesOf[100 + slot] > 0 && !channels.Has(slot)) missing += " " + SatName(100 + slot);
+    if (d.linesOf[GlonassSatNumber(slot)] > 0 && !channels.Has(slot))
+      missing += " " + SatName(GlonassSatNumber(slot));
   if (!missing.empty()) ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
 }
 
@@ -64,13 +67,14 @@ void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& chann
 std::string SystemsWritten(const EpochDifferencer& d) {
   std::string systems;
   for (int sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
-    if (d.linesOf[sat] > 0 && systems.find(kSystems[sat / 100]) == std::string::npos) systems += kSystems[sat / 100];
+    if (d.linesOf[sat] > 0 && systems.find(SatLetter(static_cast<short>(sat))) == std::string::npos)
+      systems += SatLetter(static_cast<short>(sat));
   return systems;
 }
 
 long GlonassLines(const EpochDifferencer& d) {
   long lines = 0;
-  for (int sat = 100; sat < 200; sat++) lines += d.linesOf[sat];
+  for (int slot = 0; slot < 100; slot++) lines += d.linesOf[GlonassSatNumber(slot)];
   return lines;
 }
 

@@ -10,6 +10,7 @@
 
 #include "GNSS/GLNSat.h"
 #include "GNSS/GNSSLinCombs.h"
+#include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/gnssobs.h"
@@ -78,7 +79,8 @@ void LoadGalileoCoefficients() {
 // A GLONASS satellite that cannot be listed, and why.
 void WarnGlonassNotListed(const char* reason, short sat) {
   char message[128];
-  std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT LISTED)!", reason, sat - 100);
+  std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT LISTED)!", reason,
+                GlonassSlot(sat));
   ProgramWarning(kProgramName, message);
 }
 
@@ -113,7 +115,7 @@ void SetMultipathFactors(Q& q) {
 // at that epoch (channel 0 is a channel of its own), are reported and not
 // listed.
 bool SetUpGlonass(Q& q, short sat, mjd& reference) {
-  const short slot = sat - 100;
+  const short slot = GlonassSlot(sat);
   if (slot < 1 || slot > GLONASSc::lamb.r) {
     WarnGlonassNotListed("GLONASS SLOT OUTSIDE 1 TO 32", sat);
     return false;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "GNSS/PhsDiffHeader.h"
+#include "GNSS/SatNumber.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "GNSS/SatNumber.h"
 #include "tools/SimRandom.h"
 
 namespace {
@@ -28,13 +29,16 @@ double PassPeriod(SimSystem system) {
   return 43082.0;
 }
 
-int SystemOffset(SimSystem system) {
+int SystemPlace(SimSystem system) {
   switch (system) {
-    case SimSystem::GPS: return 0;
-    case SimSystem::GLONASS: return 100;
-    case SimSystem::Galileo: return 200;
+    case SimSystem::GPS:
+      return kGpsPlace;
+    case SimSystem::GLONASS:
+      return kGlonassPlace;
+    case SimSystem::Galileo:
+      return kGalileoPlace;
   }
-  return 0;
+  return kGpsPlace;
 }
 
 std::vector<int> Prns(SimSystem system) {
@@ -49,7 +53,7 @@ SimSatellite DrawSatellite(SimSystem system, int prn, std::uint64_t seed) {
   SimSatellite satellite;
   satellite.system = system;
   satellite.prn = prn;
-  satellite.number = static_cast<short>(SystemOffset(system) + prn);
+  satellite.number = SatNumber(SystemPlace(system), prn);
   satellite.channel = system == SimSystem::GLONASS ? kGlonassChannels[prn - 1] : 0;
   satellite.period = PassPeriod(system);
   SimRandom draw(MixSeed(seed, static_cast<std::uint64_t>(satellite.number)));
