@@ -14,6 +14,10 @@ constexpr std::size_t kValuesForSlope = 3;
 
 }  // namespace
 
+const char* EventKindName(SlipEventKind kind) {
+  return kind == SlipEventKind::Slip ? "slip" : "outlier";
+}
+
 SlipThreshold SlipSettings::ThresholdOf(SlipModel model) const {
   if (model == SlipModel::Trend) return SlipThreshold{l4Metres, l4DriftMetresPerSecond};
   return SlipThreshold{mwMetres, 0};

@@ -58,6 +58,9 @@ struct SlipEvent {
   std::string epoch;  // the row's date as the listing writes it
 };
 
+// "slip" or "outlier".
+const char* EventKindName(SlipEventKind kind);
+
 // What the screening settles, in time order.
 class SlipListener {
  public:

@@ -80,10 +80,6 @@ std::string ShortNumber(double value) {
   return text;
 }
 
-const char* EventKindName(SlipEventKind kind) {
-  return kind == SlipEventKind::Slip ? "slip" : "outlier";
-}
-
 namespace {
 
 std::string IntervalSentence(const StatisticsCollector& statistics) {

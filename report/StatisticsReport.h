@@ -65,9 +65,6 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
 // "2.5" for a number of seconds or metres: as many decimals as it needs, up to six.
 std::string ShortNumber(double value);
 
-// "slip" or "outlier".
-const char* EventKindName(SlipEventKind kind);
-
 // Writes the statistics table, the constellation summaries and the events.
 void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics);
 
