@@ -67,6 +67,8 @@ std::string ParseSystems(const std::string& text) {
 void ApplyOption(SimConfig& config, const std::string& option, const std::string& value) {
   if (option == "--sd") config.sdFile = value;
   else if (option == "--channels") config.channelFile = value;
+  else if (option == "--base-rinex") config.baseRinexFile = value;
+  else if (option == "--rover-rinex") config.roverRinexFile = value;
   else if (option == "--start") {
     if (!ParseCivil(value, config.start)) Fail("--start: expected YYYY-MM-DD/HH:MM:SS: \"" + value + "\"");
   } else if (option == "--duration") {
@@ -95,28 +97,43 @@ SimConfig DefaultSimConfig() {
 
 SimConfig ParseSimArgs(int argc, const char* const* argv) {
   SimConfig config = DefaultSimConfig();
-  bool jumpGiven = false, slipGiven = false;
+  bool jumpGiven = false, slipGiven = false, sdGiven = false;
   for (int i = 1; i < argc; i++) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
       PrintSimUsage(std::cout);
       std::exit(0);
     }
+    if (option == "--compact" || option == "--clock-offsets") {
+      (option == "--compact" ? config.compactRinex : config.rinexClockOffsets) = true;
+      continue;
+    }
     if (i + 1 >= argc) Fail("option " + option + " needs a value");
     ApplyOption(config, option, argv[++i]);
     jumpGiven = jumpGiven || option == "--jump-at";
     slipGiven = slipGiven || option == "--slip-at";
+    sdGiven = sdGiven || option == "--sd";
   }
+  if (config.baseRinexFile.empty() != config.roverRinexFile.empty())
+    Fail("--base-rinex and --rover-rinex go together");
   if (!jumpGiven) config.jumpAt = 0.4 * config.duration;
   if (!slipGiven) config.slipAt = 0.6 * config.duration;
+  if (!sdGiven && !config.baseRinexFile.empty()) config.sdFile.clear();
   return config;
 }
 
 void PrintSimUsage(std::ostream& out) {
-  out << "sdsim: writes a simulated single-difference file and a GLONASS channel file\n"
+  out << "sdsim: writes a simulated single-difference file, a GLONASS channel file and\n"
+         "the RINEX observation files of the base and the rover behind them\n"
          "\n"
-         "  --sd FILE           single-difference file to write, - for standard output (sim.sd)\n"
+         "  --sd FILE           single-difference file to write, - for standard output\n"
+         "                      (sim.sd; none when only RINEX files are asked for)\n"
          "  --channels FILE     GLONASS frequency-channel file to write (none)\n"
+         "  --base-rinex FILE   RINEX 3.04 observation files of the base and the rover\n"
+         "  --rover-rinex FILE  (none; both or neither): the rover's values minus the\n"
+         "                      base's are the single differences\n"
+         "  --compact           those files in compact RINEX 3.0 (Hatanaka)\n"
+         "  --clock-offsets     their epoch lines give the receiver clock offsets\n"
          "  --start DATE        first epoch, YYYY-MM-DD/HH:MM:SS (2024-06-24/08:00:00)\n"
          "  --duration SECONDS  time from the first to the last epoch (3600)\n"
          "  --interval SECONDS  time between epochs (30)\n"

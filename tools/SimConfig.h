@@ -10,8 +10,12 @@
 #include "tools/SimTime.h"
 
 struct SimConfig {
-  std::string sdFile = "sim.sd";   // "-" writes to standard output
+  std::string sdFile = "sim.sd";   // "-" writes to standard output; empty: none
   std::string channelFile;         // empty: no channel file
+  std::string baseRinexFile;       // RINEX observation files of the base and
+  std::string roverRinexFile;      // the rover: both or neither
+  bool compactRinex = false;       // those files in compact RINEX
+  bool rinexClockOffsets = false;  // their epoch lines give the receiver clock offsets
   SimCivil start;                  // first epoch
   double duration = 3600.0;        // s from the first to the last epoch
   double interval = 30.0;          // s between epochs

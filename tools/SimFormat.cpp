@@ -1,8 +1,10 @@
-// Fixed-column text of single-difference epoch records.
+// Fixed-column text of single-difference epoch records, and fixed-point
+// numbers for the other files.
 #include "tools/SimFormat.h"
 
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 namespace {
 
@@ -26,23 +28,28 @@ void AppendRightAligned(std::string& text, const char* begin, std::size_t length
 
 }  // namespace
 
+long long Thousandths(double value) { return std::llround(value * 1000.0); }
+
+void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals, int width) {
+  // Written backwards: the decimals, the point, the whole part, the sign.
+  char buffer[48];
+  char* const end = buffer + sizeof buffer;
+  char* start = end;
+  for (int digit = 0; digit < decimals; digit++, magnitude /= 10) *--start = static_cast<char>('0' + magnitude % 10);
+  *--start = '.';
+  start = DigitsBackwards(start, magnitude);
+  if (negative) *--start = '-';
+  AppendRightAligned(text, start, static_cast<std::size_t>(end - start), width);
+}
+
 void AppendField(std::string& text, double value) {
   if (!(std::fabs(value) > kMissingBelow)) {
     AppendRightAligned(text, kMissing, sizeof kMissing - 1, kSimFieldWidth);
     return;
   }
-  // Whole thousandths, rounded half away from zero, written backwards:
-  // three decimals, the point, the whole part, the sign.
-  const unsigned long long thousandths = static_cast<unsigned long long>(std::llround(std::fabs(value) * 1000.0));
-  char buffer[32];
-  char* const end = buffer + sizeof buffer;
-  char* start = end;
-  unsigned long long fraction = thousandths % 1000;
-  for (int digit = 0; digit < 3; digit++, fraction /= 10) *--start = static_cast<char>('0' + fraction % 10);
-  *--start = '.';
-  start = DigitsBackwards(start, thousandths / 1000);
-  if (value < 0) *--start = '-';
-  AppendRightAligned(text, start, static_cast<std::size_t>(end - start), kSimFieldWidth);
+  // The magnitude is rounded, so that a tiny negative value keeps its sign.
+  AppendFixed(text, static_cast<unsigned long long>(std::llround(std::fabs(value) * 1000.0)), value < 0, 3,
+              kSimFieldWidth);
 }
 
 void AppendSatelliteLine(std::string& text, short number, const std::vector<double>& values) {
@@ -59,4 +66,9 @@ void AppendEpochLine(std::string& text, int satellites, long mjd, double secondO
   std::snprintf(line, sizeof line, "%3d%6ld%14.7f %9.3f %9.3f %9.3f\n", satellites, mjd, secondOfDay,
                 epochDifferenceUs, baseClockUs, roverClockUs);
   text.append(line);
+}
+
+void SimBlockOut::Flush() {
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  text.clear();
 }

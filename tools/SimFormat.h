@@ -1,11 +1,22 @@
-// Fixed-column text of single-difference epoch records.
+// Fixed-column text of single-difference epoch records, fixed-point numbers
+// for the other files, and text handed to a stream in large blocks.
 #ifndef TOOLS_SIMFORMAT_H
 #define TOOLS_SIMFORMAT_H
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 const int kSimFieldWidth = 17;
+
+// Whole thousandths of a value, rounded half away from zero: the digits its
+// field shows.
+long long Thousandths(double value);
+
+// Appends a number in units of its last decimal, right-aligned in `width`
+// characters with `decimals` decimals and at least one digit before the
+// point, a minus before it when `negative`.
+void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals, int width);
 
 // Appends one value field: the value right-aligned in 17 characters with three
 // decimals, or "*.***" right-aligned when its magnitude is at most 0.00001
@@ -22,5 +33,22 @@ void AppendSatelliteLine(std::string& text, short number, const std::vector<doub
 // 9 characters each, 3 decimals).
 void AppendEpochLine(std::string& text, int satellites, long mjd, double secondOfDay,
                      double epochDifferenceUs, double baseClockUs, double roverClockUs);
+
+// Text gathered and handed to a stream a megabyte at a time.
+class SimBlockOut {
+ public:
+  explicit SimBlockOut(std::ostream& out) : out_(out) { text.reserve(2 * kBlock); }
+  // Hands the text over once it holds a block.
+  void FlushIfFull() {
+    if (text.size() >= kBlock) Flush();
+  }
+  void Flush();
+
+  std::string text;  // appended to by the writers
+
+ private:
+  static const std::size_t kBlock = std::size_t(1) << 20;
+  std::ostream& out_;
+};
 
 #endif

@@ -1,42 +1,12 @@
 // Header of a simulated single-difference file and the GLONASS channel file.
 #include "tools/SimHeader.h"
 
-#include <cmath>
 #include <cstdio>
 
+#include "tools/SimSite.h"
 #include "tools/SimTime.h"
 
 namespace {
-
-// Base station: latitude, longitude (rad) and ellipsoidal height (m).
-const double kBaseLatitude = 46.05 * 3.14159265358979323846 / 180.0;
-const double kBaseLongitude = 14.50 * 3.14159265358979323846 / 180.0;
-const double kBaseHeight = 300.0;
-// WGS84 ellipsoid.
-const double kSemiMajorAxis = 6378137.0;
-const double kFlattening = 1.0 / 298.257223563;
-
-struct SimXyz {
-  double x, y, z;
-};
-
-SimXyz BasePosition() {
-  const double e2 = kFlattening * (2.0 - kFlattening);
-  const double sinLat = std::sin(kBaseLatitude);
-  const double normal = kSemiMajorAxis / std::sqrt(1.0 - e2 * sinLat * sinLat);
-  const double horizontal = (normal + kBaseHeight) * std::cos(kBaseLatitude);
-  return {horizontal * std::cos(kBaseLongitude), horizontal * std::sin(kBaseLongitude),
-          (normal * (1.0 - e2) + kBaseHeight) * sinLat};
-}
-
-SimXyz RoverPosition(const SimScene& scene, const SimXyz& base) {
-  const double sinLat = std::sin(kBaseLatitude), cosLat = std::cos(kBaseLatitude);
-  const double sinLon = std::sin(kBaseLongitude), cosLon = std::cos(kBaseLongitude);
-  const double e = scene.baselineEast, n = scene.baselineNorth, u = scene.baselineUp;
-  return {base.x - sinLon * e - sinLat * cosLon * n + cosLat * cosLon * u,
-          base.y + cosLon * e - sinLat * sinLon * n + cosLat * sinLon * u,
-          base.z + cosLat * n + sinLat * u};
-}
 
 // A record of two length-prefixed texts, base first.
 void AppendTextRecord(std::string& text, const char* label, const char* base, const char* rover) {
@@ -48,7 +18,7 @@ void AppendTextRecord(std::string& text, const char* label, const char* base, co
 
 void AppendPositions(std::string& text, const SimScene& scene) {
   const SimXyz base = BasePosition();
-  const SimXyz rover = RoverPosition(scene, base);
+  const SimXyz rover = RoverPosition(scene);
   char line[160];
   std::snprintf(line, sizeof line, "XYZ POSITION    :%14.4f%14.4f%14.4f  %14.4f%14.4f%14.4f\n", base.x,
                 base.y, base.z, rover.x, rover.y, rover.z);
@@ -91,10 +61,10 @@ void AppendClosedChannel(std::string& text, int slot, long fromMjd, long toMjd, 
 
 void AppendHeader(std::string& text, const SimScene& scene, const std::vector<int>& types) {
   text.append("SINGLE_DIFFERENCES\n");
-  AppendTextRecord(text, "MARKER NAME", "SIMB", "SIMR");
-  AppendTextRecord(text, "MARKER NUMBER", "SIM 0001", "SIM 0002");
-  AppendTextRecord(text, "RECEIVER TYPE", "SIMULATED RECEIVER", "SIMULATED RECEIVER");
-  AppendTextRecord(text, "ANTENNA TYPE", "SIMULATED ANTENNA", "SIMULATED ANTENNA");
+  AppendTextRecord(text, "MARKER NAME", kSimBase.markerName, kSimRover.markerName);
+  AppendTextRecord(text, "MARKER NUMBER", kSimBase.markerNumber, kSimRover.markerNumber);
+  AppendTextRecord(text, "RECEIVER TYPE", kSimBase.receiverType, kSimRover.receiverType);
+  AppendTextRecord(text, "ANTENNA TYPE", kSimBase.antennaType, kSimRover.antennaType);
   AppendPositions(text, scene);
   AppendTypes(text, types);
   text.append("DIFFERENCE LEVEL:  1\n");

@@ -28,12 +28,6 @@ double SmoothClockDifference(const SimScene& scene, double t) {
          scene.clockWander * std::sin(kTwoPi * t / scene.clockWanderPeriod);
 }
 
-// Thin-shell mapping of the vertical ionospheric delay to the line of sight.
-double IonoMapping(double elevation) {
-  const double x = 0.94 * std::cos(elevation);
-  return 1.0 / std::sqrt(1.0 - x * x);
-}
-
 // Range part common to code and phase (geometry, clock, troposphere) and the
 // ionospheric delay on L1, both in metres.
 struct SimRange {
@@ -80,13 +74,12 @@ long SlipCycles(const SimScene& scene, const SimTrack& track, int band, long pas
   return band == 1 ? kSlipCyclesBand1 : kSlipCyclesOther;
 }
 
-// GPS and GLONASS receivers pick up the second frequency later than the first
-// when a satellite rises.
-bool SecondBandLost(const SimSatellite& satellite, int band, double elevation) {
-  return band == 2 && satellite.system != SimSystem::Galileo && elevation < kSecondBandMask;
-}
-
 }  // namespace
+
+double IonoMapping(double elevation) {
+  const double x = 0.94 * std::cos(elevation);
+  return 1.0 / std::sqrt(1.0 - x * x);
+}
 
 SimScene DrawScene(std::uint64_t seed) {
   SimRandom draw(MixSeed(seed, 0x5CE4E));
@@ -116,6 +109,14 @@ double CodeClockDifference(const SimScene& scene, double t) {
 
 double BaseClock(const SimScene& scene, double t) { return scene.baseClock + scene.baseClockDrift * t; }
 
+bool Tracks(const SimSatellite& satellite, int typeCode, double elevation) {
+  // GPS and GLONASS receivers pick up the second frequency later than the
+  // first when a satellite rises.
+  const bool secondBandLost =
+      SimTypeOf(typeCode).band == 2 && satellite.system != SimSystem::Galileo && elevation < kSecondBandMask;
+  return !secondBandLost && Transmits(satellite.system, satellite.prn, typeCode);
+}
+
 SimTrack MakeTrack(const SimSatellite& satellite, std::uint64_t seed) {
   SimTrack track;
   track.satellite = satellite;
@@ -134,6 +135,7 @@ SimTrack MakeTrack(const SimSatellite& satellite, std::uint64_t seed) {
   }
   track.ionoOffset = draw.Uniform(-0.15, 0.15);
   track.noise = SimRandom(MixSeed(seed ^ 0x401CEULL, number));
+  track.baseNoise = SimRandom(MixSeed(seed ^ 0xBA5EULL, number));
   return track;
 }
 
@@ -151,9 +153,7 @@ void Observe(const SimScene& scene, SimTrack& track, const SimLook& look, double
   for (std::size_t i = 0; i < types.size(); i++) {
     const SimType& type = SimTypeOf(types[i]);
     const bool dropped = track.noise.Uniform() < scene.missingRate;
-    if (dropped || !Transmits(satellite.system, satellite.prn, types[i]) ||
-        SecondBandLost(satellite, type.band, look.elevation))
-      continue;
+    if (dropped || !Tracks(satellite, types[i], look.elevation)) continue;
     const double carrier = CarrierHz(satellite.system, satellite.channel, type.band);
     const double wavelength = kSpeedOfLight / carrier;
     const double ionoFactor = (kReferenceCarrierHz / carrier) * (kReferenceCarrierHz / carrier);

@@ -36,6 +36,9 @@ SimScene DrawScene(std::uint64_t seed);
 double CodeClockDifference(const SimScene& scene, double t);
 double BaseClock(const SimScene& scene, double t);
 
+// Thin-shell mapping of the vertical ionospheric delay to the line of sight.
+double IonoMapping(double elevation);
+
 // Effects of one band of one satellite that stay for the whole file.
 struct SimBandEffects {
   double codeBias = 0.0;       // m
@@ -50,8 +53,13 @@ struct SimTrack {
   SimSatellite satellite;
   SimBandEffects bands[9];  // indexed by band number 1 … 8
   double ionoOffset = 0.0;  // m
-  SimRandom noise;
+  SimRandom noise;      // the single differences' draws
+  SimRandom baseNoise;  // the base receiver's own draws (see SimBaseReceiver.h)
 };
+
+// Whether the receivers track the signal of an observation type of a
+// satellite at this elevation.
+bool Tracks(const SimSatellite& satellite, int typeCode, double elevation);
 
 SimTrack MakeTrack(const SimSatellite& satellite, std::uint64_t seed);
 

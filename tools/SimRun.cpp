@@ -3,15 +3,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
+#include <memory>
 
 #include "tools/SimFormat.h"
 #include "tools/SimHeader.h"
+#include "tools/SimReceivers.h"
 
 namespace {
 
 const double kSecondsPerDay = 86400.0;
-const std::size_t kFlushBytes = 1 << 20;
 // Counting visibility for the choice of satellites looks at no more epochs
 // than this, evenly spread.
 const long kVisibilitySamples = 2000;
@@ -48,8 +48,8 @@ std::vector<SimSatellite> LongestObserved(const SimPlan& plan, std::vector<SimSa
   return kept;
 }
 
-void AddSystem(SimPlan& plan, const SimConfig& config, SimSystem system, char letter) {
-  if (config.systems.find(letter) == std::string::npos) return;
+void AddSystem(SimPlan& plan, const SimConfig& config, SimSystem system) {
+  if (config.systems.find(SystemLetter(system)) == std::string::npos) return;
   const std::vector<SimSatellite> satellites =
       LongestObserved(plan, SimConstellation(system, config.seed), config.satellitesPerSystem);
   for (const SimSatellite& satellite : satellites) plan.tracks.push_back(MakeTrack(satellite, config.seed));
@@ -72,9 +72,8 @@ void PlaceSlip(SimPlan& plan, double slipTime) {
   }
 }
 
-void AppendEpoch(std::string& text, SimPlan& plan, long epoch, std::vector<SimTrack*>& visible,
-                 std::vector<SimLook>& looks, std::vector<double>& values) {
-  const double t = EpochTime(plan, epoch);
+// The satellites above the elevation mask at time t.
+void FindVisible(SimPlan& plan, double t, std::vector<SimTrack*>& visible, std::vector<SimLook>& looks) {
   visible.clear();
   looks.clear();
   for (SimTrack& track : plan.tracks) {
@@ -83,15 +82,14 @@ void AppendEpoch(std::string& text, SimPlan& plan, long epoch, std::vector<SimTr
     visible.push_back(&track);
     looks.push_back(look);
   }
+}
+
+void AppendSdEpochLine(std::string& text, const SimPlan& plan, double t, int satellites) {
   const double day = std::floor(t / kSecondsPerDay);
   const double baseClock = BaseClock(plan.scene, t);
   const double roverClock = baseClock + CodeClockDifference(plan.scene, t);
-  AppendEpochLine(text, static_cast<int>(visible.size()), plan.firstMjd + static_cast<long>(day),
-                  t - day * kSecondsPerDay, 0.0, baseClock * 1e6, roverClock * 1e6);
-  for (std::size_t i = 0; i < visible.size(); i++) {
-    Observe(plan.scene, *visible[i], looks[i], t, plan.types, values);
-    AppendSatelliteLine(text, visible[i]->satellite.number, values);
-  }
+  AppendEpochLine(text, satellites, plan.firstMjd + static_cast<long>(day), t - day * kSecondsPerDay, 0.0,
+                  baseClock * 1e6, roverClock * 1e6);
 }
 
 }  // namespace
@@ -105,9 +103,9 @@ SimPlan MakePlan(const SimConfig& config) {
   plan.types = config.types;
   plan.scene = DrawScene(config.seed);
   plan.scene.missingRate = config.missingRate;
-  AddSystem(plan, config, SimSystem::GPS, 'G');
-  AddSystem(plan, config, SimSystem::GLONASS, 'R');
-  AddSystem(plan, config, SimSystem::Galileo, 'E');
+  AddSystem(plan, config, SimSystem::GPS);
+  AddSystem(plan, config, SimSystem::GLONASS);
+  AddSystem(plan, config, SimSystem::Galileo);
   if (config.jumpAt >= 0.0) {
     plan.scene.hasJump = true;
     plan.scene.jumpTime = EpochAtOrAfter(plan, config.jumpAt);
@@ -116,21 +114,35 @@ SimPlan MakePlan(const SimConfig& config) {
   return plan;
 }
 
-void WriteSingleDifferences(SimPlan& plan, std::ostream& out) {
-  std::string text;
-  text.reserve(2 * kFlushBytes);
-  AppendHeader(text, plan.scene, plan.types);
+void WriteRun(SimPlan& plan, std::ostream* sd, const SimRinexOutputs& rinex) {
+  std::unique_ptr<SimBlockOut> sdOut;
+  if (sd != nullptr) {
+    sdOut = std::make_unique<SimBlockOut>(*sd);
+    AppendHeader(sdOut->text, plan.scene, plan.types);
+  }
+  std::unique_ptr<SimReceivers> receivers;
+  if (rinex.base != nullptr) receivers = std::make_unique<SimReceivers>(plan, rinex);
   std::vector<SimTrack*> visible;
   std::vector<SimLook> looks;
   std::vector<double> values;
   for (long epoch = 0; epoch < plan.epochs; epoch++) {
-    AppendEpoch(text, plan, epoch, visible, looks, values);
-    if (text.size() < kFlushBytes) continue;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    text.clear();
+    const double t = EpochTime(plan, epoch);
+    FindVisible(plan, t, visible, looks);
+    if (sdOut) AppendSdEpochLine(sdOut->text, plan, t, static_cast<int>(visible.size()));
+    if (receivers) receivers->StartEpoch(t);
+    for (std::size_t i = 0; i < visible.size(); i++) {
+      Observe(plan.scene, *visible[i], looks[i], t, plan.types, values);
+      if (sdOut) AppendSatelliteLine(sdOut->text, visible[i]->satellite.number, values);
+      if (receivers) receivers->AddSatellite(*visible[i], looks[i], t, values);
+    }
+    if (receivers) receivers->EndEpoch();
+    if (sdOut) sdOut->FlushIfFull();
   }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (sdOut) sdOut->Flush();
+  if (receivers) receivers->Finish();
 }
+
+void WriteSingleDifferences(SimPlan& plan, std::ostream& out) { WriteRun(plan, &out, SimRinexOutputs()); }
 
 std::string ChannelFileText(const SimPlan& plan) {
   std::vector<SimSatellite> glonass;

@@ -23,8 +23,21 @@ struct SimPlan {
 // epochs of the run.
 SimPlan MakePlan(const SimConfig& config);
 
-// Writes the header and every epoch record, satellites above the elevation
-// mask only.
+// Where the base's and the rover's RINEX observation files go (both or
+// neither), and their form.
+struct SimRinexOutputs {
+  std::ostream* base = nullptr;
+  std::ostream* rover = nullptr;
+  bool compact = false;       // compact RINEX 3.0 instead of plain RINEX 3.04
+  bool clockOffsets = false;  // the epoch lines give the receivers' clock offsets
+};
+
+// Writes the files of a run in one pass, satellites above the elevation mask
+// only: the single-difference file when `sd` is given, and the RINEX files
+// of `rinex`, whose differences are the single-difference file's values.
+void WriteRun(SimPlan& plan, std::ostream* sd, const SimRinexOutputs& rinex);
+
+// The single-difference file alone: the header and every epoch record.
 void WriteSingleDifferences(SimPlan& plan, std::ostream& out);
 
 // Text of the GLONASS frequency-channel file for the plan's satellites.

@@ -1,7 +1,9 @@
-// sdsim: writes a simulated single-difference file and, on request, the
-// matching GLONASS frequency-channel file (see PrintSimUsage for the options).
+// sdsim: writes a simulated single-difference file, on request the matching
+// GLONASS frequency-channel file and the base's and the rover's RINEX
+// observation files (see PrintSimUsage for the options).
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "tools/SimConfig.h"
 #include "tools/SimRun.h"
@@ -19,16 +21,36 @@ void WriteChannels(const SimPlan& plan, const std::string& name) {
   if (!out.flush()) CannotWrite(name);
 }
 
-void WriteRecords(SimPlan& plan, const std::string& name) {
-  if (name == "-") {
-    WriteSingleDifferences(plan, std::cout);
-    if (!std::cout.flush()) CannotWrite("standard output");
-    return;
+// A file to write, or standard output for "-".
+class OutputFile {
+ public:
+  explicit OutputFile(const std::string& name) : name_(name == "-" ? "standard output" : name) {
+    if (name == "-") return;
+    file_ = std::make_unique<std::ofstream>(name, std::ios::binary);
+    if (!*file_) CannotWrite(name_);
   }
-  std::ofstream out(name, std::ios::binary);
-  if (!out) CannotWrite(name);
-  WriteSingleDifferences(plan, out);
-  if (!out.flush()) CannotWrite(name);
+  std::ostream& Stream() { return file_ ? *file_ : std::cout; }
+  void Close() {
+    if (!Stream().flush()) CannotWrite(name_);
+  }
+
+ private:
+  std::string name_;
+  std::unique_ptr<std::ofstream> file_;
+};
+
+void WriteFiles(SimPlan& plan, const SimConfig& config) {
+  std::unique_ptr<OutputFile> sd, base, rover;
+  if (!config.sdFile.empty()) sd = std::make_unique<OutputFile>(config.sdFile);
+  SimRinexOutputs rinex;
+  if (!config.baseRinexFile.empty()) {
+    base = std::make_unique<OutputFile>(config.baseRinexFile);
+    rover = std::make_unique<OutputFile>(config.roverRinexFile);
+    rinex = {&base->Stream(), &rover->Stream(), config.compactRinex, config.rinexClockOffsets};
+  }
+  WriteRun(plan, sd ? &sd->Stream() : nullptr, rinex);
+  for (OutputFile* file : {sd.get(), base.get(), rover.get()})
+    if (file != nullptr) file->Close();
 }
 
 }  // namespace
@@ -37,6 +59,6 @@ int main(int argc, char** argv) {
   const SimConfig config = ParseSimArgs(argc, argv);
   SimPlan plan = MakePlan(config);
   if (!config.channelFile.empty()) WriteChannels(plan, config.channelFile);
-  WriteRecords(plan, config.sdFile);
+  WriteFiles(plan, config);
   return 0;
 }

@@ -1,0 +1,115 @@
+// Compact RINEX 3.0 encoding of a simulated station's epochs.
+#include "tools/SimCompact.h"
+
+#include <cstdio>
+
+#include "tools/SimTime.h"
+
+namespace {
+
+const int kArcOrder = 3;
+const std::size_t kSatelliteListAt = 41;
+
+// Appends the field that continues an arc with `value`, or starts it.
+void AppendArcField(std::string& text, long long value, bool& started, int& reached, long long* terms) {
+  if (!started) {
+    started = true;
+    reached = 0;
+    terms[0] = value;
+    text.append(std::to_string(kArcOrder)).push_back('&');
+    text.append(std::to_string(value));
+    return;
+  }
+  if (reached < kArcOrder) reached++;
+  long long next[kArcOrder + 1];
+  next[0] = value;
+  for (int order = 1; order <= reached; order++) next[order] = next[order - 1] - terms[order - 1];
+  for (int order = 0; order <= reached; order++) terms[order] = next[order];
+  text.append(std::to_string(next[reached]));
+}
+
+// Appends the difference that turns `before` into `now` (which `before` is
+// made equal to): a blank keeps a character, '&' blanks it.
+void AppendTextDifference(std::string& text, std::string& before, const std::string& now) {
+  const std::size_t start = text.size();
+  if (before.size() < now.size()) before.resize(now.size(), ' ');
+  for (std::size_t k = 0; k < before.size(); k++) {
+    const char was = before[k];
+    const char is = k < now.size() ? now[k] : ' ';
+    text.push_back(was == is ? ' ' : is == ' ' ? '&' : is);
+    before[k] = is;
+  }
+  while (text.size() > start && text.back() == ' ') text.pop_back();
+}
+
+std::size_t SatelliteSlot(const char id[3]) {
+  const int system = id[0] == 'G' ? 0 : id[0] == 'R' ? 1 : 2;
+  return static_cast<std::size_t>(system * 100 + (id[1] - '0') * 10 + (id[2] - '0'));
+}
+
+}  // namespace
+
+void AppendCompactHead(std::string& text, long mjd) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  int year = 0, month = 0, day = 0;
+  MjdToCivil(mjd, year, month, day);
+  char line[192];
+  std::snprintf(line, sizeof line,
+                "%-20s%-20s%-20s%s\n%-20s%-20s%02d-%s-%02d 00:00     %s\n", "3.0", "COMPACT RINEX FORMAT", "",
+                "CRINEX VERS   / TYPE", "sdsim", "", day, kMonths[month - 1], year % 100, "CRINEX PROG / DATE");
+  text.append(line);
+}
+
+void SimCompactEncoder::AppendEpoch(std::string& text, const SimRinexEpoch& epoch) {
+  AppendEpochLine(text, epoch);
+  if (epoch.hasClock) AppendArcField(text, epoch.clockPicoseconds, clock_.started, clock_.reached, clock_.terms);
+  else clock_.started = false;
+  text.push_back('\n');
+  for (const SimRinexRecord& record : epoch.records) AppendRecord(text, epoch, record);
+  epochs_++;
+}
+
+// The first epoch line is given whole; the others as differences.
+void SimCompactEncoder::AppendEpochLine(std::string& text, const SimRinexEpoch& epoch) {
+  std::string line;
+  AppendEpochHead(line, epoch);
+  line.resize(kSatelliteListAt, ' ');
+  for (const SimRinexRecord& record : epoch.records) line.append(record.id, 3);
+  if (epochLine_.empty()) {
+    text.append(line);
+    epochLine_ = line;
+  } else {
+    AppendTextDifference(text, epochLine_, line);
+  }
+  text.push_back('\n');
+}
+
+// The observations as arc fields separated by blanks (an empty field for a
+// missing value, which ends its arc), then a blank and the difference of
+// the indicators.
+void SimCompactEncoder::AppendRecord(std::string& text, const SimRinexEpoch& epoch, const SimRinexRecord& record) {
+  Satellite& satellite = CarriedOn(record);
+  const std::size_t start = text.size();
+  for (std::size_t k = 0; k < record.count; k++) {
+    if (k > 0) text.push_back(' ');
+    Arc& arc = satellite.arcs[k];
+    const long long value = epoch.values[record.first + k];
+    if (value == kSimAbsent) arc.started = false;
+    else AppendArcField(text, value, arc.started, arc.reached, arc.terms);
+  }
+  text.push_back(' ');
+  AppendTextDifference(text, satellite.flags, epoch.flags.substr(2 * record.first, 2 * record.count));
+  while (text.size() > start && text.back() == ' ') text.pop_back();
+  text.push_back('\n');
+}
+
+SimCompactEncoder::Satellite& SimCompactEncoder::CarriedOn(const SimRinexRecord& record) {
+  Satellite& satellite = satellites_[SatelliteSlot(record.id)];
+  if (satellite.lastEpoch != epochs_ - 1 || satellite.arcs.size() != record.count) {
+    satellite.arcs.assign(record.count, Arc());
+    satellite.flags.assign(2 * record.count, ' ');
+  }
+  satellite.lastEpoch = epochs_;
+  return satellite;
+}
