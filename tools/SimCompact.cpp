@@ -11,7 +11,8 @@ const int kArcOrder = 3;
 const std::size_t kSatelliteListAt = 41;
 
 // Appends the field that continues an arc with `value`, or starts it.
-void AppendArcField(std::string& text, long long value, bool& started, int& reached, long long* terms) {
+void AppendArcField(std::string& text, long long value, bool& started, int& reached,
+                    long long* terms) {
   if (!started) {
     started = true;
     reached = 0;
@@ -42,11 +43,6 @@ void AppendTextDifference(std::string& text, std::string& before, const std::str
   while (text.size() > start && text.back() == ' ') text.pop_back();
 }
 
-std::size_t SatelliteSlot(const char id[3]) {
-  const int system = id[0] == 'G' ? 0 : id[0] == 'R' ? 1 : 2;
-  return static_cast<std::size_t>(system * 100 + (id[1] - '0') * 10 + (id[2] - '0'));
-}
-
 }  // namespace
 
 void AppendCompactHead(std::string& text, long mjd) {
@@ -55,16 +51,18 @@ void AppendCompactHead(std::string& text, long mjd) {
   int year = 0, month = 0, day = 0;
   MjdToCivil(mjd, year, month, day);
   char line[192];
-  std::snprintf(line, sizeof line,
-                "%-20s%-20s%-20s%s\n%-20s%-20s%02d-%s-%02d 00:00     %s\n", "3.0", "COMPACT RINEX FORMAT", "",
-                "CRINEX VERS   / TYPE", "sdsim", "", day, kMonths[month - 1], year % 100, "CRINEX PROG / DATE");
+  std::snprintf(line, sizeof line, "%-20s%-20s%-20s%s\n%-20s%-20s%02d-%s-%02d 00:00     %s\n",
+                "3.0", "COMPACT RINEX FORMAT", "", "CRINEX VERS   / TYPE", "sdsim", "", day,
+                kMonths[month - 1], year % 100, "CRINEX PROG / DATE");
   text.append(line);
 }
 
 void SimCompactEncoder::AppendEpoch(std::string& text, const SimRinexEpoch& epoch) {
   AppendEpochLine(text, epoch);
-  if (epoch.hasClock) AppendArcField(text, epoch.clockPicoseconds, clock_.started, clock_.reached, clock_.terms);
-  else clock_.started = false;
+  if (epoch.hasClock)
+    AppendArcField(text, epoch.clockPicoseconds, clock_.started, clock_.reached, clock_.terms);
+  else
+    clock_.started = false;
   text.push_back('\n');
   for (const SimRinexRecord& record : epoch.records) AppendRecord(text, epoch, record);
   epochs_++;
@@ -75,7 +73,7 @@ void SimCompactEncoder::AppendEpochLine(std::string& text, const SimRinexEpoch& 
   std::string line;
   AppendEpochHead(line, epoch);
   line.resize(kSatelliteListAt, ' ');
-  for (const SimRinexRecord& record : epoch.records) line.append(record.id, 3);
+  for (const SimRinexRecord& record : epoch.records) AppendSatelliteName(line, record.number);
   if (epochLine_.empty()) {
     text.append(line);
     epochLine_ = line;
@@ -88,24 +86,28 @@ void SimCompactEncoder::AppendEpochLine(std::string& text, const SimRinexEpoch& 
 // The observations as arc fields separated by blanks (an empty field for a
 // missing value, which ends its arc), then a blank and the difference of
 // the indicators.
-void SimCompactEncoder::AppendRecord(std::string& text, const SimRinexEpoch& epoch, const SimRinexRecord& record) {
+void SimCompactEncoder::AppendRecord(std::string& text, const SimRinexEpoch& epoch,
+                                     const SimRinexRecord& record) {
   Satellite& satellite = CarriedOn(record);
   const std::size_t start = text.size();
   for (std::size_t k = 0; k < record.count; k++) {
     if (k > 0) text.push_back(' ');
     Arc& arc = satellite.arcs[k];
     const long long value = epoch.values[record.first + k];
-    if (value == kSimAbsent) arc.started = false;
-    else AppendArcField(text, value, arc.started, arc.reached, arc.terms);
+    if (value == kSimAbsent)
+      arc.started = false;
+    else
+      AppendArcField(text, value, arc.started, arc.reached, arc.terms);
   }
   text.push_back(' ');
-  AppendTextDifference(text, satellite.flags, epoch.flags.substr(2 * record.first, 2 * record.count));
+  AppendTextDifference(text, satellite.flags,
+                       epoch.flags.substr(2 * record.first, 2 * record.count));
   while (text.size() > start && text.back() == ' ') text.pop_back();
   text.push_back('\n');
 }
 
 SimCompactEncoder::Satellite& SimCompactEncoder::CarriedOn(const SimRinexRecord& record) {
-  Satellite& satellite = satellites_[SatelliteSlot(record.id)];
+  Satellite& satellite = satellites_[static_cast<std::size_t>(record.number)];
   if (satellite.lastEpoch != epochs_ - 1 || satellite.arcs.size() != record.count) {
     satellite.arcs.assign(record.count, Arc());
     satellite.flags.assign(2 * record.count, ' ');

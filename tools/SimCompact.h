@@ -38,7 +38,7 @@ class SimCompactEncoder {
   long epochs_ = 0;
   std::string epochLine_;  // the compact epoch line as a reader holds it
   Arc clock_;
-  std::vector<Satellite> satellites_ = std::vector<Satellite>(kSimSystemCount * 100);
+  std::vector<Satellite> satellites_ = std::vector<Satellite>(kSimSystemCount * 100);  // by number
 
   void AppendEpochLine(std::string& text, const SimRinexEpoch& epoch);
   void AppendRecord(std::string& text, const SimRinexEpoch& epoch, const SimRinexRecord& record);

@@ -37,8 +37,10 @@ void SimRinexFile::Header(const std::string& header, long firstMjd) {
 }
 
 void SimRinexFile::Epoch(const SimRinexEpoch& epoch) {
-  if (compact_) encoder_.AppendEpoch(out_.text, epoch);
-  else AppendRinexEpoch(out_.text, epoch);
+  if (compact_)
+    encoder_.AppendEpoch(out_.text, epoch);
+  else
+    AppendRinexEpoch(out_.text, epoch);
   out_.FlushIfFull();
 }
 
@@ -64,23 +66,24 @@ void SimReceivers::StartEpoch(double t) {
   const double baseClock = BaseClock(plan_.scene, t);
   base_.hasClock = rover_.hasClock = clockOffsets_;
   base_.clockPicoseconds = std::llround(baseClock * kPicosecondsPerSecond);
-  rover_.clockPicoseconds = std::llround((baseClock + CodeClockDifference(plan_.scene, t)) * kPicosecondsPerSecond);
+  rover_.clockPicoseconds =
+      std::llround((baseClock + CodeClockDifference(plan_.scene, t)) * kPicosecondsPerSecond);
 }
 
 void SimReceivers::AddSatellite(SimTrack& track, const SimLook& look, double t,
                                 const std::vector<double>& differences) {
   const SimSatellite& satellite = track.satellite;
   const std::vector<std::size_t>& columns = columns_[static_cast<int>(satellite.system)];
-  const char id[3] = {SystemLetter(satellite.system), static_cast<char>('0' + satellite.prn / 10),
-                      static_cast<char>('0' + satellite.prn % 10)};
-  base_.AddRecord(id, columns.size());
-  rover_.AddRecord(id, columns.size());
+  base_.AddRecord(satellite.number, columns.size());
+  rover_.AddRecord(satellite.number, columns.size());
   ObserveBase(plan_.scene, track, look, t, plan_.types, baseValues_);
   const SimLook before = LookAt(satellite, t - plan_.interval);
-  const bool slipNow = satellite.number == plan_.scene.slipSatellite && look.pass == plan_.scene.slipPass &&
-                       t >= plan_.scene.slipTime && t - plan_.interval < plan_.scene.slipTime;
+  const bool slipNow = satellite.number == plan_.scene.slipSatellite &&
+                       look.pass == plan_.scene.slipPass && t >= plan_.scene.slipTime &&
+                       t - plan_.interval < plan_.scene.slipTime;
   for (std::size_t column : columns)
-    AddValue(track, look, before, slipNow, plan_.types[column], baseValues_[column], differences[column]);
+    AddValue(track, look, before, slipNow, plan_.types[column], baseValues_[column],
+             differences[column]);
 }
 
 // A signal the receivers track goes into both files, unless it is missing
@@ -88,8 +91,8 @@ void SimReceivers::AddSatellite(SimTrack& track, const SimLook& look, double t,
 // loss of lock where the tracking starts (the satellite rises, or the
 // second band is picked up) and in the rover at the cycle slip; codes and
 // phases carry the signal strength.
-void SimReceivers::AddValue(const SimTrack& track, const SimLook& look, const SimLook& before, bool slipNow,
-                            int typeCode, double baseValue, double difference) {
+void SimReceivers::AddValue(const SimTrack& track, const SimLook& look, const SimLook& before,
+                            bool slipNow, int typeCode, double baseValue, double difference) {
   const SimSatellite& satellite = track.satellite;
   if (!Tracks(satellite, typeCode, look.elevation)) {
     AddAbsent(base_);
@@ -98,19 +101,21 @@ void SimReceivers::AddValue(const SimTrack& track, const SimLook& look, const Si
   }
   const SimType& type = SimTypeOf(typeCode);
   const bool phase = type.kind == SimKind::Phase;
-  const bool lockStarts = phase && !(IsVisible(before) && Tracks(satellite, typeCode, before.elevation));
+  const bool lockStarts =
+      phase && !(IsVisible(before) && Tracks(satellite, typeCode, before.elevation));
   const bool indicated = phase || type.kind == SimKind::Code;
   const double strength = BaseStrength(type.band, look.elevation);
   const char baseStrength = indicated ? StrengthIndicator(strength) : ' ';
-  const char roverStrength = indicated ? StrengthIndicator(strength + track.bands[type.band].strengthBias) : ' ';
+  const char roverStrength =
+      indicated ? StrengthIndicator(strength + track.bands[type.band].strengthBias) : ' ';
   const long long base = Thousandths(baseValue);
   AddPresent(base_, base, lockStarts ? kLostLock : ' ', baseStrength);
   if (difference == 0.0) {
     AddAbsent(rover_);
     return;
   }
-  AddPresent(rover_, base + Thousandths(difference), lockStarts || (phase && slipNow) ? kLostLock : ' ',
-             roverStrength);
+  AddPresent(rover_, base + Thousandths(difference),
+             lockStarts || (phase && slipNow) ? kLostLock : ' ', roverStrength);
 }
 
 void SimReceivers::EndEpoch() {

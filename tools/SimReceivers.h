@@ -34,7 +34,8 @@ class SimReceivers {
   // t is in seconds after midnight of the plan's first day.
   void StartEpoch(double t);
   // A visible satellite and its single differences (Observe's values).
-  void AddSatellite(SimTrack& track, const SimLook& look, double t, const std::vector<double>& differences);
+  void AddSatellite(SimTrack& track, const SimLook& look, double t,
+                    const std::vector<double>& differences);
   void EndEpoch();
   void Finish();
 
@@ -46,8 +47,8 @@ class SimReceivers {
   SimRinexEpoch base_, rover_;
   std::vector<double> baseValues_;
 
-  void AddValue(const SimTrack& track, const SimLook& look, const SimLook& before, bool slipNow, int typeCode,
-                double baseValue, double difference);
+  void AddValue(const SimTrack& track, const SimLook& look, const SimLook& before, bool slipNow,
+                int typeCode, double baseValue, double difference);
 };
 
 #endif

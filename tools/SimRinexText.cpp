@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "GNSS/SatNumber.h"
 #include "tools/SimFormat.h"
 #include "tools/SimTime.h"
 
@@ -37,10 +38,14 @@ std::string Printed(const char* format, ...) {
 
 char KindLetter(SimKind kind) {
   switch (kind) {
-    case SimKind::Code: return 'C';
-    case SimKind::Phase: return 'L';
-    case SimKind::Doppler: return 'D';
-    case SimKind::Strength: return 'S';
+    case SimKind::Code:
+      return 'C';
+    case SimKind::Phase:
+      return 'L';
+    case SimKind::Doppler:
+      return 'D';
+    case SimKind::Strength:
+      return 'S';
   }
   return 'C';
 }
@@ -63,10 +68,12 @@ char Attribute(SimSystem system, const SimType& type) {
   return 'C';
 }
 
-void AppendTypes(std::string& text, SimSystem system, const SimPlan& plan, const std::vector<std::size_t>& columns) {
+void AppendTypes(std::string& text, SimSystem system, const SimPlan& plan,
+                 const std::vector<std::size_t>& columns) {
   for (std::size_t from = 0; from < columns.size(); from += kCodesPerLine) {
-    std::string content = from == 0 ? Printed("%c  %3d", SystemLetter(system), static_cast<int>(columns.size()))
-                                    : std::string(6, ' ');
+    std::string content =
+        from == 0 ? Printed("%c  %3d", SystemLetter(system), static_cast<int>(columns.size()))
+                  : std::string(6, ' ');
     for (std::size_t k = from; k < columns.size() && k < from + kCodesPerLine; k++)
       content += " " + RinexCode(system, plan.types[columns[k]]);
     AppendRecord(text, content, "SYS / # / OBS TYPES");
@@ -77,7 +84,9 @@ void AppendPhaseShifts(std::string& text, SimSystem system, const SimPlan& plan,
                        const std::vector<std::size_t>& columns) {
   for (std::size_t column : columns)
     if (SimTypeOf(plan.types[column]).kind == SimKind::Phase)
-      AppendRecord(text, Printed("%c %s  0.00000", SystemLetter(system), RinexCode(system, plan.types[column]).c_str()),
+      AppendRecord(text,
+                   Printed("%c %s  0.00000", SystemLetter(system),
+                           RinexCode(system, plan.types[column]).c_str()),
                    "SYS / PHASE SHIFT");
 }
 
@@ -87,7 +96,8 @@ void AppendGlonassSlots(std::string& text, const SimPlan& plan) {
     if (track.satellite.system == SimSystem::GLONASS) glonass.push_back(&track.satellite);
   if (glonass.empty()) return;
   for (std::size_t from = 0; from < glonass.size(); from += kSlotsPerLine) {
-    std::string content = from == 0 ? Printed("%3d ", static_cast<int>(glonass.size())) : std::string(4, ' ');
+    std::string content =
+        from == 0 ? Printed("%3d ", static_cast<int>(glonass.size())) : std::string(4, ' ');
     for (std::size_t k = from; k < glonass.size() && k < from + kSlotsPerLine; k++)
       content += Printed("R%02d %2d ", glonass[k]->prn, glonass[k]->channel);
     AppendRecord(text, content, "GLONASS SLOT / FRQ #");
@@ -112,8 +122,8 @@ void AppendTimeOfFirst(std::string& text, const SimPlan& plan) {
   const long long tick = static_cast<long long>(plan.firstSecond * kTicksPerSecond + 0.5);
   const long long second = tick / kTicksPerSecond;
   AppendRecord(text,
-               Printed("%6d%6d%6d%6lld%6lld%5lld.%07lld     GPS", year, month, day, second / 3600, second / 60 % 60,
-                       second % 60, tick % kTicksPerSecond),
+               Printed("%6d%6d%6d%6lld%6lld%5lld.%07lld     GPS", year, month, day, second / 3600,
+                       second / 60 % 60, second % 60, tick % kTicksPerSecond),
                "TIME OF FIRST OBS");
 }
 
@@ -125,8 +135,9 @@ SimRinexColumns RinexColumns(const SimPlan& plan) {
     for (int system = 0; system < kSimSystemCount; system++) {
       bool transmitted = false;
       for (const SimTrack& track : plan.tracks)
-        transmitted = transmitted || (static_cast<int>(track.satellite.system) == system &&
-                                      Transmits(track.satellite.system, track.satellite.prn, plan.types[k]));
+        transmitted =
+            transmitted || (static_cast<int>(track.satellite.system) == system &&
+                            Transmits(track.satellite.system, track.satellite.prn, plan.types[k]));
       if (transmitted) columns[system].push_back(k);
     }
   return columns;
@@ -137,14 +148,15 @@ std::string RinexCode(SimSystem system, int typeCode) {
   return {KindLetter(type.kind), static_cast<char>('0' + type.band), Attribute(system, type)};
 }
 
-void AppendRinexHeader(std::string& text, const SimStation& station, const SimXyz& position, const SimPlan& plan,
-                       const SimRinexColumns& columns) {
+void AppendRinexHeader(std::string& text, const SimStation& station, const SimXyz& position,
+                       const SimPlan& plan, const SimRinexColumns& columns) {
   int year = 0, month = 0, day = 0;
   MjdToCivil(plan.firstMjd, year, month, day);
   AppendRecord(text, Printed("%9.2f%11s%-20s%c", 3.04, "", "OBSERVATION DATA", FileSystem(columns)),
                "RINEX VERSION / TYPE");
-  AppendRecord(text, Printed("%-20s%-20s%04d%02d%02d 000000 UTC", "sdsim", "simulation", year, month, day),
-               "PGM / RUN BY / DATE");
+  AppendRecord(
+      text, Printed("%-20s%-20s%04d%02d%02d 000000 UTC", "sdsim", "simulation", year, month, day),
+      "PGM / RUN BY / DATE");
   AppendRecord(text, station.markerName, "MARKER NAME");
   AppendRecord(text, station.markerNumber, "MARKER NUMBER");
   AppendRecord(text, "GEODETIC", "MARKER TYPE");
@@ -152,10 +164,12 @@ void AppendRinexHeader(std::string& text, const SimStation& station, const SimXy
   AppendRecord(text, Printed("%-20s%-20s%s", station.markerNumber, station.receiverType, "1.0"),
                "REC # / TYPE / VERS");
   AppendRecord(text, Printed("%-20s%s", station.markerNumber, station.antennaType), "ANT # / TYPE");
-  AppendRecord(text, Printed("%14.4f%14.4f%14.4f", position.x, position.y, position.z), "APPROX POSITION XYZ");
+  AppendRecord(text, Printed("%14.4f%14.4f%14.4f", position.x, position.y, position.z),
+               "APPROX POSITION XYZ");
   AppendRecord(text, Printed("%14.4f%14.4f%14.4f", 0.0, 0.0, 0.0), "ANTENNA: DELTA H/E/N");
   for (int system = 0; system < kSimSystemCount; system++)
-    if (!columns[system].empty()) AppendTypes(text, static_cast<SimSystem>(system), plan, columns[system]);
+    if (!columns[system].empty())
+      AppendTypes(text, static_cast<SimSystem>(system), plan, columns[system]);
   AppendRecord(text, "DBHZ", "SIGNAL STRENGTH UNIT");
   AppendRecord(text, Printed("%10.3f", plan.interval), "INTERVAL");
   AppendTimeOfFirst(text, plan);
@@ -173,8 +187,15 @@ void SimRinexEpoch::Start(long day, long long tickOfDay) {
   flags.clear();
 }
 
-void SimRinexEpoch::AddRecord(const char id[3], std::size_t count) {
-  records.push_back({{id[0], id[1], id[2]}, values.size(), count});
+void SimRinexEpoch::AddRecord(short number, std::size_t count) {
+  records.push_back({number, values.size(), count});
+}
+
+void AppendSatelliteName(std::string& text, short number) {
+  const short inSystem = SatNumberInSystem(number);
+  text.push_back(SatLetter(number));
+  text.push_back(static_cast<char>('0' + inSystem / 10));
+  text.push_back(static_cast<char>('0' + inSystem % 10));
 }
 
 void AppendEpochHead(std::string& text, const SimRinexEpoch& epoch) {
@@ -182,8 +203,8 @@ void AppendEpochHead(std::string& text, const SimRinexEpoch& epoch) {
   MjdToCivil(epoch.mjd, year, month, day);
   const long long second = epoch.tick / kTicksPerSecond;
   char line[64];
-  std::snprintf(line, sizeof line, "> %04d %02d %02d %02lld %02lld %2lld.%07lld  0%3d", year, month, day,
-                second / 3600, second / 60 % 60, second % 60, epoch.tick % kTicksPerSecond,
+  std::snprintf(line, sizeof line, "> %04d %02d %02d %02lld %02lld %2lld.%07lld  0%3d", year, month,
+                day, second / 3600, second / 60 % 60, second % 60, epoch.tick % kTicksPerSecond,
                 static_cast<int>(epoch.records.size()));
   text.append(line);
 }
@@ -193,17 +214,20 @@ void AppendRinexEpoch(std::string& text, const SimRinexEpoch& epoch) {
   if (epoch.hasClock) {
     text.append(6, ' ');
     const long long clock = epoch.clockPicoseconds;
-    AppendFixed(text, static_cast<unsigned long long>(clock < 0 ? -clock : clock), clock < 0, kClockDecimals,
-                kClockWidth);
+    AppendFixed(text, static_cast<unsigned long long>(clock < 0 ? -clock : clock), clock < 0,
+                kClockDecimals, kClockWidth);
   }
   text.push_back('\n');
   for (const SimRinexRecord& record : epoch.records) {
     const std::size_t start = text.size();
-    text.append(record.id, 3);
+    AppendSatelliteName(text, record.number);
     for (std::size_t k = record.first; k < record.first + record.count; k++) {
       const long long value = epoch.values[k];
-      if (value == kSimAbsent) text.append(kValueWidth, ' ');
-      else AppendFixed(text, static_cast<unsigned long long>(value < 0 ? -value : value), value < 0, 3, kValueWidth);
+      if (value == kSimAbsent)
+        text.append(kValueWidth, ' ');
+      else
+        AppendFixed(text, static_cast<unsigned long long>(value < 0 ? -value : value), value < 0, 3,
+                    kValueWidth);
       text.append(epoch.flags, 2 * k, 2);
     }
     std::size_t end = text.size();

@@ -22,8 +22,8 @@ SimRinexColumns RinexColumns(const SimPlan& plan);
 std::string RinexCode(SimSystem system, int typeCode);
 
 // Appends the header through END OF HEADER.
-void AppendRinexHeader(std::string& text, const SimStation& station, const SimXyz& position, const SimPlan& plan,
-                       const SimRinexColumns& columns);
+void AppendRinexHeader(std::string& text, const SimStation& station, const SimXyz& position,
+                       const SimPlan& plan, const SimRinexColumns& columns);
 
 // A value a record does not hold.
 const long long kSimAbsent = LLONG_MIN;
@@ -31,7 +31,7 @@ const long long kSimAbsent = LLONG_MIN;
 // One satellite of an epoch: its values are those of its system's columns,
 // from `first` on in the epoch's arrays.
 struct SimRinexRecord {
-  char id[3];  // system letter and two-digit number, "G05"
+  short number;  // the satellite's number (PRN, 100 + slot, 200 + PRN)
   std::size_t first;
   std::size_t count;
 };
@@ -47,8 +47,11 @@ struct SimRinexEpoch {
   std::string flags;  // two per value: loss-of-lock and signal-strength indicator, blank or a digit
 
   void Start(long day, long long tickOfDay);
-  void AddRecord(const char id[3], std::size_t count);
+  void AddRecord(short number, std::size_t count);
 };
+
+// Appends a satellite's name in a record: system letter and two digits, "G05".
+void AppendSatelliteName(std::string& text, short number);
 
 // Appends the epoch line up to the satellite count: "> 2024 06 24 08 00  0.0000000  0 27".
 void AppendEpochHead(std::string& text, const SimRinexEpoch& epoch);

@@ -52,8 +52,6 @@ bool GpsHasL5(int prn) { return prn % 2 == 1; }
 
 }  // namespace
 
-char SystemLetter(SimSystem system) { return "GRE"[static_cast<int>(system)]; }
-
 const SimType& SimTypeOf(int code) { return kTypes[code]; }
 
 int SimTypeCode(const std::string& name) {

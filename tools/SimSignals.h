@@ -9,9 +9,6 @@
 enum class SimSystem { GPS, GLONASS, Galileo };
 const int kSimSystemCount = 3;
 
-// The system's letter in RINEX and on the command line: G, R or E.
-char SystemLetter(SimSystem system);
-
 // What an observation type measures.
 enum class SimKind { Code, Phase, Doppler, Strength };
 

@@ -67,6 +67,8 @@ SimSatellite DrawSatellite(SimSystem system, int prn, std::uint64_t seed) {
 
 }  // namespace
 
+char SystemLetter(SimSystem system) { return kSatSystemLetters[SystemPlace(system)]; }
+
 std::vector<SimSatellite> SimConstellation(SimSystem system, std::uint64_t seed) {
   std::vector<SimSatellite> satellites;
   for (int prn : Prns(system)) satellites.push_back(DrawSatellite(system, prn, seed));

@@ -34,6 +34,9 @@ struct SimLook {
 
 const double kElevationMask = 10.0 * 3.14159265358979323846 / 180.0;  // rad
 
+// The system's letter in RINEX and on the command line: G, R or E.
+char SystemLetter(SimSystem system);
+
 // The satellites of one constellation, in ascending number, with pass
 // patterns drawn from the seed.
 std::vector<SimSatellite> SimConstellation(SimSystem system, std::uint64_t seed);

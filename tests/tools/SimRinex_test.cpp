@@ -22,7 +22,8 @@ struct Written {
 // A short run of all three systems with receiver clock offsets; the slip
 // falls on an epoch of the run.
 Written Write(bool compact) {
-  const char* argv[] = {"sdsim", "--sats", "3", "--duration", "600", "--types", "C1:P2:L1:L2:C2:S1:D1:C5:L5:C7:L7"};
+  const char* argv[] = {
+      "sdsim", "--sats", "3", "--duration", "600", "--types", "C1:P2:L1:L2:C2:S1:D1:C5:L5:C7:L7"};
   SimPlan plan = MakePlan(ParseSimArgs(7, argv));
   std::ostringstream sd, base, rover;
   WriteRun(plan, &sd, {&base, &rover, compact, true});
@@ -65,8 +66,8 @@ TEST(SimRinex, ConvertedPairGivesTheSimulatorsSingleDifferences) {
     std::stringstream text, lliText;
     text << converted.rdbuf();
     lliText << list.rdbuf();
-    const std::string expected = std::regex_replace(Records(written.sd), std::regex("( {12}| {11}-)0\\.000"),
-                                                   "            *.***");
+    const std::string expected = std::regex_replace(
+        Records(written.sd), std::regex("( {12}| {11}-)0\\.000"), "            *.***");
     EXPECT_EQ(Records(text.str()), expected) << (compact ? "compact" : "plain");
     // The slip is flagged in the rover's phases only.
     EXPECT_NE(lliText.str().find("L1  rover  1"), std::string::npos) << lliText.str();
