@@ -2,11 +2,10 @@
 // per observation record, with the coefficients of the record's constellation.
 #include <cmath>
 
-#include "GNSS/GLONASSSlot.h"
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/SatNumber.h"
-#include "GNSS/mGNSSc.h"
+#include "GNSS/SystemConstants.h"
 
 namespace {
 
@@ -44,68 +43,24 @@ void SizeSeriesIfEmpty(matrix<gnssobs>& series, long nobs) {
   if (series.r == 0) series.Resize(nobs, 1);
 }
 
-// Wavelengths of a GPS or GLONASS record into GLC; false for a GLONASS slot
-// out of the table or not yet set, whose values would be meaningless.
-bool LoadLamb12(short s) {
-  if (IsGpsSat(s)) {
-    GLC::lamb1 = GPSc::lamb1;
-    GLC::lamb2 = GPSc::lamb2;
-    return true;
-  }
-  return IsGlonassSat(s) && GLONASSSlotLamb(s, GLC::lamb1, GLC::lamb2);
+// Loads groups of a GPS or GLONASS record's constants into GLC; false for a
+// record of another system or a GLONASS slot out of the table or not yet
+// set, whose values would be meaningless.
+bool LoadRecordConstants(short s, unsigned groups) {
+  SystemConstants constants;
+  if (!GpsGlonassConstants(s, constants)) return false;
+  LoadGLC(constants, groups);
+  return true;
 }
 
+// Code minus phase takes each record's own wavelength, Galileo's from 201 on.
 bool LoadCL1Lamb(short s) {
-  if (IsGalileoBlockSat(s)) {
-    GLC::lamb1 = GALILEOc::lamb1;
-    return true;
-  }
-  return LoadLamb12(s);
-}
-
-bool LoadIonoFree(short s) {
-  if (!LoadLamb12(s)) return false;
-  GLC::LCion1 = IsGpsSat(s) ? GPSc::LCion1 : GLONASSc::LCion1;
-  GLC::LCion2 = IsGpsSat(s) ? GPSc::LCion2 : GLONASSc::LCion2;
+  if (!IsGalileoBlockSat(s)) return LoadRecordConstants(s, kPairWavelengthGroup);
+  LoadGLC(kGalileoConstants, kPairWavelengthGroup);
   return true;
 }
 
-bool LoadWideLane(short s) {
-  if (!LoadLamb12(s)) return false;
-  GLC::LCwl1 = IsGpsSat(s) ? GPSc::LCwl1 : GLONASSc::LCwl1;
-  GLC::LCwl2 = IsGpsSat(s) ? GPSc::LCwl2 : GLONASSc::LCwl2;
-  return true;
-}
-
-bool LoadMW(short s) {
-  if (!LoadWideLane(s)) return false;
-  GLC::LCnl1 = IsGpsSat(s) ? GPSc::LCnl1 : GLONASSc::LCnl1;
-  GLC::LCnl2 = IsGpsSat(s) ? GPSc::LCnl2 : GLONASSc::LCnl2;
-  return true;
-}
-
-void LoadGalileoIonoFree() {
-  GLC::LCion1 = GALILEOc::LCion1;
-  GLC::LCion2 = GALILEOc::LCion2;
-}
-
-void LoadGalileoLamb() {
-  GLC::lamb1 = GALILEOc::lamb1;
-  GLC::lamb2 = GALILEOc::lamb2;
-}
-
-void LoadGalileoL3() {
-  LoadGalileoIonoFree();
-  LoadGalileoLamb();
-}
-
-void LoadGalileoMW() {
-  LoadGalileoLamb();
-  GLC::LCwl1 = GALILEOc::LCwl1;
-  GLC::LCwl2 = GALILEOc::LCwl2;
-  GLC::LCnl1 = GALILEOc::LCnl1;
-  GLC::LCnl2 = GALILEOc::LCnl2;
-}
+constexpr unsigned kMWGroups = kWideLaneGroup | kNarrowLaneGroup | kPairWavelengthGroup;
 
 // Ionosphere-free code of a first code and P2 (GPS, GLONASS) or C7 (Galileo).
 // Records of Galileo and above keep their value in the first block when their
@@ -125,8 +80,7 @@ void FormP3(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, const matrix<gnsso
       } else if (IsGlonassSat(s)) {
         out(i) = GNSS_P3R(code(i).obs, d.P2(i).obs);
       } else {
-        GLC::LCion1 = GPSc::LCion1;
-        GLC::LCion2 = GPSc::LCion2;
+        LoadGLC(kGpsConstants, kIonFreeGroup);
         out(i) = GNSS_P3(code(i).obs, d.P2(i).obs);
       }
     }
@@ -134,7 +88,7 @@ void FormP3(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, const matrix<gnsso
   if (!hasCode || !h.iC7) return;
   flag = true;
   SizeSeriesIfEmpty(out, d.nobs);
-  LoadGalileoIonoFree();
+  LoadGLC(kGalileoConstants, kIonFreeGroup);
   FillRecords(d, out, IsGalileoBlockSat, [&](long i, long double& value) {
     if (!Present(code, i) || !Present(d.C7, i)) return false;
     value = GNSS_P3(code(i).obs, d.C7(i).obs);
@@ -143,13 +97,13 @@ void FormP3(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, const matrix<gnsso
 }
 
 // Galileo block of L3 and L4: E1 with E5b (L7), Galileo records only.
-template <class Load, class Combination>
-void FormGalileoPhase(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, Load load,
+template <class Combination>
+void FormGalileoPhase(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, unsigned groups,
                       Combination combination) {
   if (!d.rhead.iL1 || !d.rhead.iL7) return;
   flag = true;
   SizeSeriesIfEmpty(out, d.nobs);
-  load();
+  LoadGLC(kGalileoConstants, groups);
   FillRecords(d, out, IsGalileoBlockSat, [&](long i, long double& value) {
     if (!Present(d.L1, i) || !Present(d.L7, i)) return false;
     value = combination(d.L1(i).obs, d.L7(i).obs);
@@ -160,8 +114,8 @@ void FormGalileoPhase(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, Load loa
 // First block of L3, L4 and L5: L1 with L2 for GPS and GLONASS records, each
 // with its own coefficients; records of other systems have no L1/L2 pair
 // here and stay absent.
-template <class Load, class Combination>
-void FormL1L2(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, Load load,
+template <class Combination>
+void FormL1L2(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, unsigned groups,
               Combination combination) {
   if (!d.rhead.iL1 || !d.rhead.iL2) return;
   flag = true;
@@ -169,7 +123,8 @@ void FormL1L2(PhsDiffData& d, matrix<gnssobs>& out, bool& flag, Load load,
   FillRecords(
       d, out, [](short) { return true; },
       [&](long i, long double& value) {
-        if (!Present(d.L1, i) || !Present(d.L2, i) || !load(d.sat(i))) return false;
+        if (!Present(d.L1, i) || !Present(d.L2, i) || !LoadRecordConstants(d.sat(i), groups))
+          return false;
         value = combination(d.L1(i).obs, d.L2(i).obs);
         return true;
       });
@@ -194,12 +149,14 @@ bool MWOfRecord(const PhsDiffData& d, long i, const matrix<gnssobs>& code, long 
   const short s = d.sat(i);
   if (!Present(d.L1, i) || !Present(code, i)) return false;
   if (IsGpsSat(s) || IsGlonassSat(s)) {
-    if (!h.iL2 || !h.iP2 || !Present(d.L2, i) || !Present(d.P2, i) || !LoadMW(s)) return false;
+    if (!h.iL2 || !h.iP2 || !Present(d.L2, i) || !Present(d.P2, i) ||
+        !LoadRecordConstants(s, kMWGroups))
+      return false;
     value = GNSS_MW(d.L1(i).obs, d.L2(i).obs, code(i).obs, d.P2(i).obs);
     return true;
   }
   if (!IsGalileoSat(s) || !h.iL7 || !h.iC7 || !Present(d.L7, i) || !Present(d.C7, i)) return false;
-  LoadGalileoMW();
+  LoadGLC(kGalileoConstants, kMWGroups);
   value = GNSS_MW(d.L1(i).obs, d.L7(i).obs, code(i).obs, d.C7(i).obs);
   return true;
 }
@@ -224,16 +181,18 @@ void PhsDiffData::SetLC_PC3() { FormP3(*this, PC3, rhead.iPC3, C1, rhead.iC1); }
 void PhsDiffData::SetLC_PP3() { FormP3(*this, PP3, rhead.iPP3, P1, rhead.iP1); }
 
 void PhsDiffData::SetLC_L3() {
-  FormL1L2(*this, L3, rhead.iL3, LoadIonoFree, L3Of);
-  FormGalileoPhase(*this, L3, rhead.iL3, LoadGalileoL3, L3Of);
+  FormL1L2(*this, L3, rhead.iL3, kIonFreeGroup | kPairWavelengthGroup, L3Of);
+  FormGalileoPhase(*this, L3, rhead.iL3, kIonFreeGroup | kPairWavelengthGroup, L3Of);
 }
 
 void PhsDiffData::SetLC_L4() {
-  FormL1L2(*this, L4, rhead.iL4, LoadLamb12, L4KeptNonZero);
-  FormGalileoPhase(*this, L4, rhead.iL4, LoadGalileoLamb, L4Of);
+  FormL1L2(*this, L4, rhead.iL4, kPairWavelengthGroup, L4KeptNonZero);
+  FormGalileoPhase(*this, L4, rhead.iL4, kPairWavelengthGroup, L4Of);
 }
 
-void PhsDiffData::SetLC_L5() { FormL1L2(*this, LC5, rhead.iLC5, LoadWideLane, L5KeptNonZero); }
+void PhsDiffData::SetLC_L5() {
+  FormL1L2(*this, LC5, rhead.iLC5, kWideLaneGroup | kPairWavelengthGroup, L5KeptNonZero);
+}
 
 void PhsDiffData::SetLC_MW(bool useC1) {
   const bool hasCode = useC1 ? rhead.iC1 : rhead.iP1;

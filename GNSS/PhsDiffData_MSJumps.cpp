@@ -3,27 +3,14 @@
 #include <cmath>
 #include <iostream>
 
-#include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
-#include "GNSS/SatNumber.h"
+#include "GNSS/SystemConstants.h"
 #include "GNSS/mGNSSc.h"
 
 namespace {
 
 // Light travel in one millisecond, metres: the size of one clock jump.
 constexpr long double MSm = GPSc::c * 0.001L;
-
-// Wavelengths of a satellite's two phases.  Only GPS and GLONASS take part;
-// a GLONASS slot is usable once its channel has set its wavelengths (the slot
-// tables start at 0); numbers without a table row are never usable.
-bool PhaseWavelengths(short satellite, long double& lamb1, long double& lamb2) {
-  if (IsGpsSat(satellite)) {
-    lamb1 = GPSc::lamb1;
-    lamb2 = GPSc::lamb2;
-    return true;
-  }
-  return GLONASSSlotLamb(satellite, lamb1, lamb2);
-}
 
 // A series the file does not carry has no entries and so no present values.
 bool Present(const matrix<gnssobs>& series, long k) {
@@ -55,14 +42,15 @@ long double EpochJump(const PhsDiffData& d, long earlier, long nEarlier, long la
   double sum = 0.0;
   long n = 0;
   for (long i = earlier; i < earlier + nEarlier; i++) {
-    long double lamb1, lamb2;
-    if (!PhaseWavelengths(d.sat(i), lamb1, lamb2)) continue;
+    // Only GPS and GLONASS satellites with known wavelengths take part.
+    SystemConstants k;
+    if (!GpsGlonassConstants(d.sat(i), k)) continue;
     const long j = FindRecord(d, d.sat(i), later, nLater);
     if (j < 0 || !HasCodesAndPhases(d, i) || !HasCodesAndPhases(d, j)) continue;
     const double dC1 = Change(d.C1, i, j);
     const double dP2 = Change(d.P2, i, j);
-    const double dL1 = static_cast<double>((d.L1(j).GetObs() - d.L1(i).GetObs()) * lamb1);
-    const double dL2 = static_cast<double>((d.L2(j).GetObs() - d.L2(i).GetObs()) * lamb2);
+    const double dL1 = static_cast<double>((d.L1(j).GetObs() - d.L1(i).GetObs()) * k.lamb1);
+    const double dL2 = static_cast<double>((d.L2(j).GetObs() - d.L2(i).GetObs()) * k.lamb2);
     if (std::fabs(dL2 - dL1) < 1.0 && std::fabs(dP2 - dC1) < 10.0) {
       sum += (dC1 - dL1) + (dP2 - dL2);
       n += 2;
@@ -100,10 +88,10 @@ void ApplyJumps(PhsDiffData& d, const matrix<long double>& Lcorr) {
   for (long s = 0; s < d.neph; s++) {
     MSCorr += Lcorr(s);
     for (long k = first; k < first + d.nsat(s); k++) {
-      long double lamb1, lamb2;
-      if (MSCorr == 0.0L || !PhaseWavelengths(d.sat(k), lamb1, lamb2)) continue;
-      ShiftPhase(d.L1, d.rhead.iL1, k, MSCorr / lamb1);
-      ShiftPhase(d.L2, d.rhead.iL2, k, MSCorr / lamb2);
+      SystemConstants constants;
+      if (MSCorr == 0.0L || !GpsGlonassConstants(d.sat(k), constants)) continue;
+      ShiftPhase(d.L1, d.rhead.iL1, k, MSCorr / constants.lamb1);
+      ShiftPhase(d.L2, d.rhead.iL2, k, MSCorr / constants.lamb2);
     }
     first += d.nsat(s);
   }

@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "GNSS/AmbRecord.h"
-#include "GNSS/GLONASSSlot.h"
 #include "GNSS/PhsDiffData.h"
-#include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
+#include "GNSS/SystemConstants.h"
 #include "GNSS/mGNSSc.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
@@ -112,12 +111,10 @@ void CutSatellite(const PhsDiffData& d, const RecordLayout& layout, short p,
   tally.Close(arc);
 }
 
+// GPS and GLONASS satellites only; 0 where the wavelength is not known.
 long double CL1Wavelength(short p) {
-  long double lamb1 = 0;
-  long double lamb2 = 0;
-  if (IsGpsSat(p)) return GPSc::lamb1;
-  if (IsGlonassSat(p) && GLONASSSlotLamb(p, lamb1, lamb2)) return lamb1;
-  return 0;
+  SystemConstants constants;
+  return GpsGlonassConstants(p, constants) ? constants.lamb1 : 0.0L;
 }
 
 // Index of a record of p in epoch e (whose first record is io), or -1.

@@ -12,6 +12,7 @@
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
+#include "GNSS/SystemConstants.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
@@ -37,45 +38,6 @@ constexpr int valueWidth = 16;
 // The satellite block is handed to standard output in pieces of about this size.
 constexpr std::streamoff blockFlushSize = 1 << 20;
 
-// The combination coefficients of a constellation's dual-frequency pair.
-void SetCoefficients(long double ion1, long double ion2, long double wl1, long double wl2,
-                     long double nl1, long double nl2, long double alpha) {
-  GLC::LCion1 = ion1;
-  GLC::LCion2 = ion2;
-  GLC::LCwl1 = wl1;
-  GLC::LCwl2 = wl2;
-  GLC::LCnl1 = nl1;
-  GLC::LCnl2 = nl2;
-  GLC::alpha = alpha;
-}
-
-void LoadGPSCoefficients() {
-  SetCoefficients(GPSc::LCion1, GPSc::LCion2, GPSc::LCwl1, GPSc::LCwl2, GPSc::LCnl1, GPSc::LCnl2,
-                  GPSc::alpha);
-  GLC::lamb1 = GPSc::lamb1;
-  GLC::lamb2 = GPSc::lamb2;
-  GLC::lamb5 = GPSc::lamb5;
-}
-
-// GLONASS wavelengths depend on the slot's channel, set into row `row` first;
-// the coefficients hold for every channel.
-void LoadGLONASSCoefficients(long row) {
-  SetCoefficients(GLONASSc::LCion1, GLONASSc::LCion2, GLONASSc::LCwl1, GLONASSc::LCwl2,
-                  GLONASSc::LCnl1, GLONASSc::LCnl2, GLONASSc::alpha);
-  GLC::lamb1 = GLONASSc::lamb(row, 0);
-  GLC::lamb2 = GLONASSc::lamb(row, 1);
-}
-
-// Galileo's second frequency is E5b.
-void LoadGalileoCoefficients() {
-  SetCoefficients(GALILEOc::LCion1, GALILEOc::LCion2, GALILEOc::LCwl1, GALILEOc::LCwl2,
-                  GALILEOc::LCnl1, GALILEOc::LCnl2, GALILEOc::alpha);
-  GLC::lamb1 = GALILEOc::lamb1;
-  GLC::lamb2 = GALILEOc::lamb2;
-  GLC::lamb5 = GALILEOc::lamb5;
-  GLC::lamb8 = GALILEOc::lamb8;
-}
-
 // A GLONASS satellite that cannot be listed, and why.
 void WarnGlonassNotListed(const char* reason, short sat) {
   char message[128];
@@ -95,11 +57,15 @@ void HandOver(std::ostringstream& block) {
   block.str("");
 }
 
-void SetPhaseUnits(Q& q, long double L1, long double L2, long double L5, long double L8) {
-  q.unitL1 = L1;
-  q.unitL2 = L2;
-  q.unitL5 = L5;
-  q.unitL8 = L8;
+// Loads a satellite's constants into GLC.  In metres the raw phases take the
+// system's wavelengths; the factors of carriers it lacks keep their value.
+void LoadConstants(Q& q, const SystemConstants& constants) {
+  LoadGLC(constants, kAllGlcGroups);
+  if (q.PhUnit != Q::METER) return;
+  q.unitL1 = constants.lamb1;
+  q.unitL2 = constants.lamb2;
+  if (constants.lamb5 != 0.0L) q.unitL5 = constants.lamb5;
+  if (constants.lamb8 != 0.0L) q.unitL8 = constants.lamb8;
 }
 
 void SetMultipathFactors(Q& q) {
@@ -126,8 +92,7 @@ bool SetUpGlonass(Q& q, short sat, mjd& reference) {
     return false;
   }
   GLONASSc::SetFrequency(channel, slot - 1);
-  LoadGLONASSCoefficients(slot - 1);
-  if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, q.unitL5, q.unitL8);
+  LoadConstants(q, GlonassConstants(slot - 1));
   return true;
 }
 
@@ -139,16 +104,14 @@ bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
   switch (letter) {
     case 'G':
       if (!q.isG) return false;
-      LoadGPSCoefficients();
-      if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, GLC::lamb5, q.unitL8);
+      LoadConstants(q, kGpsConstants);
       break;
     case 'R':
       if (!q.isR || !SetUpGlonass(q, sat, reference)) return false;
       break;
     case 'E':
       if (!q.isE) return false;
-      LoadGalileoCoefficients();
-      if (q.PhUnit == Q::METER) SetPhaseUnits(q, GLC::lamb1, GLC::lamb2, GLC::lamb5, GLC::lamb8);
+      LoadConstants(q, kGalileoConstants);
       break;
     case 'C':
       return q.isC;
