@@ -17,12 +17,9 @@ DATA=$ROOT/bench/data
 PROG=$BUILD_DIR/Quintavelmor
 SDSIM=$BUILD_DIR/tools/sdsim
 TYPES=C1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7
-TIME=/usr/bin/time
+# shellcheck source=bench/measure.sh
+source "$ROOT/bench/measure.sh"
 
-if [ ! -x "$TIME" ]; then
-  echo "bench: $TIME is needed (Debian package 'time')" >&2
-  exit 1
-fi
 if [ ! -x "$PROG" ] || [ ! -x "$SDSIM" ]; then
   cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release > /dev/null
   cmake --build "$BUILD_DIR" -j "$(nproc)" --target Quintavelmor sdsim > /dev/null
@@ -44,30 +41,6 @@ simulate day --duration 86399
 simulate sats24 --duration 86399 --sats 8
 simulate sats48 --duration 43199 --sats 16
 
-# measure LABEL COMMAND...: runs the command RUNS times with standard output
-# as the command gives it, and prints the medians of processor time, wall
-# time and peak resident memory.  Sets MEDIAN_CPU, MEDIAN_WALL and MEDIAN_KB.
-measure() {
-  local label=$1
-  shift
-  local log
-  log=$(mktemp)
-  for _ in $(seq "$RUNS"); do
-    "$TIME" -a -o "$log" -f "%U %S %e %M" "$@" > /dev/null 2> /dev/null
-  done
-  read -r MEDIAN_CPU MEDIAN_WALL MEDIAN_KB < <(awk '
-    { cpu[NR] = $1 + $2; wall[NR] = $3; kb[NR] = $4 }
-    function median(a, n,   i, j, t) {
-      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
-      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-    }
-    END { printf "%.3f %.3f %d\n", median(cpu, NR), median(wall, NR), median(kb, NR) }' "$log")
-  rm -f "$log"
-  printf '%-34s cpu %7.3f s   wall %7.3f s   peak %8d KiB\n' "$label" "$MEDIAN_CPU" "$MEDIAN_WALL" "$MEDIAN_KB"
-}
-
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'; }
-
 # Bytes the loaded records hold: the series of the header's types, `sat`,
 # `epoch` and the per-epoch tables, with the sizes of this build's types.
 data_bytes() {
@@ -88,17 +61,6 @@ data_bytes() {
 DAY=$DATA/day.sd
 DAYGLN=$DATA/day_glonass.txt
 echo "file: $DAY ($(stat -L -c %s "$DAY") bytes), medians of $RUNS runs; cpu = user + system"
-# A baseline run takes a few hundredths of a second, near the 0.01 s
-# resolution of the process times: each is measured over BASE_REPEAT runs in
-# one shell and divided.
-BASE_REPEAT=${BASE_REPEAT:-10}
-per_run() { awk -v t="$1" -v n="$BASE_REPEAT" 'BEGIN { printf "%.4f", t / n }'; }
-repeat() {
-  local n=$1
-  shift
-  for _ in $(seq "$n"); do "$@"; done
-}
-export -f repeat
 measure "cat FILE > /dev/null, $BASE_REPEAT times" bash -c 'repeat "$@" > /dev/null' _ "$BASE_REPEAT" cat "$DAY"
 CAT_CPU=$(per_run "$MEDIAN_CPU")
 CAT_WALL=$(per_run "$MEDIAN_WALL")

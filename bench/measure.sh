@@ -1,0 +1,44 @@
+# shellcheck shell=bash
+# Shared by the benchmarks (sourced, not run): medians of repeated runs of a
+# command, as /usr/bin/time reports them.
+TIME=/usr/bin/time
+if [ ! -x "$TIME" ]; then
+  echo "bench: $TIME is needed (Debian package 'time')" >&2
+  exit 1
+fi
+
+# measure LABEL COMMAND...: runs the command RUNS times with standard output
+# as the command gives it, and prints the medians of processor time, wall
+# time and peak resident memory.  Sets MEDIAN_CPU, MEDIAN_WALL and MEDIAN_KB.
+measure() {
+  local label=$1
+  shift
+  local log
+  log=$(mktemp)
+  for _ in $(seq "$RUNS"); do
+    "$TIME" -a -o "$log" -f "%U %S %e %M" "$@" > /dev/null 2> /dev/null
+  done
+  read -r MEDIAN_CPU MEDIAN_WALL MEDIAN_KB < <(awk '
+    { cpu[NR] = $1 + $2; wall[NR] = $3; kb[NR] = $4 }
+    function median(a, n,   i, j, t) {
+      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    END { printf "%.3f %.3f %d\n", median(cpu, NR), median(wall, NR), median(kb, NR) }' "$log")
+  rm -f "$log"
+  printf '%-34s cpu %7.3f s   wall %7.3f s   peak %8d KiB\n' "$label" "$MEDIAN_CPU" "$MEDIAN_WALL" "$MEDIAN_KB"
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'; }
+
+# A baseline run takes a few hundredths of a second, near the 0.01 s
+# resolution of the process times: each is measured over BASE_REPEAT runs in
+# one shell and divided.
+BASE_REPEAT=${BASE_REPEAT:-10}
+per_run() { awk -v t="$1" -v n="$BASE_REPEAT" 'BEGIN { printf "%.4f", t / n }'; }
+repeat() {
+  local n=$1
+  shift
+  for _ in $(seq "$n"); do "$@"; done
+}
+export -f repeat
