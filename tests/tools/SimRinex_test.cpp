@@ -3,7 +3,9 @@
 // differences, and the header gives the stations, codes and channels.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "rinex/ObsHeader.h"
@@ -17,17 +19,21 @@ namespace {
 
 struct Written {
   std::string sd, base, rover;
+  short slipSatellite;
 };
 
-// A short run of all three systems with receiver clock offsets; the slip
-// falls on an epoch of the run.
+// Four hours of all three systems at 2 min with receiver clock offsets:
+// satellites rise and set, values go missing and arcs start again, and the
+// slip falls on an epoch of the run.
 Written Write(bool compact) {
-  const char* argv[] = {
-      "sdsim", "--sats", "3", "--duration", "600", "--types", "C1:P2:L1:L2:C2:S1:D1:C5:L5:C7:L7"};
-  SimPlan plan = MakePlan(ParseSimArgs(7, argv));
+  const char* argv[] = {"sdsim",      "--sats",  "4",
+                        "--duration", "14400",   "--interval",
+                        "120",        "--types", "C1:P2:L1:L2:C2:S1:D1:C5:L5:C7:L7",
+                        "--missing",  "0.05"};
+  SimPlan plan = MakePlan(ParseSimArgs(sizeof argv / sizeof argv[0], argv));
   std::ostringstream sd, base, rover;
   WriteRun(plan, &sd, {&base, &rover, compact, true});
-  return {sd.str(), base.str(), rover.str()};
+  return {sd.str(), base.str(), rover.str(), plan.scene.slipSatellite};
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -38,6 +44,18 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 std::string Records(const std::string& sd) { return sd.substr(sd.find("END OF HEADER")); }
+
+// The loss-of-lock list's entries (satellite, epoch, type) of one station.
+std::set<std::string> LliEntries(const std::string& list, const std::string& station) {
+  std::set<std::string> entries;
+  std::istringstream in(list);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t at = line.find("  " + station + " ");
+    if (at != std::string::npos) entries.insert(line.substr(0, at));
+  }
+  return entries;
+}
 
 TEST(SimRinex, CompactFilesDecodeToThePlainFiles) {
   const Written plain = Write(false), compact = Write(true);
@@ -69,10 +87,30 @@ TEST(SimRinex, ConvertedPairGivesTheSimulatorsSingleDifferences) {
     const std::string expected = std::regex_replace(
         Records(written.sd), std::regex("( {12}| {11}-)0\\.000"), "            *.***");
     EXPECT_EQ(Records(text.str()), expected) << (compact ? "compact" : "plain");
-    // The slip is flagged in the rover's phases only.
-    EXPECT_NE(lliText.str().find("L1  rover  1"), std::string::npos) << lliText.str();
-    EXPECT_EQ(lliText.str().find("L1  base"), std::string::npos) << lliText.str();
+    // Both receivers flag a phase whose tracking starts; the rover alone
+    // flags the slip.
+    const std::set<std::string> baseEntries = LliEntries(lliText.str(), "base");
+    std::set<std::string> roverOnly = LliEntries(lliText.str(), "rover");
+    for (const std::string& entry : baseEntries) EXPECT_EQ(roverOnly.erase(entry), 1u) << entry;
+    ASSERT_FALSE(roverOnly.empty());
+    char slipName[8];
+    std::snprintf(slipName, sizeof slipName, "G%02d", written.slipSatellite);
+    for (const std::string& entry : roverOnly) EXPECT_EQ(entry.substr(0, 3), slipName) << entry;
   }
+}
+
+TEST(SimRinex, OptionsAskForTheFilesAndTheirForm) {
+  const char* argv[] = {"sdsim",         "--base-rinex", "b.crx",          "--compact",
+                        "--rover-rinex", "r.crx",        "--clock-offsets"};
+  const SimConfig config = ParseSimArgs(7, argv);
+  EXPECT_EQ(config.baseRinexFile, "b.crx");
+  EXPECT_EQ(config.roverRinexFile, "r.crx");
+  EXPECT_TRUE(config.compactRinex);
+  EXPECT_TRUE(config.rinexClockOffsets);
+  EXPECT_EQ(config.sdFile, "") << "no single-difference file unless --sd asks for one";
+  const char* withSd[] = {"sdsim", "--base-rinex", "b.rnx", "--rover-rinex",
+                          "r.rnx", "--sd",         "x.sd"};
+  EXPECT_EQ(ParseSimArgs(7, withSd).sdFile, "x.sd");
 }
 
 TEST(SimRinex, HeaderGivesStationCodesAndGlonassChannels) {
