@@ -7,27 +7,7 @@
 
 namespace {
 
-const int kArcOrder = 3;
 const std::size_t kSatelliteListAt = 41;
-
-// Appends the field that continues an arc with `value`, or starts it.
-void AppendArcField(std::string& text, long long value, bool& started, int& reached,
-                    long long* terms) {
-  if (!started) {
-    started = true;
-    reached = 0;
-    terms[0] = value;
-    text.append(std::to_string(kArcOrder)).push_back('&');
-    text.append(std::to_string(value));
-    return;
-  }
-  if (reached < kArcOrder) reached++;
-  long long next[kArcOrder + 1];
-  next[0] = value;
-  for (int order = 1; order <= reached; order++) next[order] = next[order - 1] - terms[order - 1];
-  for (int order = 0; order <= reached; order++) terms[order] = next[order];
-  text.append(std::to_string(next[reached]));
-}
 
 // Appends the difference that turns `before` into `now` (which `before` is
 // made equal to): a blank keeps a character, '&' blanks it.
@@ -45,6 +25,23 @@ void AppendTextDifference(std::string& text, std::string& before, const std::str
 
 }  // namespace
 
+void SimArc::AppendField(std::string& text, long long value) {
+  if (!started_) {
+    started_ = true;
+    reached_ = 0;
+    terms_[0] = value;
+    text.append(std::to_string(kOrder)).push_back('&');
+    text.append(std::to_string(value));
+    return;
+  }
+  if (reached_ < kOrder) reached_++;
+  long long next[kOrder + 1];
+  next[0] = value;
+  for (int order = 1; order <= reached_; order++) next[order] = next[order - 1] - terms_[order - 1];
+  for (int order = 0; order <= reached_; order++) terms_[order] = next[order];
+  text.append(std::to_string(next[reached_]));
+}
+
 void AppendCompactHead(std::string& text, long mjd) {
   static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -60,9 +57,9 @@ void AppendCompactHead(std::string& text, long mjd) {
 void SimCompactEncoder::AppendEpoch(std::string& text, const SimRinexEpoch& epoch) {
   AppendEpochLine(text, epoch);
   if (epoch.hasClock)
-    AppendArcField(text, epoch.clockPicoseconds, clock_.started, clock_.reached, clock_.terms);
+    clock_.AppendField(text, epoch.clockPicoseconds);
   else
-    clock_.started = false;
+    clock_.Stop();
   text.push_back('\n');
   for (const SimRinexRecord& record : epoch.records) AppendRecord(text, epoch, record);
   epochs_++;
@@ -92,12 +89,12 @@ void SimCompactEncoder::AppendRecord(std::string& text, const SimRinexEpoch& epo
   const std::size_t start = text.size();
   for (std::size_t k = 0; k < record.count; k++) {
     if (k > 0) text.push_back(' ');
-    Arc& arc = satellite.arcs[k];
+    SimArc& arc = satellite.arcs[k];
     const long long value = epoch.values[record.first + k];
     if (value == kSimAbsent)
-      arc.started = false;
+      arc.Stop();
     else
-      AppendArcField(text, value, arc.started, arc.reached, arc.terms);
+      arc.AppendField(text, value);
   }
   text.push_back(' ');
   AppendTextDifference(text, satellite.flags,
@@ -109,7 +106,7 @@ void SimCompactEncoder::AppendRecord(std::string& text, const SimRinexEpoch& epo
 SimCompactEncoder::Satellite& SimCompactEncoder::CarriedOn(const SimRinexRecord& record) {
   Satellite& satellite = satellites_[static_cast<std::size_t>(record.number)];
   if (satellite.lastEpoch != epochs_ - 1 || satellite.arcs.size() != record.count) {
-    satellite.arcs.assign(record.count, Arc());
+    satellite.arcs.assign(record.count, SimArc());
     satellite.flags.assign(2 * record.count, ' ');
   }
   satellite.lastEpoch = epochs_;

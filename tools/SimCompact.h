@@ -16,28 +16,38 @@
 // when it was made).
 void AppendCompactHead(std::string& text, long mjd);
 
+// One series of values: a field "3&V" starts it with value V, and every
+// later field gives the next difference, of the order reached so far (1 for
+// the second value, up to 3 from the fourth on).
+class SimArc {
+ public:
+  // Appends the field that continues the arc with `value`, or starts it.
+  void AppendField(std::string& text, long long value);
+  // A missing value ends the arc; the next value starts a new one.
+  void Stop() { started_ = false; }
+
+ private:
+  static const int kOrder = 3;
+  bool started_ = false;
+  int reached_ = 0;                   // the order of the difference the last field gave
+  long long terms_[kOrder + 1] = {};  // the value and its differences at the last field
+};
+
 class SimCompactEncoder {
  public:
   // Appends the compact lines of an epoch.
   void AppendEpoch(std::string& text, const SimRinexEpoch& epoch);
 
  private:
-  // One series of values; terms are the value and its differences of order
-  // 1 to 3 at the last epoch.
-  struct Arc {
-    bool started = false;
-    int reached = 0;  // the order of the difference the last field gave
-    long long terms[4] = {};
-  };
   struct Satellite {
     long lastEpoch = -2;  // the epoch count it was last seen in
-    std::vector<Arc> arcs;
+    std::vector<SimArc> arcs;
     std::string flags;
   };
 
   long epochs_ = 0;
   std::string epochLine_;  // the compact epoch line as a reader holds it
-  Arc clock_;
+  SimArc clock_;
   std::vector<Satellite> satellites_ = std::vector<Satellite>(kSimSystemCount * 100);  // by number
 
   void AppendEpochLine(std::string& text, const SimRinexEpoch& epoch);
