@@ -26,6 +26,8 @@ class SimRinexFile {
   SimCompactEncoder encoder_;
 };
 
+// Both stations' files, written epoch by epoch from the satellites the run
+// sees and their single differences.
 class SimReceivers {
  public:
   // Writes both headers.
