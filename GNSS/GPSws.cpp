@@ -95,12 +95,12 @@ void WriteWeekDayAndClock(std::ostream& out, const GPSws& t, int decimals) {
   unsigned short m = 0;
   long double s = 0;
   t.Sec2HMS(h, m, s);
-  LayoutText(out)
+  LayoutText()
       .Whole(t.week, 5)
       .Whole(t.GetWeekDay(), 2)
       .Text("  ")
       .Clock(h, m, s, decimals + 3, decimals)
-      .Write();
+      .WriteTo(out);
 }
 
 }  // namespace
@@ -109,15 +109,15 @@ std::ostream& operator<<(std::ostream& out, const GPSws& t) {
   const int n = gpswsns::NDecSecond;
   switch (gpswsns::PrintFormat) {
     case gpswsns::GPSWS:
-      LayoutText(out).Whole(t.week, 5).Fixed(t.second, n + 8, n).Write();
+      LayoutText().Whole(t.week, 5).Fixed(t.second, n + 8, n).WriteTo(out);
       LeaveFixedBlankFill(out, n);
       break;
     case gpswsns::GPSWDS:
-      LayoutText(out)
+      LayoutText()
           .Whole(t.week, 5)
           .Whole(t.GetWeekDay(), 2)
           .Fixed(t.GetDaySecond(), n + 7, n)
-          .Write();
+          .WriteTo(out);
       LeaveFixedBlankFill(out, n);
       break;
     case gpswsns::GPSWDHMS:
@@ -125,11 +125,11 @@ std::ostream& operator<<(std::ostream& out, const GPSws& t) {
       LeaveFixedBlankFill(out, n);
       break;
     case gpswsns::GPSWD:
-      LayoutText(out).Text(" ").Whole(t.week, 4, '0').Whole(t.GetWeekDay(), 2).Write();
+      LayoutText().Text(" ").Whole(t.week, 4, '0').Whole(t.GetWeekDay(), 2).WriteTo(out);
       out.fill(' ');
       break;
     case gpswsns::SP3:
-      LayoutText(out).Whole(t.week, 5).Fixed(t.second, 16, 8).Write();
+      LayoutText().Whole(t.week, 5).Fixed(t.second, 16, 8).WriteTo(out);
       LeaveFixedBlankFill(out, 8);
       break;
     default:

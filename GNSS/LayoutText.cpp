@@ -1,11 +1,9 @@
 // Fixed-width fields of the time classes' print layouts.
 #include "GNSS/LayoutText.h"
 
-#include "PROGINC/FixedFormat.h"
-
-#include <cstdio>
 #include <ios>
-#include <string>
+
+#include "PROGINC/FixedFormat.h"
 
 LayoutText& LayoutText::Whole(unsigned long value, int width, char pad) {
   char digits[24];
@@ -14,30 +12,28 @@ LayoutText& LayoutText::Whole(unsigned long value, int width, char pad) {
     digits[count++] = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  for (int k = count; k < width; k++) Put(pad);
-  while (count > 0) Put(digits[--count]);
+  if (width > count) text_.append(static_cast<size_t>(width - count), pad);
+  while (count > 0) text_ += digits[--count];
   return *this;
 }
 
 LayoutText& LayoutText::Fixed(long double value, int width, int decimals, char pad) {
-  const char* format = pad == '0' ? "%0*.*Lf" : "%*.*Lf";
-  const int room = static_cast<int>(sizeof text_) - used_;
-  const int length = FormatFixed(text_ + used_, room, value, width, decimals, pad);
+  char field[kFixedTextRoom];
+  const int length = FormatFixed(field, sizeof field, value, width, decimals, pad);
   if (length < 0) return *this;
-  if (length < room) {
-    used_ += length;
+  if (length < static_cast<int>(sizeof field)) {
+    text_.append(field, static_cast<size_t>(length));
     return *this;
   }
-  // Too long for the buffer (many decimals): write it on its own.
-  Spill();
+  // Too long for the field buffer (many decimals): formatted again in full.
   std::string longText(static_cast<size_t>(length) + 1, '\0');
-  std::snprintf(&longText[0], longText.size(), format, width, decimals, value);
-  out_.write(longText.data(), length);
+  FormatFixed(&longText[0], longText.size(), value, width, decimals, pad);
+  text_.append(longText, 0, static_cast<size_t>(length));
   return *this;
 }
 
 LayoutText& LayoutText::Text(const char* text) {
-  for (; *text != '\0'; text++) Put(*text);
+  text_ += text;
   return *this;
 }
 
@@ -47,19 +43,9 @@ LayoutText& LayoutText::Clock(unsigned h, unsigned m, long double s, int seconds
                                                                      '0');
 }
 
-void LayoutText::Put(char c) {
-  if (used_ == static_cast<int>(sizeof text_)) Spill();
-  text_[used_++] = c;
-}
-
-void LayoutText::Spill() {
-  out_.write(text_, used_);
-  used_ = 0;
-}
-
-void LayoutText::Write() {
-  Spill();
-  out_.width(0);
+void LayoutText::WriteTo(std::ostream& out) const {
+  out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+  out.width(0);
 }
 
 void LeaveFixed(std::ostream& out, int precision) {

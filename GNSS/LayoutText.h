@@ -1,19 +1,16 @@
-// Fixed-width fields of the time classes' print layouts.  A layout is built
-// field by field in a local buffer, padded with blanks or zeros as it says,
-// and written at once, so its bytes do not depend on the stream's state; the
-// writers then leave the stream in the state their layout defines (notation,
-// precision, fill), which later output relies on.  Whole numbers are
-// formatted by hand: these writers run once per listed row.
+// Fixed-width fields of the time classes' print layouts, built as text: each
+// field padded with blanks or zeros as the layout says, so the text does not
+// depend on a stream's state.  Whole numbers are formatted by hand: these
+// layouts start every listed row.
 #ifndef GNSS_LAYOUTTEXT_H
 #define GNSS_LAYOUTTEXT_H
 
 #include <ostream>
+#include <string>
 
 class LayoutText {
  public:
-  explicit LayoutText(std::ostream& out) : out_(out) {}
-  LayoutText(const LayoutText&) = delete;
-  LayoutText& operator=(const LayoutText&) = delete;
+  LayoutText() { text_.reserve(32); }
 
   // A whole number right-aligned in `width`, padded with `pad`.
   LayoutText& Whole(unsigned long value, int width, char pad = ' ');
@@ -23,16 +20,14 @@ class LayoutText {
   // hh:mm:ss with both whole fields zero-padded to two digits and the seconds
   // zero-padded in `secondsWidth` with `decimals` decimals.
   LayoutText& Clock(unsigned h, unsigned m, long double s, int secondsWidth, int decimals);
-  // Writes what was built and spends any field width pending on the stream.
-  void Write();
+
+  const std::string& str() const { return text_; }
+  std::string Take() { return std::move(text_); }
+  // Writes the text and spends any field width pending on the stream.
+  void WriteTo(std::ostream& out) const;
 
  private:
-  void Put(char c);
-  void Spill();  // moves the buffer's text to the stream
-
-  std::ostream& out_;
-  char text_[96];
-  int used_ = 0;
+  std::string text_;
 };
 
 // Fixed notation with the given precision: the state a layout with a

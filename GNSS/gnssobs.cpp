@@ -1,10 +1,12 @@
 // gnssobs: fixed-column reader and stream writer.
 #include "GNSS/gnssobs.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iomanip>
+#include <string>
 
+#include "GNSS/LayoutText.h"
 #include "PROGINC/FixedFormat.h"
 #include "PROGINC/cstringf.h"
 
@@ -27,34 +29,51 @@ unsigned short IndicatorAt(const char* text, std::size_t length, std::size_t col
   return static_cast<unsigned short>(ch - '0');
 }
 
-// Present: the value in width 14 and each indicator in indicatorWidth;
-// absent: absentValue in width 14 and absentTail, the same number of columns.
-void WriteWithIndicators(std::ostream& out, const gnssobs& o, bool present, int indicatorWidth,
-                         const char* absentValue, const char* absentTail) {
-  if (!present) {
-    out << std::setw(14) << absentValue << absentTail;
-    return;
-  }
-  WriteObsValue(out, o.obs, 14);
-  out << std::setw(indicatorWidth) << o.lli << std::setw(indicatorWidth) << o.ss;
+// Present: the value in width 14 and each indicator in indicatorWidth, and
+// precision 3 left; absent: absentValue in width 14 and absentTail, the same
+// number of columns.
+std::string WithIndicators(const gnssobs& o, bool present, int indicatorWidth,
+                           const char* absentValue, const char* absentTail, StreamState& state) {
+  if (!present) return std::string(9, ' ') + absentValue + absentTail;  // five characters
+  state.precision = 3;
+  return LayoutText()
+      .Fixed(o.obs, 14, 3)
+      .Whole(o.lli, indicatorWidth)
+      .Whole(o.ss, indicatorWidth)
+      .Take();
 }
 
 }  // namespace
 
-void WriteObsValue(std::ostream& out, long double value, int width) {
-  out << std::setw(width) << std::setprecision(3) << value;
-}
-
-int ObsValueText(char* text, size_t room, long double value, int width) {
-  return FormatFixed(text, room, value, width, 3);
-}
-
 int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& precision) {
   if (std::fabs(o.obs) > kPrintThreshold) {
     precision = 3;
-    return ObsValueText(text, room, o.obs, width);
+    return FormatFixed(text, room, o.obs, width, 3);
   }
   return FormatRightAligned(text, room, "*.***", width);
+}
+
+int ObsText(char* text, size_t room, const gnssobs& o, StreamState& state) {
+  state.SetFixed();
+  const bool present = std::fabs(o.obs) > kPrintThreshold;
+  std::string layout;
+  switch (gnssobsns::PrintType) {
+    case gnssobsns::NOLLISSI: {
+      int precision = static_cast<int>(state.precision);
+      const int length = NollissiText(text, room, o, gnssobsns::Width, precision);
+      state.precision = precision;
+      return length;
+    }
+    case gnssobsns::NORINEX:
+      layout = WithIndicators(o, present, 2, "*.***", " * *", state);
+      break;
+    case gnssobsns::RINEX:
+      layout = WithIndicators(o, present, 1, "0.000", "  ", state);
+      break;
+    default:
+      break;
+  }
+  return std::snprintf(text, room, "%s", layout.c_str());
 }
 
 long double ReadObsField(const char* text) {
@@ -71,23 +90,6 @@ void gnssobs::operator>>(const char* text) {
 }
 
 std::ostream& operator<<(std::ostream& out, const gnssobs& o) {
-  out.setf(std::ios::fixed, std::ios::floatfield);
-  const bool present = std::fabs(o.obs) > kPrintThreshold;
-  switch (gnssobsns::PrintType) {
-    case gnssobsns::NORINEX:
-      WriteWithIndicators(out, o, present, 2, "*.***", " * *");
-      break;
-    case gnssobsns::RINEX:
-      WriteWithIndicators(out, o, present, 1, "0.000", "  ");
-      break;
-    case gnssobsns::NOLLISSI:
-      if (present)
-        WriteObsValue(out, o.obs, gnssobsns::Width);
-      else
-        out << std::setw(gnssobsns::Width) << "*.***";
-      break;
-    default:
-      break;
-  }
+  WriteObsText(out, o);
   return out;
 }

@@ -6,7 +6,10 @@
 #include <cmath>
 #include <cstddef>
 #include <ostream>
+#include <string>
 
+#include "PROGINC/FixedFormat.h"
+#include "PROGINC/StreamState.h"
 #include "matrix/ZeroBytesDefault.h"
 
 // Print switches of gnssobs, read at every stream write.
@@ -75,24 +78,34 @@ inline gnssobs operator+(const gnssobs& a, const gnssobs& b) {
 // the text), converted in double precision as the files carry it.
 long double ReadObsField(const char* text);
 
-// A present value in the given width with three decimals; the precision
-// stays on the stream.  Shared by the writers of gnssobs and gnssobsshort.
-void WriteObsValue(std::ostream& out, long double value, int width);
-
-// Writes in the layout of gnssobsns::PrintType; sets the stream to fixed
-// notation, and a written value leaves precision 3 on the stream.
-std::ostream& operator<<(std::ostream& out, const gnssobs& o);
-
-// The NOLLISSI field as text, the bytes operator<< writes to a stream in
-// fixed notation with a blank fill: the value in `width` with three
-// decimals, or "*.***".  `text` holds `room` characters (kFixedTextRoom
-// suffices for widths below it).  Returns the length; a written value sets
-// `precision` to 3, as it leaves the stream.
+// The NOLLISSI field: a present value (magnitude above 0.00001) in `width`
+// with three decimals, which sets `precision` to 3, or "*.***" in `width`.
+// `text` holds `room` characters (kFixedTextRoom suffices for widths below
+// it); returns the full length, as snprintf does.
 int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& precision);
 
-// A present value in `width` with three decimals as text; the fast twin of
-// WriteObsValue.
-int ObsValueText(char* text, size_t room, long double value, int width);
+// The text of o in the layout of gnssobsns::PrintType as operator<< writes it
+// to a stream in state `state`, which becomes the state the write leaves:
+// fixed notation, and precision 3 after a present value.  Fields are padded
+// with blanks.  Room and length as NollissiText.
+int ObsText(char* text, size_t room, const gnssobs& o, StreamState& state);
+std::ostream& operator<<(std::ostream& out, const gnssobs& o);
+
+// Writes the text of ObsText (of gnssobs or gnssobsshort) to `out` and
+// leaves the state it gives.
+template <class Obs>
+void WriteObsText(std::ostream& out, const Obs& o) {
+  const StreamState before = StreamState::Of(out);
+  StreamState after = before;
+  char text[kFixedTextRoom];
+  const int length = ObsText(text, sizeof text, o, after);
+  if (length < 0) return;
+  if (length < kFixedTextRoom) return WriteFormatted(out, text, static_cast<size_t>(length), after);
+  std::string longText(static_cast<size_t>(length) + 1, '\0');
+  after = before;
+  ObsText(&longText[0], longText.size(), o, after);
+  WriteFormatted(out, longText.data(), static_cast<size_t>(length), after);
+}
 
 // Zero bytes are the absent value without indicators: series of them are allocated
 // zero-filled.

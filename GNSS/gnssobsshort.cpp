@@ -1,7 +1,8 @@
 // gnssobsshort: fixed-column reader and stream writer.
 #include "GNSS/gnssobsshort.h"
 
-#include <iomanip>
+#include <cstdio>
+#include <cstring>
 
 #include "GNSS/gnssobs.h"
 #include "PROGINC/FixedFormat.h"
@@ -15,48 +16,46 @@ namespace {
 
 const long double kPrintThreshold = 0.00001L;
 
-// An absent value is the number 0, written in whatever precision the stream
-// holds at that moment.
-void WriteValueOrZero(std::ostream& out, long double value, bool present, int width) {
-  if (present)
-    WriteObsValue(out, value, width);
-  else
-    out << std::setw(width) << 0.0L;
+// A present value in `width` with three decimals, which leaves precision 3;
+// an absent value is the number 0 in the precision the stream holds.
+int ValueOrZero(char* text, size_t room, const gnssobsshort& o, int width, StreamState& state) {
+  if (std::fabs(o.obs) <= kPrintThreshold)
+    return FormatFixed(text, room, 0.0L, width, static_cast<int>(state.precision));
+  state.precision = 3;
+  return FormatFixed(text, room, o.obs, width, 3);
+}
+
+// Appends `tail` to a text of `length` characters when both fit in `room`;
+// returns the full length either way.
+int WithTail(char* text, size_t room, int length, const char* tail) {
+  const size_t tailLength = std::strlen(tail);
+  if (length >= 0 && static_cast<size_t>(length) + tailLength < room)
+    std::memcpy(text + length, tail, tailLength + 1);
+  return length + static_cast<int>(tailLength);
 }
 
 }  // namespace
 
 void gnssobsshort::operator>>(const char* text) { obs = ReadObsField(text); }
 
-std::ostream& operator<<(std::ostream& out, const gnssobsshort& o) {
-  out.setf(std::ios::fixed, std::ios::floatfield);
-  const bool present = std::fabs(o.obs) > kPrintThreshold;
+int ObsText(char* text, size_t room, const gnssobsshort& o, StreamState& state) {
+  state.SetFixed();
   switch (gnssobsshortns::PrintType) {
-    case gnssobsshortns::NORINEX:
-      if (!present) {
-        out << std::setw(10) << "*.***" << " * *";
-        break;
-      }
-      WriteObsValue(out, o.obs, 10);
-      out << " 0 0";
-      break;
-    case gnssobsshortns::RINEX:
-      WriteValueOrZero(out, o.obs, present, 14);
-      out << "  ";
-      break;
     case gnssobsshortns::NOLLISSI:
-      WriteValueOrZero(out, o.obs, present, gnssobsshortns::Width);
-      break;
+      return ValueOrZero(text, room, o, gnssobsshortns::Width, state);
+    case gnssobsshortns::RINEX:
+      return WithTail(text, room, ValueOrZero(text, room, o, 14, state), "  ");
+    case gnssobsshortns::NORINEX:
+      // Without indicators, in the columns of gnssobs's layout.
+      if (std::fabs(o.obs) <= kPrintThreshold) return std::snprintf(text, room, "     *.*** * *");
+      state.precision = 3;
+      return WithTail(text, room, FormatFixed(text, room, o.obs, 10, 3), " 0 0");
     default:
-      break;
+      return WithTail(text, room, 0, "");
   }
-  return out;
 }
 
-int NollissiText(char* text, size_t room, const gnssobsshort& o, int width, int& precision) {
-  if (std::fabs(o.obs) > kPrintThreshold) {
-    precision = 3;
-    return ObsValueText(text, room, o.obs, width);
-  }
-  return FormatFixed(text, room, 0.0L, width, precision);
+std::ostream& operator<<(std::ostream& out, const gnssobsshort& o) {
+  WriteObsText(out, o);
+  return out;
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <ostream>
 
+#include "PROGINC/StreamState.h"
 #include "matrix/ZeroBytesDefault.h"
 
 // Print switches of gnssobsshort, read at every stream write.
@@ -36,16 +37,13 @@ class gnssobsshort {
   void SetObs(long double v) { obs = v; }
 };
 
-// Writes in the layout of gnssobsshortns::PrintType; sets the stream to fixed
-// notation.  A written value leaves precision 3 on the stream; the absent
-// zero of the RINEX and NOLLISSI layouts uses the precision the stream holds.
+// The text of o in the layout of gnssobsshortns::PrintType as operator<<
+// writes it to a stream in state `state`, which becomes the state the write
+// leaves: fixed notation, and precision 3 after a present value.  The absent
+// zero of the RINEX and NOLLISSI layouts is written in the precision `state`
+// holds.  Fields are padded with blanks; room and length as gnssobs's ObsText.
+int ObsText(char* text, size_t room, const gnssobsshort& o, StreamState& state);
 std::ostream& operator<<(std::ostream& out, const gnssobsshort& o);
-
-// The NOLLISSI field as text, the bytes operator<< writes to a stream in
-// fixed notation with a blank fill and precision `precision`: the value in
-// `width` with three decimals, or the number 0 in `precision` decimals.
-// Returns the length; a written value sets `precision` to 3.
-int NollissiText(char* text, size_t room, const gnssobsshort& o, int width, int& precision);
 
 // Zero bytes are the absent value: series of them are allocated
 // zero-filled.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <iomanip>
 #include <limits>
+#include <sstream>
+#include <string>
 
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
@@ -140,40 +142,57 @@ std::istream& operator>>(std::istream& in, mjd& t) {
 
 namespace {
 
-void WriteDayAndClock(std::ostream& out, const mjd& t, int decimals) {
+void DayAndClock(LayoutText& text, const mjd& t, int decimals) {
   unsigned short h = 0;
   unsigned short m = 0;
   long double s = 0;
   t.Sec2HMS(h, m, s);
-  LayoutText(out).Whole(t.mjday, 6).Text("  ").Clock(h, m, s, decimals + 3, decimals).Write();
+  text.Whole(t.mjday, 6).Text("  ").Clock(h, m, s, decimals + 3, decimals);
+}
+
+// The decimal day as the stream would write it in its own notation and fill.
+void DecimalDay(LayoutText& text, const mjd& t, int decimals, const StreamState& state) {
+  std::ostringstream out;
+  state.ApplyTo(out);
+  out << std::setw(decimals + 7) << std::setprecision(decimals) << t.GetMJDDec();
+  text.Text(out.str().c_str());
 }
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const mjd& t) {
+std::string MjdText(const mjd& t, StreamState& state) {
   const int decimals = mjdns::NDecSecond;
+  LayoutText text;
   switch (mjdns::PrintFormat) {
     case mjdns::MJDSEC:
-      LayoutText(out).Whole(t.mjday, 6).Fixed(t.second, decimals + 7, decimals).Write();
-      LeaveFixedBlankFill(out, decimals);
+      text.Whole(t.mjday, 6).Fixed(t.second, decimals + 7, decimals);
+      state.LeaveFixed(decimals, true);
       break;
     case mjdns::MJDDEC:
-      out << std::setw(decimals + 7) << std::setprecision(decimals) << t.GetMJDDec();
+      DecimalDay(text, t, decimals, state);
+      state.precision = decimals;
       break;
     case mjdns::MJDHMS:
-      WriteDayAndClock(out, t, decimals);
-      LeaveFixedBlankFill(out, decimals);
+      DayAndClock(text, t, decimals);
+      state.LeaveFixed(decimals, true);
       break;
     case mjdns::MJD:
-      LayoutText(out).Whole(t.mjday, 6).Write();
-      out.setf(std::ios::fixed, std::ios::floatfield);
+      text.Whole(t.mjday, 6);
+      state.SetFixed();
       break;
     case mjdns::SP3:
-      LayoutText(out).Whole(t.mjday, 6).Fixed(t.second / kDaySeconds, 16, 13).Write();
-      LeaveFixedBlankFill(out, 13);
+      text.Whole(t.mjday, 6).Fixed(t.second / kDaySeconds, 16, 13);
+      state.LeaveFixed(13, true);
       break;
     default:
       break;
   }
+  return text.Take();
+}
+
+std::ostream& operator<<(std::ostream& out, const mjd& t) {
+  StreamState state = StreamState::Of(out);
+  const std::string text = MjdText(t, state);
+  WriteFormatted(out, text, state);
   return out;
 }

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <string>
+
+#include "PROGINC/StreamState.h"
 
 // Print switches of mjd, read at every write.
 namespace mjdns {
@@ -58,6 +61,12 @@ long double operator-(const mjd& a, const mjd& b);
 // field ends the program with the field's error; text that is no number
 // fails the stream and leaves t unchanged.
 std::istream& operator>>(std::istream& in, mjd& t);
+// The text of t in the layout of mjdns::PrintFormat as operator<< writes it
+// to a stream in state `state`, which becomes the state the write leaves:
+// fixed notation and a blank fill, with the seconds' decimals as precision
+// (13 for SP3; unchanged for MJD).  The decimal day (MJDDEC) follows the
+// stream's notation and fill and leaves only the precision set.
+std::string MjdText(const mjd& t, StreamState& state);
 std::ostream& operator<<(std::ostream& out, const mjd& t);
 
 #endif

@@ -2,6 +2,7 @@
 #include "GNSS/ymdhms.h"
 
 #include <cmath>
+#include <string>
 
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
@@ -177,29 +178,27 @@ LayoutText& Columns(LayoutText& text, const ymdhms& t, int width) {
 }
 
 // The RINEX, SP3 and SINEX families.
-void WriteExchangeLayout(std::ostream& out, const ymdhms& t) {
-  LayoutText text(out);
+void ExchangeLayout(LayoutText& text, const ymdhms& t, StreamState& state) {
   switch (ymdhmsns::PrintType) {
     case ymdhmsns::RINEXHEADER:
-      Columns(text.Whole(t.year, 6), t, 6).Fixed(t.second, 13, 7).Write();
-      LeaveFixed(out, 7);
+      Columns(text.Whole(t.year, 6), t, 6).Fixed(t.second, 13, 7);
+      state.LeaveFixed(7, false);
       return;
     case ymdhmsns::RINEXDATA:
-      Columns(text.Whole(YearOfCentury(t), 3), t, 3).Fixed(t.second, 11, 7).Write();
-      LeaveFixed(out, 7);
+      Columns(text.Whole(YearOfCentury(t), 3), t, 3).Fixed(t.second, 11, 7);
+      state.LeaveFixed(7, false);
       return;
     case ymdhmsns::SP3:
-      Columns(text.Whole(t.year, 4), t, 3).Fixed(t.second, 12, 8).Write();
-      LeaveFixed(out, 8);
+      Columns(text.Whole(t.year, 4), t, 3).Fixed(t.second, 12, 8);
+      state.LeaveFixed(8, false);
       return;
     case ymdhmsns::SINEX:
       text.Whole(YearOfCentury(t), 2, '0')
           .Text(":")
           .Whole(t.GetDayOfYear(), 3, '0')
           .Text(":")
-          .Fixed(t.GetDaySecond(), 5, 0, '0')
-          .Write();
-      LeaveFixedBlankFill(out, 0);
+          .Fixed(t.GetDaySecond(), 5, 0, '0');
+      state.LeaveFixed(0, true);
       return;
     default:
       return;
@@ -207,38 +206,36 @@ void WriteExchangeLayout(std::ostream& out, const ymdhms& t) {
 }
 
 // The program's own layouts, chosen by PrintFormat.
-void WriteCalendarLayout(std::ostream& out, const ymdhms& t) {
+void CalendarLayout(LayoutText& text, const ymdhms& t, StreamState& state) {
   const int n = ymdhmsns::NDecSecond;
-  LayoutText text(out);
   switch (ymdhmsns::PrintFormat) {
     case ymdhmsns::YMDHMS:
       // Whole seconds take two characters, as the clock reads hh:mm:ss.
       text.Whole(t.year, 5).Text("-").Whole(t.month, 2, '0').Text("-").Whole(t.day, 2, '0');
-      text.Text(" ").Clock(t.hour, t.minute, t.second, n == 0 ? 2 : n + 3, n).Write();
-      LeaveFixedBlankFill(out, n);
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n == 0 ? 2 : n + 3, n);
+      state.LeaveFixed(n, true);
       break;
     case ymdhmsns::YDHMS:
       text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
-      text.Text(" ").Clock(t.hour, t.minute, t.second, n + 3, n).Write();
-      LeaveFixedBlankFill(out, n);
+      text.Text(" ").Clock(t.hour, t.minute, t.second, n + 3, n);
+      state.LeaveFixed(n, true);
       break;
     case ymdhmsns::YDSEC:
       text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
-      text.Text(" ").Fixed(t.GetDaySecond(), n + 7, n).Write();
-      LeaveFixedBlankFill(out, n);
+      text.Text(" ").Fixed(t.GetDaySecond(), n + 7, n);
+      state.LeaveFixed(n, true);
       break;
     case ymdhmsns::YMD:
       text.Whole(t.year, 5).Text("-").Whole(t.month, 2, '0').Text("-").Whole(t.day, 2, '0');
-      text.Write();
-      LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
+      state.LeaveFixed(state.precision, true);
       break;
     case ymdhmsns::YDEC:
-      text.Fixed(t.GetYearDec(), n + 12, n + 6).Write();
-      LeaveFixed(out, n + 6);
+      text.Fixed(t.GetYearDec(), n + 12, n + 6);
+      state.LeaveFixed(n + 6, false);
       break;
     case ymdhmsns::YD:
-      text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0').Write();
-      LeaveFixedBlankFill(out, static_cast<int>(out.precision()));
+      text.Whole(t.year, 5).Text("-").Whole(t.GetDayOfYear(), 3, '0');
+      state.LeaveFixed(state.precision, true);
       break;
     default:
       break;
@@ -247,11 +244,18 @@ void WriteCalendarLayout(std::ostream& out, const ymdhms& t) {
 
 }  // namespace
 
+std::string YmdhmsText(const ymdhms& t, StreamState& state) {
+  LayoutText text;
+  if (ymdhmsns::PrintType == ymdhmsns::NORINEX)
+    CalendarLayout(text, t, state);
+  else
+    ExchangeLayout(text, t, state);
+  return text.Take();
+}
+
 std::ostream& operator<<(std::ostream& out, const ymdhms& t) {
-  if (ymdhmsns::PrintType == ymdhmsns::NORINEX) {
-    WriteCalendarLayout(out, t);
-  } else {
-    WriteExchangeLayout(out, t);
-  }
+  StreamState state = StreamState::Of(out);
+  const std::string text = YmdhmsText(t, state);
+  WriteFormatted(out, text, state);
   return out;
 }

@@ -4,6 +4,9 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
+
+#include "PROGINC/StreamState.h"
 
 // Days before each month (index month - 1) and the year's length (index 12);
 // row 0 for common years, row 1 for leap years.
@@ -75,6 +78,12 @@ class ymdhms {
 // (80-99 -> 1980-1999, 0-79 -> 2000-2079).  Then validates, as the reader of
 // mjd does.
 std::istream& operator>>(std::istream& in, ymdhms& t);
+// The text of t in the layout of ymdhmsns::PrintType and PrintFormat as
+// operator<< writes it to a stream in state `state`, which becomes the state
+// the write leaves: fixed notation, with the seconds' decimals as precision
+// (the layouts without seconds keep the precision), and a blank fill for the
+// program's own layouts and SINEX.
+std::string YmdhmsText(const ymdhms& t, StreamState& state);
 std::ostream& operator<<(std::ostream& out, const ymdhms& t);
 
 #endif

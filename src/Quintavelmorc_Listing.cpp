@@ -35,9 +35,6 @@ using Q = Quintavelmorc;
 // Width of every value field of a row.
 constexpr int valueWidth = 16;
 
-// The satellite block is handed to standard output in pieces of about this size.
-constexpr std::streamoff blockFlushSize = 1 << 20;
-
 // A GLONASS satellite that cannot be listed, and why.
 void WarnGlonassNotListed(const char* reason, short sat) {
   char message[128];
@@ -50,11 +47,6 @@ void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
   std::cerr << "  SAT: " << letter;
   WriteSatNumber(std::cerr, number);
   std::cerr << std::setw(10) << rows << " x " << nObsReal << " observations" << std::endl;
-}
-
-void HandOver(std::ostringstream& block) {
-  std::cout << block.str();
-  block.str("");
 }
 
 // Loads a satellite's constants into GLC.  In metres the raw phases take the
@@ -122,76 +114,44 @@ bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
   return true;
 }
 
-void PrintRow(Q& q, long k, long e, char letter, unsigned short number, std::ostream& out) {
-  ymdhms date = mjd2ymdhms(q.rd.epoch(e));
-  out << date << "  " << q.rd.epoch(e) << std::setw(3) << letter;
-  WriteSatNumber(out, number);
-  // The records keep no reference satellite: the RSAT column of higher
-  // difference levels is marked as not known.
-  if (q.rh.diffLevel > 1) out << "  ---";
-  for (long i = 0; i < q.obslist.r; i++)
-    if (q.IfExistObs(i) == 1) q.PrintObs(k, letter, q.obslist(i), out);
-  out << '\n';
-}
-
-// Rows written field by field through the value classes' stream writers;
-// returns their number.
-long PrintRowsByStream(Q& q, short sat, char letter, unsigned short number,
-                       const SatRecordIndex& index, const matrix<bool>& listed) {
-  std::ostringstream block;
-  block << std::fixed;
-  long rows = 0;
-  for (long p = index.First(sat); p < index.End(sat); p++) {
-    const long k = index.record(p);
-    const long e = index.epochAt(p);
-    if (!listed(e)) continue;
-    rows++;
-    PrintRow(q, k, e, letter, number, block);
-    if (block.tellp() > blockFlushSize) HandOver(block);
-  }
-  HandOver(block);
-  return rows;
+// Every print switch the rows depend on: the calendar date and the modified
+// Julian date with one decimal of seconds, and the value fields of width 16.
+void SetRowLayouts() {
+  ymdhmsns::PrintType = ymdhmsns::NORINEX;
+  ymdhmsns::PrintFormat = ymdhmsns::YMDHMS;
+  ymdhmsns::NDecSecond = 1;
+  mjdns::PrintFormat = mjdns::MJDSEC;
+  mjdns::NDecSecond = 1;
+  gnssobsns::PrintType = gnssobsns::NOLLISSI;
+  gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
+  gnssobsns::Width = valueWidth;
+  gnssobsshortns::Width = valueWidth;
 }
 
 // The start of the rows of every listed epoch (calendar date and modified
-// Julian date), written once through the time classes' own writers, and the
-// stream state those writers leave for the rest of the row.
+// Julian date), formatted once, and the stream state they leave for the rest
+// of the row.  The layouts of SetRowLayouts leave the same state after every
+// epoch, whatever the state before.
 struct EpochTexts {
   std::string text;
   matrix<long> start;  // epoch e's text is text[start(e), start(e + 1))
-  int precision = 0;
-  char fill = ' ';
-  bool stateDefined = true;  // every text left the same precision and fill
+  StreamState state;
 };
 
 // Records of a satellite whose values are fetched ahead of their row.
 constexpr long prefetchAhead = 12;
 
-// A precision and a fill that no layout leaves, to see whether the writers set both.
-constexpr std::streamsize unsetPrecision = 97;
-constexpr char unsetFill = '\1';
-
 void BuildEpochTexts(Q& q, const matrix<bool>& listed, EpochTexts& texts) {
-  std::ostringstream out;
-  out << std::fixed;
+  texts.state = StreamState::Of(std::cout);
   texts.start.Resize(q.rd.neph + 1L, 1, 0L);
-  bool first = true;
   for (long e = 0; e < q.rd.neph; e++) {
     if (listed(e)) {
-      out.precision(unsetPrecision);
-      out.fill(unsetFill);
-      ymdhms date = mjd2ymdhms(q.rd.epoch(e));
-      out << date << "  " << q.rd.epoch(e);
-      const bool same = first || (out.precision() == texts.precision && out.fill() == texts.fill);
-      texts.stateDefined = texts.stateDefined && same && out.precision() != unsetPrecision &&
-                           out.fill() != unsetFill;
-      texts.precision = static_cast<int>(out.precision());
-      texts.fill = out.fill();
-      first = false;
+      texts.text += YmdhmsText(mjd2ymdhms(q.rd.epoch(e)), texts.state);
+      texts.text += "  ";
+      texts.text += MjdText(q.rd.epoch(e), texts.state);
     }
-    texts.start(e + 1) = static_cast<long>(out.tellp());
+    texts.start(e + 1) = static_cast<long>(texts.text.size());
   }
-  texts.text = out.str();
 }
 
 // Letter, number within the system and the reference-satellite mark, as the
@@ -207,31 +167,29 @@ std::string SatelliteText(const Q& q, char letter, unsigned short number, char f
   return out.str();
 }
 
-// Appends one value field; a field longer than the usual room is written again in full.
+// Appends one value field; a field longer than the usual room is formatted again in full.
 template <class Value>
-void AppendField(OutBlock& block, const Value& value, int width, int& precision) {
-  const int before = precision;
+void AppendField(OutBlock& block, const Value& value, StreamState& state) {
+  const StreamState before = state;
   char* text = block.Room(kFixedTextRoom);
-  const int length = NollissiText(text, kFixedTextRoom, value, width, precision);
+  const int length = ObsText(text, kFixedTextRoom, value, state);
   if (length < 0) return;
   if (length >= kFixedTextRoom) {
-    precision = before;
+    state = before;
     text = block.Room(static_cast<size_t>(length) + 1);
-    NollissiText(text, static_cast<size_t>(length) + 1, value, width, precision);
+    ObsText(text, static_cast<size_t>(length) + 1, value, state);
   }
   block.Used(static_cast<size_t>(length));
 }
 
-// Rows built as text: the epoch's text, the satellite's text and the value
-// fields, each written as its class's stream writer would write it; returns
-// their number.
-long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
-                     const SatRecordIndex& index, const matrix<bool>& listed,
-                     const EpochTexts& epochs, OutBlock& block) {
+// One satellite's rows: the epoch's text, the satellite's text and the value
+// fields; returns their number.
+long PrintRows(Q& q, short sat, char letter, unsigned short number, const SatRecordIndex& index,
+               const matrix<bool>& listed, const EpochTexts& epochs, OutBlock& block) {
   std::vector<ObsColumn> columns;
   for (long i = 0; i < q.obslist.r; i++)
     if (q.IfExistObs(i) == 1) columns.push_back(MakeObsColumn(q, letter, q.obslist(i)));
-  const std::string satText = SatelliteText(q, letter, number, epochs.fill);
+  const std::string satText = SatelliteText(q, letter, number, epochs.state.fill);
   long rows = 0;
   const long end = index.End(sat);
   for (long p = index.First(sat); p < end; p++) {
@@ -246,12 +204,12 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
     block.Append(epochs.text.data() + epochs.start(e),
                  static_cast<size_t>(epochs.start(e + 1) - epochs.start(e)));
     block.Append(satText.data(), satText.size());
-    int precision = epochs.precision;
+    StreamState state = epochs.state;
     for (const ObsColumn& column : columns) {
       if (column.kind == ObsColumn::DOPPLER)
-        AppendField(block, ColumnDoppler(column, k), gnssobsshortns::Width, precision);
+        AppendField(block, ColumnDoppler(column, k), state);
       else
-        AppendField(block, ColumnValue(q, column, k), gnssobsns::Width, precision);
+        AppendField(block, ColumnValue(q, column, k), state);
     }
     block.Append("\n", 1);
   }
@@ -262,24 +220,14 @@ long PrintRowsAsText(Q& q, short sat, char letter, unsigned short number,
 // One satellite's block: its rows at the listed epochs, an empty line, and
 // the row count on standard error.
 void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
-                    const matrix<bool>& listed, const EpochTexts* epochs, OutBlock& block) {
+                    const matrix<bool>& listed, const EpochTexts& epochs, OutBlock& block) {
   const char letter = SatLetter(sat);
   if (!SetUpConstellation(q, sat, letter, reference)) return;
   // The listing writes the number within the system as unsigned 16 bits.
   const unsigned short number = SatNumberInSystem(sat);
-  const long rows = epochs != nullptr
-                        ? PrintRowsAsText(q, sat, letter, number, index, listed, *epochs, block)
-                        : PrintRowsByStream(q, sat, letter, number, index, listed);
+  const long rows = PrintRows(q, sat, letter, number, index, listed, epochs, block);
   std::cout << '\n';
   WriteSummary(letter, number, rows, q.nObsReal);
-}
-
-// The rows can be built as text when the value fields have their listing
-// layout and the epoch writers leave a known stream state.
-bool RowsAsText(const EpochTexts& epochs) {
-  return epochs.stateDefined && gnssobsns::PrintType == gnssobsns::NOLLISSI &&
-         gnssobsshortns::PrintType == gnssobsshortns::NOLLISSI && epochs.fill == ' ' &&
-         gnssobsns::Width >= 0 && gnssobsshortns::Width >= 0;
 }
 
 }  // namespace
@@ -305,22 +253,18 @@ void Quintavelmorc::PrintObs() {
     if (verbose) std::cerr << nMSJumps << " jumps" << std::endl;
   }
   if (verbose) std::cerr << kProgramName << "::PrintObs(): Printing observations: " << std::endl;
-  gnssobsns::PrintType = gnssobsns::NOLLISSI;
-  gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
-  gnssobsns::Width = valueWidth;
-  gnssobsshortns::Width = valueWidth;
+  SetRowLayouts();
 
   matrix<bool> listed(rd.neph, 1);
   for (long e = 0; e < rd.neph; e++) listed(e) = TestEpoch(rd.epoch(e));
   const SatRecordIndex index(rd);
   EpochTexts epochs;
   BuildEpochTexts(*this, listed, epochs);
-  const EpochTexts* asText = RowsAsText(epochs) ? &epochs : nullptr;
   OutBlock block(std::cout);
   // Each satellite's rows are checked as they go out, so that a listing that
   // can not be written stops at once.
   for (long i = 0; i < satprn.r; i++) {
-    PrintSatellite(*this, satprn(i), reference, index, listed, asText, block);
+    PrintSatellite(*this, satprn(i), reference, index, listed, epochs, block);
     CheckOutput(std::cout, kProgramName, kListingOutput);
   }
   if (verbose)
