@@ -25,9 +25,9 @@ struct ColumnKind {
 // consecutive values (a phase slip) starts a new arc.
 constexpr double kArcJumpMetres = 1.0;
 
-// The kind of the column titled `label`; `phaseUnit` ("CYCLE" or "METER") is
-// the unit of the raw phase columns.  WL[L] and the code-minus-phase columns
-// keep the receivers' clock jitter, so they are not screened for slips.
+// The kind of the column titled `label`, as the observation catalogue gives
+// its unit and screening; `phaseUnit` ("CYCLE" or "METER") is the unit of the
+// raw phase columns.
 ColumnKind ClassifyColumn(const std::string& label, const std::string& phaseUnit);
 
 #endif

@@ -13,6 +13,41 @@ enum class ObsScope {
   GpsGlonass   // GPS and GLONASS only, with G or R selected
 };
 
+// How a code's value is formed from its inputs (in catalogue order).
+enum class ObsFormula {
+  Raw,                // the input itself (a phase times its unit factor)
+  GeometryFreePhase,  // GNSS_L4
+  GeometryFreeCode,   // GNSS_P4
+  IonoFreePhase,      // GNSS_L3
+  IonoFreeCode,       // GNSS_P3
+  WideLanePhase,      // GNSS_L5
+  WideLaneCode,       // GNSS_P5
+  MelbourneWuebbena,  // GNSS_MW
+  MultipathFirst,     // code - mp1Fact1 * phase 1 + mp1Fact2 * phase 2
+  MultipathSecond,    // code - mp2Fact1 * phase 1 + mp2Fact2 * phase 2
+  MinusPhase1,        // code - lamb1 * phase 1
+  MinusPhase2,        // code - lamb2 * phase 2
+  Difference          // first input - second input; needs no constants
+};
+
+// The unit of a code's listed values.
+enum class ObsUnit {
+  Metres,
+  Phase,        // a raw phase: cycles, or metres with -uM
+  Hertz,        // Doppler
+  DecibelHertz  // signal strength
+};
+
+// How the report screens a code's series.  WL[L] and the code-minus-phase
+// differences keep the receivers' clock jitter, so no series but L4 and MW
+// is screened for slips.
+enum class ObsScreening {
+  None,          // statistics only
+  ArcRms,        // RMS about each arc's mean (multipath, code minus phase)
+  SlipsByTrend,  // slips and outliers against the series' trend (L4)
+  SlipsByLevel   // slips and outliers against the series' level (MW)
+};
+
 constexpr int kNumObsCodes = 45;      // codes 0 to 44
 constexpr int kNumObsTypes = 26;      // codes 0 to 25 are the file's own types
 constexpr int kMaxObsLabelSize = 7;   // longest label ("MP1[P]") and its terminator
@@ -30,6 +65,9 @@ struct ObsCatalogueEntry {
   ObsScope scope;
   ObsInputs gpsGlonass;  // inputs for GPS and GLONASS (for every system with AllSystems)
   ObsInputs galileo;     // inputs for Galileo (PerSystem only): E5b is the second frequency
+  ObsFormula formula;
+  ObsUnit unit;
+  ObsScreening screening;
 };
 
 // Whether a code is one of the file's own observation types.
@@ -37,6 +75,9 @@ inline bool IsObsType(int code) { return code >= 0 && code < kNumObsTypes; }
 
 // The entry of a code, or null outside 0 to 44.
 const ObsCatalogueEntry* FindObsEntry(int code);
+
+// The entry titled `label` (exact), or null.
+const ObsCatalogueEntry* FindObsEntryByLabel(const char* label);
 
 // The code of a list name (exact, case-sensitive), or -1.
 int FindObsCode(const char* name);

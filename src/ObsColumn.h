@@ -7,6 +7,7 @@
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
 #include "matrix/matrix.h"
+#include "src/ObsCatalogue.h"
 
 class Quintavelmorc;
 
@@ -18,7 +19,8 @@ struct ObsColumn {
   static constexpr int kMaxInputs = 4;
 
   Kind kind;
-  int obs;      // catalogue code
+  int obs;             // catalogue code
+  ObsFormula formula;  // the catalogue's formula of the code
   char letter;  // system letter of the satellites
   const matrix<gnssobsshort>* doppler;
   short nInputs;

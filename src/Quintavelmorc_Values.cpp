@@ -1,6 +1,6 @@
 // Quintavelmorc::PrintObs(k, S, obs, out): the value of one catalogue code for
 // one record, written as one field of a listing row.  The catalogue names the
-// inputs of each code; the formulas are here.
+// inputs and the formula of each code; the formulas' arithmetic is here.
 #include <ostream>
 
 #include "GNSS/GNSSLinCombs.h"
@@ -35,12 +35,9 @@ long double UnitFactor(const Q& q, int type) {
   }
 }
 
-bool IsPhase(int type) {
-  return type == Q::L1 || type == Q::L2 || type == Q::L5 || type == Q::L7 || type == Q::L8;
-}
-
 gnssobs RawValue(const Q& q, char S, int type, const gnssobs& value) {
-  if (!IsPhase(type)) return value;
+  const ObsCatalogueEntry* entry = FindObsEntry(type);
+  if (entry == nullptr || entry->unit != ObsUnit::Phase) return value;
   // Metres need the constellation's wavelength.
   if (q.PhUnit == Q::METER && !HasConstants(S)) return gnssobs();
   return UnitFactor(q, type) * value;
@@ -48,27 +45,32 @@ gnssobs RawValue(const Q& q, char S, int type, const gnssobs& value) {
 
 // Combinations; x points to the code's inputs in catalogue order.  Phases
 // enter in cycles whatever the phase unit.
-gnssobs Combination(const Q& q, char S, int obs, const gnssobs* const* x) {
-  if (obs == Q::P1C1 || obs == Q::P2C2) return *x[0] - *x[1];
+gnssobs Combination(const Q& q, char S, ObsFormula formula, const gnssobs* const* x) {
+  if (formula == ObsFormula::Difference) return *x[0] - *x[1];
   if (!HasConstants(S)) return gnssobs();
-  switch (obs) {
-    case Q::LGEOMFREE: return GNSS_L4(*x[0], *x[1]);
-    case Q::PPGEOMFREE:
-    case Q::PCGEOMFREE: return GNSS_P4(*x[0], *x[1]);
-    case Q::LIONFREE: return GNSS_L3(*x[0], *x[1]);
-    case Q::PCIONFREE:
-    case Q::PPIONFREE: return GNSS_P3(*x[0], *x[1]);
-    case Q::WIDELANEL: return GNSS_L5(*x[0], *x[1]);
-    case Q::WIDELANEP:
-    case Q::WIDELANEC: return GNSS_P5(*x[0], *x[1]);
-    case Q::MELWUBC:
-    case Q::MELWUBP: return GNSS_MW(*x[0], *x[1], *x[2], *x[3]);
-    case Q::MP1:
-    case Q::MC1: return (*x[0] - q.mp1Fact1 * *x[1]) + q.mp1Fact2 * *x[2];
-    case Q::MP2: return (*x[0] - q.mp2Fact1 * *x[1]) + q.mp2Fact2 * *x[2];
-    case Q::C1L1:
-    case Q::P1L1: return *x[0] - GLC::lamb1 * *x[1];
-    case Q::P2L2: return *x[0] - GLC::lamb2 * *x[1];
+  switch (formula) {
+    case ObsFormula::GeometryFreePhase:
+      return GNSS_L4(*x[0], *x[1]);
+    case ObsFormula::GeometryFreeCode:
+      return GNSS_P4(*x[0], *x[1]);
+    case ObsFormula::IonoFreePhase:
+      return GNSS_L3(*x[0], *x[1]);
+    case ObsFormula::IonoFreeCode:
+      return GNSS_P3(*x[0], *x[1]);
+    case ObsFormula::WideLanePhase:
+      return GNSS_L5(*x[0], *x[1]);
+    case ObsFormula::WideLaneCode:
+      return GNSS_P5(*x[0], *x[1]);
+    case ObsFormula::MelbourneWuebbena:
+      return GNSS_MW(*x[0], *x[1], *x[2], *x[3]);
+    case ObsFormula::MultipathFirst:
+      return (*x[0] - q.mp1Fact1 * *x[1]) + q.mp1Fact2 * *x[2];
+    case ObsFormula::MultipathSecond:
+      return (*x[0] - q.mp2Fact1 * *x[1]) + q.mp2Fact2 * *x[2];
+    case ObsFormula::MinusPhase1:
+      return *x[0] - GLC::lamb1 * *x[1];
+    case ObsFormula::MinusPhase2:
+      return *x[0] - GLC::lamb2 * *x[1];
     default: return gnssobs();
   }
 }
@@ -87,14 +89,22 @@ void ResolveInputs(Q& q, char letter, const ObsCatalogueEntry& entry, ObsColumn&
 }  // namespace
 
 ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
-  ObsColumn column{ObsColumn::VALUE, obs, letter, nullptr, 0, {nullptr, nullptr, nullptr, nullptr}};
+  ObsColumn column{ObsColumn::VALUE,
+                   obs,
+                   ObsFormula::Raw,
+                   letter,
+                   nullptr,
+                   0,
+                   {nullptr, nullptr, nullptr, nullptr}};
   column.doppler = q.rd.DopplerSeries(static_cast<short>(obs));
   if (column.doppler != nullptr) {
     column.kind = ObsColumn::DOPPLER;
     return column;
   }
   const ObsCatalogueEntry* entry = FindObsEntry(obs);
-  if (entry != nullptr) ResolveInputs(q, letter, *entry, column);
+  if (entry == nullptr) return column;
+  column.formula = entry->formula;
+  ResolveInputs(q, letter, *entry, column);
   return column;
 }
 
@@ -106,8 +116,8 @@ gnssobs ColumnValue(const Q& q, const ObsColumn& column, long k) {
     const matrix<gnssobs>* series = column.input[i];
     if (series != nullptr && k >= 0 && k < series->r) x[i] = series->v + k;
   }
-  if (column.obs < kNumObsTypes) return RawValue(q, column.letter, column.obs, *x[0]);
-  return Combination(q, column.letter, column.obs, x);
+  if (column.formula == ObsFormula::Raw) return RawValue(q, column.letter, column.obs, *x[0]);
+  return Combination(q, column.letter, column.formula, x);
 }
 
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k) { return At(*column.doppler, k); }

@@ -53,6 +53,33 @@ TEST(ObsCatalogueLabels, CodesOutsideTheCatalogueHaveNoEntry) {
   EXPECT_NE(FindObsEntry(kNumObsCodes - 1), nullptr);
 }
 
+// Formula, unit and screening of every code, one letter each, in code order:
+// formula (r raw, then a-l for GeometryFreePhase ... Difference), unit (m, p
+// phase, h Hz, d dB-Hz) and screening (-, a ArcRms, t SlipsByTrend, l SlipsByLevel).
+TEST(ObsCatalogueAnswers, FormulaUnitAndScreeningOfEveryCode) {
+  const char* const rows[kNumObsCodes] = {
+      "rm-", "rm-", "rm-", "rp-", "rp-", "rm-", "rd-", "rd-", "rh-", "rh-", "rm-", "rp-",
+      "rh-", "rd-", "rm-", "rp-", "rh-", "rd-", "rm-", "rp-", "rh-", "rd-", "rm-", "rp-",
+      "rh-", "rd-", "amt", "bm-", "bm-", "cm-", "dm-", "dm-", "em-", "fm-", "fm-", "gml",
+      "gml", "hma", "hma", "ima", "jma", "jma", "kma", "lm-", "lm-"};
+  for (int code = 0; code < kNumObsCodes; code++) {
+    const ObsCatalogueEntry& entry = *FindObsEntry(code);
+    const char* row = rows[code];
+    SCOPED_TRACE(entry.label);
+    EXPECT_EQ(static_cast<int>(entry.formula), row[0] == 'r' ? 0 : row[0] - 'a' + 1);
+    EXPECT_EQ(entry.unit, row[1] == 'm'   ? ObsUnit::Metres
+                          : row[1] == 'p' ? ObsUnit::Phase
+                          : row[1] == 'h' ? ObsUnit::Hertz
+                                          : ObsUnit::DecibelHertz);
+    EXPECT_EQ(entry.screening, row[2] == 'a'   ? ObsScreening::ArcRms
+                               : row[2] == 't' ? ObsScreening::SlipsByTrend
+                               : row[2] == 'l' ? ObsScreening::SlipsByLevel
+                                               : ObsScreening::None);
+    EXPECT_EQ(FindObsEntryByLabel(entry.label), &entry);
+  }
+  EXPECT_EQ(FindObsEntryByLabel("L4[+]"), nullptr);
+}
+
 PhsDiffHeader HeaderWith(std::initializer_list<int> types) {
   PhsDiffHeader header;
   for (int type : types) {
