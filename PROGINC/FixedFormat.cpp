@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PROGINC/Portability.h"
+
 namespace {
 
 constexpr int kMaxDecimals = 18;  // 10^18 times a 64-bit mantissa fits in 128 bits
@@ -31,8 +33,6 @@ constexpr uint64_t kPow10[kMaxDecimals + 1] = {1ULL,
                                               100000000000000000ULL,
                                               1000000000000000000ULL};
 
-using u128 = unsigned __int128;
-
 // A value in units of 10^-decimals, rounded to the nearest whole number with
 // halves to even, as the C library rounds in the default rounding mode.
 struct Scaled {
@@ -40,9 +40,10 @@ struct Scaled {
   bool negative;
 };
 
+#if QUINTAVELMOR_HAS_UINT128
 // product / 2^shift rounded to a whole number, halves to even, for a shift
 // of 1 to 63 (values of 1 and above), in 64-bit halves.
-bool RoundShifted64(u128 product, int shift, Scaled& result) {
+bool RoundShifted64(uint128 product, int shift, Scaled& result) {
   const uint64_t high = static_cast<uint64_t>(product >> 64);
   const uint64_t low = static_cast<uint64_t>(product);
   if ((high >> shift) != 0) return false;  // 2^64 units and more
@@ -56,11 +57,12 @@ bool RoundShifted64(u128 product, int shift, Scaled& result) {
   result.units = units;
   return true;
 }
+#endif
 
 // The x87 extended format: a 64-bit mantissa with an explicit integer bit,
 // a 15-bit biased exponent and the sign; value = mantissa * 2^(exponent - 16383 - 63).
 bool ScaleExactly(long double value, int decimals, Scaled& result) {
-#if LDBL_MANT_DIG == 64 && defined(__SIZEOF_INT128__)
+#if LDBL_MANT_DIG == 64 && QUINTAVELMOR_HAS_UINT128
   unsigned char bytes[sizeof(long double)];
   std::memcpy(bytes, &value, sizeof value);
   uint64_t mantissa = 0;
@@ -74,15 +76,15 @@ bool ScaleExactly(long double value, int decimals, Scaled& result) {
   if (exponent == 0) exponent = 1;                                   // subnormal
   const int shift = 16383 + 63 - exponent;                          // value = mantissa / 2^shift
   if (shift <= 0) return false;                                      // 2^63 and above
-  const u128 product = static_cast<u128>(mantissa) * kPow10[decimals];
+  const uint128 product = static_cast<uint128>(mantissa) * kPow10[decimals];
   if (shift < 64) return RoundShifted64(product, shift, result);
   if (shift >= 128) {  // below half a unit: product < 2^124
     result.units = 0;
     return true;
   }
-  u128 units = product >> shift;
-  const u128 rest = product & ((static_cast<u128>(1) << shift) - 1);
-  const u128 half = static_cast<u128>(1) << (shift - 1);
+  uint128 units = product >> shift;
+  const uint128 rest = product & ((static_cast<uint128>(1) << shift) - 1);
+  const uint128 half = static_cast<uint128>(1) << (shift - 1);
   if (rest > half || (rest == half && (units & 1) != 0)) units++;
   if (units >> 64 != 0) return false;
   result.units = static_cast<uint64_t>(units);
@@ -140,7 +142,7 @@ int LibraryFormat(char* text, size_t room, long double value, int width, int dec
 // Number of decimal digits of n, 1 for 0 (n | 1 has as many digits as n).
 int DigitCount(uint64_t n) {
   const uint64_t odd = n | 1;
-  const int bits = 64 - __builtin_clzll(odd);
+  const int bits = 64 - LeadingZeros64(odd);
   const int estimate = (bits * 1233) >> 12;  // bits * log10(2): the count or one less
   if (estimate > kMaxDecimals) return odd >= 10000000000000000000ULL ? 20 : 19;
   return estimate + (odd >= kPow10[estimate] ? 1 : 0);

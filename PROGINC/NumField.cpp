@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "PROGINC/Portability.h"
+
 namespace {
 
 bool IsSpace(char c) {
@@ -26,13 +28,15 @@ const char* SkipDigits(const char* p, const char* end) {
   return p;
 }
 
-// Right-aligned fields start with long runs of blanks: eight at a time.
+const uint64_t kEightBlanks = 0x2020202020202020ULL;
+
+// The one blank scanner: right-aligned fields start with long runs of
+// blanks, compared eight at a time.
 const char* SkipBlanks(const char* p, const char* end) {
-  const uint64_t eightBlanks = 0x2020202020202020ULL;
   for (; end - p >= 8; p += 8) {
     uint64_t word = 0;
     std::memcpy(&word, p, sizeof word);
-    if (word != eightBlanks) break;
+    if (word != kEightBlanks) break;
   }
   while (p < end && *p == ' ') p++;
   return p;
@@ -159,8 +163,10 @@ double RealField(const char* line, size_t len, size_t off, size_t width) {
   return ScanField(line, len, off, width, ScanReal);
 }
 
-// A field of blanks and then up to 18 digits (a satellite number, a count)
-// is read directly; anything else goes through ScanInt.
+// The fast path of integer fields: blanks and then up to 18 digits (a
+// satellite number, a count) are read directly; anything else goes through
+// ScanInt.  Fast: one pass without a sign or a range test.  Exact: 18 digits
+// stay below 2^63, so the sum cannot overflow and equals ScanInt's value.
 long IntField(const char* line, size_t len, size_t off, size_t width) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;
@@ -175,8 +181,6 @@ long IntField(const char* line, size_t len, size_t off, size_t width) {
 
 namespace {
 
-const uint64_t kEightBlanks = 0x2020202020202020ULL;
-const uint32_t kFourBlanks = 0x20202020U;
 const uint64_t kHighBits = 0x8080808080808080ULL;
 
 uint64_t Load8(const char* p) {
@@ -191,21 +195,8 @@ uint32_t Load4(const char* p) {
   return word;
 }
 
-bool LongBlankRun(const char* p, size_t n) {
-  for (; n > 16; p += 8, n -= 8)
-    if (Load8(p) != kEightBlanks) return false;
-  return Load8(p) == kEightBlanks && Load8(p + n - 8) == kEightBlanks;
-}
-
-// Whether the n characters from p are all blanks, a word at a time (the
-// last word may overlap the one before).
-inline bool AllBlanks(const char* p, size_t n) {
-  if (n >= 8) return LongBlankRun(p, n);
-  if (n >= 4) return Load4(p) == kFourBlanks && Load4(p + n - 4) == kFourBlanks;
-  for (; n > 0; p++, n--)
-    if (*p != ' ') return false;
-  return true;
-}
+// Whether the n characters from p are all blanks.
+bool AllBlanks(const char* p, size_t n) { return SkipBlanks(p, p + n) == p + n; }
 
 // The value of eight digits (zeros for the blanked leading places), the
 // first character the most significant, on a little-endian machine.
@@ -221,10 +212,13 @@ bool MissingMark(const char* field, size_t width) {
   return mark[0] == '*' && std::memcmp(mark + 1, ".***", 4) == 0 && AllBlanks(field, width - 5);
 }
 
-// The shape of the values the files carry, read without a loop over the
-// characters: a whole field of at least 12 characters that ends in a point
-// and three digits, with one to seven digits before the point, an optional
-// minus before them and blanks before that.  False for any other text.
+// The fast path of decimal fields, the shape of the values the files carry:
+// a whole field of at least 12 characters that ends in a point and three
+// digits, with one to seven digits before the point, an optional minus
+// before them and blanks before that.  False for any other text.  Fast: the
+// digits are checked and summed a word at a time, without a loop over the
+// characters.  Exact: the value is at most 10^10 thousandths, below 2^53, and
+// one division by 1000 rounds it correctly, as the general reader does.
 bool ThreeDecimals(const char* field, size_t width, double& value) {
   const char* point = field + width - 4;
   const uint32_t tail = Load4(point);  // the point and the three decimals
@@ -238,7 +232,7 @@ bool ThreeDecimals(const char* field, size_t width, double& value) {
   const uint64_t offsets = window ^ 0x3030303030303030ULL;  // digits become 0 to 9
   const uint64_t nonDigits = (offsets + 0x7676767676767676ULL) & kHighBits;
   if (nonDigits == 0) return false;  // eight digits or more: the general reader
-  const int lead = (63 - __builtin_clzll(nonDigits)) / 8 + 1;  // characters before the digits
+  const int lead = (63 - LeadingZeros64(nonDigits)) / 8 + 1;  // characters before the digits
   if (lead == 8 || nonDigits != (kHighBits >> (8 * (8 - lead)))) return false;
   const uint64_t leadMask = ~0ULL >> (8 * (8 - lead));
   const uint64_t minusAt = static_cast<uint64_t>('-' ^ ' ') << (8 * (lead - 1));
@@ -259,29 +253,12 @@ bool ThreeDecimals(const char* field, size_t width, double& value) {
 double DecimalField(const char* line, size_t len, size_t off, size_t width) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;
-  double fast = 0;
-  const bool littleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
-  if (littleEndian && last - off == width && width >= 12) {
+  if (kLittleEndian && last - off == width && width >= 12) {
+    double fast = 0;
     if (ThreeDecimals(line + off, width, fast)) return fast;
     if (MissingMark(line + off, width)) return 0;
   }
-  const char* p = line + off;
-  const char* end = line + last;
-  p = SkipBlanks(p, end);
-  if (p == end || *p == '*') return 0;  // blank, or the missing mark
-  const bool negative = *p == '-';
-  if (negative) p++;
-  const int maxDigits = 15;  // below 2^53: exact in double
-  uint64_t mantissa = 0;
-  int digits = 0, decimals = 0;
-  for (; p < end && IsDigit(*p); p++, digits++) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-  if (p < end && *p == '.')
-    for (p++; p < end && IsDigit(*p); p++, digits++, decimals++)
-      mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-  if (p != end || digits == 0 || digits > maxDigits) return RealField(line, len, off, width);
-  // The same single correctly rounded operation as the general scanner.
-  const double value = static_cast<double>(mantissa) / kExactPow10[decimals];
-  return negative ? -value : value;
+  return RealField(line, len, off, width);
 }
 
 long CountField(const char* line, size_t len, size_t off, size_t width) {

@@ -17,9 +17,10 @@ bool ScanInt(const char*& p, const char* end, long& value);
 // characters, cut at the line's end; 0 when the field holds no number.
 double RealField(const char* line, size_t len, size_t off, size_t width);
 long IntField(const char* line, size_t len, size_t off, size_t width);
-// RealField's value, read at once when the field has the shape files carry:
-// blanks, then "*.***" or an optional minus, digits and decimals that run to
-// the field's end.  Any other text goes through RealField.
+// RealField's value, read at once when the field has the shape files carry
+// (blanks, then "*.***" or an optional minus, up to seven digits, a point and
+// three decimals, filling a field of 12 characters or more) on a machine that
+// stores the lowest byte first.  Any other text goes through RealField.
 double DecimalField(const char* line, size_t len, size_t off, size_t width);
 // A length or count: leading blanks, then digits only (a sign reads as 0).
 long CountField(const char* line, size_t len, size_t off, size_t width);

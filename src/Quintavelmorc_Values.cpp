@@ -5,6 +5,7 @@
 
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
+#include "PROGINC/Portability.h"
 #include "src/ObsCatalogue.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
@@ -128,8 +129,8 @@ template <class T>
 void Prefetch(const matrix<T>* series, long k) {
   if (series == nullptr || k < 0 || k >= series->r) return;
   const char* entry = reinterpret_cast<const char*>(series->v + k);
-  __builtin_prefetch(entry);
-  __builtin_prefetch(entry + sizeof(T) - 1);
+  PrefetchForRead(entry);
+  PrefetchForRead(entry + sizeof(T) - 1);
 }
 
 }  // namespace
