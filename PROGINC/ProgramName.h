@@ -1,8 +1,9 @@
-// The listing program's name, as its messages, error frames and settings
-// report write it.
+// The names of the programs as their messages, error frames and reports
+// write them: the listing program and the report companion.
 #ifndef PROGINC_PROGRAMNAME_H
 #define PROGINC_PROGRAMNAME_H
 
 inline constexpr char kProgramName[] = "Quintavelmor";
+inline constexpr char kReportProgramName[] = "Quintavelmor-report";
 
 #endif

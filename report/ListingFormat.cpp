@@ -97,6 +97,12 @@ bool ParseValue(std::string_view field, bool zeroIsAbsent, ListingValue& value,
   return true;
 }
 
+// A settings line's label up to its colon: the reader allows other padding.
+std::string_view Label(const char* line) {
+  const std::string_view text(line);
+  return text.substr(0, text.find(':') + 1);
+}
+
 // Reads " 2017-03-05 06:07:08.500 [ 57817 22028.500]..." after a label.
 bool ParseWindowEpoch(std::string_view text, long& day, double& seconds) {
   const std::size_t open = text.find('[');
@@ -113,18 +119,18 @@ bool ParseWindowEpoch(std::string_view text, long& day, double& seconds) {
 
 bool IsTitleLine(std::string_view line) {
   return line.size() >= kValuesStart && line[0] == '#' &&
-         IsRightAligned(line.substr(1, kDateWidth - 1), "Time(datum)");
+         IsRightAligned(line.substr(1, kDateWidth - 1), kDateTitle);
 }
 
 bool ParseTitleLine(std::string_view line, ListingColumns& columns, std::string& error) {
   columns = ListingColumns();
-  if (!IsTitleLine(line) || !IsRightAligned(line.substr(kDateWidth, kMjdWidth), "Time(MJD)") ||
-      line.substr(kSatelliteStart, kSatelliteWidth) != "  SAT") {
+  if (!IsTitleLine(line) || !IsRightAligned(line.substr(kDateWidth, kMjdWidth), kMjdTitle) ||
+      line.substr(kSatelliteStart, kSatelliteWidth) != kSatelliteTitle) {
     error = "TITLE LINE DOES NOT ANNOUNCE THE TIME AND SATELLITE COLUMNS";
     return false;
   }
   std::size_t position = kValuesStart;
-  if (line.substr(position, kSatelliteWidth) == " RSAT") {
+  if (line.substr(position, kSatelliteWidth) == kReferenceSatelliteTitle) {
     columns.hasReferenceSatellite = true;
     position += kSatelliteWidth;
   }
@@ -145,16 +151,17 @@ bool ParseTitleLine(std::string_view line, ListingColumns& columns, std::string&
 
 void ReadSettingsLine(std::string_view line, ListingSettings& settings) {
   settings.lines.emplace_back(line);
-  if (StartsWith(line, "#OBSER file:")) {
-    settings.observationFile = std::string(Trim(line.substr(12)));
-  } else if (StartsWith(line, "#RAW phase unit:")) {
+  if (StartsWith(line, Label(kObservationFileLine))) {
+    settings.observationFile = std::string(Trim(line.substr(Label(kObservationFileLine).size())));
+  } else if (StartsWith(line, Label(kPhaseUnitLine))) {
     settings.phaseUnit = line.find("METER") != std::string_view::npos ? "METER" : "CYCLE";
-  } else if (StartsWith(line, "#Time interval:")) {
+  } else if (StartsWith(line, Label(kIntervalLine))) {
     double interval = 0;
-    settings.interval = ParseDecimal(Trim(line.substr(15)), interval) ? interval : 0;
-  } else if (StartsWith(line, "#Start epoch:")) {
+    settings.interval =
+        ParseDecimal(Trim(line.substr(Label(kIntervalLine).size())), interval) ? interval : 0;
+  } else if (StartsWith(line, Label(kStartEpochLine))) {
     settings.hasWindow = ParseWindowEpoch(line, settings.startDay, settings.startSeconds);
-  } else if (StartsWith(line, "#End epoch:")) {
+  } else if (StartsWith(line, Label(kEndEpochLine))) {
     settings.hasWindow = settings.hasWindow &&
                          ParseWindowEpoch(line, settings.endDay, settings.endSeconds);
   }
@@ -162,7 +169,8 @@ void ReadSettingsLine(std::string_view line, ListingSettings& settings) {
 
 bool ParseRow(std::string_view line, const ListingColumns& columns,
               const std::vector<bool>& dopplerColumns, ListingRow& row, std::string& error) {
-  const std::size_t valuesStart = kValuesStart + (columns.hasReferenceSatellite ? 5 : 0);
+  const std::size_t valuesStart =
+      kValuesStart + (columns.hasReferenceSatellite ? kSatelliteWidth : 0);
   if (line.size() != valuesStart + kValueWidth * columns.labels.size()) {
     error = "ROW DOES NOT HAVE THE WIDTH THE TITLE LINE ANNOUNCES (" +
             std::to_string(valuesStart + kValueWidth * columns.labels.size()) +
@@ -172,8 +180,9 @@ bool ParseRow(std::string_view line, const ListingColumns& columns,
   row.date = Trim(line.substr(0, kDateWidth));
   row.secondsText = Trim(line.substr(kDateWidth + 8, 8));
   row.satellite = Trim(line.substr(kSatelliteStart, kSatelliteWidth));
-  row.referenceSatellite =
-      columns.hasReferenceSatellite ? Trim(line.substr(kValuesStart, 5)) : std::string_view();
+  row.referenceSatellite = columns.hasReferenceSatellite
+                               ? Trim(line.substr(kValuesStart, kSatelliteWidth))
+                               : std::string_view();
   if (row.date.size() < 19 || row.date[4] != '-' || row.date[10] != ' ' ||
       !ParseWhole(Trim(line.substr(kDateWidth, 8)), row.mjdDay) ||
       !ParseDecimal(row.secondsText, row.secondsOfDay) || row.satellite.empty()) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "src/ListingLayout.h"
+
 // Columns of the listing, taken from its title line.
 struct ListingColumns {
   bool hasReferenceSatellite = false;  // " RSAT" after "  SAT"
@@ -43,14 +45,6 @@ struct ListingRow {
   std::string_view referenceSatellite;  // empty without an RSAT column
   std::vector<ListingValue> values;     // one per label
 };
-
-// Width of the fields that precede the values: calendar date (22), two blanks
-// and the modified Julian date (16), satellite (5) and, optionally, the
-// reference satellite (5).
-constexpr std::size_t kDateWidth = 22;
-constexpr std::size_t kMjdWidth = 16;
-constexpr std::size_t kSatelliteWidth = 5;
-constexpr std::size_t kValueWidth = 16;
 
 // True for the column-title line.
 bool IsTitleLine(std::string_view line);

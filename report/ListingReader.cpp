@@ -6,15 +6,14 @@
 #include <string_view>
 
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "report/ColumnKind.h"
 
 namespace {
 
-const char* const kProgram = "Quintavelmor-report";
-
 [[noreturn]] void LineError(long lineNumber, const std::string& what) {
   const std::string message = "LINE " + std::to_string(lineNumber) + ": " + what + "!";
-  ProgramError(kProgram, message.c_str());
+  ProgramError(kReportProgramName, message.c_str());
 }
 
 // The state of one pass over a listing.

@@ -11,6 +11,7 @@
 
 #include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/ProgramVersion.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
@@ -18,8 +19,6 @@
 #include "report/StatisticsReport.h"
 
 namespace {
-
-const char* const kProgram = "Quintavelmor-report";
 
 const char* const kUsage =
     "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
@@ -48,7 +47,9 @@ struct Options {
   SlipSettings slips;
 };
 
-[[noreturn]] void Fatal(const std::string& message) { ProgramError(kProgram, message.c_str()); }
+[[noreturn]] void Fatal(const std::string& message) {
+  ProgramError(kReportProgramName, message.c_str());
+}
 
 // The value of a screening option: a number; zero only where `zeroAllowed`.
 double ScreeningValue(const std::string& option, const char* text, bool zeroAllowed) {
@@ -108,8 +109,8 @@ std::FILE* OpenOrFail(const std::string& name, const char* mode, const char* wha
 
 // Every write to the file, its buffer's last one included, must have succeeded.
 void CloseOutput(std::FILE* file, const std::string& what) {
-  CheckOutput(file, kProgram, what);
-  if (std::fclose(file) != 0) OutputFailed(kProgram, what, errno);
+  CheckOutput(file, kReportProgramName, what);
+  if (std::fclose(file) != 0) OutputFailed(kReportProgramName, what, errno);
 }
 
 }  // namespace
@@ -120,8 +121,8 @@ int main(int argc, char** argv) {
     if (options.help)
       std::fputs(kUsage, stdout);
     else
-      WriteProgramVersion(stdout, kProgram);
-    CheckOutput(stdout, kProgram, "STANDARD OUTPUT");
+      WriteProgramVersion(stdout, kReportProgramName);
+    CheckOutput(stdout, kReportProgramName, "STANDARD OUTPUT");
     return 0;
   }
   // Run without a listing from a terminal, the program would wait on the
@@ -147,14 +148,14 @@ int main(int argc, char** argv) {
   ReadListing(input, consumers);
 
   if (csvFile == stdout)
-    CheckOutput(stdout, kProgram, "CSV ON STANDARD OUTPUT");
+    CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
   if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots))
     Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);
-    CheckOutput(stdout, kProgram, "STATISTICS ON STANDARD OUTPUT");
+    CheckOutput(stdout, kReportProgramName, "STATISTICS ON STANDARD OUTPUT");
   }
   return 0;
 }

@@ -24,6 +24,7 @@
 #include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "src/ListingLayout.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
@@ -31,9 +32,6 @@
 namespace {
 
 using Q = Quintavelmorc;
-
-// Width of every value field of a row.
-constexpr int valueWidth = 16;
 
 // A GLONASS satellite that cannot be listed, and why.
 void WarnGlonassNotListed(const char* reason, short sat) {
@@ -124,8 +122,8 @@ void SetRowLayouts() {
   mjdns::NDecSecond = 1;
   gnssobsns::PrintType = gnssobsns::NOLLISSI;
   gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
-  gnssobsns::Width = valueWidth;
-  gnssobsshortns::Width = valueWidth;
+  gnssobsns::Width = kValueWidth;
+  gnssobsshortns::Width = kValueWidth;
 }
 
 // The start of the rows of every listed epoch (calendar date and modified
@@ -163,7 +161,7 @@ std::string SatelliteText(const Q& q, char letter, unsigned short number, char f
   WriteSatNumber(out, number);
   // The records keep no reference satellite: the RSAT column of higher
   // difference levels is marked as not known.
-  if (q.rh.diffLevel > 1) out << "  ---";
+  if (q.rh.diffLevel > 1) out << kUnknownReferenceSatellite;
   return out.str();
 }
 

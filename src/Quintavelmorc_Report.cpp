@@ -9,6 +9,7 @@
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramName.h"
+#include "src/ListingLayout.h"
 #include "src/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
@@ -57,13 +58,14 @@ void PrintObsAvailability(Quintavelmorc& q, std::ostream& out) {
 
 // Column titles, in the widths of the listing's rows.
 void PrintTitles(Quintavelmorc& q, std::ostream& out) {
-  out << "#" << std::setw(21) << "Time(datum)" << std::setw(16) << "Time(MJD)" << "  SAT";
-  if (q.rh.diffLevel > 1) out << " RSAT";
+  out << "#" << std::setw(kDateWidth - 1) << kDateTitle << std::setw(kMjdWidth) << kMjdTitle
+      << kSatelliteTitle;
+  if (q.rh.diffLevel > 1) out << kReferenceSatelliteTitle;
   for (long i = 0; i < q.obslist.r; i++) {
     if (q.IfExistObs(i) != 1) continue;
     char label[kMaxObsLabelSize] = "";
     q.GetObs(q.obslist(i), label);
-    out << std::setw(16) << label;
+    out << std::setw(kValueWidth) << label;
   }
   out << std::endl;
 }
@@ -81,21 +83,21 @@ void Quintavelmorc::PrintSet() {
   out << "#         Single differences file extraction - listing of observations" << std::endl;
   out << "#" << std::endl;
   out << "#DATA:" << std::endl;
-  out << "#OBSER file:     " << obsdiffile << std::endl;
+  out << kObservationFileLine << obsdiffile << std::endl;
   if (isGLNfc) out << "#GLN FREQ CHN file:  " << gfcfile << std::endl;
   PrintSatellites(satprn, out);
   PrintObsAvailability(*this, out);
-  out << "#RAW phase unit:    ";
+  out << kPhaseUnitLine;
   if (!isUnit)
     out << " CYCLE  (default)";
   else
     out << (PhUnit == METER ? " METER  (manually set)" : " CYCLE  (manually set)");
   out << std::endl;
-  out << "#Start epoch:   ";
+  out << kStartEpochLine;
   WriteEpoch(out, stE, isStart);
-  out << "#End epoch:     ";
+  out << kEndEpochLine;
   WriteEpoch(out, enE, isEnd);
-  out << "#Time interval:  ";
+  out << kIntervalLine;
   if (isDt)
     out << std::setprecision(3) << dt;
   else
