@@ -9,7 +9,6 @@
 #include <memory>
 #include <new>
 
-#include "matrix/LargeBlock.h"
 #include "matrix/MError.h"
 #include "matrix/ZeroBytesDefault.h"
 
@@ -88,9 +87,11 @@ class matrix {
     c = cols;
     const long n = rows * cols;
     if (n == 0) return;
-    // The block is hinted before its elements are constructed, that is
-    // before its memory is first touched; a zero-filled block fresh from
-    // the system is not touched at all until it is written.
+    // A zero-filled block fresh from the system is not touched at all until
+    // it is written.  Large blocks get no huge-page hint: in a virtual
+    // machine that hands free memory back to its host, huge pages are taken
+    // from that memory and backing it again costs far more, and far less
+    // predictably, than the page faults they save.
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "over-aligned element type");
     static_assert(!kZeroFilled || CanBeZeroFilled<T>(), "element type needs construction");
     const size_t bytes = static_cast<size_t>(n) * sizeof(T);
@@ -102,7 +103,6 @@ class matrix {
       invError("Operator:   Resize\nMatrix cannot be allocated: ", rows, cols);
       return;
     }
-    AdviseLargeBlock(block, bytes);
     v = static_cast<T*>(block);
     if (!kZeroFilled) std::uninitialized_default_construct_n(v, n);
   }
