@@ -10,12 +10,16 @@ fi
 # measure LABEL COMMAND...: runs the command RUNS times with standard output
 # as the command gives it, and prints the medians of processor time, wall
 # time and peak resident memory.  Sets MEDIAN_CPU, MEDIAN_WALL and MEDIAN_KB.
+# PAUSE= seconds of idling before each run (default none): a run that follows
+# a pause is what a user meets, and the kernel's memory costs can differ from
+# those of runs back to back.
 measure() {
   local label=$1
   shift
   local log
   log=$(mktemp)
   for _ in $(seq "$RUNS"); do
+    sleep "${PAUSE:-0}"
     "$TIME" -a -o "$log" -f "%U %S %e %M" "$@" > /dev/null 2> /dev/null
   done
   read -r MEDIAN_CPU MEDIAN_WALL MEDIAN_KB < <(awk '

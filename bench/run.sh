@@ -2,10 +2,13 @@
 # Times Quintavelmor on a day of 1-second data against `cat` and `wc -l` of
 # the same file, in one run: medians of several runs, processor time
 # (user + system) and wall time, peak memory against the size of the loaded
-# records, and the satellite-count scaling check.  Not part of `make test`.
+# records, the scaling with file length and with the number of satellites,
+# and, given a previous build of the program, that build on the same line.
+# Not part of `make test`.
 #
 #   bash bench/run.sh              # Release build in build/, 5 runs each
 #   RUNS=9 BUILD_DIR=build-rel bash bench/run.sh
+#   PREV=/tmp/Quintavelmor-old PAUSE=4 bash bench/run.sh
 #
 # The simulated files are written once into bench/data/ (git-ignored).
 set -euo pipefail
@@ -37,7 +40,9 @@ simulate() {
   fi
 }
 
+simulate halfday --duration 43199
 simulate day --duration 86399
+simulate twodays --duration 172799
 simulate sats24 --duration 86399 --sats 8
 simulate sats48 --duration 43199 --sats 16
 
@@ -82,8 +87,19 @@ export PROG
 
 report "-lC1:L4:MW: > /dev/null" bash -c 'run "$@" > /dev/null' _ -o"$DAY" -gf"$DAYGLN" -cGRE -lC1:L4:MW:
 THREE_KB=$MEDIAN_KB
+THREE_CPU=$MEDIAN_CPU
+THREE_WALL=$MEDIAN_WALL
+if [ -n "${PREV:-}" ]; then
+  export PREV
+  report "previous build: -lC1:L4:MW:" bash -c 'PROG=$PREV run "$@" > /dev/null' _ -o"$DAY" \
+    -gf"$DAYGLN" -cGRE -lC1:L4:MW:
+  printf '%-34s this build: cpu %s x, wall %s x the previous one\n' "" \
+    "$(ratio "$THREE_CPU" "$MEDIAN_CPU")" "$(ratio "$THREE_WALL" "$MEDIAN_WALL")"
+fi
 report "ten entries > /dev/null" bash -c 'run "$@" > /dev/null' _ -o"$DAY" -gf"$DAYGLN" -cGRE \
   -lC1:P2:L1:L2:D1:L4:P4:L3:MW:MP2:
+printf '%-34s cpu %s x, wall %s x the three entries\n' "" "$(ratio "$MEDIAN_CPU" "$THREE_CPU")" \
+  "$(ratio "$MEDIAN_WALL" "$THREE_WALL")"
 report "-lC1:L4:MW: > file on disk" bash -c 'run "$@" > "'"$DATA"'/listing.txt"' _ -o"$DAY" -gf"$DAYGLN" \
   -cGRE -lC1:L4:MW:
 rm -f "$DATA/listing.txt"
@@ -98,6 +114,15 @@ measure "small file: 50 runs" bash -c 'for _ in $(seq 50); do run "$@" > /dev/nu
   -o"$SMALL" -gf"$ROOT/examples/sim_GRE_30s_1h_glonass.txt" -cGRE -lC1:L4:MW:
 awk -v cpu="$MEDIAN_CPU" -v wall="$MEDIAN_WALL" 'BEGIN {
   printf "%-34s %.1f ms cpu, %.1f ms wall per run\n", "", cpu / 50 * 1000, wall / 50 * 1000 }'
+
+echo "scaling: half a day, a day and two days"
+for name in halfday day twodays; do
+  read -r EPOCHS RECORDS BYTES < <(data_bytes "$DATA/$name.sd")
+  measure "$name ($RECORDS records)" bash -c 'run "$@" > /dev/null' _ -o"$DATA/$name.sd" \
+    -gf"$DATA/${name}_glonass.txt" -cGRE -lC1:L4:MW:
+  awk -v cpu="$MEDIAN_CPU" -v wall="$MEDIAN_WALL" -v n="$RECORDS" 'BEGIN {
+    printf "%-34s %.1f ns of cpu, %.1f ns of wall per record\n", "", cpu / n * 1e9, wall / n * 1e9 }'
+done
 
 echo "scaling: about the same number of records spread over twice as many satellites"
 PER_RECORD=()
