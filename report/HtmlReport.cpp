@@ -1,10 +1,10 @@
 // Writing the report page.
 #include "report/HtmlReport.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "report/FixedText.h"
 #include "report/SvgPlot.h"
 
 namespace {
@@ -26,12 +26,6 @@ const char* const kStyle =
     "svg .small{font-size:9px}"
     "svg .slip{fill:#d00;stroke:#fff;stroke-width:.8}"
     "svg .outlier{fill:none;stroke:#f80;stroke-width:2}";
-
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
 
 std::string Cell(const std::string& text) { return "<td>" + HtmlEscape(text) + "</td>"; }
 std::string LeftCell(const std::string& text) {
@@ -79,7 +73,7 @@ std::string SummaryTable(const StatisticsCollector& statistics) {
       if (column.Column().kind == SeriesKind::Slips)
         cells += Cell(std::to_string(column.Slips())) + Cell(std::to_string(column.Outliers()));
       else if (column.Column().kind == SeriesKind::ArcRms)
-        cells += Cell(column.Present() > 0 ? Fixed(column.ArcRms(), 4) : "-");
+        cells += Cell(column.Present() > 0 ? FixedText(column.ArcRms(), 4) : "-");
     }
     html += "<tr>" + LeftCell(SystemName(letter)) + Cell(std::to_string(satellites)) +
             Cell(std::to_string(totals.rows)) + Cell(std::to_string(present)) +
@@ -101,7 +95,7 @@ std::string EventsTable(const StatisticsCollector& statistics) {
         const char* kind = EventKindName(event.kind);
         html += std::string("<tr class=\"") + kind + "\">" + LeftCell(satellite.name) +
                 LeftCell(label) + LeftCell(kind) + LeftCell(event.epoch) +
-                Cell(Fixed(event.size, 3)) + LeftCell(stats.Column().unit) + "</tr>\n";
+                Cell(FixedText(event.size, 3)) + LeftCell(stats.Column().unit) + "</tr>\n";
         rows++;
       }
       const long unlisted =
@@ -140,11 +134,11 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const bool screened = kind == SeriesKind::Slips;
       html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
-              Cell(std::to_string(stats.Absent())) + Cell(any ? Fixed(stats.Mean(), 3) : "-") +
-              Cell(any ? Fixed(stats.StandardDeviation(), 4) : "-") +
-              Cell(any ? Fixed(stats.Min(), 3) : "-") + Cell(any ? Fixed(stats.Max(), 3) : "-") +
+              Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
+              Cell(any ? FixedText(stats.StandardDeviation(), 4) : "-") +
+              Cell(any ? FixedText(stats.Min(), 3) : "-") + Cell(any ? FixedText(stats.Max(), 3) : "-") +
               Cell(any ? std::to_string(stats.Arcs()) : "-") +
-              Cell(any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4) : "-") +
+              Cell(any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4) : "-") +
               Cell(screened ? std::to_string(stats.Slips()) : "-") +
               Cell(screened ? std::to_string(stats.Outliers()) : "-") + "</tr>\n";
     }
@@ -167,7 +161,7 @@ std::vector<PlotMarker> Markers(const StatisticsCollector& statistics, const Plo
                                  statistics.Satellites()[s].name + " " +
                                      statistics.Columns().labels[k] + " " +
                                      EventKindName(event.kind) + " at " + event.epoch + ": " +
-                                     Fixed(event.size, 3) + " " + stats.Column().unit});
+                                     FixedText(event.size, 3) + " " + stats.Column().unit});
   }
   return markers;
 }
@@ -187,7 +181,7 @@ std::string OffsetsTable(const StatisticsCollector& statistics, const PlotCollec
       html += "<tr>" + LeftCell(statistics.Satellites()[s].name) + Cell(std::to_string(a + 1)) +
               Cell(TimeOfDay(arcs[a].firstSeconds, true)) +
               Cell(TimeOfDay(arcs[a].lastSeconds, true)) + Cell(std::to_string(arcs[a].values)) +
-              Cell(Fixed(arcs[a].Mean(), 3)) + "</tr>\n";
+              Cell(FixedText(arcs[a].Mean(), 3)) + "</tr>\n";
     }
   }
   return html + "</table></details>\n";

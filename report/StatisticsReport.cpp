@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "report/FixedText.h"
+
 void StatisticsCollector::Begin(const ListingSettings& settings, const ListingColumns& columns) {
   settings_ = settings;
   columns_ = columns;
@@ -128,12 +130,6 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
 
 namespace {
 
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
-
 void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::string& label,
                      const SeriesStats& stats) {
   const bool any = stats.Present() > 0;
@@ -141,11 +137,11 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
   const bool screened = kind == SeriesKind::Slips;
   std::fprintf(out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n",
                satellite.c_str(), label.c_str(), stats.Column().unit.c_str(), stats.Present(),
-               stats.Absent(), any ? Fixed(stats.Mean(), 3).c_str() : "-",
-               any ? Fixed(stats.StandardDeviation(), 4).c_str() : "-",
-               any ? Fixed(stats.Min(), 3).c_str() : "-", any ? Fixed(stats.Max(), 3).c_str() : "-",
+               stats.Absent(), any ? FixedText(stats.Mean(), 3).c_str() : "-",
+               any ? FixedText(stats.StandardDeviation(), 4).c_str() : "-",
+               any ? FixedText(stats.Min(), 3).c_str() : "-", any ? FixedText(stats.Max(), 3).c_str() : "-",
                any ? std::to_string(stats.Arcs()).c_str() : "-",
-               any && kind == SeriesKind::ArcRms ? Fixed(stats.ArcRms(), 4).c_str() : "-",
+               any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4).c_str() : "-",
                screened ? std::to_string(stats.Slips()).c_str() : "-",
                screened ? std::to_string(stats.Outliers()).c_str() : "-");
 }
@@ -184,7 +180,7 @@ void WriteSummary(std::FILE* out, const StatisticsCollector& statistics, char le
     present += column.Present();
     absent += column.Absent();
     if (column.Column().kind == SeriesKind::ArcRms && column.Present() > 0)
-      arcRms += " " + statistics.Columns().labels[k] + " " + Fixed(column.ArcRms(), 4) + " m";
+      arcRms += " " + statistics.Columns().labels[k] + " " + FixedText(column.ArcRms(), 4) + " m";
   }
   const std::string slips = ScreenedCounts(statistics, totals, SlipEventKind::Slip);
   std::fprintf(out, "SUMMARY %c: %ld satellites, %ld rows, %ld values present, %ld absent%s%s%s%s%s%s\n",

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "report/FixedText.h"
+
 namespace {
 
 struct Margins {
@@ -37,11 +39,7 @@ const char* const kDashes[] = {"", "6 3", "1.5 2.5", "8 3 2 3"};
 constexpr std::size_t kColourCount = sizeof kColours / sizeof kColours[0];
 constexpr std::size_t kDashCount = sizeof kDashes / sizeof kDashes[0];
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
-}
+std::string Number(double value) { return FixedText(value, 1); }
 
 ValueRange RangeOf(const std::vector<PlotLine>& lines) {
   bool any = false;
@@ -125,8 +123,7 @@ std::string ValueTicks(const PlotFrame& frame, const Canvas& canvas, ValueRange 
   std::string svg;
   for (double v = std::ceil(range.low / step) * step; v <= range.high; v += step) {
     const std::string y = Number(canvas.Y(v));
-    char label[64];
-    std::snprintf(label, sizeof label, "%.*f", decimals, std::fabs(v) < step / 2 ? 0.0 : v);
+    const std::string label = FixedText(std::fabs(v) < step / 2 ? 0.0 : v, decimals);
     svg += "<line x1=\"" + Number(m.left) + "\" y1=\"" + y + "\" x2=\"" +
            Number(frame.width - m.right) + "\" y2=\"" + y + "\" stroke=\"#eee\"/>\n";
     svg += "<text x=\"" + Number(m.left - 3) + "\" y=\"" + y +
