@@ -4,6 +4,9 @@ SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
 FUZZ_SECONDS   ?= 20
 JOBS           ?= $(shell nproc)
+# Warnings are errors in the builds of CI (.ci/run sets CI); `make test WERROR=ON`
+# does the same by hand.
+WERROR         ?= $(if $(CI),ON,OFF)
 # Where `make install` puts the programs (DESTDIR, if set, goes in front).
 PREFIX         ?= /usr/local
 
@@ -14,7 +17,7 @@ EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
 .PHONY: build run install package test test-sanitize samples fuzz clean
 
 build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DQUINTAVELMOR_WERROR=$(WERROR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The bundled example through the listing program and the report, building
@@ -55,7 +58,8 @@ test: build
 	$(MAKE) fuzz
 
 test-sanitize:
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUINTAVELMOR_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUINTAVELMOR_SANITIZE=ON \
+	  -DQUINTAVELMOR_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
@@ -63,7 +67,7 @@ test-sanitize:
 # `make test`; the depth comes from long campaigns (README, Robustness).
 fuzz:
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DQUINTAVELMOR_FUZZ=ON
+	  -DQUINTAVELMOR_FUZZ=ON -DQUINTAVELMOR_WERROR=$(WERROR)
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	bash tests/fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
