@@ -4,18 +4,18 @@
 #include "GNSS/mGNSSc.h"
 
 namespace GLC {
-long double LCion1 = GPSc::LCion1;
-long double LCion2 = GPSc::LCion2;
-long double LCwl1 = GPSc::LCwl1;
-long double LCwl2 = GPSc::LCwl2;
-long double LCnl1 = GPSc::LCnl1;
-long double LCnl2 = GPSc::LCnl2;
-long double lamb1 = GPSc::lamb1;
-long double lamb2 = GPSc::lamb2;
-long double lamb5 = GPSc::lamb5;
-long double lamb3 = GLONASSc::lamb3;
-long double lamb8 = GALILEOc::lamb8;
-long double alpha = GPSc::alpha;
+thread_local long double LCion1 = GPSc::LCion1;
+thread_local long double LCion2 = GPSc::LCion2;
+thread_local long double LCwl1 = GPSc::LCwl1;
+thread_local long double LCwl2 = GPSc::LCwl2;
+thread_local long double LCnl1 = GPSc::LCnl1;
+thread_local long double LCnl2 = GPSc::LCnl2;
+thread_local long double lamb1 = GPSc::lamb1;
+thread_local long double lamb2 = GPSc::lamb2;
+thread_local long double lamb5 = GPSc::lamb5;
+thread_local long double lamb3 = GLONASSc::lamb3;
+thread_local long double lamb8 = GALILEOc::lamb8;
+thread_local long double alpha = GPSc::alpha;
 }  // namespace GLC
 
 namespace {

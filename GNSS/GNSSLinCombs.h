@@ -8,20 +8,22 @@
 
 // Current combination coefficients and wavelengths; the caller loads the set
 // of the satellite's constellation (and GLONASS channel) before combining.
-// Start values: the GPS set, with the GLONASS G3 and Galileo E5 wavelengths.
+// Each thread has a set of its own, so threads can combine the values of
+// satellites of different systems at once.  Start values, in every thread:
+// the GPS set, with the GLONASS G3 and Galileo E5 wavelengths.
 namespace GLC {
-extern long double LCion1;  // ionosphere-free coefficient, frequency 1
-extern long double LCion2;  // ionosphere-free coefficient, frequency 2
-extern long double LCwl1;   // wide-lane coefficient, frequency 1
-extern long double LCwl2;   // wide-lane coefficient, frequency 2
-extern long double LCnl1;   // narrow-lane coefficient, frequency 1
-extern long double LCnl2;   // narrow-lane coefficient, frequency 2
-extern long double lamb1;   // wavelength of frequency 1
-extern long double lamb2;   // wavelength of frequency 2
-extern long double lamb5;   // wavelength of the L5/E5a carrier
-extern long double lamb3;   // wavelength of GLONASS G3
-extern long double lamb8;   // wavelength of Galileo E5
-extern long double alpha;   // f1^2 / f2^2
+extern thread_local long double LCion1;  // ionosphere-free coefficient, frequency 1
+extern thread_local long double LCion2;  // ionosphere-free coefficient, frequency 2
+extern thread_local long double LCwl1;   // wide-lane coefficient, frequency 1
+extern thread_local long double LCwl2;   // wide-lane coefficient, frequency 2
+extern thread_local long double LCnl1;   // narrow-lane coefficient, frequency 1
+extern thread_local long double LCnl2;   // narrow-lane coefficient, frequency 2
+extern thread_local long double lamb1;   // wavelength of frequency 1
+extern thread_local long double lamb2;   // wavelength of frequency 2
+extern thread_local long double lamb5;   // wavelength of the L5/E5a carrier
+extern thread_local long double lamb3;   // wavelength of GLONASS G3
+extern thread_local long double lamb8;   // wavelength of Galileo E5
+extern thread_local long double alpha;   // f1^2 / f2^2
 }  // namespace GLC
 
 // Number forms: no absence test, a missing operand (0) enters as 0.

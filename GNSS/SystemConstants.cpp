@@ -21,14 +21,6 @@ struct GlcPair {
   long double* glc2;
 };
 
-const GlcPair kGlcPairs[] = {
-    {kIonFreeGroup, &SystemConstants::LCion1, &SystemConstants::LCion2, &GLC::LCion1, &GLC::LCion2},
-    {kWideLaneGroup, &SystemConstants::LCwl1, &SystemConstants::LCwl2, &GLC::LCwl1, &GLC::LCwl2},
-    {kNarrowLaneGroup, &SystemConstants::LCnl1, &SystemConstants::LCnl2, &GLC::LCnl1, &GLC::LCnl2},
-    {kPairWavelengthGroup, &SystemConstants::lamb1, &SystemConstants::lamb2, &GLC::lamb1,
-     &GLC::lamb2},
-};
-
 }  // namespace
 
 SystemConstants GlonassConstants(long row) {
@@ -59,7 +51,17 @@ bool GpsGlonassConstants(short sat, SystemConstants& constants) {
 }
 
 void LoadGLC(const SystemConstants& k, unsigned groups) {
-  for (const GlcPair& pair : kGlcPairs) {
+  // Made at each call: GLC is the calling thread's.
+  const GlcPair pairs[] = {
+      {kIonFreeGroup, &SystemConstants::LCion1, &SystemConstants::LCion2, &GLC::LCion1,
+       &GLC::LCion2},
+      {kWideLaneGroup, &SystemConstants::LCwl1, &SystemConstants::LCwl2, &GLC::LCwl1, &GLC::LCwl2},
+      {kNarrowLaneGroup, &SystemConstants::LCnl1, &SystemConstants::LCnl2, &GLC::LCnl1,
+       &GLC::LCnl2},
+      {kPairWavelengthGroup, &SystemConstants::lamb1, &SystemConstants::lamb2, &GLC::lamb1,
+       &GLC::lamb2},
+  };
+  for (const GlcPair& pair : pairs) {
     if ((groups & pair.group) == 0) continue;
     *pair.glc1 = k.*pair.value1;
     *pair.glc2 = k.*pair.value2;
@@ -68,4 +70,9 @@ void LoadGLC(const SystemConstants& k, unsigned groups) {
   GLC::alpha = k.alpha;
   if (k.lamb5 != 0.0L) GLC::lamb5 = k.lamb5;
   if (k.lamb8 != 0.0L) GLC::lamb8 = k.lamb8;
+}
+
+SystemConstants LoadedGLC() {
+  return {GLC::LCion1, GLC::LCion2, GLC::LCwl1, GLC::LCwl2, GLC::LCnl1, GLC::LCnl2,
+          GLC::alpha,  GLC::lamb1,  GLC::lamb2, GLC::lamb5, GLC::lamb8};
 }

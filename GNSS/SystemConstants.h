@@ -52,4 +52,8 @@ enum GlcGroup : unsigned {
 // other groups keep what they had.
 void LoadGLC(const SystemConstants& constants, unsigned groups);
 
+// The values GLC holds in the calling thread (all but the fixed lamb3):
+// loading them with every group gives another thread the same set.
+SystemConstants LoadedGLC();
+
 #endif

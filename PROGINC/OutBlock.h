@@ -1,5 +1,7 @@
 // OutBlock: text gathered in one large buffer and handed to a stream in big
-// pieces, so that a listing of millions of rows costs few stream calls.
+// pieces, so that a listing of millions of rows costs few stream calls.  A
+// block bound to no stream keeps all its text until it is handed over, so it
+// can be gathered on one thread and written on another.
 #ifndef PROGINC_OUTBLOCK_H
 #define PROGINC_OUTBLOCK_H
 
@@ -11,6 +13,7 @@
 class OutBlock {
  public:
   explicit OutBlock(std::ostream& out);
+  OutBlock();
   OutBlock(const OutBlock&) = delete;
   OutBlock& operator=(const OutBlock&) = delete;
   ~OutBlock() { HandOver(); }
@@ -26,13 +29,17 @@ class OutBlock {
     std::memcpy(Room(n), text, n);
     Used(n);
   }
-  // Writes the gathered text to the stream and starts anew.
-  void HandOver();
+  // Writes the gathered text to the block's stream, if it has one, or to
+  // `out`, and starts anew.
+  void HandOver() {
+    if (out_ != nullptr) HandOverTo(*out_);
+  }
+  void HandOverTo(std::ostream& out);
 
  private:
   void MakeRoom(size_t n);
 
-  std::ostream& out_;
+  std::ostream* out_;
   std::vector<char> buffer_;
   size_t filled_;
 };

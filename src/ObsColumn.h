@@ -11,6 +11,14 @@
 
 class Quintavelmorc;
 
+// The factors a satellite's values are formed with, set when the listing
+// loads the satellite's constants.
+struct RowFactors {
+  bool metres = false;  // raw phases listed in metres
+  long double unitL1 = 1.0L, unitL2 = 1.0L, unitL5 = 1.0L, unitL8 = 1.0L;  // of the raw phases
+  long double mp1Fact1 = 0, mp1Fact2 = 0, mp2Fact1 = 0, mp2Fact2 = 0;      // multipath
+};
+
 struct ObsColumn {
   enum Kind {
     DOPPLER,  // a Doppler series, written as gnssobsshort
@@ -30,7 +38,7 @@ struct ObsColumn {
 // The column of code `obs` for satellites of system `letter`.
 ObsColumn MakeObsColumn(Quintavelmorc& q, char letter, int obs);
 // The column's value for record k, with the constants loaded for the satellite.
-gnssobs ColumnValue(const Quintavelmorc& q, const ObsColumn& column, long k);
+gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k);
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k);
 // Asks the processor to fetch record k's inputs ahead of use: the listing
 // visits one satellite's records, scattered over all series.

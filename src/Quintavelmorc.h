@@ -4,8 +4,6 @@
 #ifndef SRC_QUINTAVELMORC_H
 #define SRC_QUINTAVELMORC_H
 
-#include <iosfwd>
-
 #include "GNSS/mjd.h"
 #include "matrix/matrix.h"
 
@@ -96,11 +94,8 @@ class Quintavelmorc {
   bool isG, isR, isE, isC;  // constellations selected ("-c")
 
   long double dt;  // listing interval, seconds ("-t")
-  // Multipath factors of the satellite being listed; set by the listing.
-  long double mp1Fact1, mp1Fact2, mp2Fact1, mp2Fact2;
   long double EpochRound;  // interval tolerance as a fraction of dt ("-d")
   int nMSJumps;            // millisecond jumps corrected
-  long double unitL1, unitL2, unitL5, unitL8;  // factors of the listed raw phases
   bool isUnit;   // a valid "-u" was given
   short PhUnit;  // CYCLE or METER
 
@@ -132,7 +127,6 @@ class Quintavelmorc {
   // Settings report and listing.
   void PrintSet();
   void PrintObs();
-  void PrintObs(long k, char S, int obs, std::ostream& out);
   bool TestEpoch(mjd& ep);
   // Whether the epoch lies in the window from stE to enE, both included.
   bool InWindow(const mjd& ep) const { return !(ep < stE || ep > enE); }

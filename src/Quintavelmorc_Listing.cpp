@@ -1,11 +1,16 @@
 // Quintavelmorc::PrintObs and TestEpoch: the listing, satellite by satellite,
-// of the chosen observations and combinations at the listed epochs.
+// of the chosen observations and combinations at the listed epochs.  The
+// satellites are set up in turn on the calling thread; the rows of two
+// satellites are formatted at once, on two threads, and written in order.
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "GNSS/GLNSat.h"
@@ -49,66 +54,79 @@ void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
 
 // Loads a satellite's constants into GLC.  In metres the raw phases take the
 // system's wavelengths; the factors of carriers it lacks keep their value.
-void LoadConstants(Q& q, const SystemConstants& constants) {
+void LoadConstants(RowFactors& f, const SystemConstants& constants) {
   LoadGLC(constants, kAllGlcGroups);
-  if (q.PhUnit != Q::METER) return;
-  q.unitL1 = constants.lamb1;
-  q.unitL2 = constants.lamb2;
-  if (constants.lamb5 != 0.0L) q.unitL5 = constants.lamb5;
-  if (constants.lamb8 != 0.0L) q.unitL8 = constants.lamb8;
+  if (!f.metres) return;
+  f.unitL1 = constants.lamb1;
+  f.unitL2 = constants.lamb2;
+  if (constants.lamb5 != 0.0L) f.unitL5 = constants.lamb5;
+  if (constants.lamb8 != 0.0L) f.unitL8 = constants.lamb8;
 }
 
-void SetMultipathFactors(Q& q) {
+void SetMultipathFactors(RowFactors& f) {
   const long double alpha = GLC::alpha;
-  q.mp1Fact1 = (1.0L + 2.0L / (alpha - 1.0L)) * GLC::lamb1;
-  q.mp1Fact2 = (2.0L / (alpha - 1.0L)) * GLC::lamb2;
-  q.mp2Fact1 = (2.0L * alpha / (alpha - 1.0L)) * GLC::lamb1;
-  q.mp2Fact2 = (2.0L * alpha / (alpha - 1.0L) - 1.0L) * GLC::lamb2;
+  f.mp1Fact1 = (1.0L + 2.0L / (alpha - 1.0L)) * GLC::lamb1;
+  f.mp1Fact2 = (2.0L / (alpha - 1.0L)) * GLC::lamb2;
+  f.mp2Fact1 = (2.0L * alpha / (alpha - 1.0L)) * GLC::lamb1;
+  f.mp2Fact2 = (2.0L * alpha / (alpha - 1.0L) - 1.0L) * GLC::lamb2;
 }
 
 // GLONASS wavelengths follow the slot's channel at the reference epoch.
 // Slots outside the tables, and satellites the channel file gives no channel
-// at that epoch (channel 0 is a channel of its own), are reported and not
-// listed.
-bool SetUpGlonass(Q& q, short sat, mjd& reference) {
+// at that epoch (channel 0 is a channel of its own), are not listed; the
+// reason is returned, null when the satellite is set up.
+const char* SetUpGlonass(Q& q, RowFactors& f, short sat, mjd& reference) {
   const short slot = GlonassSlot(sat);
-  if (slot < 1 || slot > GLONASSc::lamb.r) {
-    WarnGlonassNotListed("GLONASS SLOT OUTSIDE 1 TO 32", sat);
-    return false;
-  }
+  if (slot < 1 || slot > GLONASSc::lamb.r) return "GLONASS SLOT OUTSIDE 1 TO 32";
   const long double channel = q.glnfc.GetFreqNum(sat, reference);
-  if (!q.glnfc.GetIsGLNSat()) {
-    WarnGlonassNotListed("NO GLONASS FREQUENCY CHANNEL AT THE FIRST EPOCH", sat);
-    return false;
-  }
+  if (!q.glnfc.GetIsGLNSat()) return "NO GLONASS FREQUENCY CHANNEL AT THE FIRST EPOCH";
   GLONASSc::SetFrequency(channel, slot - 1);
-  LoadConstants(q, GlonassConstants(slot - 1));
-  return true;
+  LoadConstants(f, GlonassConstants(slot - 1));
+  return nullptr;
 }
 
-// Loads the constants of a satellite of system `letter`; false when the
-// satellite is not to be listed.  Unit factors a system does not set keep
-// their value.  BeiDou gets no constants: its rows show only the values
-// that need none.
-bool SetUpConstellation(Q& q, short sat, char letter, mjd& reference) {
-  switch (letter) {
+// One satellite's part of the listing: what its set-up found, the constants
+// and inputs its rows are formed with, and its rows once formatted.
+struct SatelliteJob {
+  short sat = 0;
+  char letter = 0;
+  unsigned short number = 0;  // within the system, as the listing writes it
+  bool listed = false;
+  const char* notListed = nullptr;  // why a GLONASS satellite is not listed
+  SystemConstants constants{};
+  RowFactors factors;
+  std::vector<ObsColumn> columns;
+  std::string satText;
+  long records = 0;  // records of the satellite, listed or not
+  long rows = 0;
+  OutBlock block;
+};
+
+// Loads the constants of a satellite of system `letter` into GLC and `f`;
+// false when the satellite is not to be listed.  Unit factors a system does
+// not set keep their value.  BeiDou gets no constants: its rows show only
+// the values that need none.
+bool SetUpConstellation(Q& q, RowFactors& f, SatelliteJob& job, mjd& reference) {
+  switch (job.letter) {
     case 'G':
       if (!q.isG) return false;
-      LoadConstants(q, kGpsConstants);
+      LoadConstants(f, kGpsConstants);
       break;
     case 'R':
-      if (!q.isR || !SetUpGlonass(q, sat, reference)) return false;
+      if (!q.isR) return false;
+      job.notListed = SetUpGlonass(q, f, job.sat, reference);
+      if (job.notListed != nullptr) return false;
       break;
     case 'E':
       if (!q.isE) return false;
-      LoadConstants(q, kGalileoConstants);
+      LoadConstants(f, kGalileoConstants);
       break;
     case 'C':
       return q.isC;
     default:
       return false;
   }
-  SetMultipathFactors(q);
+  SetMultipathFactors(f);
   return true;
 }
 
@@ -180,52 +198,98 @@ void AppendField(OutBlock& block, const Value& value, StreamState& state) {
   block.Used(static_cast<size_t>(length));
 }
 
-// One satellite's rows: the epoch's text, the satellite's text and the value
-// fields; returns their number.
-long PrintRows(Q& q, short sat, char letter, unsigned short number, const SatRecordIndex& index,
-               const matrix<bool>& listed, const EpochTexts& epochs, OutBlock& block) {
-  std::vector<ObsColumn> columns;
+// Sets up satellite `sat` after the satellites before it: its constants
+// (GLC and `current` keep what a system does not set), the inputs of its
+// columns and its text.
+void SetUpSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
+                    const EpochTexts& epochs, RowFactors& current, SatelliteJob& job) {
+  job.sat = sat;
+  job.letter = SatLetter(sat);
+  job.notListed = nullptr;
+  job.listed = SetUpConstellation(q, current, job, reference);
+  if (!job.listed) return;
+  // The listing writes the number within the system as unsigned 16 bits.
+  job.number = SatNumberInSystem(sat);
+  job.constants = LoadedGLC();
+  job.factors = current;
+  job.columns.clear();
   for (long i = 0; i < q.obslist.r; i++)
-    if (q.IfExistObs(i) == 1) columns.push_back(MakeObsColumn(q, letter, q.obslist(i)));
-  const std::string satText = SatelliteText(q, letter, number, epochs.state.fill);
-  long rows = 0;
-  const long end = index.End(sat);
-  for (long p = index.First(sat); p < end; p++) {
+    if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q, job.letter, q.obslist(i)));
+  job.satText = SatelliteText(q, job.letter, job.number, epochs.state.fill);
+  job.records = index.End(sat) - index.First(sat);
+}
+
+// A listed satellite's rows, formatted into its block on the calling thread:
+// the epoch's text, the satellite's text and the value fields.
+void FormatRows(SatelliteJob& job, const SatRecordIndex& index, const matrix<bool>& listed,
+                const EpochTexts& epochs) {
+  if (!job.listed) return;
+  LoadGLC(job.constants, kAllGlcGroups);
+  OutBlock& block = job.block;
+  job.rows = 0;
+  const long end = index.End(job.sat);
+  for (long p = index.First(job.sat); p < end; p++) {
     if (p + prefetchAhead < end) {
       const long ahead = index.record(p + prefetchAhead);
-      for (const ObsColumn& column : columns) PrefetchColumn(column, ahead);
+      for (const ObsColumn& column : job.columns) PrefetchColumn(column, ahead);
     }
     const long k = index.record(p);
     const long e = index.epochAt(p);
     if (!listed(e)) continue;
-    rows++;
+    job.rows++;
     block.Append(epochs.text.data() + epochs.start(e),
                  static_cast<size_t>(epochs.start(e + 1) - epochs.start(e)));
-    block.Append(satText.data(), satText.size());
+    block.Append(job.satText.data(), job.satText.size());
     StreamState state = epochs.state;
-    for (const ObsColumn& column : columns) {
+    for (const ObsColumn& column : job.columns) {
       if (column.kind == ObsColumn::DOPPLER)
         AppendField(block, ColumnDoppler(column, k), state);
       else
-        AppendField(block, ColumnValue(q, column, k), state);
+        AppendField(block, ColumnValue(job.factors, column, k), state);
     }
     block.Append("\n", 1);
   }
-  block.HandOver();
-  return rows;
 }
 
-// One satellite's block: its rows at the listed epochs, an empty line, and
-// the row count on standard error.
-void PrintSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index,
-                    const matrix<bool>& listed, const EpochTexts& epochs, OutBlock& block) {
-  const char letter = SatLetter(sat);
-  if (!SetUpConstellation(q, sat, letter, reference)) return;
-  // The listing writes the number within the system as unsigned 16 bits.
-  const unsigned short number = SatNumberInSystem(sat);
-  const long rows = PrintRows(q, sat, letter, number, index, listed, epochs, block);
-  std::cout << '\n';
-  WriteSummary(letter, number, rows, q.nObsReal);
+// One satellite's part of the output: its rows, an empty line and the row
+// count on standard error, or why it is not listed.  Each satellite's rows
+// are checked as they go out, so that a listing that can not be written
+// stops at once.
+void WriteSatellite(const Q& q, SatelliteJob& job) {
+  if (job.notListed != nullptr) WarnGlonassNotListed(job.notListed, job.sat);
+  if (job.listed) {
+    job.block.HandOverTo(std::cout);
+    std::cout << '\n';
+    WriteSummary(job.letter, job.number, job.rows, q.nObsReal);
+  }
+  CheckOutput(std::cout, kProgramName, Q::kListingOutput);
+}
+
+// Below this many records between them, two satellites are formatted one
+// after the other: a thread would cost more than it saves.
+constexpr long kRecordsForTwoThreads = 4096;
+
+// Formats the rows of both satellites, on two threads when both are listed
+// and have records enough between them.  Each thread loads its satellite's constants into its own GLC.
+void FormatPair(SatelliteJob& first, SatelliteJob& second, const SatRecordIndex& index,
+                const matrix<bool>& listed, const EpochTexts& epochs) {
+  const bool twoThreads = first.listed && second.listed &&
+                          first.records + second.records >= kRecordsForTwoThreads;
+  if (!twoThreads) {
+    FormatRows(first, index, listed, epochs);
+    FormatRows(second, index, listed, epochs);
+    return;
+  }
+  std::thread other;
+  try {
+    other = std::thread(FormatRows, std::ref(first), std::cref(index), std::cref(listed),
+                        std::cref(epochs));
+  } catch (const std::system_error&) {
+    // No thread to be had: one after the other.
+    FormatRows(first, index, listed, epochs);
+  }
+  FormatRows(second, index, listed, epochs);
+  if (other.joinable()) other.join();
 }
 
 }  // namespace
@@ -258,12 +322,21 @@ void Quintavelmorc::PrintObs() {
   const SatRecordIndex index(rd);
   EpochTexts epochs;
   BuildEpochTexts(*this, listed, epochs);
-  OutBlock block(std::cout);
-  // Each satellite's rows are checked as they go out, so that a listing that
-  // can not be written stops at once.
-  for (long i = 0; i < satprn.r; i++) {
-    PrintSatellite(*this, satprn(i), reference, index, listed, epochs, block);
-    CheckOutput(std::cout, kProgramName, kListingOutput);
+  // Satellites go in pairs: both are set up in turn, so that each finds the
+  // constants and factors the ones before it left, then formatted, then
+  // written in order.
+  RowFactors current;
+  current.metres = PhUnit == METER;
+  SatelliteJob jobs[2];
+  for (long i = 0; i < satprn.r; i += 2) {
+    const bool pair = i + 1 < satprn.r;
+    SetUpSatellite(*this, satprn(i), reference, index, epochs, current, jobs[0]);
+    jobs[1].listed = false;
+    jobs[1].notListed = nullptr;
+    if (pair) SetUpSatellite(*this, satprn(i + 1), reference, index, epochs, current, jobs[1]);
+    FormatPair(jobs[0], jobs[1], index, listed, epochs);
+    WriteSatellite(*this, jobs[0]);
+    if (pair) WriteSatellite(*this, jobs[1]);
   }
   if (verbose)
     std::cerr << kProgramName << "::PrintObs(): Finished writing observations!" << std::endl;

@@ -1,8 +1,6 @@
-// Quintavelmorc::PrintObs(k, S, obs, out): the value of one catalogue code for
-// one record, written as one field of a listing row.  The catalogue names the
-// inputs and the formula of each code; the formulas' arithmetic is here.
-#include <ostream>
-
+// The value of one catalogue code for one record of a satellite.  The
+// catalogue names the inputs and the formula of each code; the formulas'
+// arithmetic is here.
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
 #include "PROGINC/Portability.h"
@@ -25,28 +23,28 @@ bool HasConstants(char S) { return S == 'G' || S == 'R' || S == 'E'; }
 
 // Factor of a listed raw phase (1 for every other type); Galileo's L7 is its
 // second frequency and shares the factor of L2.
-long double UnitFactor(const Q& q, int type) {
+long double UnitFactor(const RowFactors& f, int type) {
   switch (type) {
-    case Q::L1: return q.unitL1;
-    case Q::L2: return q.unitL2;
-    case Q::L5: return q.unitL5;
-    case Q::L7: return q.unitL2;
-    case Q::L8: return q.unitL8;
+    case Q::L1: return f.unitL1;
+    case Q::L2: return f.unitL2;
+    case Q::L5: return f.unitL5;
+    case Q::L7: return f.unitL2;
+    case Q::L8: return f.unitL8;
     default: return 1.0L;
   }
 }
 
-gnssobs RawValue(const Q& q, char S, int type, const gnssobs& value) {
+gnssobs RawValue(const RowFactors& f, char S, int type, const gnssobs& value) {
   const ObsCatalogueEntry* entry = FindObsEntry(type);
   if (entry == nullptr || entry->unit != ObsUnit::Phase) return value;
   // Metres need the constellation's wavelength.
-  if (q.PhUnit == Q::METER && !HasConstants(S)) return gnssobs();
-  return UnitFactor(q, type) * value;
+  if (f.metres && !HasConstants(S)) return gnssobs();
+  return UnitFactor(f, type) * value;
 }
 
 // Combinations; x points to the code's inputs in catalogue order.  Phases
 // enter in cycles whatever the phase unit.
-gnssobs Combination(const Q& q, char S, ObsFormula formula, const gnssobs* const* x) {
+gnssobs Combination(const RowFactors& f, char S, ObsFormula formula, const gnssobs* const* x) {
   if (formula == ObsFormula::Difference) return *x[0] - *x[1];
   if (!HasConstants(S)) return gnssobs();
   switch (formula) {
@@ -65,9 +63,9 @@ gnssobs Combination(const Q& q, char S, ObsFormula formula, const gnssobs* const
     case ObsFormula::MelbourneWuebbena:
       return GNSS_MW(*x[0], *x[1], *x[2], *x[3]);
     case ObsFormula::MultipathFirst:
-      return (*x[0] - q.mp1Fact1 * *x[1]) + q.mp1Fact2 * *x[2];
+      return (*x[0] - f.mp1Fact1 * *x[1]) + f.mp1Fact2 * *x[2];
     case ObsFormula::MultipathSecond:
-      return (*x[0] - q.mp2Fact1 * *x[1]) + q.mp2Fact2 * *x[2];
+      return (*x[0] - f.mp2Fact1 * *x[1]) + f.mp2Fact2 * *x[2];
     case ObsFormula::MinusPhase1:
       return *x[0] - GLC::lamb1 * *x[1];
     case ObsFormula::MinusPhase2:
@@ -109,7 +107,7 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
   return column;
 }
 
-gnssobs ColumnValue(const Q& q, const ObsColumn& column, long k) {
+gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k) {
   // Inputs are read in place; a missing series or record reads as absent.
   static const gnssobs absent;
   const gnssobs* x[ObsColumn::kMaxInputs] = {&absent, &absent, &absent, &absent};
@@ -117,8 +115,8 @@ gnssobs ColumnValue(const Q& q, const ObsColumn& column, long k) {
     const matrix<gnssobs>* series = column.input[i];
     if (series != nullptr && k >= 0 && k < series->r) x[i] = series->v + k;
   }
-  if (column.formula == ObsFormula::Raw) return RawValue(q, column.letter, column.obs, *x[0]);
-  return Combination(q, column.letter, column.formula, x);
+  if (column.formula == ObsFormula::Raw) return RawValue(factors, column.letter, column.obs, *x[0]);
+  return Combination(factors, column.letter, column.formula, x);
 }
 
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k) { return At(*column.doppler, k); }
@@ -138,12 +136,4 @@ void Prefetch(const matrix<T>* series, long k) {
 void PrefetchColumn(const ObsColumn& column, long k) {
   Prefetch(column.doppler, k);
   for (short i = 0; i < column.nInputs; i++) Prefetch(column.input[i], k);
-}
-
-void Quintavelmorc::PrintObs(long k, char S, int obs, std::ostream& out) {
-  const ObsColumn column = MakeObsColumn(*this, S, obs);
-  if (column.kind == ObsColumn::DOPPLER)
-    out << ColumnDoppler(column, k);
-  else
-    out << ColumnValue(*this, column, k);
 }

@@ -52,3 +52,18 @@ TEST(OutBlock, HandOverWritesNothingTwice) {
   block.HandOver();
   EXPECT_EQ(out.str(), "abc");
 }
+
+TEST(OutBlock, ABlockWithoutStreamKeepsAllItsTextUntilHandedOver) {
+  OutBlock block;
+  std::string expected;
+  for (int i = 0; i < 30000; i++) {  // about 3 MB, past the size handed over at once
+    std::string piece(100, static_cast<char>('a' + i % 26));
+    block.Append(piece.data(), piece.size());
+    expected += piece;
+  }
+  std::ostringstream out;
+  block.HandOver();  // no stream: kept
+  block.HandOverTo(out);
+  block.HandOverTo(out);
+  EXPECT_EQ(out.str(), expected);
+}

@@ -61,7 +61,6 @@ TEST(GetFilesDefaults, ConstructorSetsTheDocumentedValues) {
   EXPECT_TRUE(d.q.RunProg);
   EXPECT_EQ(d.q.verbose, 0);
   EXPECT_EQ(d.q.EpochRound, static_cast<long double>(0.001));
-  EXPECT_EQ(d.q.unitL8, 1.0L);
   EXPECT_EQ(d.q.PhUnit, Q::CYCLE);
   EXPECT_EQ(d.q.obslist.Length(), 0);
 }
