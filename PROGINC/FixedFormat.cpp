@@ -178,7 +178,7 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
   const char* digits = Body(scaled, decimals, body + sizeof body);
   const int length = static_cast<int>(body + sizeof body - digits);
   const int padding = width > length ? width - length : 0;
-  if (static_cast<size_t>(length + padding) >= room)
+  if (static_cast<size_t>(length) + static_cast<size_t>(padding) >= room)
     return LibraryFormat(text, room, value, width, decimals, pad);
   char* out = text;
   if (pad == '0' && scaled.negative) *out++ = *digits++;  // zeros go after the sign

@@ -125,7 +125,7 @@ void SetDateColumns(const char* value, ymdhms& dat) {
 }
 
 bool HoldsDigits(const char* value, std::size_t length, DateColumn column) {
-  const std::size_t end = static_cast<std::size_t>(column.pos + column.width);
+  const std::size_t end = static_cast<std::size_t>(column.pos) + static_cast<std::size_t>(column.width);
   return length >= end &&
          std::strspn(value + column.pos, kDigits) >= static_cast<std::size_t>(column.width);
 }

@@ -27,20 +27,20 @@ bool ReadInteger(std::string_view text, uint64_t& value) {
 CompactArc::Result CompactArc::Take(std::string_view field) {
   if (field.empty()) {
     started_ = false;
-    return Result::kEmpty;
+    return Result::Empty;
   }
   if (field.size() > 1 && field[1] == '&') {
-    if (!IsDigit(field[0]) || !ReadInteger(field.substr(2), terms_[0])) return Result::kUnreadable;
+    if (!IsDigit(field[0]) || !ReadInteger(field.substr(2), terms_[0])) return Result::Unreadable;
     order_ = field[0] - '0';
     reached_ = 0;
     started_ = true;
-    return Result::kValue;
+    return Result::Value;
   }
-  if (!started_) return Result::kNoStart;
+  if (!started_) return Result::NoStart;
   if (reached_ < order_) reached_++;
-  if (!ReadInteger(field, terms_[reached_])) return Result::kUnreadable;
+  if (!ReadInteger(field, terms_[reached_])) return Result::Unreadable;
   for (int term = reached_ - 1; term >= 0; term--) terms_[term] += terms_[term + 1];
-  return Result::kValue;
+  return Result::Value;
 }
 
 void ApplyTextDifference(std::string& text, std::string_view difference) {

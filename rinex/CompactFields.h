@@ -16,7 +16,7 @@
 // undefined behaviour, and values are range-checked when written.
 class CompactArc {
  public:
-  enum class Result { kValue, kEmpty, kUnreadable, kNoStart };
+  enum class Result { Value, Empty, Unreadable, NoStart };
 
   // Reads one field ("" when the value is missing, which ends the arc).
   Result Take(std::string_view field);

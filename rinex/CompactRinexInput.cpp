@@ -89,20 +89,20 @@ bool CompactRinexInput::Next() {
   if (!compact_->Next()) return AtEnd();
   lineNo = compact_->lineNo;
   switch (part_) {
-    case Part::kHeader:
+    case Part::Header:
       HeaderLine();
       line = compact_->line;
       return true;
-    case Part::kSpecialRecords:
+    case Part::SpecialRecords:
       TypesLine(compact_->line);
-      if (--recordsLeft_ == 0) part_ = Part::kEpoch;
+      if (--recordsLeft_ == 0) part_ = Part::Epoch;
       line = compact_->line;
       return true;
-    case Part::kEpoch:
+    case Part::Epoch:
       text_.clear();
       EpochRecord();
       break;
-    case Part::kSatellites:
+    case Part::Satellites:
       text_.clear();
       SatelliteRecord();
       break;
@@ -120,7 +120,7 @@ bool CompactRinexInput::HandDecoded() {
 }
 
 bool CompactRinexInput::AtEnd() {
-  if (part_ == Part::kSatellites || part_ == Part::kSpecialRecords)
+  if (part_ == Part::Satellites || part_ == Part::SpecialRecords)
     Inconsistent("compact RINEX data end inside an epoch (the file is cut short)");
   return false;
 }
@@ -134,7 +134,7 @@ void CompactRinexInput::HeaderLine() {
     if (!holdsIt)
       Inconsistent("compact RINEX " + std::string(layout_->version) + " can not hold RINEX " + std::string(version));
   } else if (HasLabel(text, "END OF HEADER")) {
-    part_ = Part::kEpoch;
+    part_ = Part::Epoch;
   } else {
     TypesLine(text);
   }
@@ -177,7 +177,7 @@ void CompactRinexInput::EpochRecord() {
     text_ += epoch_;
     EndLine(start);
     recordsLeft_ = count;
-    if (count > 0) part_ = Part::kSpecialRecords;
+    if (count > 0) part_ = Part::SpecialRecords;
     return;
   }
   if (epoch_.size() < layout_->satellitesAt + 3 * static_cast<size_t>(count))
@@ -187,14 +187,14 @@ void CompactRinexInput::EpochRecord() {
   WriteEpochLines(count);
   satellites_.StartEpoch();
   satellitesInEpoch_ = recordsLeft_ = count;
-  if (count > 0) part_ = Part::kSatellites;
+  if (count > 0) part_ = Part::Satellites;
 }
 
 void CompactRinexInput::ClockLine() {
   switch (clock_.Take(compact_->line)) {
-    case CompactArc::Result::kUnreadable:
+    case CompactArc::Result::Unreadable:
       Inconsistent("compact RINEX receiver clock offset can not be read");
-    case CompactArc::Result::kNoStart:
+    case CompactArc::Result::NoStart:
       Inconsistent("compact RINEX clock offset difference has no value to start from");
     default:
       return;
@@ -232,7 +232,7 @@ void CompactRinexInput::SatelliteRecord() {
   CompactSatellite& state = satellites_.Take(id, static_cast<size_t>(types));
   ReadObservations(compact_->line, state);
   WriteObservations(layout_->satelliteFirst ? id : std::string_view(), state);
-  if (--recordsLeft_ == 0) part_ = Part::kEpoch;
+  if (--recordsLeft_ == 0) part_ = Part::Epoch;
 }
 
 // One field per observation type, separated by single blanks (an empty field
@@ -244,9 +244,9 @@ void CompactRinexInput::ReadObservations(std::string_view fields, CompactSatelli
     const size_t end = std::min(fields.find(' ', at), fields.size());
     const std::string_view field = at < fields.size() ? fields.substr(at, end - at) : std::string_view();
     switch (arc.Take(field)) {
-      case CompactArc::Result::kUnreadable:
+      case CompactArc::Result::Unreadable:
         Inconsistent("compact RINEX field \"" + std::string(field) + "\" can not be read");
-      case CompactArc::Result::kNoStart:
+      case CompactArc::Result::NoStart:
         Inconsistent("compact RINEX difference \"" + std::string(field) + "\" has no value to start from");
       default:
         break;

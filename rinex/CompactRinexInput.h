@@ -30,11 +30,11 @@ class CompactRinexInput : public TextInput {
   bool Next() override;
 
  private:
-  enum class Part { kHeader, kEpoch, kSatellites, kSpecialRecords };
+  enum class Part { Header, Epoch, Satellites, SpecialRecords };
 
   std::unique_ptr<TextInput> compact_;
   const CompactLayout* layout_;
-  Part part_ = Part::kHeader;
+  Part part_ = Part::Header;
   int types_[256];           // observation types by system letter (-1: none)
   std::string epoch_;        // the epoch line the next difference applies to
   CompactArc clock_;

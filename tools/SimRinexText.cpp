@@ -1,6 +1,7 @@
 // RINEX 3.04 observation text of one simulated station.
 #include "tools/SimRinexText.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -119,7 +120,7 @@ char FileSystem(const SimRinexColumns& columns) {
 void AppendTimeOfFirst(std::string& text, const SimPlan& plan) {
   int year = 0, month = 0, day = 0;
   MjdToCivil(plan.firstMjd, year, month, day);
-  const long long tick = static_cast<long long>(plan.firstSecond * kTicksPerSecond + 0.5);
+  const long long tick = std::llround(plan.firstSecond * kTicksPerSecond);
   const long long second = tick / kTicksPerSecond;
   AppendRecord(text,
                Printed("%6d%6d%6d%6lld%6lld%5lld.%07lld     GPS", year, month, day, second / 3600,

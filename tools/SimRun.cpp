@@ -37,6 +37,7 @@ long VisibleEpochs(const SimPlan& plan, const SimSatellite& satellite) {
 std::vector<SimSatellite> LongestObserved(const SimPlan& plan, std::vector<SimSatellite> satellites, int count) {
   if (count <= 0 || count >= static_cast<int>(satellites.size())) return satellites;
   std::vector<long> visible;
+  visible.reserve(satellites.size());
   for (const SimSatellite& satellite : satellites) visible.push_back(VisibleEpochs(plan, satellite));
   std::vector<std::size_t> order(satellites.size());
   for (std::size_t i = 0; i < order.size(); i++) order[i] = i;
@@ -44,6 +45,7 @@ std::vector<SimSatellite> LongestObserved(const SimPlan& plan, std::vector<SimSa
   order.resize(static_cast<std::size_t>(count));
   std::sort(order.begin(), order.end());
   std::vector<SimSatellite> kept;
+  kept.reserve(order.size());
   for (std::size_t i : order) kept.push_back(satellites[i]);
   return kept;
 }

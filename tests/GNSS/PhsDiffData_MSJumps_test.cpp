@@ -79,7 +79,7 @@ std::vector<std::vector<Record>> Series(const std::vector<short>& sats, long n,
   return epochs;
 }
 
-std::vector<long double> StepAt(long n, std::vector<std::pair<long, long double>> steps) {
+std::vector<long double> StepAt(long n, const std::vector<std::pair<long, long double>>& steps) {
   std::vector<long double> clock(n, 0.0L);
   for (long e = 0; e < n; e++)
     for (const auto& step : steps)
@@ -106,7 +106,7 @@ TEST(CorrMSJumps, PhasesFollowTheAccumulatedJumps) {
     std::vector<long double> expectedMs;  // shift of each epoch, milliseconds
   };
   const long n = 25;
-  auto shifts = [n](std::vector<std::pair<long, long double>> s) { return StepAt(n, s); };
+  auto shifts = [n](const std::vector<std::pair<long, long double>>& s) { return StepAt(n, s); };
   const std::vector<Case> cases = {
       {"plus one at 10", {{10, 1.0L}}, 1, shifts({{10, 1.0L}})},
       {"plus one at 10, minus one at 20", {{10, 1.0L}, {20, -1.0L}}, 2, shifts({{10, 1.0L}, {20, -1.0L}})},

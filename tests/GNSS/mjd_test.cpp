@@ -43,7 +43,7 @@ TEST(MjdValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
                  {"copy",
                   [] {
                     const mjd bad = Unchecked(300000, 0);
-                    mjd t(bad);
+                    mjd t(bad);  // NOLINT(performance-unnecessary-copy-initialization): tests the copy
                   },
                   "MJDAY not valid"},
                  {"assignment",

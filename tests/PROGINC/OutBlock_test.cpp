@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -37,7 +37,7 @@ TEST(OutBlock, RoomKeepsOnlyTheCharactersUsed) {
   {
     OutBlock block(out);
     char* room = block.Room(64);
-    std::memcpy(room, "kept, not kept", 14);
+    std::copy_n("kept, not kept", 14, room);
     block.Used(4);
     block.Append("!", 1);
   }

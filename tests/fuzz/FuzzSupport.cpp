@@ -24,7 +24,7 @@ const std::string& ScratchFolder() {
 }
 
 std::string WriteScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
-  const std::string path = ScratchFolder() + "/" + name;
+  std::string path = ScratchFolder() + "/" + name;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   return path;
@@ -78,6 +78,7 @@ const std::string& SingleDifferenceFile() {
 
 void RunProgram(const std::vector<std::string>& arguments) {
   std::vector<const char*> vector;
+  vector.reserve(arguments.size());
   for (const std::string& argument : arguments) vector.push_back(argument.c_str());
   SurviveFatal([&] { RunQuintavelmor(static_cast<int>(vector.size()), vector.data()); });
 }

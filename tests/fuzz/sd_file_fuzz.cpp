@@ -8,15 +8,19 @@
 
 #include "tests/fuzz/FuzzSupport.h"
 
+namespace {
+const char* const kEveryCode =
+    "-lC1:P1:P2:L1:L2:C2:S1:S2:D1:D2:C5:L5:C7:L7:C8:L8:L4:Pp4:Pc4:L3:Pc3:Pp3:WL:WLP:WLC:MW:MWp:"
+    "MP1:MC1:MP2:CL1:PL1:PL2:PC1:PC2:";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   DiscardProgramOutput();
   const std::uint8_t options = size > 0 ? data[0] : 0;
   const std::string file = WriteScratchFile("input.sd", size > 0 ? data + 1 : data,
                                             size > 0 ? size - 1 : 0);
   std::vector<std::string> arguments{
-      "Quintavelmor", "-o" + file, "-cGREC", "-gf" + ChannelFile(),
-      "-lC1:P1:P2:L1:L2:C2:S1:S2:D1:D2:C5:L5:C7:L7:C8:L8:L4:Pp4:Pc4:L3:Pc3:Pp3:WL:WLP:WLC:MW:MWp:"
-      "MP1:MC1:MP2:CL1:PL1:PL2:PC1:PC2:"};
+      "Quintavelmor", "-o" + file, "-cGREC", "-gf" + ChannelFile(), kEveryCode};
   if (options & 1) arguments.push_back("-ms");
   if (options & 2) arguments.push_back("-t30");
   if (options & 4) arguments.push_back("-uM");

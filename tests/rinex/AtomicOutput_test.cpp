@@ -29,7 +29,7 @@ fs::path FolderWithEarlierOutput() {
   std::string pattern = ::testing::TempDir() + "atomic_outputXXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
-  const fs::path folder = mkdtemp(name.data());
+  fs::path folder = mkdtemp(name.data());
   std::ofstream(folder / "out.sd") << "earlier\n";
   return folder;
 }

@@ -15,7 +15,7 @@
 namespace {
 
 std::string WriteTemporary(const std::string& name, const std::string& text) {
-  const std::string path = testing::TempDir() + name;
+  std::string path = testing::TempDir() + name;
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
