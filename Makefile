@@ -15,7 +15,7 @@ PREFIX         ?= /usr/local
 EXAMPLE        ?= examples/sim_GRE_30s_1h.sd
 EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
 
-.PHONY: build run install package test test-sanitize tidy samples fuzz clean
+.PHONY: build run install package test test-sanitize tidy format format-check samples fuzz clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DQUINTAVELMOR_WERROR=$(WERROR)
@@ -70,6 +70,14 @@ test-sanitize:
 tidy:
 	cmake -S . -B $(TIDY_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 	run-clang-tidy -j $(JOBS) -quiet -p $(TIDY_DIR)
+
+# The C++ sources in the layout of .clang-format: `make format` rewrites them,
+# `make format-check` (run by CI) fails on any that differ.
+CXX_SOURCES     = git ls-files '*.h' '*.cpp'
+format:
+	$(CXX_SOURCES) | xargs clang-format -i
+format-check:
+	$(CXX_SOURCES) | xargs clang-format --dry-run --Werror
 
 # Every input surface under libFuzzer for FUZZ_SECONDS each: a quick check in
 # `make test`; the depth comes from long campaigns (README, Robustness).

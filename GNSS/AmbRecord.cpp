@@ -33,9 +33,7 @@ void PutInt32(unsigned char* at, long value) {
   PutLittleEndian(at, static_cast<std::uint32_t>(static_cast<std::int32_t>(value)), 4);
 }
 
-long GetInt32(const unsigned char* at) {
-  return static_cast<std::int32_t>(GetLittleEndian(at, 4));
-}
+long GetInt32(const unsigned char* at) { return static_cast<std::int32_t>(GetLittleEndian(at, 4)); }
 
 }  // namespace
 

@@ -81,14 +81,10 @@ gnssobs GNSS_L4(const gnssobs& L1, const gnssobs& L2) { return GeometryFreePhase
 long double GNSS_P4(const long double& P1, const long double& P2) { return P2 - P1; }
 gnssobs GNSS_P4(const gnssobs& P1, const gnssobs& P2) { return P2 - P1; }
 
-long double GNSS_L5(const long double& L1, const long double& L2) {
-  return WideLanePhase(L1, L2);
-}
+long double GNSS_L5(const long double& L1, const long double& L2) { return WideLanePhase(L1, L2); }
 gnssobs GNSS_L5(const gnssobs& L1, const gnssobs& L2) { return WideLanePhase(L1, L2); }
 
-long double GNSS_P5(const long double& P1, const long double& P2) {
-  return WideLaneCode(P1, P2);
-}
+long double GNSS_P5(const long double& P1, const long double& P2) { return WideLaneCode(P1, P2); }
 gnssobs GNSS_P5(const gnssobs& P1, const gnssobs& P2) { return WideLaneCode(P1, P2); }
 
 long double GNSS_NLL(const long double& L1, const long double& L2) {
@@ -109,9 +105,7 @@ gnssobs GNSS_MW(const gnssobs& L1, const gnssobs& L2, const gnssobs& P1, const g
   return MelbourneWuebbena(L1, L2, P1, P2);
 }
 
-long double GNSS_CL1(const long double& C1, const long double& L1) {
-  return C1 - GLC::lamb1 * L1;
-}
+long double GNSS_CL1(const long double& C1, const long double& L1) { return C1 - GLC::lamb1 * L1; }
 
 long double GNSS_CLI(const long double& C1, const long double& L1) {
   return C1 / 2 + (GLC::lamb1 * L1) / 2;

@@ -68,7 +68,8 @@ void PhsDiff::CountRec() {
   if (form != Compression::NONE)
     CompressedInputError(kProgramName, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o");
   PhsDiffScanner scan(input.Stream(), 0);
-  if (SkipHeader(scan.lines) && PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
+  if (SkipHeader(scan.lines) &&
+      PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
     rhead.HasObservations = true;
   if (!rhead.HasObservations) return;
   long epochs = 0, records = 0;

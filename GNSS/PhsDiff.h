@@ -16,8 +16,8 @@ class PhsDiff {
   char sdfile[SDFILE_SIZE];  // path of the single-difference file
   PhsDiffHeader& rhead;
   PhsDiffData& rdata;
-  int nepoch;   // epochs found by the first pass
-  int nobsall;  // satellite lines found by the first pass
+  int nepoch;       // epochs found by the first pass
+  int nobsall;      // satellite lines found by the first pass
   PassInput input;  // the file, pass by pass
 
   PhsDiff(PhsDiffHeader& head, PhsDiffData& data);

@@ -73,7 +73,8 @@ void StoreEpoch(PhsDiffData& data, long e, const LineReader& lines) {
 
 // Reads one satellite line into record r.
 void StoreSatellite(PhsDiffData& data, long r, const LineReader& lines,
-                    const std::vector<ColumnTarget>& targets, bool (&present)[PhsDiffData::NSATNUMBERS]) {
+                    const std::vector<ColumnTarget>& targets,
+                    bool (&present)[PhsDiffData::NSATNUMBERS]) {
   const long number = IntField(lines.line, lines.length, 0, kSatWidth);
   if (number < 0 || number >= PhsDiffData::NSATNUMBERS)
     SDFileLineError(lines.lineNo, "SATELLITE NUMBER NOT IN RANGE 0 TO 699");
@@ -81,17 +82,21 @@ void StoreSatellite(PhsDiffData& data, long r, const LineReader& lines,
   present[number] = true;
   for (size_t k = 0; k < targets.size(); k++) {
     if (targets[k].obs == nullptr && targets[k].doppler == nullptr) continue;
-    const double value = DecimalField(lines.line, lines.length, kSatWidth + kValueWidth * k, kValueWidth);
-    if (targets[k].obs != nullptr) targets[k].obs[r] = value;
-    else targets[k].doppler[r] = value;
+    const double value =
+        DecimalField(lines.line, lines.length, kSatWidth + kValueWidth * k, kValueWidth);
+    if (targets[k].obs != nullptr)
+      targets[k].obs[r] = value;
+    else
+      targets[k].doppler[r] = value;
   }
 }
 
 void WarnShortEpoch(long lineNo, long announced, long found) {
   char warning[160];
-  std::snprintf(warning, sizeof warning,
-                "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE %ld: %ld OF %ld SATELLITE LINES READ",
-                lineNo, found, announced);
+  std::snprintf(
+      warning, sizeof warning,
+      "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE %ld: %ld OF %ld SATELLITE LINES READ",
+      lineNo, found, announced);
   ProgramWarning(kProgramName, warning);
 }
 
@@ -175,19 +180,32 @@ void PhsDiffData::SetData() {
 
 matrix<gnssobs>* PhsDiffData::ObsSeries(short code) {
   switch (code) {
-    case PhsDiffHeader::C1: return &C1;
-    case PhsDiffHeader::P1: return &P1;
-    case PhsDiffHeader::P2: return &P2;
-    case PhsDiffHeader::L1: return &L1;
-    case PhsDiffHeader::L2: return &L2;
-    case PhsDiffHeader::C2: return &C2;
-    case PhsDiffHeader::C5: return &C5;
-    case PhsDiffHeader::L5: return &L5;
-    case PhsDiffHeader::C7: return &C7;
-    case PhsDiffHeader::L7: return &L7;
-    case PhsDiffHeader::C8: return &C8;
-    case PhsDiffHeader::L8: return &L8;
-    default: return nullptr;
+    case PhsDiffHeader::C1:
+      return &C1;
+    case PhsDiffHeader::P1:
+      return &P1;
+    case PhsDiffHeader::P2:
+      return &P2;
+    case PhsDiffHeader::L1:
+      return &L1;
+    case PhsDiffHeader::L2:
+      return &L2;
+    case PhsDiffHeader::C2:
+      return &C2;
+    case PhsDiffHeader::C5:
+      return &C5;
+    case PhsDiffHeader::L5:
+      return &L5;
+    case PhsDiffHeader::C7:
+      return &C7;
+    case PhsDiffHeader::L7:
+      return &L7;
+    case PhsDiffHeader::C8:
+      return &C8;
+    case PhsDiffHeader::L8:
+      return &L8;
+    default:
+      return nullptr;
   }
 }
 

@@ -17,12 +17,12 @@ class PhsDiffData {
   // Satellite numbers lie in 0 .. NSATNUMBERS - 1; 0 means no satellite.
   enum { NSATNUMBERS = 700, AMBFILE_SIZE = 512 };
 
-  int neph;                // number of epochs
-  int nobs;                // number of observation records (sum of nsat)
-  matrix<mjd> epoch;       // time of each epoch
-  matrix<short> nsat;      // number of satellite records of each epoch
-  matrix<short> sat;       // satellite number of each record
-  matrix<short> satList;   // distinct satellite numbers of the file, ascending
+  int neph;               // number of epochs
+  int nobs;               // number of observation records (sum of nsat)
+  matrix<mjd> epoch;      // time of each epoch
+  matrix<short> nsat;     // number of satellite records of each epoch
+  matrix<short> sat;      // satellite number of each record
+  matrix<short> satList;  // distinct satellite numbers of the file, ascending
   matrix<gnssobs> C1, P1, P2, L1, L2, C5, L5, C2, C7, L7, C8, L8;
   matrix<gnssobsshort> D1, D2;
   // Combination series, empty until a combination operation forms them.
@@ -94,8 +94,7 @@ class PhsDiffData {
   void ScreenL4(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
                 long double dL40, long double ddL4, long double MaxTimeGap, long& NAmbAll);
   void ScreenL4Linear(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
-                      long double dL40, long double ddL4, long double MaxTimeGap,
-                      long& NAmbAll);
+                      long double dL40, long double ddL4, long double MaxTimeGap, long& NAmbAll);
   void ScreenMW(long double RMS, long MinObsAmb, long& NAmbAll);
   bool FirstSatObsL4(short prn, long& iS, long& ioS, const matrix<long double>& Elev,
                      long double me);

@@ -13,9 +13,7 @@ namespace {
 constexpr long double MSm = GPSc::c * 0.001L;
 
 // A series the file does not carry has no entries and so no present values.
-bool Present(const matrix<gnssobs>& series, long k) {
-  return k < series.r && !series(k).IsNull();
-}
+bool Present(const matrix<gnssobs>& series, long k) { return k < series.r && !series(k).IsNull(); }
 
 bool HasCodesAndPhases(const PhsDiffData& d, long k) {
   return Present(d.C1, k) && Present(d.P2, k) && Present(d.L1, k) && Present(d.L2, k);
@@ -37,8 +35,7 @@ double Change(const matrix<gnssobs>& series, long earlier, long later) {
 // (0 when no satellite passes the screening).  Satellites with a cycle slip
 // (geometry-free phase change of 1 m or more) or disagreeing codes (10 m or
 // more) are left out of the mean.
-long double EpochJump(const PhsDiffData& d, long earlier, long nEarlier, long later,
-                      long nLater) {
+long double EpochJump(const PhsDiffData& d, long earlier, long nEarlier, long later, long nLater) {
   double sum = 0.0;
   long n = 0;
   for (long i = earlier; i < earlier + nEarlier; i++) {

@@ -35,8 +35,8 @@ void RequireSeries(const PhsDiffData& d, const matrix<gnssobs>& series, const ch
 
 void RequireElev(const PhsDiffData& d, const matrix<long double>& Elev, long nCols) {
   if (d.nobs == 0 || (Elev.r == d.nobs && Elev.c >= nCols)) return;
-  const std::string message = "ELEVATION TABLE MUST HAVE " + std::to_string(d.nobs) +
-                              " ROWS AND " + std::to_string(nCols) + " COLUMN(S)";
+  const std::string message = "ELEVATION TABLE MUST HAVE " + std::to_string(d.nobs) + " ROWS AND " +
+                              std::to_string(nCols) + " COLUMN(S)";
   ProgramError(kProgramName, message.c_str());
 }
 
@@ -148,8 +148,14 @@ struct L4Window {
 
   // The first two epochs of the window are iS and iS + 1 (0 where p is missing).
   L4Window(const PhsDiffData& data, short prn, long iS, long ioS)
-      : d(data), p(prn), io1(ioS), io2(io1 + data.nsat(iS)), io3(io2 + data.nsat(iS + 1)),
-        y1(L4AtEpoch(data, prn, iS, io1, 0)), y2(L4AtEpoch(data, prn, iS + 1, io2, 0)), y3(y2) {}
+      : d(data),
+        p(prn),
+        io1(ioS),
+        io2(io1 + data.nsat(iS)),
+        io3(io2 + data.nsat(iS + 1)),
+        y1(L4AtEpoch(data, prn, iS, io1, 0)),
+        y2(L4AtEpoch(data, prn, iS + 1, io2, 0)),
+        y3(y2) {}
 
   // Epoch i, the one after the middle, becomes the newest value.
   void Take(long i) { y3 = L4AtEpoch(d, p, i, io3, y3); }
@@ -313,9 +319,8 @@ long SplitArc(const std::vector<MWValue>& v, short p, long minObs, AmbRecordWrit
 
 }  // namespace
 
-void PhsDiffData::ScreenCL1(const matrix<long double>& Elev, long double MinElev,
-                            long MinObsAmb, long double lam1Mult, long double intMult,
-                            long& NAmbAll) {
+void PhsDiffData::ScreenCL1(const matrix<long double>& Elev, long double MinElev, long MinObsAmb,
+                            long double lam1Mult, long double intMult, long& NAmbAll) {
   RequireSeries(*this, CL1, "CL1");
   RequireElev(*this, Elev, 1);
   AmbRecordWriter out(AmbFile);
@@ -386,9 +391,7 @@ void PhsDiffData::ScreenL4Linear(const matrix<long double>& Elev, long double Mi
 
 bool PhsDiffData::FirstSatObsL4(short prn, long& iS, long& ioS, const matrix<long double>& Elev,
                                 long double me) {
-  const auto usable = [&](long k) {
-    return !L4(k).IsNull() && Elev(k, 0) > me && Elev(k, 1) > me;
-  };
+  const auto usable = [&](long k) { return !L4(k).IsNull() && Elev(k, 0) > me && Elev(k, 1) > me; };
   for (; iS < neph; iS++) {
     if (RecordOfSat(*this, prn, iS, ioS, usable) >= 0) return true;
     ioS += nsat(iS);
@@ -397,11 +400,8 @@ bool PhsDiffData::FirstSatObsL4(short prn, long& iS, long& ioS, const matrix<lon
 }
 
 void PhsDiffData::LastSatObsL4(short prn, long iS, long ioS, long& iL, long& ioL,
-                               const matrix<long double>& Elev, long double me,
-                               long double MaxDt) {
-  const auto usable = [&](long k) {
-    return !L4(k).IsNull() && Elev(k, 0) > me && Elev(k, 1) > me;
-  };
+                               const matrix<long double>& Elev, long double me, long double MaxDt) {
+  const auto usable = [&](long k) { return !L4(k).IsNull() && Elev(k, 0) > me && Elev(k, 1) > me; };
   iL = iS;
   ioL = ioS;
   while (iL + 1 < neph && epoch(iL + 1) - epoch(iL) <= MaxDt) {

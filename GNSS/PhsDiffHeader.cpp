@@ -44,16 +44,15 @@ struct RecordEntry {
 
 const char kEndLabel[] = "END OF HEADER";
 
-const RecordEntry kRecords[] = {
-    {"MARKER NAME", &PhsDiffHeader::ParseMarkerName},
-    {"MARKER NUMBER", &PhsDiffHeader::ParseMarkerNumber},
-    {"RECEIVER TYPE", &PhsDiffHeader::ParseReceiverType},
-    {"ANTENNA TYPE", &PhsDiffHeader::ParseAntennaType},
-    {"ANTENNA SERIAL", &PhsDiffHeader::ParseAntennaSerial},
-    {"XYZ POSITION", &PhsDiffHeader::ParseX0},
-    {"DELTA N/E/U", &PhsDiffHeader::ParseDp},
-    {"# & TYPES OF OBS", &PhsDiffHeader::ParseObsTypes},
-    {"DIFFERENCE LEVEL", &PhsDiffHeader::ParseDiffLevel}};
+const RecordEntry kRecords[] = {{"MARKER NAME", &PhsDiffHeader::ParseMarkerName},
+                                {"MARKER NUMBER", &PhsDiffHeader::ParseMarkerNumber},
+                                {"RECEIVER TYPE", &PhsDiffHeader::ParseReceiverType},
+                                {"ANTENNA TYPE", &PhsDiffHeader::ParseAntennaType},
+                                {"ANTENNA SERIAL", &PhsDiffHeader::ParseAntennaSerial},
+                                {"XYZ POSITION", &PhsDiffHeader::ParseX0},
+                                {"DELTA N/E/U", &PhsDiffHeader::ParseDp},
+                                {"# & TYPES OF OBS", &PhsDiffHeader::ParseObsTypes},
+                                {"DIFFERENCE LEVEL", &PhsDiffHeader::ParseDiffLevel}};
 
 const char* const kDifferenceWords[] = {"SINGLE_DIFFERENCES", "DOUBLE_DIFFERENCES",
                                         "TRIPLE_DIFFERENCES"};
@@ -68,8 +67,8 @@ const size_t kGroupWidth = 3;
 
 // Copies a length-prefixed value: `count` characters from `pos`, cut at the
 // line's end and at the field's size.  Warns when the field cuts the value.
-void CopyValue(const char* line, size_t len, size_t pos, long count, char* field,
-               size_t fieldSize, const char* label) {
+void CopyValue(const char* line, size_t len, size_t pos, long count, char* field, size_t fieldSize,
+               const char* label) {
   field[0] = '\0';
   if (pos >= len || count <= 0) return;
   const long room = static_cast<long>(fieldSize) - 1;
@@ -77,8 +76,8 @@ void CopyValue(const char* line, size_t len, size_t pos, long count, char* field
   const long wanted = count < inLine ? count : inLine;
   if (wanted > room) {
     char warning[128];
-    std::snprintf(warning, sizeof warning, "HEADER RECORD %s: VALUE LONGER THAN %ld CHARACTERS IS CUT",
-                  label, room);
+    std::snprintf(warning, sizeof warning,
+                  "HEADER RECORD %s: VALUE LONGER THAN %ld CHARACTERS IS CUT", label, room);
     ProgramWarning(kProgramName, warning);
   }
   substr(line, static_cast<int>(pos), static_cast<int>(wanted < room ? wanted : room), field);
@@ -132,8 +131,14 @@ void ParseRecord(PhsDiffHeader& head, const std::string& line) {
 }  // namespace
 
 PhsDiffHeader::PhsDiffHeader()
-    : HasObservations(false), IsValid(false), X0(2, 1), Dp(2, 1), nobs(0), diffLevel(1),
-      interval(0), nHeadLines(0) {
+    : HasObservations(false),
+      IsValid(false),
+      X0(2, 1),
+      Dp(2, 1),
+      nobs(0),
+      diffLevel(1),
+      interval(0),
+      nHeadLines(0) {
   for (int station = BASE; station <= ROVER; station++) {
     mname[station][0] = '\0';
     mnumber[station][0] = '\0';
@@ -145,9 +150,7 @@ PhsDiffHeader::PhsDiffHeader()
   for (bool PhsDiffHeader::*flag : kCombinationFlags) this->*flag = false;
 }
 
-void PhsDiffHeader::ParseMarkerName(const char* line) {
-  ParseTextPair(line, mname, "MARKER NAME");
-}
+void PhsDiffHeader::ParseMarkerName(const char* line) { ParseTextPair(line, mname, "MARKER NAME"); }
 
 void PhsDiffHeader::ParseMarkerNumber(const char* line) {
   ParseTextPair(line, mnumber, "MARKER NUMBER");

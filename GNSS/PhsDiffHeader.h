@@ -17,10 +17,34 @@ class PhsDiffHeader {
   enum { BASE = 0, ROVER = 1 };
   // Observation-type codes; `obs` holds them in header order.
   enum {
-    C1, P1, P2, L1, L2, C2, S1, S2, D1, D2, C5, L5, D5,
-    S5, C6, L6, D6, S6, C7, L7, D7, S7, C8, L8, D8, S8,
-    NTYPES,           // number of observation types
-    NOTYPE = -1       // a header group that names no known type
+    C1,
+    P1,
+    P2,
+    L1,
+    L2,
+    C2,
+    S1,
+    S2,
+    D1,
+    D2,
+    C5,
+    L5,
+    D5,
+    S5,
+    C6,
+    L6,
+    D6,
+    S6,
+    C7,
+    L7,
+    D7,
+    S7,
+    C8,
+    L8,
+    D8,
+    S8,
+    NTYPES,      // number of observation types
+    NOTYPE = -1  // a header group that names no known type
   };
   // Field sizes of the text records, terminator included.
   enum { MARKER_NAME_SIZE = 61, TEXT_FIELD_SIZE = 21 };

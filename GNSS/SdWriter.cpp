@@ -43,7 +43,8 @@ void AppendFormatted(std::string& text, const char* format, Values... values) {
 
 }  // namespace
 
-SdWriter::SdWriter(std::ostream& out) : out_(out), block_(out), precision_(static_cast<int>(out.precision())) {}
+SdWriter::SdWriter(std::ostream& out)
+    : out_(out), block_(out), precision_(static_cast<int>(out.precision())) {}
 
 void SdWriter::Header(const PhsDiffHeader& head, bool withAntennaSerial) {
   using H = PhsDiffHeader;
@@ -58,12 +59,13 @@ void SdWriter::Header(const PhsDiffHeader& head, bool withAntennaSerial) {
   AppendTextRecord(text, "ANTENNA TYPE    :", head.anttype[H::BASE], head.anttype[H::ROVER]);
   if (withAntennaSerial)
     AppendTextRecord(text, "ANTENNA SERIAL  :", head.antserial[H::BASE], head.antserial[H::ROVER]);
-  AppendFormatted(text, "XYZ POSITION    :%14.4Lf%14.4Lf%14.4Lf  %14.4Lf%14.4Lf%14.4Lf\n", b.GetX(), b.GetY(),
-                  b.GetZ(), r.GetX(), r.GetY(), r.GetZ());
-  AppendFormatted(text, "DELTA N/E/U     :%12.4Lf%12.4Lf%10.4Lf  %12.4Lf%12.4Lf%10.4Lf\n", db.GetN(), db.GetE(),
-                  db.GetU(), dr.GetN(), dr.GetE(), dr.GetU());
+  AppendFormatted(text, "XYZ POSITION    :%14.4Lf%14.4Lf%14.4Lf  %14.4Lf%14.4Lf%14.4Lf\n", b.GetX(),
+                  b.GetY(), b.GetZ(), r.GetX(), r.GetY(), r.GetZ());
+  AppendFormatted(text, "DELTA N/E/U     :%12.4Lf%12.4Lf%10.4Lf  %12.4Lf%12.4Lf%10.4Lf\n",
+                  db.GetN(), db.GetE(), db.GetU(), dr.GetN(), dr.GetE(), dr.GetU());
   AppendFormatted(text, "# & TYPES OF OBS:%3d ", head.nobs);
-  for (long k = 0; k < head.nobs; k++) AppendFormatted(text, " %s", PhsDiffHeader::TypeName(head.obs(k)));
+  for (long k = 0; k < head.nobs; k++)
+    AppendFormatted(text, " %s", PhsDiffHeader::TypeName(head.obs(k)));
   AppendFormatted(text, "\nDIFFERENCE LEVEL:%3d\n", head.diffLevel);
   AppendFormatted(text, "END OF HEADER %c\n", head.HasObservations ? '1' : '0');
   block_.Append(text.data(), text.size());

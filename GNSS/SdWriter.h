@@ -23,7 +23,8 @@ class SdWriter {
   // An epoch line: satellite count and epoch, then the rover-minus-base time
   // tag difference and the base and rover receiver clock offsets, given in
   // seconds and written in microseconds.
-  void Epoch(int count, const mjd& epoch, long double dtRB, long double clockBase, long double clockRover);
+  void Epoch(int count, const mjd& epoch, long double dtRB, long double clockBase,
+             long double clockRover);
   // A satellite line: Satellite, one value call per header type, EndLine.
   void Satellite(short sat);
   void Value(long double value);    // missing when its magnitude is at most 0.00001

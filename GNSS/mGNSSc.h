@@ -12,9 +12,9 @@
 namespace GPSc {
 constexpr long double c = 299792458.0L;  // speed of light, m/s
 constexpr long double freq0 = 10230000.0L;
-constexpr long double freq1 = 1575420000.0L;  // 154 f0
-constexpr long double freq2 = 1227600000.0L;  // 120 f0
-constexpr long double freq5 = 1176450000.0L;  // 115 f0
+constexpr long double freq1 = 1575420000.0L;           // 154 f0
+constexpr long double freq2 = 1227600000.0L;           // 120 f0
+constexpr long double freq5 = 1176450000.0L;           // 115 f0
 constexpr long double lamb0 = 29.305225610948191672L;  // double
 constexpr long double lamb1 = 0.19029367279836488099L;
 constexpr long double lamb2 = 0.24421021342456826394L;
@@ -71,10 +71,10 @@ void SetFrequency(long double k, short r);
 namespace GALILEOc {
 constexpr long double c = 299792458.0L;
 constexpr long double freq0 = 10230000.0L;
-constexpr long double freq1 = 1575420000.0L;  // E1, 154 f0
-constexpr long double freq2 = 1207140000.0L;  // E5b, 118 f0
-constexpr long double freq5 = 1176450000.0L;  // E5a, 115 f0
-constexpr long double freq8 = 1191795000.0L;  // E5, 116.5 f0
+constexpr long double freq1 = 1575420000.0L;           // E1, 154 f0
+constexpr long double freq2 = 1207140000.0L;           // E5b, 118 f0
+constexpr long double freq5 = 1176450000.0L;           // E5a, 115 f0
+constexpr long double freq8 = 1191795000.0L;           // E5, 116.5 f0
 constexpr long double lamb0 = 29.305225610948191672L;  // double
 constexpr long double lamb1 = 0.19029367279836488099L;
 constexpr long double lamb2 = 0.24834936958430670909L;
@@ -82,14 +82,14 @@ constexpr long double lamb5 = 0.25482804879085384063L;
 constexpr long double lamb8 = 0.25154700095234499289L;
 constexpr long double lamWL = 0.8140340447485608797L;
 constexpr long double lamNL = 0.107739800040250704675L;
-constexpr long double LCion1 = 2.421977124183006147L;     // double, 23716 / 9792
-constexpr long double LCion2 = 1.4219771241830065911L;    // double, 13924 / 9792
-constexpr long double LCwl1 = 4.277777777777777679L;      // double, 154 / 36
-constexpr long double LCwl2 = 3.277777777777777679L;      // double, 118 / 36
-constexpr long double LCnl1 = 0.56617647058823528106L;    // double, 154 / 272
-constexpr long double LCnl2 = 0.43382352941176471894L;    // double, 118 / 272
-constexpr long double alpha = 1.7032461936225224974L;     // double, 23716 / 13924
-constexpr long double f1_f2 = 1.3050847457627119397L;     // double, 154 / 118
+constexpr long double LCion1 = 2.421977124183006147L;   // double, 23716 / 9792
+constexpr long double LCion2 = 1.4219771241830065911L;  // double, 13924 / 9792
+constexpr long double LCwl1 = 4.277777777777777679L;    // double, 154 / 36
+constexpr long double LCwl2 = 3.277777777777777679L;    // double, 118 / 36
+constexpr long double LCnl1 = 0.56617647058823528106L;  // double, 154 / 272
+constexpr long double LCnl2 = 0.43382352941176471894L;  // double, 118 / 272
+constexpr long double alpha = 1.7032461936225224974L;   // double, 23716 / 13924
+constexpr long double f1_f2 = 1.3050847457627119397L;   // double, 154 / 118
 }  // namespace GALILEOc
 
 #endif

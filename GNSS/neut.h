@@ -22,7 +22,8 @@ class neut {
   long double n, e, u, dt;
 
   neut() : n(0), e(0), u(0), dt(0) {}
-  neut(long double n0, long double e0, long double u0, long double dt0) : n(n0), e(e0), u(u0), dt(dt0) {}
+  neut(long double n0, long double e0, long double u0, long double dt0)
+      : n(n0), e(e0), u(u0), dt(dt0) {}
   neut(const neut&) = default;
   neut& operator=(const neut&) = default;
 

@@ -9,13 +9,22 @@ class xyzt;
 
 namespace xyzns {
 // Factors relative to the metre (lengths) or the second (times).
-enum UnitFactor { MM = 1000, CM = 100, M = 1, KM = 1000, S = 1, MS = 1000, MCS = 1000000, NS = 1000000000 };
-extern unsigned short NDec;   // decimals of each written coordinate
-extern unsigned short Width;  // field width of each written coordinate
-extern long double Unit;      // unit factor for reading and writing
-extern unsigned short NDecT;  // decimals of a time component
-extern unsigned short WidthT; // field width of a time component
-extern long double UnitT;     // unit factor of a time component
+enum UnitFactor {
+  MM = 1000,
+  CM = 100,
+  M = 1,
+  KM = 1000,
+  S = 1,
+  MS = 1000,
+  MCS = 1000000,
+  NS = 1000000000
+};
+extern unsigned short NDec;    // decimals of each written coordinate
+extern unsigned short Width;   // field width of each written coordinate
+extern long double Unit;       // unit factor for reading and writing
+extern unsigned short NDecT;   // decimals of a time component
+extern unsigned short WidthT;  // field width of a time component
+extern long double UnitT;      // unit factor of a time component
 }  // namespace xyzns
 
 class xyz {

@@ -22,7 +22,8 @@ class xyzt {
   long double x, y, z, dt;
 
   xyzt() : x(0), y(0), z(0), dt(0) {}
-  xyzt(long double x0, long double y0, long double z0, long double dt0) : x(x0), y(y0), z(z0), dt(dt0) {}
+  xyzt(long double x0, long double y0, long double z0, long double dt0)
+      : x(x0), y(y0), z(z0), dt(dt0) {}
   xyzt(const xyzt&) = default;
   xyzt& operator=(const xyzt&) = default;
 

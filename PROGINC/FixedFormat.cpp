@@ -14,24 +14,24 @@ namespace {
 constexpr int kMaxDecimals = 18;  // 10^18 times a 64-bit mantissa fits in 128 bits
 
 constexpr uint64_t kPow10[kMaxDecimals + 1] = {1ULL,
-                                              10ULL,
-                                              100ULL,
-                                              1000ULL,
-                                              10000ULL,
-                                              100000ULL,
-                                              1000000ULL,
-                                              10000000ULL,
-                                              100000000ULL,
-                                              1000000000ULL,
-                                              10000000000ULL,
-                                              100000000000ULL,
-                                              1000000000000ULL,
-                                              10000000000000ULL,
-                                              100000000000000ULL,
-                                              1000000000000000ULL,
-                                              10000000000000000ULL,
-                                              100000000000000000ULL,
-                                              1000000000000000000ULL};
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL};
 
 // A value in units of 10^-decimals, rounded to the nearest whole number with
 // halves to even, as the C library rounds in the default rounding mode.
@@ -71,11 +71,11 @@ bool ScaleExactly(long double value, int decimals, Scaled& result) {
   std::memcpy(&signExponent, bytes + sizeof mantissa, sizeof signExponent);
   result.negative = (signExponent & 0x8000) != 0;
   int exponent = signExponent & 0x7FFF;
-  if (exponent == 0x7FFF) return false;                             // infinity, NaN
-  if (exponent != 0 && (mantissa >> 63) == 0) return false;         // not a valid number
-  if (exponent == 0) exponent = 1;                                   // subnormal
-  const int shift = 16383 + 63 - exponent;                          // value = mantissa / 2^shift
-  if (shift <= 0) return false;                                      // 2^63 and above
+  if (exponent == 0x7FFF) return false;                      // infinity, NaN
+  if (exponent != 0 && (mantissa >> 63) == 0) return false;  // not a valid number
+  if (exponent == 0) exponent = 1;                           // subnormal
+  const int shift = 16383 + 63 - exponent;                   // value = mantissa / 2^shift
+  if (shift <= 0) return false;                              // 2^63 and above
   const uint128 product = static_cast<uint128>(mantissa) * kPow10[decimals];
   if (shift < 64) return RoundShifted64(product, shift, result);
   if (shift >= 128) {  // below half a unit: product < 2^124
@@ -192,7 +192,8 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
 
 int FormatUnits(char* text, size_t room, int64_t units, int width, int decimals) {
   const bool negative = units < 0;
-  const Scaled scaled{negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units), negative};
+  const Scaled scaled{negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units),
+                      negative};
   if (decimals >= 0 && decimals <= kShortField - 22 && width <= kShortField && room > kShortField)
     return ShortBlankPadded(text, scaled, width, decimals);
   const int scale = std::min(std::max(decimals, 0), kMaxDecimals);

@@ -7,17 +7,27 @@ namespace {
 // Large enough for a few hundred record lines per read; the buffer grows when
 // one line does not fit.
 const size_t kBlockSize = size_t(1) << 16;
-}
+}  // namespace
 
 LineReader::LineReader(std::istream& in, long linesBefore, size_t maxLength)
-    : line(nullptr), length(0), lineNo(linesBefore), terminated(true), overlong(false), in_(in),
-      maxLength_(maxLength), buffer_(kBlockSize), start_(0), filled_(0), atEnd_(false) {}
+    : line(nullptr),
+      length(0),
+      lineNo(linesBefore),
+      terminated(true),
+      overlong(false),
+      in_(in),
+      maxLength_(maxLength),
+      buffer_(kBlockSize),
+      start_(0),
+      filled_(0),
+      atEnd_(false) {}
 
 bool LineReader::Next() {
   for (;;) {
     const char* from = buffer_.data() + start_;
     const void* lf = std::memchr(from, '\n', filled_ - start_);
-    const size_t end = lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data()) : 0;
+    const size_t end =
+        lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - buffer_.data()) : 0;
     if (lf != nullptr && end - start_ <= maxLength_) {
       Hand(start_, end, true);
       start_ = end + 1;

@@ -123,8 +123,10 @@ bool ScanReal(const char*& p, const char* end, double& value) {
   if (number.digits == 0) return false;
   ScanExponent(q, end, number);
   double converted = 0;
-  if (number.Exact()) converted = number.Value();
-  else converted = std::fabs(SlowConvert(start, q));
+  if (number.Exact())
+    converted = number.Value();
+  else
+    converted = std::fabs(SlowConvert(start, q));
   if (std::isfinite(converted)) value = negative ? -converted : converted;
   p = q;
   return true;
@@ -240,8 +242,8 @@ bool ThreeDecimals(const char* field, size_t width, double& value) {
   const bool negative = leading == ((kEightBlanks & leadMask) ^ minusAt);
   if (!negative && leading != (kEightBlanks & leadMask)) return false;
   const uint64_t whole = EightDigits(offsets & ~leadMask);
-  const uint64_t decimals = (decimalOffsets & 0xFF) * 100 + ((decimalOffsets >> 8) & 0xFF) * 10 +
-                            (decimalOffsets >> 16);
+  const uint64_t decimals =
+      (decimalOffsets & 0xFF) * 100 + ((decimalOffsets >> 8) & 0xFF) * 10 + (decimalOffsets >> 16);
   // The same single correctly rounded division as the general reader.
   value = static_cast<double>(whole * 1000 + decimals) / 1000.0;
   if (negative) value = -value;

@@ -125,7 +125,8 @@ void SetDateColumns(const char* value, ymdhms& dat) {
 }
 
 bool HoldsDigits(const char* value, std::size_t length, DateColumn column) {
-  const std::size_t end = static_cast<std::size_t>(column.pos) + static_cast<std::size_t>(column.width);
+  const std::size_t end =
+      static_cast<std::size_t>(column.pos) + static_cast<std::size_t>(column.width);
   return length >= end &&
          std::strspn(value + column.pos, kDigits) >= static_cast<std::size_t>(column.width);
 }
@@ -162,7 +163,8 @@ void CopyWhole(const char* text, char* out, std::size_t size, const char* what, 
   const std::size_t length = std::strlen(text);
   if (length >= size) {
     char message[96];
-    std::snprintf(message, sizeof message, "%s LONGER THAN %zu CHARACTERS", what, size == 0 ? 0 : size - 1);
+    std::snprintf(message, sizeof message, "%s LONGER THAN %zu CHARACTERS", what,
+                  size == 0 ? 0 : size - 1);
     ArgumentError(message, argi);
   }
   std::memcpy(out, text, length + 1);
@@ -174,8 +176,8 @@ void ParseFileName(const char* argi, char* file, std::size_t size, int npos) {
   CopyWhole(TailFrom(argi, npos), file, size, "FILE NAME", argi);
 }
 
-void GetFileName(const char* arg, char* file, std::size_t size, bool& isFile, bool verbose, short npos,
-                 const char* printString) {
+void GetFileName(const char* arg, char* file, std::size_t size, bool& isFile, bool verbose,
+                 short npos, const char* printString) {
   ParseFileName(arg, file, size, npos);
   isFile = true;
   if (verbose) std::cerr << printString << file << "!" << std::endl;
@@ -243,7 +245,9 @@ bool IsSatName(const char* group) {
          std::strspn(group + 1, kDigits) >= 2;
 }
 
-void ParseSatList(const char* argi, matrix<short>& satprn, int npos) { FillSatList(argi, satprn, npos); }
+void ParseSatList(const char* argi, matrix<short>& satprn, int npos) {
+  FillSatList(argi, satprn, npos);
+}
 
 void ParseSatList(const char* argi, matrix<unsigned short>& satprn, int npos) {
   FillSatList(argi, satprn, npos);

@@ -24,8 +24,8 @@ void ParseFileName(const char* argi, char (&file)[N], int npos) {
 
 // ParseFileName, then sets `isFile`; in verbose mode echoes `printString`,
 // the name and "!" on standard error.
-void GetFileName(const char* arg, char* file, std::size_t size, bool& isFile, bool verbose, short npos,
-                 const char* printString);
+void GetFileName(const char* arg, char* file, std::size_t size, bool& isFile, bool verbose,
+                 short npos, const char* printString);
 template <std::size_t N>
 void GetFileName(const char* arg, char (&file)[N], bool& isFile, bool verbose, short npos,
                  const char* printString) {

@@ -16,8 +16,8 @@ bool ReadStreamField(std::istream& in, T& value) {
   value = T();
   if (in >> value) return true;
   // A failed extraction leaves 0, or the limit the number went beyond.
-  const bool beyondRange =
-      value != T() && (value == std::numeric_limits<T>::max() || value == std::numeric_limits<T>::lowest());
+  const bool beyondRange = value != T() && (value == std::numeric_limits<T>::max() ||
+                                            value == std::numeric_limits<T>::lowest());
   if (in.bad() || !beyondRange) return false;
   in.clear(in.rdstate() & ~std::ios::failbit);
   return true;

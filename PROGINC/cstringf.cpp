@@ -105,6 +105,7 @@ void creplace(char* niz, char orig, char rep, long n) {
 void sreplace(char* nizOrig, const char* ssOrig, const char* ssRep) {
   const std::size_t len = std::strlen(ssOrig);
   if (len == 0 || len != std::strlen(ssRep)) return;
-  for (char* hit = std::strstr(nizOrig, ssOrig); hit != nullptr; hit = std::strstr(hit + len, ssOrig))
+  for (char* hit = std::strstr(nizOrig, ssOrig); hit != nullptr;
+       hit = std::strstr(hit + len, ssOrig))
     std::memcpy(hit, ssRep, len);
 }

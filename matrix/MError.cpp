@@ -38,8 +38,8 @@ void Error(const char* err, long i, long r) {
 
 void Error(const char* err, long r1, long c1, long r2, long c2) {
   WriteHead("MATRIX::ERROR:", err);
-  std::cout << "  [" << std::setw(5) << r1 << "," << std::setw(5) << c1 << "] -> ["
-            << std::setw(5) << r2 << "," << std::setw(5) << c2 << "]\n\n";
+  std::cout << "  [" << std::setw(5) << r1 << "," << std::setw(5) << c1 << "] -> [" << std::setw(5)
+            << r2 << "," << std::setw(5) << c2 << "]\n\n";
   WriteTailStars();
   ExitProgram();
 }
@@ -85,8 +85,7 @@ void qrgivError(const char* err) {
 
 void subnormError(const char* err, long n, long r, long c) {
   WriteHead("MATRIX::ERROR:", err);
-  std::cout << " [" << std::setw(5) << r << "," << std::setw(5) << c << "] -> n = " << n
-            << "\n\n";
+  std::cout << " [" << std::setw(5) << r << "," << std::setw(5) << c << "] -> n = " << n << "\n\n";
   WriteTailStars();
   ExitProgram();
 }

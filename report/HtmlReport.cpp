@@ -34,11 +34,16 @@ std::string LeftCell(const std::string& text) {
 
 std::string SystemName(char letter) {
   switch (letter) {
-    case 'G': return "GPS";
-    case 'R': return "GLONASS";
-    case 'E': return "Galileo";
-    case 'C': return "BeiDou";
-    default: return std::string("system ") + letter;
+    case 'G':
+      return "GPS";
+    case 'R':
+      return "GLONASS";
+    case 'E':
+      return "Galileo";
+    case 'C':
+      return "BeiDou";
+    default:
+      return std::string("system ") + letter;
   }
 }
 
@@ -50,8 +55,9 @@ bool InSystem(const SatelliteStats& satellite, char letter) {
 // screened column, arc RMS of each multipath and code-minus-phase column.
 std::string SummaryTable(const StatisticsCollector& statistics) {
   const std::vector<std::string>& labels = statistics.Columns().labels;
-  std::string head = "<tr><th class=\"l\">SYSTEM</th><th>SATELLITES</th><th>ROWS</th>"
-                     "<th>PRESENT</th><th>ABSENT</th>";
+  std::string head =
+      "<tr><th class=\"l\">SYSTEM</th><th>SATELLITES</th><th>ROWS</th>"
+      "<th>PRESENT</th><th>ABSENT</th>";
   for (std::size_t k = 0; k < labels.size(); k++) {
     const SeriesKind kind = statistics.Kinds()[k].kind;
     if (kind == SeriesKind::Slips)
@@ -114,9 +120,10 @@ std::string SettingsSection(const StatisticsCollector& statistics) {
   std::string html = "<ul>\n";
   for (const std::string& sentence : ScreeningSettings(statistics))
     html += "<li>" + HtmlEscape(sentence) + "</li>\n";
-  html += "<li>Plots: each arc is drawn less its mean (the offsets removed are listed under "
-          "each plot); a red triangle marks a slip, an orange ring an outlier.</li>\n</ul>\n"
-          "<p>The listing's settings:</p>\n<pre>";
+  html +=
+      "<li>Plots: each arc is drawn less its mean (the offsets removed are listed under "
+      "each plot); a red triangle marks a slip, an orange ring an outlier.</li>\n</ul>\n"
+      "<p>The listing's settings:</p>\n<pre>";
   for (const std::string& line : statistics.Settings().lines) html += HtmlEscape(line) + "\n";
   return html + "</pre>\n";
 }
@@ -136,7 +143,8 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
               Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
               Cell(any ? FixedText(stats.StandardDeviation(), 4) : "-") +
-              Cell(any ? FixedText(stats.Min(), 3) : "-") + Cell(any ? FixedText(stats.Max(), 3) : "-") +
+              Cell(any ? FixedText(stats.Min(), 3) : "-") +
+              Cell(any ? FixedText(stats.Max(), 3) : "-") +
               Cell(any ? std::to_string(stats.Arcs()) : "-") +
               Cell(any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4) : "-") +
               Cell(screened ? std::to_string(stats.Slips()) : "-") +
@@ -156,12 +164,11 @@ std::vector<PlotMarker> Markers(const StatisticsCollector& statistics, const Plo
   for (const SlipEvent& event : stats.Events()) {
     const std::size_t arc = static_cast<std::size_t>(std::max(event.arc, 0L));
     const double mean = arc < arcs.size() ? arcs[arc].Mean() : event.value;
-    markers.push_back(PlotMarker{event.seconds, event.value - mean,
-                                 event.kind == SlipEventKind::Slip,
-                                 statistics.Satellites()[s].name + " " +
-                                     statistics.Columns().labels[k] + " " +
-                                     EventKindName(event.kind) + " at " + event.epoch + ": " +
-                                     FixedText(event.size, 3) + " " + stats.Column().unit});
+    markers.push_back(
+        PlotMarker{event.seconds, event.value - mean, event.kind == SlipEventKind::Slip,
+                   statistics.Satellites()[s].name + " " + statistics.Columns().labels[k] + " " +
+                       EventKindName(event.kind) + " at " + event.epoch + ": " +
+                       FixedText(event.size, 3) + " " + stats.Column().unit});
   }
   return markers;
 }
@@ -170,9 +177,11 @@ std::vector<PlotMarker> Markers(const StatisticsCollector& statistics, const Plo
 std::string OffsetsTable(const StatisticsCollector& statistics, const PlotCollector& plots,
                          std::size_t k, char letter) {
   const std::string& unit = statistics.Kinds()[k].unit;
-  std::string html = "<details><summary>Offsets removed: the mean of each arc</summary>"
-                     "<table><tr><th class=\"l\">SAT</th><th>ARC</th><th>FROM</th><th>TO</th>"
-                     "<th>VALUES</th><th>MEAN (" + HtmlEscape(unit) + ")</th></tr>\n";
+  std::string html =
+      "<details><summary>Offsets removed: the mean of each arc</summary>"
+      "<table><tr><th class=\"l\">SAT</th><th>ARC</th><th>FROM</th><th>TO</th>"
+      "<th>VALUES</th><th>MEAN (" +
+      HtmlEscape(unit) + ")</th></tr>\n";
   for (std::size_t s = 0; s < statistics.Satellites().size(); s++) {
     if (!InSystem(statistics.Satellites()[s], letter)) continue;
     const std::vector<PlotArc>& arcs = plots.Arcs(s, k);
@@ -230,8 +239,8 @@ std::string ConstellationPlots(const StatisticsCollector& statistics, const Plot
 std::string ColumnSection(const StatisticsCollector& statistics, const PlotCollector& plots,
                           std::size_t k) {
   const std::string& label = statistics.Columns().labels[k];
-  std::string html = "<section><h3>" + HtmlEscape(label + " (" + statistics.Kinds()[k].unit + ")") +
-                     "</h3>\n";
+  std::string html =
+      "<section><h3>" + HtmlEscape(label + " (" + statistics.Kinds()[k].unit + ")") + "</h3>\n";
   for (char letter : ConstellationLetters(statistics))
     html += ConstellationPlots(statistics, plots, k, letter);
   return html + "</section>\n";

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t kSatelliteStart = kDateWidth + kMjdWidth;  // 38
+constexpr std::size_t kSatelliteStart = kDateWidth + kMjdWidth;          // 38
 constexpr std::size_t kValuesStart = kSatelliteStart + kSatelliteWidth;  // 43
 
 std::string_view Trim(std::string_view text) {
@@ -70,7 +70,7 @@ bool ParseDecimal(std::string_view text, double& number) {
   }
   if (count == 0) return false;
   if (count <= 15) {
-    static const double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+    static const double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double value =
         static_cast<double>(mantissa) / kPowers[fractionDigits < 0 ? 0 : fractionDigits];
@@ -162,8 +162,8 @@ void ReadSettingsLine(std::string_view line, ListingSettings& settings) {
   } else if (StartsWith(line, Label(kStartEpochLine))) {
     settings.hasWindow = ParseWindowEpoch(line, settings.startDay, settings.startSeconds);
   } else if (StartsWith(line, Label(kEndEpochLine))) {
-    settings.hasWindow = settings.hasWindow &&
-                         ParseWindowEpoch(line, settings.endDay, settings.endSeconds);
+    settings.hasWindow =
+        settings.hasWindow && ParseWindowEpoch(line, settings.endDay, settings.endSeconds);
   }
 }
 

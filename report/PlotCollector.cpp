@@ -39,8 +39,8 @@ PlotCollector::Series& PlotCollector::SeriesOf(std::size_t satellite, std::size_
   return series_[satellite][column];
 }
 
-void PlotCollector::ArcValue(std::size_t satellite, std::size_t column, long arc,
-                             double seconds, double value) {
+void PlotCollector::ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
+                             double value) {
   Series& series = SeriesOf(satellite, column);
   const std::size_t arcIndex = static_cast<std::size_t>(std::max(arc, 0L));
   if (series.arcs.size() <= arcIndex) series.arcs.resize(arcIndex + 1);

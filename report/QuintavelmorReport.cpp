@@ -57,8 +57,8 @@ double ScreeningValue(const std::string& option, const char* text, bool zeroAllo
   const double value = std::strtod(text, &end);
   if (end == text || *end != '\0' || !std::isfinite(value) || value < 0 ||
       (value == 0 && !zeroAllowed))
-    Fatal(option + " NEEDS A " + (zeroAllowed ? "NON-NEGATIVE" : "POSITIVE") +
-          " NUMBER, NOT \"" + text + "\"");
+    Fatal(option + " NEEDS A " + (zeroAllowed ? "NON-NEGATIVE" : "POSITIVE") + " NUMBER, NOT \"" +
+          text + "\"");
   return value;
 }
 
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
   }
   std::FILE* input =
       options.listing == "-" ? stdin : OpenOrFail(options.listing, "rb", "LISTING FILE");
-  std::FILE* csvFile = options.csvFile.empty() ? nullptr
+  std::FILE* csvFile = options.csvFile.empty()  ? nullptr
                        : options.csvFile == "-" ? stdout
                                                 : OpenOrFail(options.csvFile, "wb", "CSV FILE");
 

@@ -93,14 +93,16 @@ std::string IntervalSentence(const StatisticsCollector& statistics) {
 }
 
 std::string L4Sentence(const SlipSettings& slips, double interval) {
-  std::string sentence = "L4: a value is held when it leaves the straight line through the arc's "
-                         "last " + std::to_string(SlipDetector::kRecentValues) +
-                         " values by more than max(" + ShortNumber(slips.l4Metres) + " m, " +
-                         ShortNumber(SlipDetector::kNoiseFactor) +
-                         " x the arc's residual RMS) + " +
-                         ShortNumber(slips.l4DriftMetresPerSecond) + " m/s x the step";
+  std::string sentence =
+      "L4: a value is held when it leaves the straight line through the arc's "
+      "last " +
+      std::to_string(SlipDetector::kRecentValues) + " values by more than max(" +
+      ShortNumber(slips.l4Metres) + " m, " + ShortNumber(SlipDetector::kNoiseFactor) +
+      " x the arc's residual RMS) + " + ShortNumber(slips.l4DriftMetresPerSecond) +
+      " m/s x the step";
   if (interval > 0)
-    sentence += " (at least " + ShortNumber(slips.l4Metres + slips.l4DriftMetresPerSecond * interval) +
+    sentence += " (at least " +
+                ShortNumber(slips.l4Metres + slips.l4DriftMetresPerSecond * interval) +
                 " m at the interval)";
   return sentence + ".";
 }
@@ -113,17 +115,19 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
   return {
       IntervalSentence(statistics),
       "Arcs break where two values of a satellite lie more than twice the interval apart; in L4 "
-      "and MW instead at slips and after gaps longer than " + maxGap + " (a new pass).",
+      "and MW instead at slips and after gaps longer than " +
+          maxGap + " (a new pass).",
       "ARC RMS: the RMS about each arc's mean, in the multipath and code-minus-phase columns, "
-      "where an arc also breaks at a step above " + ShortNumber(kArcJumpMetres) + " m.",
+      "where an arc also breaks at a step above " +
+          ShortNumber(kArcJumpMetres) + " m.",
       L4Sentence(slips, statistics.Interval()),
       "MW[C], MW[P]: a value is held when it leaves the mean of the arc's last " +
           std::to_string(SlipDetector::kRecentValues) + " values by more than max(" +
           ShortNumber(slips.mwMetres) + " m, " + ShortNumber(SlipDetector::kNoiseFactor) +
           " x the arc's residual RMS).",
       "A held value is a slip (a new arc starts at it) when the next value stays near its level, "
-      "and an outlier when the next value comes back; a gap of up to " + maxGap +
-          " is judged the same way. SIZE: the value minus the arc's prediction.",
+      "and an outlier when the next value comes back; a gap of up to " +
+          maxGap + " is judged the same way. SIZE: the value minus the arc's prediction.",
       "WL[L] and the code-minus-phase columns keep the receivers' clock jitter: statistics only.",
   };
 }
@@ -139,7 +143,8 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
                satellite.c_str(), label.c_str(), stats.Column().unit.c_str(), stats.Present(),
                stats.Absent(), any ? FixedText(stats.Mean(), 3).c_str() : "-",
                any ? FixedText(stats.StandardDeviation(), 4).c_str() : "-",
-               any ? FixedText(stats.Min(), 3).c_str() : "-", any ? FixedText(stats.Max(), 3).c_str() : "-",
+               any ? FixedText(stats.Min(), 3).c_str() : "-",
+               any ? FixedText(stats.Max(), 3).c_str() : "-",
                any ? std::to_string(stats.Arcs()).c_str() : "-",
                any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4).c_str() : "-",
                screened ? std::to_string(stats.Slips()).c_str() : "-",
@@ -183,9 +188,10 @@ void WriteSummary(std::FILE* out, const StatisticsCollector& statistics, char le
       arcRms += " " + statistics.Columns().labels[k] + " " + FixedText(column.ArcRms(), 4) + " m";
   }
   const std::string slips = ScreenedCounts(statistics, totals, SlipEventKind::Slip);
-  std::fprintf(out, "SUMMARY %c: %ld satellites, %ld rows, %ld values present, %ld absent%s%s%s%s%s%s\n",
-               letter, satellites, totals.rows, present, absent, slips.empty() ? "" : "; slips:",
-               slips.c_str(), slips.empty() ? "" : "; outliers:",
+  std::fprintf(out,
+               "SUMMARY %c: %ld satellites, %ld rows, %ld values present, %ld absent%s%s%s%s%s%s\n",
+               letter, satellites, totals.rows, present, absent,
+               slips.empty() ? "" : "; slips:", slips.c_str(), slips.empty() ? "" : "; outliers:",
                ScreenedCounts(statistics, totals, SlipEventKind::Outlier).c_str(),
                arcRms.empty() ? "" : "; arc RMS:", arcRms.c_str());
 }
@@ -203,9 +209,11 @@ void WriteEvents(std::FILE* out, const StatisticsCollector& statistics) {
         std::fprintf(out, "%-4s %-7s %-7s %-22s %12.3f  %s\n", satellite.name.c_str(), label,
                      EventKindName(event.kind), event.epoch.c_str(), event.size,
                      stats.Column().unit.c_str());
-      const long unlisted = stats.Slips() + stats.Outliers() - static_cast<long>(stats.Events().size());
+      const long unlisted =
+          stats.Slips() + stats.Outliers() - static_cast<long>(stats.Events().size());
       if (unlisted > 0)
-        std::fprintf(out, "%-4s %-7s %ld more not listed\n", satellite.name.c_str(), label, unlisted);
+        std::fprintf(out, "%-4s %-7s %ld more not listed\n", satellite.name.c_str(), label,
+                     unlisted);
     }
   }
 }

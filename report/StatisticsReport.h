@@ -12,7 +12,7 @@
 #include "report/SeriesStats.h"
 
 struct SatelliteStats {
-  std::string name;                 // "G05"
+  std::string name;  // "G05"
   long rows = 0;
   std::vector<SeriesStats> columns;  // one per listing column
 };

@@ -61,9 +61,9 @@ ValueRange RangeOf(const std::vector<PlotLine>& lines) {
 
 // Time steps a tick may take, in seconds.
 double TimeStep(double span, int wanted) {
-  static const double kSteps[] = {1,    2,    5,    10,    15,    30,    60,     120,
-                                  300,  600,  900,  1800,  3600,  7200,  10800,  21600,
-                                  43200, 86400, 172800, 604800};
+  static const double kSteps[] = {1,     2,     5,     10,    15,     30,    60,
+                                  120,   300,   600,   900,   1800,   3600,  7200,
+                                  10800, 21600, 43200, 86400, 172800, 604800};
   for (double step : kSteps)
     if (span / step <= wanted) return step;
   return kSteps[sizeof kSteps / sizeof kSteps[0] - 1];
@@ -98,13 +98,13 @@ std::string TimeTicks(const PlotFrame& frame, const Canvas& canvas, const Letter
   const double bottom = frame.height - m.bottom;
   const double step = TimeStep(frame.lastSeconds - frame.firstSeconds, lettering.timeTicks);
   std::string svg;
-  for (double t = std::ceil(frame.firstSeconds / step) * step; t <= frame.lastSeconds;
-       t += step) {
+  for (double t = std::ceil(frame.firstSeconds / step) * step; t <= frame.lastSeconds; t += step) {
     const std::string x = Number(canvas.X(t));
     svg += "<line x1=\"" + x + "\" y1=\"" + Number(m.top) + "\" x2=\"" + x + "\" y2=\"" +
            Number(bottom) + "\" stroke=\"#ddd\"/>\n";
-    svg += "<text x=\"" + x + "\" y=\"" + Number(bottom + lettering.labelDrop) + "\" text-anchor=\"middle\" class=\"" +
-           lettering.tickClass + "\">" + TimeOfDay(t, step < 60) + "</text>\n";
+    svg += "<text x=\"" + x + "\" y=\"" + Number(bottom + lettering.labelDrop) +
+           "\" text-anchor=\"middle\" class=\"" + lettering.tickClass + "\">" +
+           TimeOfDay(t, step < 60) + "</text>\n";
   }
   svg += "<text x=\"" + Number(m.left + canvas.PlotWidth() / 2) + "\" y=\"" +
          Number(frame.height - 3.0) + "\" text-anchor=\"middle\" class=\"" + lettering.axisClass +
@@ -131,8 +131,9 @@ std::string ValueTicks(const PlotFrame& frame, const Canvas& canvas, ValueRange 
            "\">" + label + "</text>\n";
   }
   svg += "<text transform=\"translate(" + Number(frame.small ? 9 : 14) + "," +
-         Number(m.top + canvas.PlotHeight() / 2) + ") rotate(-90)\" text-anchor=\"middle\" class=\"" +
-         lettering.axisClass + "\">" + HtmlEscape(frame.valueTitle) + "</text>\n";
+         Number(m.top + canvas.PlotHeight() / 2) +
+         ") rotate(-90)\" text-anchor=\"middle\" class=\"" + lettering.axisClass + "\">" +
+         HtmlEscape(frame.valueTitle) + "</text>\n";
   return svg;
 }
 
@@ -180,11 +181,20 @@ std::string HtmlEscape(const std::string& text) {
   std::string escaped;
   for (char c : text) {
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      default: escaped += c;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;
@@ -218,7 +228,8 @@ std::string StyleSample(const LineStyle& style) {
   std::string dash;
   if (!style.dash.empty()) dash = "\" stroke-dasharray=\"" + style.dash;
   return "<svg class=\"sample\" width=\"28\" height=\"8\"><line x1=\"1\" y1=\"4\" x2=\"27\" "
-         "y2=\"4\" stroke-width=\"2\" stroke=\"" + style.colour + dash + "\"/></svg>";
+         "y2=\"4\" stroke-width=\"2\" stroke=\"" +
+         style.colour + dash + "\"/></svg>";
 }
 
 std::string SvgTimeSeries(const PlotFrame& frame, const std::vector<PlotLine>& lines,
@@ -231,8 +242,9 @@ std::string SvgTimeSeries(const PlotFrame& frame, const std::vector<PlotLine>& l
                     std::to_string(frame.height) + "\" viewBox=\"0 0 " +
                     std::to_string(frame.width) + " " + std::to_string(frame.height) + "\">\n";
   svg += Axes(frame, canvas, range, lettering);
-  svg += "<g fill=\"none\" stroke-width=\"1.2\" stroke-linecap=\"round\" "
-         "stroke-linejoin=\"round\">\n";
+  svg +=
+      "<g fill=\"none\" stroke-width=\"1.2\" stroke-linecap=\"round\" "
+      "stroke-linejoin=\"round\">\n";
   for (const PlotLine& line : lines) svg += Path(canvas, line);
   svg += "</g>\n";
   for (const PlotMarker& marker : markers) svg += Marker(canvas, marker, frame.small);

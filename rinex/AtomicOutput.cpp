@@ -43,7 +43,8 @@ void RegisterRemoval() {
   (void)registered;
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
     struct sigaction current;
-    if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(signal, OnSignal);
+    if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+      std::signal(signal, OnSignal);
   }
 }
 

@@ -18,7 +18,8 @@ const size_t kBlockSize = size_t(1) << 16;
 
 class FileBytes : public ByteStream {
  public:
-  explicit FileBytes(const std::string& path) : ByteStream(path), fd_(open(path.c_str(), O_RDONLY)) {
+  explicit FileBytes(const std::string& path)
+      : ByteStream(path), fd_(open(path.c_str(), O_RDONLY)) {
     if (fd_ < 0) FileError(path, "can not be opened");
   }
   ~FileBytes() override { close(fd_); }
@@ -28,7 +29,8 @@ class FileBytes : public ByteStream {
     for (;;) {
       const ssize_t got = read(fd_, to, room);
       if (got >= 0) return static_cast<size_t>(got);
-      if (errno != EINTR) FileError(name, std::string("can not be read (") + std::strerror(errno) + ")");
+      if (errno != EINTR)
+        FileError(name, std::string("can not be read (") + std::strerror(errno) + ")");
     }
   }
 

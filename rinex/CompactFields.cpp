@@ -54,7 +54,8 @@ void ApplyTextDifference(std::string& text, std::string_view difference) {
 bool WriteFixed(int64_t value, int decimals, int width, char* to) {
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   char* at = to + width;
-  for (int digit = 0; digit < decimals; digit++, magnitude /= 10) *--at = static_cast<char>('0' + magnitude % 10);
+  for (int digit = 0; digit < decimals; digit++, magnitude /= 10)
+    *--at = static_cast<char>('0' + magnitude % 10);
   *--at = '.';
   do {
     if (at == to) return false;

@@ -25,7 +25,7 @@ class CompactArc {
   void Stop() { started_ = false; }
 
  private:
-  static const int kMaxOrder = 9;  // the order is one digit
+  static const int kMaxOrder = 9;       // the order is one digit
   uint64_t terms_[kMaxOrder + 1] = {};  // the value, then its differences of order 1, 2, ...
   int order_ = 0;
   int reached_ = 0;  // the order of difference the next field gives, less one

@@ -21,8 +21,8 @@ struct CompactLayout {
   size_t clockAt;            // the receiver clock offset in the text epoch line
   int clockWidth;
   int clockDecimals;
-  size_t typesPerLine;   // observation fields per text line
-  bool satelliteFirst;   // a text observation line starts with its satellite
+  size_t typesPerLine;  // observation fields per text line
+  bool satelliteFirst;  // a text observation line starts with its satellite
 };
 
 namespace {
@@ -71,14 +71,17 @@ bool IsCompactRinex(std::string_view head) {
   return HasLabel(head.substr(0, head.find('\n')), kVersionLabel);
 }
 
-CompactRinexInput::CompactRinexInput(std::unique_ptr<TextInput> compact) : compact_(std::move(compact)) {
+CompactRinexInput::CompactRinexInput(std::unique_ptr<TextInput> compact)
+    : compact_(std::move(compact)) {
   name = compact_->name;
   std::fill(std::begin(types_), std::end(types_), -1);
   compact_->Next();
   const std::string_view version = Trimmed(compact_->line.substr(0, 20));
-  const auto known = std::find_if(std::begin(kLayouts), std::end(kLayouts),
-                                  [&](const CompactLayout& layout) { return version == layout.version; });
-  if (known == std::end(kLayouts)) Inconsistent("compact RINEX version " + std::string(version) + " is not known");
+  const auto known =
+      std::find_if(std::begin(kLayouts), std::end(kLayouts),
+                   [&](const CompactLayout& layout) { return version == layout.version; });
+  if (known == std::end(kLayouts))
+    Inconsistent("compact RINEX version " + std::string(version) + " is not known");
   layout_ = known;
   if (!compact_->Next() || !HasLabel(compact_->line, kProgramLabel))
     Inconsistent("compact RINEX header has no CRINEX PROG / DATE line");
@@ -129,10 +132,12 @@ void CompactRinexInput::HeaderLine() {
   const std::string_view text = compact_->line;
   if (HasLabel(text, "RINEX VERSION / TYPE")) {
     const std::string_view version = Trimmed(text.substr(0, 9));
-    const bool holdsIt = !version.empty() && (layout_->rinexMajor == '2' ? version[0] == '2'
-                                                                          : version[0] >= '3' && version[0] <= '9');
+    const bool holdsIt =
+        !version.empty() &&
+        (layout_->rinexMajor == '2' ? version[0] == '2' : version[0] >= '3' && version[0] <= '9');
     if (!holdsIt)
-      Inconsistent("compact RINEX " + std::string(layout_->version) + " can not hold RINEX " + std::string(version));
+      Inconsistent("compact RINEX " + std::string(layout_->version) + " can not hold RINEX " +
+                   std::string(version));
   } else if (HasLabel(text, "END OF HEADER")) {
     part_ = Part::Epoch;
   } else {
@@ -182,7 +187,8 @@ void CompactRinexInput::EpochRecord() {
   }
   if (epoch_.size() < layout_->satellitesAt + 3 * static_cast<size_t>(count))
     Inconsistent("compact RINEX epoch line lists fewer satellites than it counts");
-  if (!compact_->Next()) Inconsistent("compact RINEX data end inside an epoch (the file is cut short)");
+  if (!compact_->Next())
+    Inconsistent("compact RINEX data end inside an epoch (the file is cut short)");
   ClockLine();
   WriteEpochLines(count);
   satellites_.StartEpoch();
@@ -205,18 +211,21 @@ void CompactRinexInput::ClockLine() {
 // twelve satellites a line (RINEX 2), and the clock offset in its place.
 void CompactRinexInput::WriteEpochLines(long satellites) {
   const size_t start = text_.size();
-  const std::string_view list = std::string_view(epoch_).substr(layout_->satellitesAt, 3 * satellites);
+  const std::string_view list =
+      std::string_view(epoch_).substr(layout_->satellitesAt, 3 * satellites);
   text_.append(epoch_, 0, layout_->satellitesAt);
   size_t shown = std::min(list.size() / 3, layout_->satellitesPerLine);
   text_.append(list.substr(0, 3 * shown));
   if (clock_.started()) {
     text_.resize(start + layout_->clockAt, ' ');
     text_.resize(start + layout_->clockAt + layout_->clockWidth);
-    if (!WriteFixed(clock_.value(), layout_->clockDecimals, layout_->clockWidth, &text_[start + layout_->clockAt]))
+    if (!WriteFixed(clock_.value(), layout_->clockDecimals, layout_->clockWidth,
+                    &text_[start + layout_->clockAt]))
       Inconsistent("compact RINEX receiver clock offset does not fit its field");
   }
   EndLine(start);
-  for (; layout_->satellitesPerLine > 0 && 3 * shown < list.size(); shown += layout_->satellitesPerLine) {
+  for (; layout_->satellitesPerLine > 0 && 3 * shown < list.size();
+       shown += layout_->satellitesPerLine) {
     const size_t lineStart = text_.size();
     text_.append(layout_->satellitesAt, ' ');
     text_.append(list.substr(3 * shown, 3 * layout_->satellitesPerLine));
@@ -228,7 +237,8 @@ void CompactRinexInput::SatelliteRecord() {
   const size_t index = static_cast<size_t>(satellitesInEpoch_ - recordsLeft_);
   const std::string_view id = std::string_view(epoch_).substr(layout_->satellitesAt + 3 * index, 3);
   const int types = types_[static_cast<unsigned char>(id[0])];
-  if (types < 0) Inconsistent("satellite " + std::string(id) + " is of a system without observation types");
+  if (types < 0)
+    Inconsistent("satellite " + std::string(id) + " is of a system without observation types");
   CompactSatellite& state = satellites_.Take(id, static_cast<size_t>(types));
   ReadObservations(compact_->line, state);
   WriteObservations(layout_->satelliteFirst ? id : std::string_view(), state);
@@ -242,25 +252,29 @@ void CompactRinexInput::ReadObservations(std::string_view fields, CompactSatelli
   size_t at = 0;
   for (CompactArc& arc : state.arcs) {
     const size_t end = std::min(fields.find(' ', at), fields.size());
-    const std::string_view field = at < fields.size() ? fields.substr(at, end - at) : std::string_view();
+    const std::string_view field =
+        at < fields.size() ? fields.substr(at, end - at) : std::string_view();
     switch (arc.Take(field)) {
       case CompactArc::Result::Unreadable:
         Inconsistent("compact RINEX field \"" + std::string(field) + "\" can not be read");
       case CompactArc::Result::NoStart:
-        Inconsistent("compact RINEX difference \"" + std::string(field) + "\" has no value to start from");
+        Inconsistent("compact RINEX difference \"" + std::string(field) +
+                     "\" has no value to start from");
       default:
         break;
     }
     at = end + 1;
   }
   const std::string_view flags = at <= fields.size() ? fields.substr(at) : std::string_view();
-  if (flags.size() > state.flags.size()) Inconsistent("compact RINEX line has flags for more observations than there are types");
+  if (flags.size() > state.flags.size())
+    Inconsistent("compact RINEX line has flags for more observations than there are types");
   ApplyTextDifference(state.flags, flags);
   for (size_t type = 0; type < state.arcs.size(); type++)
     if (!state.arcs[type].started()) state.flags[2 * type] = state.flags[2 * type + 1] = ' ';
 }
 
-void CompactRinexInput::WriteObservations(std::string_view satellite, const CompactSatellite& state) {
+void CompactRinexInput::WriteObservations(std::string_view satellite,
+                                          const CompactSatellite& state) {
   const size_t types = state.arcs.size();
   size_t type = 0;
   do {

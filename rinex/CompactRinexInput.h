@@ -35,13 +35,13 @@ class CompactRinexInput : public TextInput {
   std::unique_ptr<TextInput> compact_;
   const CompactLayout* layout_;
   Part part_ = Part::Header;
-  int types_[256];           // observation types by system letter (-1: none)
-  std::string epoch_;        // the epoch line the next difference applies to
+  int types_[256];     // observation types by system letter (-1: none)
+  std::string epoch_;  // the epoch line the next difference applies to
   CompactArc clock_;
   CompactSatellites satellites_;
   long satellitesInEpoch_ = 0;
-  long recordsLeft_ = 0;     // satellite or special lines still to come
-  std::string text_;         // decoded lines not yet handed out, each ended by '\n'
+  long recordsLeft_ = 0;  // satellite or special lines still to come
+  std::string text_;      // decoded lines not yet handed out, each ended by '\n'
   size_t textFrom_ = 0;
 
   bool HandDecoded();

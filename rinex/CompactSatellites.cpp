@@ -31,7 +31,8 @@ size_t CompactSatellites::CarriedOn(std::string_view id) {
   for (size_t step = 0; step < before_.size(); step++) {
     const size_t at = (searchFrom_ + step) % before_.size();
     const size_t state = before_[at];
-    if (state != kTaken && std::memcmp(states_[state].id, id.data(), sizeof states_[state].id) == 0) {
+    if (state != kTaken &&
+        std::memcmp(states_[state].id, id.data(), sizeof states_[state].id) == 0) {
       before_[at] = kTaken;
       searchFrom_ = at + 1;
       return state;

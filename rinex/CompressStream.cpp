@@ -81,7 +81,8 @@ long CompressStream::NextCode() {
     if (groupBits_ <= 0) return -1;
   }
   const long byte = groupOffset_ >> 3;
-  const uint32_t window = group_[byte] | uint32_t(group_[byte + 1]) << 8 | uint32_t(group_[byte + 2]) << 16;
+  const uint32_t window =
+      group_[byte] | uint32_t(group_[byte + 1]) << 8 | uint32_t(group_[byte + 2]) << 16;
   groupOffset_ += bits_;
   return static_cast<long>((window >> (groupOffset_ - bits_ - byte * 8)) & ((1u << bits_) - 1));
 }
@@ -102,7 +103,8 @@ void CompressStream::ReadGroup() {
 void CompressStream::Decode(long code) {
   pendingFrom_ = pendingTo_ = 0;
   if (restart_) {
-    if (code >= kClearCode) FileError(name, "compress data are corrupt (a first code is not a byte)");
+    if (code >= kClearCode)
+      FileError(name, "compress data are corrupt (a first code is not a byte)");
     pending_[pendingTo_++] = static_cast<char>(code);
     previous_ = static_cast<int>(code);
     firstByte_ = static_cast<uint8_t>(code);

@@ -10,7 +10,9 @@ void InputError(const TextInput& in, const std::string& what) {
   ConverterError(in.name + ", line " + std::to_string(in.lineNo) + ": " + what);
 }
 
-void FileError(const std::string& file, const std::string& what) { ConverterError(file + ": " + what); }
+void FileError(const std::string& file, const std::string& what) {
+  ConverterError(file + ": " + what);
+}
 
 void ConverterError(const std::string& what) { ProgramError(kConverterName, what.c_str()); }
 

@@ -25,13 +25,16 @@ void EpochDifferencer::FindPairs(const ObsEpoch& base, const ObsEpoch& rover) {
     const SatObs& s = rover.sats[i];
     const int system = SystemIndex(s.system);
     const short sat = SatNumber(system, s.number);
-    if (baseIndex_[sat] > 0 && map_.Converts(system)) pairs_.push_back({sat, system, static_cast<size_t>(baseIndex_[sat] - 1), i});
+    if (baseIndex_[sat] > 0 && map_.Converts(system))
+      pairs_.push_back({sat, system, static_cast<size_t>(baseIndex_[sat] - 1), i});
   }
   for (const SatObs& s : base.sats) baseIndex_[SatNumber(SystemIndex(s.system), s.number)] = 0;
-  std::sort(pairs_.begin(), pairs_.end(), [](const Pair& a, const Pair& b) { return a.sat < b.sat; });
+  std::sort(pairs_.begin(), pairs_.end(),
+            [](const Pair& a, const Pair& b) { return a.sat < b.sat; });
 }
 
-bool EpochDifferencer::Difference(const Pair& pair, const ObsEpoch& base, const ObsEpoch& rover, int64_t* row) {
+bool EpochDifferencer::Difference(const Pair& pair, const ObsEpoch& base, const ObsEpoch& rover,
+                                  int64_t* row) {
   const size_t baseFirst = base.sats[pair.base].first;
   const size_t roverFirst = rover.sats[pair.rover].first;
   bool any = false;
@@ -54,15 +57,17 @@ bool EpochDifferencer::Difference(const Pair& pair, const ObsEpoch& base, const 
   return any;
 }
 
-void EpochDifferencer::TallyLli(const Pair& pair, size_t k, unsigned char lli, bool rover, int64_t ticks) {
+void EpochDifferencer::TallyLli(const Pair& pair, size_t k, unsigned char lli, bool rover,
+                                int64_t ticks) {
   (rover ? lliRover : lliBase)[pair.sat]++;
   if (lliList_ == nullptr) return;
   const int64_t day = ticks / kTicksPerDay;
   const int64_t second = ticks - day * kTicksPerDay;
   char line[128];
-  std::snprintf(line, sizeof line, "%c%02d  %s  %6lld %5lld.%07lld  %s  %-5s  %d\n", kSystems[pair.system],
-                pair.sat % 100, TicksText(ticks).c_str(), static_cast<long long>(day),
-                static_cast<long long>(second / kTicksPerSecond), static_cast<long long>(second % kTicksPerSecond),
+  std::snprintf(line, sizeof line, "%c%02d  %s  %6lld %5lld.%07lld  %s  %-5s  %d\n",
+                kSystems[pair.system], pair.sat % 100, TicksText(ticks).c_str(),
+                static_cast<long long>(day), static_cast<long long>(second / kTicksPerSecond),
+                static_cast<long long>(second % kTicksPerSecond),
                 PhsDiffHeader::TypeName(map_.Written()[k]), rover ? "rover" : "base", lli);
   *lliList_ << line;
 }
@@ -74,14 +79,16 @@ bool EpochDifferencer::Write(const ObsEpoch& base, const ObsEpoch& rover) {
   written_.clear();
   for (const Pair& pair : pairs_) {
     int64_t* row = rows_.data() + written_.size() * width;
-    if (Difference(pair, base, rover, row)) written_.push_back(pair);
-    else emptySatellites++;
+    if (Difference(pair, base, rover, row))
+      written_.push_back(pair);
+    else
+      emptySatellites++;
   }
   if (written_.empty()) return false;
   const int64_t day = rover.ticks / kTicksPerDay;
   const mjd epoch(static_cast<unsigned long>(day), Seconds(rover.ticks - day * kTicksPerDay));
-  writer_.Epoch(static_cast<int>(written_.size()), epoch, Seconds(rover.ticks - base.ticks), base.clock,
-                rover.clock);
+  writer_.Epoch(static_cast<int>(written_.size()), epoch, Seconds(rover.ticks - base.ticks),
+                base.clock, rover.clock);
   for (size_t i = 0; i < written_.size(); i++) {
     writer_.Satellite(written_[i].sat);
     linesOf[written_[i].sat]++;

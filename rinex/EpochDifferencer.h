@@ -29,9 +29,9 @@ class EpochDifferencer {
   // satellite of the pair has a value.
   bool Write(const ObsEpoch& base, const ObsEpoch& rover);
 
-  long satelliteLines = 0;      // satellite lines written
+  long satelliteLines = 0;                      // satellite lines written
   long linesOf[PhsDiffData::NSATNUMBERS] = {};  // satellite lines written, by satellite number
-  long emptySatellites = 0;     // satellites in both epochs without any common value
+  long emptySatellites = 0;  // satellites in both epochs without any common value
   long zeroDifferences[PhsDiffHeader::NTYPES] = {};  // by type code
   // Reported loss-of-lock indicators on written values, by satellite number.
   long lliBase[PhsDiffData::NSATNUMBERS] = {};
@@ -50,7 +50,7 @@ class EpochDifferencer {
   std::ostream* lliList_;
   std::vector<int> baseIndex_;  // by satellite number: index in the base epoch + 1, 0 when absent
   std::vector<Pair> pairs_;
-  std::vector<int64_t> rows_;   // the differences of each pair, written types in order
+  std::vector<int64_t> rows_;  // the differences of each pair, written types in order
   std::vector<Pair> written_;
 
   void FindPairs(const ObsEpoch& base, const ObsEpoch& rover);

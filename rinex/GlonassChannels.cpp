@@ -40,12 +40,15 @@ struct NavigationLayout {
 NavigationLayout ReadNavigationHeader(TextInput& in) {
   if (!in.Next()) FileError(in.name, "is empty, not a RINEX navigation file");
   const std::string_view line = CheckedLine(in, kRinexLineWidth);
-  if (HeaderLabel(line) != "RINEX VERSION / TYPE") InputError(in, "not a RINEX file (no RINEX VERSION / TYPE record)");
-  const int version = static_cast<int>(std::lround(RealField(line.data(), line.size(), 0, 9) * 100));
+  if (HeaderLabel(line) != "RINEX VERSION / TYPE")
+    InputError(in, "not a RINEX file (no RINEX VERSION / TYPE record)");
+  const int version =
+      static_cast<int>(std::lround(RealField(line.data(), line.size(), 0, 9) * 100));
   const std::string_view type = Field(line, 20, 1);
   const std::string_view system = Field(line, 40, 1);
   if (version >= 200 && version < 300 && type == "G") return {true};
-  if (version >= 300 && version < 400 && type == "N" && (system == "R" || system == "M")) return {false};
+  if (version >= 300 && version < 400 && type == "N" && (system == "R" || system == "M"))
+    return {false};
   InputError(in, "not a GLONASS navigation file of RINEX version 2 or 3");
 }
 
@@ -53,7 +56,8 @@ NavigationLayout ReadNavigationHeader(TextInput& in) {
 
 void GlonassChannels::Add(int slot, int channel, const std::string& source) {
   if (slot <= 0 || slot >= NSLOTS) return;
-  if (std::find(sources_.begin(), sources_.end(), source) == sources_.end()) sources_.push_back(source);
+  if (std::find(sources_.begin(), sources_.end(), source) == sources_.end())
+    sources_.push_back(source);
   if (!known_[slot]) {
     known_[slot] = true;
     channel_[slot] = channel;
@@ -63,8 +67,9 @@ void GlonassChannels::Add(int slot, int channel, const std::string& source) {
   if (channel_[slot] == channel) return;
   char slotName[8];
   std::snprintf(slotName, sizeof slotName, "R%02d", slot);
-  const std::string conflict = std::string("GLONASS ") + slotName + ": channel " + std::to_string(channel_[slot]) +
-                               " from " + source_[slot] + " is kept; " + source + " gives " + std::to_string(channel);
+  const std::string conflict = std::string("GLONASS ") + slotName + ": channel " +
+                               std::to_string(channel_[slot]) + " from " + source_[slot] +
+                               " is kept; " + source + " gives " + std::to_string(channel);
   if (std::find(warned_.begin(), warned_.end(), conflict) != warned_.end()) return;
   warned_.push_back(conflict);
   ConverterWarning(conflict);
@@ -100,7 +105,9 @@ void GlonassChannels::ReadNavigation(const std::string& path) {
   }
 }
 
-int GlonassChannels::Count() const { return static_cast<int>(std::count(known_, known_ + NSLOTS, true)); }
+int GlonassChannels::Count() const {
+  return static_cast<int>(std::count(known_, known_ + NSLOTS, true));
+}
 
 void GlonassChannels::Write(std::ostream& out, int64_t fromTicks) const {
   out << "# GLONASS frequency channels from:";
@@ -111,8 +118,9 @@ void GlonassChannels::Write(std::ostream& out, int64_t fromTicks) const {
   for (int slot = 1; slot < NSLOTS; slot++) {
     if (!known_[slot]) continue;
     char line[96];
-    std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d %02d %02d %02d.%d%20s%d\n", slot, t.year, t.month,
-                  t.day, t.hour, t.minute, tenths / 10, tenths % 10, "", channel_[slot]);
+    std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d %02d %02d %02d.%d%20s%d\n", slot,
+                  t.year, t.month, t.day, t.hour, t.minute, tenths / 10, tenths % 10, "",
+                  channel_[slot]);
     out << line;
   }
 }

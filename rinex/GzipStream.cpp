@@ -4,11 +4,10 @@
 #include "PROGINC/CompressedInput.h"
 #include "rinex/ConverterError.h"
 
-bool GzipStream::Starts(std::string_view head) {
-  return CompressionOf(head) == Compression::GZIP;
-}
+bool GzipStream::Starts(std::string_view head) { return CompressionOf(head) == Compression::GZIP; }
 
-GzipStream::GzipStream(ByteStream& compressed) : ByteStream(compressed.name), compressed_(compressed) {
+GzipStream::GzipStream(ByteStream& compressed)
+    : ByteStream(compressed.name), compressed_(compressed) {
   // 16 + 15: a gzip wrapper around a deflate stream of any window size.
   if (inflateInit2(&zlib_, 16 + 15) != Z_OK) FileError(name, "gzip decompression can not start");
 }

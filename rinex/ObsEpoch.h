@@ -17,13 +17,13 @@ struct SatObs {
 };
 
 struct ObsEpoch {
-  int64_t ticks = 0;           // time tag in 100 ns ticks (see RinexTime.h)
-  long double clock = 0;       // receiver clock offset, seconds; 0 when not given
-  int flag = 0;                // event flag: 0, or 1 after a power failure
-  long lineNo = 0;             // the epoch line's number in its file
+  int64_t ticks = 0;      // time tag in 100 ns ticks (see RinexTime.h)
+  long double clock = 0;  // receiver clock offset, seconds; 0 when not given
+  int flag = 0;           // event flag: 0, or 1 after a power failure
+  long lineNo = 0;        // the epoch line's number in its file
   std::vector<SatObs> sats;
-  std::vector<int64_t> values;     // thousandths of the unit; 0 is missing
-  std::vector<unsigned char> lli;  // loss-of-lock indicators, 0 when blank
+  std::vector<int64_t> values;          // thousandths of the unit; 0 is missing
+  std::vector<unsigned char> lli;       // loss-of-lock indicators, 0 when blank
   std::vector<unsigned char> strength;  // signal-strength indicators, 0 when blank
 };
 

@@ -21,12 +21,18 @@ double Real(std::string_view line, size_t offset, size_t width) {
 // The time system of a file whose header names none.
 const char* DefaultTimeSystem(char system) {
   switch (system) {
-    case 'R': return "GLO";
-    case 'E': return "GAL";
-    case 'C': return "BDT";
-    case 'J': return "QZS";
-    case 'I': return "IRN";
-    default: return "GPS";
+    case 'R':
+      return "GLO";
+    case 'E':
+      return "GAL";
+    case 'C':
+      return "BDT";
+    case 'J':
+      return "QZS";
+    case 'I':
+      return "IRN";
+    default:
+      return "GPS";
   }
 }
 
@@ -87,9 +93,12 @@ void HeaderReader::Read() {
 }
 
 void HeaderReader::ReadRecord(std::string_view line, std::string_view label) {
-  if (label == "MARKER NAME") head_.markerName = TrimmedField(line, 0, 60);
-  else if (label == "MARKER NUMBER") head_.markerNumber = TrimmedField(line, 0, 20);
-  else if (label == "REC # / TYPE / VERS") head_.receiverType = TrimmedField(line, 20, 20);
+  if (label == "MARKER NAME")
+    head_.markerName = TrimmedField(line, 0, 60);
+  else if (label == "MARKER NUMBER")
+    head_.markerNumber = TrimmedField(line, 0, 20);
+  else if (label == "REC # / TYPE / VERS")
+    head_.receiverType = TrimmedField(line, 20, 20);
   else if (label == "ANT # / TYPE") {
     head_.antennaSerial = TrimmedField(line, 0, 20);
     head_.antennaType = TrimmedField(line, 20, 20);
@@ -97,11 +106,16 @@ void HeaderReader::ReadRecord(std::string_view line, std::string_view label) {
     for (int k = 0; k < 3; k++) head_.position[k] = Real(line, 14 * k, 14);
   } else if (label == "ANTENNA: DELTA H/E/N") {
     for (int k = 0; k < 3; k++) head_.deltaHEN[k] = Real(line, 14 * k, 14);
-  } else if (label == "# / TYPES OF OBSERV") ReadRinex2Types(line);
-  else if (label == "SYS / # / OBS TYPES") ReadRinex3Types(line);
-  else if (label == "TIME OF FIRST OBS") head_.timeSystem = TrimmedField(line, 48, 3);
-  else if (label == "INTERVAL") head_.interval = Real(line, 0, 10);
-  else if (label == "GLONASS SLOT / FRQ #") ReadGlonassSlots(line);
+  } else if (label == "# / TYPES OF OBSERV")
+    ReadRinex2Types(line);
+  else if (label == "SYS / # / OBS TYPES")
+    ReadRinex3Types(line);
+  else if (label == "TIME OF FIRST OBS")
+    head_.timeSystem = TrimmedField(line, 48, 3);
+  else if (label == "INTERVAL")
+    head_.interval = Real(line, 0, 10);
+  else if (label == "GLONASS SLOT / FRQ #")
+    ReadGlonassSlots(line);
 }
 
 // "# / TYPES OF OBSERV": the count in columns 1-6 on the first line, then
@@ -123,7 +137,8 @@ void HeaderReader::ReadRinex3Types(std::string_view line) {
   const std::string_view system = Field(line, 0, 1);
   if (!system.empty() && system != " ") {
     int count = 0;
-    if (!IsLetter(system[0])) InputError(in_, "\"" + std::string(system) + "\" is no satellite system");
+    if (!IsLetter(system[0]))
+      InputError(in_, "\"" + std::string(system) + "\" is no satellite system");
     if (!ParseIntField(Field(line, 3, 3), count) || count < 0)
       InputError(in_, "the number of observation types can not be read");
     typesSystem_ = system[0];
@@ -135,7 +150,8 @@ void HeaderReader::ReadRinex3Types(std::string_view line) {
 
 void HeaderReader::AddTypes(std::string_view line, size_t first, size_t step, size_t width,
                             size_t perLine) {
-  if (typesSystem_ == ' ') InputError(in_, "observation types continue a record that did not start");
+  if (typesSystem_ == ' ')
+    InputError(in_, "observation types continue a record that did not start");
   std::vector<ObsCode>& types = head_.types[typesSystem_ - 'A'];
   for (size_t k = 0; k < perLine && typesLeft_ > 0; k++, typesLeft_--) {
     const std::string_view code = Field(line, first + step * k, width);
@@ -160,7 +176,8 @@ void HeaderReader::ReadGlonassSlots(std::string_view line) {
 }
 
 void HeaderReader::Finish() {
-  if (typesLeft_ > 0) InputError(in_, "END OF HEADER comes before all observation types are listed");
+  if (typesLeft_ > 0)
+    InputError(in_, "END OF HEADER comes before all observation types are listed");
   if (head_.IsRinex2()) {
     // One list for the satellites of every system in the file.
     for (std::vector<ObsCode>& list : head_.types) list = head_.types['G' - 'A'];

@@ -21,8 +21,8 @@ struct GlonassChannel {
 };
 
 struct ObsHeader {
-  int version = 0;   // in hundredths: 211, 304, 401
-  char system = 'G'; // the file's satellite system letter, M for mixed
+  int version = 0;    // in hundredths: 211, 304, 401
+  char system = 'G';  // the file's satellite system letter, M for mixed
   std::string markerName;
   std::string markerNumber;
   std::string receiverType;

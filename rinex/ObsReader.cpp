@@ -94,8 +94,10 @@ bool ObsReader::Next(ObsEpoch& epoch) {
     epoch.lli.clear();
     epoch.strength.clear();
     stamp_++;
-    if (head_.IsRinex2()) ReadRinex2Records(epoch, count, data);
-    else ReadRinex3Records(epoch, count, data);
+    if (head_.IsRinex2())
+      ReadRinex2Records(epoch, count, data);
+    else
+      ReadRinex3Records(epoch, count, data);
     if (!data) {
       counts_.cycleSlipRecords += count;
       continue;
@@ -125,7 +127,8 @@ bool ObsReader::ReadEpochLine(ObsEpoch& epoch, int& count) {
   if (!TrimmedField(countField, 0, 3).empty() && (!ParseIntField(countField, count) || count < 0))
     InputError(in_, "the number of satellites or records can not be read");
   if (epoch.flag <= 1) ReadEpochTime(line, rinex2, epoch);
-  const std::string_view clock = Field(line, rinex2 ? kRinex2Clock : kRinex3Clock, rinex2 ? 12 : 15);
+  const std::string_view clock =
+      Field(line, rinex2 ? kRinex2Clock : kRinex3Clock, rinex2 ? 12 : 15);
   epoch.clock = RealField(clock.data(), clock.size(), 0, clock.size());
   if (rinex2 && (epoch.flag <= 1 || epoch.flag == 6)) ReadRinex2SatelliteList(line, count);
   return true;
@@ -141,7 +144,8 @@ void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoc
                     ParseIntField(Field(line, at + (rinex2 ? 12 : 14), 3), t.minute) &&
                     ParseSecondsTicks(Field(line, at + (rinex2 ? 15 : 17), 11), t.secondTicks);
   if (rinex2) t.year = FullYear(t.year);
-  if (!read || !CalendarToTicks(t, epoch.ticks)) InputError(in_, "the epoch's date and time can not be read");
+  if (!read || !CalendarToTicks(t, epoch.ticks))
+    InputError(in_, "the epoch's date and time can not be read");
 }
 
 // Event flags 2 to 5 carry `count` event records (header lines).  A change
@@ -149,7 +153,8 @@ void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoc
 void ObsReader::PassEvent(int count) {
   counts_.eventRecords++;
   for (int k = 0; k < count; k++) {
-    const std::string_view label = HeaderLabel(NextLine(kRinexLineWidth, "the records of an event"));
+    const std::string_view label =
+        HeaderLabel(NextLine(kRinexLineWidth, "the records of an event"));
     if (label == "# / TYPES OF OBSERV" || label == "SYS / # / OBS TYPES")
       InputError(in_, "the observation types change within the file; convert the parts separately");
   }
@@ -199,9 +204,11 @@ void ObsReader::ReadRinex3Records(ObsEpoch& epoch, int count, bool keep) {
     const bool store = keep && Converted(system);
     if (store && types == 0)
       InputError(in_, std::string("the header lists no observation types for system ") + system);
-    const std::string_view line = CheckedLine(in_, 3 + kFieldWidth * (types ? types : head_.MaxTypes()));
+    const std::string_view line =
+        CheckedLine(in_, 3 + kFieldWidth * (types ? types : head_.MaxTypes()));
     int number = 0;
-    if (line.size() < 3 || !ParseIntField(Field(line, 1, 2), number) || number < 1) MissingSatellite(count);
+    if (line.size() < 3 || !ParseIntField(Field(line, 1, 2), number) || number < 1)
+      MissingSatellite(count);
     if (keep && !store && system >= 'A' && system <= 'Z') counts_.skippedRecords[system - 'A']++;
     if (!store) continue;
     AddSatellite(epoch, system, number, types);
@@ -210,8 +217,8 @@ void ObsReader::ReadRinex3Records(ObsEpoch& epoch, int count, bool keep) {
 }
 
 void ObsReader::MissingSatellite(int count) {
-  InputError(in_, "a satellite's observations were expected (the epoch announces " + std::to_string(count) +
-                      " satellites)");
+  InputError(in_, "a satellite's observations were expected (the epoch announces " +
+                      std::to_string(count) + " satellites)");
 }
 
 void ObsReader::AddSatellite(ObsEpoch& epoch, char system, int number, size_t types) {
@@ -225,17 +232,20 @@ void ObsReader::AddSatellite(ObsEpoch& epoch, char system, int number, size_t ty
 
 void ObsReader::CheckNewSatellite(char system, int number) {
   unsigned& seen = seenStamp_[static_cast<size_t>(system - 'A') * (kMaxSatNumber + 1) + number];
-  if (seen == stamp_) InputError(in_, "satellite " + SatName(system, number) + " appears twice in the epoch");
+  if (seen == stamp_)
+    InputError(in_, "satellite " + SatName(system, number) + " appears twice in the epoch");
   seen = stamp_;
 }
 
-void ObsReader::ReadValues(std::string_view line, size_t from, size_t count, ObsEpoch& epoch, size_t first) {
+void ObsReader::ReadValues(std::string_view line, size_t from, size_t count, ObsEpoch& epoch,
+                           size_t first) {
   for (size_t k = 0; k < count; k++) {
     const std::string_view field = Field(line, from + kFieldWidth * k, kFieldWidth);
     if (field.empty()) break;
     if (!ParseThousandths(field.substr(0, kValueWidth), epoch.values[first + k]))
       InputError(in_, "observation " + std::to_string(k + 1) + " at column " +
-                          std::to_string(from + kFieldWidth * k + 1) + " is not a number with three decimals");
+                          std::to_string(from + kFieldWidth * k + 1) +
+                          " is not a number with three decimals");
     epoch.lli[first + k] = Indicator(field, kValueWidth);
     epoch.strength[first + k] = Indicator(field, kValueWidth + 1);
   }

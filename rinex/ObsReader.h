@@ -16,9 +16,9 @@ class TextInput;
 
 // What the reader met besides data, for the converter's report.
 struct ObsReadCounts {
-  long epochs = 0;          // data epochs (event flags 0 and 1)
-  long powerFailures = 0;   // data epochs with event flag 1
-  long eventRecords = 0;    // epochs with event flags 2 to 5, passed over
+  long epochs = 0;            // data epochs (event flags 0 and 1)
+  long powerFailures = 0;     // data epochs with event flag 1
+  long eventRecords = 0;      // epochs with event flags 2 to 5, passed over
   long cycleSlipRecords = 0;  // satellite records of event flag 6, passed over
   // Satellite records of systems that are not converted, by letter.
   std::array<long, 26> skippedRecords{};

@@ -52,8 +52,8 @@ CalendarEpoch TicksToCalendar(int64_t ticks) {
 std::string TicksText(int64_t ticks) {
   const CalendarEpoch t = TicksToCalendar(ticks);
   char text[96];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02lld.%07lld", t.year, t.month, t.day, t.hour,
-                t.minute, static_cast<long long>(t.secondTicks / kTicksPerSecond),
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02lld.%07lld", t.year, t.month, t.day,
+                t.hour, t.minute, static_cast<long long>(t.secondTicks / kTicksPerSecond),
                 static_cast<long long>(t.secondTicks % kTicksPerSecond));
   return text;
 }

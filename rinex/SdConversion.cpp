@@ -43,9 +43,10 @@ struct Station {
     more = reader->Next(epoch);
     if (more && first == INT64_MIN) first = epoch.ticks;
     if (more && previous != INT64_MIN && epoch.ticks - previous <= 2 * tolerance)
-      ConverterError(in->name + ", line " + std::to_string(epoch.lineNo) +
-                     ": the epoch follows the one before it within twice the pairing tolerance; give a "
-                     "smaller --tolerance");
+      ConverterError(
+          in->name + ", line " + std::to_string(epoch.lineNo) +
+          ": the epoch follows the one before it within twice the pairing tolerance; give a "
+          "smaller --tolerance");
   }
 };
 
@@ -87,7 +88,8 @@ void DescribeStation(PhsDiffHeader& sd, int index, const ObsHeader& head) {
   sd.Dp(index) = neu(head.deltaHEN[2], head.deltaHEN[1], head.deltaHEN[0]);
 }
 
-void WriteHeader(SdWriter& writer, const ObsHeader& base, const ObsHeader& rover, const TypeMap& map) {
+void WriteHeader(SdWriter& writer, const ObsHeader& base, const ObsHeader& rover,
+                 const TypeMap& map) {
   PhsDiffHeader sd;
   DescribeStation(sd, PhsDiffHeader::BASE, base);
   DescribeStation(sd, PhsDiffHeader::ROVER, rover);
@@ -128,12 +130,13 @@ class Conversion {
 
 void Conversion::CheckCompatible() {
   if (base_.head.timeSystem != rover_.head.timeSystem)
-    ConverterError("the files use different time systems: " + options_.base + " " + base_.head.timeSystem + ", " +
-                   options_.rover + " " + rover_.head.timeSystem);
+    ConverterError("the files use different time systems: " + options_.base + " " +
+                   base_.head.timeSystem + ", " + options_.rover + " " + rover_.head.timeSystem);
   if (map_.Written().empty())
     ConverterError("the files have no common observation type in the systems " + options_.systems);
   for (const std::string& mixed : map_.Pairs(true))
-    ConverterWarning(mixed + ": different tracking attributes, the phases may differ by a quarter cycle");
+    ConverterWarning(mixed +
+                     ": different tracking attributes, the phases may differ by a quarter cycle");
   for (const short type : options_.types)
     if (std::find(map_.Written().begin(), map_.Written().end(), type) == map_.Written().end())
       ConverterWarning(std::string("--types: ") + PhsDiffHeader::TypeName(type) +
@@ -174,9 +177,12 @@ void Conversion::PairEpochs(EpochDifferencer& differencer) {
 void Conversion::NothingToWrite(const EpochDifferencer& differencer) {
   long zeros = 0;
   for (const long count : differencer.zeroDifferences) zeros += count;
-  std::string what = "the " + std::to_string(pairing_.common) + " common epochs have no satellite with a common "
+  std::string what = "the " + std::to_string(pairing_.common) +
+                     " common epochs have no satellite with a common "
                      "observation";
-  if (zeros > 0) what += " other than " + std::to_string(zeros) + " exact zero differences (the same file twice?)";
+  if (zeros > 0)
+    what +=
+        " other than " + std::to_string(zeros) + " exact zero differences (the same file twice?)";
   ConverterError(what);
 }
 
@@ -192,7 +198,8 @@ void Conversion::NoCommonEpochs() {
   }
   char tolerance[32];
   std::snprintf(tolerance, sizeof tolerance, "%g", options_.tolerance);
-  ConverterError(std::string("the files have no common epochs (time tags within ") + tolerance + " s)" + spans);
+  ConverterError(std::string("the files have no common epochs (time tags within ") + tolerance +
+                 " s)" + spans);
 }
 
 void Conversion::GatherChannels() {
@@ -210,7 +217,8 @@ void Conversion::Run() {
   std::unique_ptr<AtomicOutput> lli;
   if (!options_.lliList.empty()) {
     lli = std::make_unique<AtomicOutput>(options_.lliList);
-    lli->Stream() << "# satellite, epoch (the rover's tag: date and time, MJD and second of day), type, station, "
+    lli->Stream() << "# satellite, epoch (the rover's tag: date and time, MJD and second of day), "
+                     "type, station, "
                      "indicator\n";
   }
   std::unique_ptr<AtomicOutput> glonass;
@@ -224,8 +232,8 @@ void Conversion::Run() {
   sd.Commit();
   if (lli) lli->Commit();
   if (glonass) glonass->Commit();
-  ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_, differencer,
-                   glonass ? &channels_ : nullptr);
+  ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_,
+                   differencer, glonass ? &channels_ : nullptr);
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ std::string ParseSystems(const std::string& text) {
   std::string systems = text;
   for (char& c : systems) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (SystemIndex(c) < 0) OptionError(std::string("--systems: \"") + c + "\" is none of G, R, E, C");
+    if (SystemIndex(c) < 0)
+      OptionError(std::string("--systems: \"") + c + "\" is none of G, R, E, C");
   }
   return systems;
 }
@@ -38,7 +39,8 @@ std::vector<short> ParseTypes(const std::string& text) {
     short code = PhsDiffHeader::NOTYPE;
     for (short k = 0; k < PhsDiffHeader::NTYPES; k++)
       if (name == PhsDiffHeader::TypeName(k)) code = k;
-    if (code == PhsDiffHeader::NOTYPE) OptionError("--types: \"" + name + "\" is no single-difference type");
+    if (code == PhsDiffHeader::NOTYPE)
+      OptionError("--types: \"" + name + "\" is no single-difference type");
     types.push_back(code);
     from = comma + 1;
   }
@@ -48,7 +50,8 @@ std::vector<short> ParseTypes(const std::string& text) {
 AttributePriority ParsePriority(const std::string& text) {
   AttributePriority priority;
   std::string reason;
-  if (!ParseAttributePriority(text, priority, reason)) OptionError("--priority \"" + text + "\": " + reason);
+  if (!ParseAttributePriority(text, priority, reason))
+    OptionError("--priority \"" + text + "\": " + reason);
   return priority;
 }
 
@@ -64,11 +67,14 @@ struct Option {
 const Option kOptions[] = {
     {'o', "output", true, [](SdOptions& o, const std::string& v) { o.output = v; }},
     {'g', "glonass-channels", true, [](SdOptions& o, const std::string& v) { o.channels = v; }},
-    {'n', "navigation", true, [](SdOptions& o, const std::string& v) { o.navigation.push_back(v); }},
-    {'t', "tolerance", true, [](SdOptions& o, const std::string& v) { o.tolerance = ParseTolerance(v); }},
+    {'n', "navigation", true,
+     [](SdOptions& o, const std::string& v) { o.navigation.push_back(v); }},
+    {'t', "tolerance", true,
+     [](SdOptions& o, const std::string& v) { o.tolerance = ParseTolerance(v); }},
     {'s', "systems", true, [](SdOptions& o, const std::string& v) { o.systems = ParseSystems(v); }},
     {0, "types", true, [](SdOptions& o, const std::string& v) { o.types = ParseTypes(v); }},
-    {0, "priority", true, [](SdOptions& o, const std::string& v) { o.priorities.push_back(ParsePriority(v)); }},
+    {0, "priority", true,
+     [](SdOptions& o, const std::string& v) { o.priorities.push_back(ParsePriority(v)); }},
     {0, "lli-list", true, [](SdOptions& o, const std::string& v) { o.lliList = v; }},
     {'v', "verbose", false, [](SdOptions& o, const std::string&) { o.verbose = true; }},
     {'h', "help", false, [](SdOptions& o, const std::string&) { o.help = true; }},
@@ -86,7 +92,8 @@ const Option* FindOption(const std::string& arg, std::string& inlineValue, bool&
   }
   if (arg.compare(0, 2, "--") != 0) return nullptr;
   const size_t equals = arg.find('=');
-  const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+  const std::string name =
+      arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
   if (equals != std::string::npos) {
     inlineValue = arg.substr(equals + 1);
     hasInlineValue = true;

@@ -11,17 +11,17 @@
 struct SdOptions {
   std::string base;
   std::string rover;
-  std::string output;                    // -o: the single-difference file
-  std::string channels;                  // -g: the GLONASS channel file, or empty
-  std::vector<std::string> navigation;   // -n: GLONASS navigation files
-  std::string lliList;                   // --lli-list: the loss-of-lock list, or empty
-  double tolerance = 0.03;               // -t: pairing tolerance, seconds
-  std::string systems = kSystems;        // -s: the systems converted
-  std::vector<short> types;              // --types: the types written (empty: all common ones)
+  std::string output;                         // -o: the single-difference file
+  std::string channels;                       // -g: the GLONASS channel file, or empty
+  std::vector<std::string> navigation;        // -n: GLONASS navigation files
+  std::string lliList;                        // --lli-list: the loss-of-lock list, or empty
+  double tolerance = 0.03;                    // -t: pairing tolerance, seconds
+  std::string systems = kSystems;             // -s: the systems converted
+  std::vector<short> types;                   // --types: the types written (empty: all common ones)
   std::vector<AttributePriority> priorities;  // --priority
-  bool verbose = false;                  // -v: report the type mapping
-  bool help = false;                     // -h: the help text, nothing else
-  bool version = false;                  // --version: the version, nothing else
+  bool verbose = false;                       // -v: report the type mapping
+  bool help = false;                          // -h: the help text, nothing else
+  bool version = false;                       // --version: the version, nothing else
 };
 
 // Reads the command line; a mistake in it is a fatal error that says which.

@@ -46,8 +46,8 @@ std::string LossOfLock(const EpochDifferencer& d) {
   std::string text;
   for (int sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
     if (d.lliBase[sat] > 0 || d.lliRover[sat] > 0)
-      text += (text.empty() ? "" : ", ") + SatName(sat) + " " + std::to_string(d.lliBase[sat]) + "/" +
-              std::to_string(d.lliRover[sat]);
+      text += (text.empty() ? "" : ", ") + SatName(sat) + " " + std::to_string(d.lliBase[sat]) +
+              "/" + std::to_string(d.lliRover[sat]);
   return text;
 }
 
@@ -60,7 +60,8 @@ void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& chann
   for (int slot = 1; slot < 100; slot++)
     if (d.linesOf[GlonassSatNumber(slot)] > 0 && !channels.Has(slot))
       missing += " " + SatName(GlonassSatNumber(slot));
-  if (!missing.empty()) ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
+  if (!missing.empty())
+    ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
 }
 
 // The letters of the systems with satellite lines in the file.
@@ -81,27 +82,35 @@ long GlonassLines(const EpochDifferencer& d) {
 }  // namespace
 
 void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsReadCounts& base,
-                      const ObsReadCounts& rover, const PairingCounts& pairing, const EpochDifferencer& differences,
-                      const GlonassChannels* channels) {
+                      const ObsReadCounts& rover, const PairingCounts& pairing,
+                      const EpochDifferencer& differences, const GlonassChannels* channels) {
   std::string types;
   for (const short type : map.Written()) types += std::string(" ") + PhsDiffHeader::TypeName(type);
-  std::cerr << kConverterName << ": " << options.output << ": " << pairing.written << " epochs from "
-            << TicksText(pairing.firstWritten) << " to " << TicksText(pairing.lastWritten) << ", "
-            << differences.satelliteLines << " satellite lines, rover minus base\n";
+  std::cerr << kConverterName << ": " << options.output << ": " << pairing.written
+            << " epochs from " << TicksText(pairing.firstWritten) << " to "
+            << TicksText(pairing.lastWritten) << ", " << differences.satelliteLines
+            << " satellite lines, rover minus base\n";
   Line("types", types.substr(1));
   if (options.verbose)
-    for (const std::string& pair : map.Pairs(false, SystemsWritten(differences))) Line("codes", pair);
-  Line("base " + options.base, std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
-                                   " without a rover epoch; systems not converted: " + SkippedSystems(base));
-  Line("rover " + options.rover, std::to_string(rover.epochs) + " epochs, " + std::to_string(pairing.roverOnly) +
-                                     " without a base epoch; systems not converted: " + SkippedSystems(rover));
+    for (const std::string& pair : map.Pairs(false, SystemsWritten(differences)))
+      Line("codes", pair);
+  Line("base " + options.base,
+       std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
+           " without a rover epoch; systems not converted: " + SkippedSystems(base));
+  Line("rover " + options.rover,
+       std::to_string(rover.epochs) + " epochs, " + std::to_string(pairing.roverOnly) +
+           " without a base epoch; systems not converted: " + SkippedSystems(rover));
   if (pairing.common > pairing.written)
-    Line("common epochs without a satellite written", std::to_string(pairing.common - pairing.written));
+    Line("common epochs without a satellite written",
+         std::to_string(pairing.common - pairing.written));
   Line("power failures (event flag 1)", BothCounts(base.powerFailures, rover.powerFailures));
-  Line("event records passed over (flags 2 to 5)", BothCounts(base.eventRecords, rover.eventRecords));
-  Line("cycle-slip records passed over (flag 6)", BothCounts(base.cycleSlipRecords, rover.cycleSlipRecords));
+  Line("event records passed over (flags 2 to 5)",
+       BothCounts(base.eventRecords, rover.eventRecords));
+  Line("cycle-slip records passed over (flag 6)",
+       BothCounts(base.cycleSlipRecords, rover.cycleSlipRecords));
   if (differences.emptySatellites > 0)
-    Line("satellites of both epochs without a common value", std::to_string(differences.emptySatellites));
+    Line("satellites of both epochs without a common value",
+         std::to_string(differences.emptySatellites));
   Line("exact zero differences, written as missing", ZeroDifferences(differences));
   Line("loss-of-lock indicators on written values (base/rover)", LossOfLock(differences));
   if (channels != nullptr) {

@@ -13,17 +13,17 @@
 
 // How the epochs of the two files paired.
 struct PairingCounts {
-  long common = 0;     // epochs of both files within the tolerance
-  long written = 0;    // common epochs with at least one satellite written
-  long baseOnly = 0;   // base epochs without a rover epoch
-  long roverOnly = 0;  // rover epochs without a base epoch
+  long common = 0;           // epochs of both files within the tolerance
+  long written = 0;          // common epochs with at least one satellite written
+  long baseOnly = 0;         // base epochs without a rover epoch
+  long roverOnly = 0;        // rover epochs without a base epoch
   int64_t firstWritten = 0;  // time tags of the first and last written epoch
   int64_t lastWritten = 0;
 };
 
 // `channels` is null when no channel file was written.
 void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsReadCounts& base,
-                      const ObsReadCounts& rover, const PairingCounts& pairing, const EpochDifferencer& differences,
-                      const GlonassChannels* channels);
+                      const ObsReadCounts& rover, const PairingCounts& pairing,
+                      const EpochDifferencer& differences, const GlonassChannels* channels);
 
 #endif

@@ -34,12 +34,14 @@ class StreamTextInput : public TextInput {
     if (!lines_.Next()) return false;
     line = std::string_view(lines_.line, lines_.length);
     lineNo = lines_.lineNo;
-    if (lines_.overlong) InputError(*this, "line longer than " + std::to_string(kMaxLineLength) + " characters");
+    if (lines_.overlong)
+      InputError(*this, "line longer than " + std::to_string(kMaxLineLength) + " characters");
     return true;
   }
 
  private:
-  std::vector<std::unique_ptr<ByteStream>> layers_;  // the file first, each decompressor on the one before
+  std::vector<std::unique_ptr<ByteStream>>
+      layers_;  // the file first, each decompressor on the one before
   std::istream in_;
   LineReader lines_;
 };
@@ -56,7 +58,8 @@ std::unique_ptr<TextInput> Open(std::unique_ptr<ByteStream> file) {
   layers.push_back(std::move(file));
   while (std::unique_ptr<ByteStream> layer = Decompressor(*layers.back())) {
     if (layers.size() > kMaxLayers)
-      FileError(layers.front()->name, "compressed more than " + std::to_string(kMaxLayers) + " times");
+      FileError(layers.front()->name,
+                "compressed more than " + std::to_string(kMaxLayers) + " times");
     layers.push_back(std::move(layer));
   }
   const bool compact = IsCompactRinex(layers.back()->Peek(kCompactRinexHeadLength));
@@ -67,7 +70,9 @@ std::unique_ptr<TextInput> Open(std::unique_ptr<ByteStream> file) {
 
 }  // namespace
 
-std::unique_ptr<TextInput> OpenTextInput(const std::string& path) { return Open(OpenFileBytes(path)); }
+std::unique_ptr<TextInput> OpenTextInput(const std::string& path) {
+  return Open(OpenFileBytes(path));
+}
 
 std::unique_ptr<TextInput> OpenTextInputInMemory(const std::string& name, std::string_view bytes) {
   return Open(MemoryBytes(name, bytes));

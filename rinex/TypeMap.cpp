@@ -15,36 +15,90 @@ const char* DefaultAttributes(int system, short type) {
   switch (kSystems[system]) {
     case 'G':
       switch (type) {
-        case H::C1: return "C";
-        case H::P1: case H::P2: return "WPY";
-        case H::L1: case H::D1: case H::S1: return "CWPYLXS";
-        case H::C2: return "LXSC";
-        case H::L2: case H::D2: case H::S2: return "WPYLXSC";
-        case H::C5: case H::L5: case H::D5: case H::S5: return "QXI";
-        default: return nullptr;
+        case H::C1:
+          return "C";
+        case H::P1:
+        case H::P2:
+          return "WPY";
+        case H::L1:
+        case H::D1:
+        case H::S1:
+          return "CWPYLXS";
+        case H::C2:
+          return "LXSC";
+        case H::L2:
+        case H::D2:
+        case H::S2:
+          return "WPYLXSC";
+        case H::C5:
+        case H::L5:
+        case H::D5:
+        case H::S5:
+          return "QXI";
+        default:
+          return nullptr;
       }
     case 'R':
       switch (type) {
-        case H::C1: case H::C2: return "C";
-        case H::P1: case H::P2: return "P";
-        case H::L1: case H::D1: case H::S1: return "CP";
-        case H::L2: case H::D2: case H::S2: return "PC";
-        default: return nullptr;
+        case H::C1:
+        case H::C2:
+          return "C";
+        case H::P1:
+        case H::P2:
+          return "P";
+        case H::L1:
+        case H::D1:
+        case H::S1:
+          return "CP";
+        case H::L2:
+        case H::D2:
+        case H::S2:
+          return "PC";
+        default:
+          return nullptr;
       }
     case 'E':
       switch (type) {
-        case H::P1: case H::P2: case H::C2: case H::L2: case H::D2: case H::S2: return nullptr;
-        case H::C1: case H::L1: case H::D1: case H::S1: case H::C6: case H::L6: case H::D6: case H::S6:
+        case H::P1:
+        case H::P2:
+        case H::C2:
+        case H::L2:
+        case H::D2:
+        case H::S2:
+          return nullptr;
+        case H::C1:
+        case H::L1:
+        case H::D1:
+        case H::S1:
+        case H::C6:
+        case H::L6:
+        case H::D6:
+        case H::S6:
           return "CXB";
-        default: return "QXI";  // E5a, E5b, E5
+        default:
+          return "QXI";  // E5a, E5b, E5
       }
     default:  // BeiDou: B1I is band 2, B1C band 1, B2a 5, B3 6, B2I and B2b 7, B2 8
       switch (type) {
-        case H::P1: case H::P2: return nullptr;
-        case H::C2: case H::L2: case H::D2: case H::S2: return "IQX";
-        case H::C6: case H::L6: case H::D6: case H::S6: case H::C7: case H::L7: case H::D7: case H::S7:
+        case H::P1:
+        case H::P2:
+          return nullptr;
+        case H::C2:
+        case H::L2:
+        case H::D2:
+        case H::S2:
+          return "IQX";
+        case H::C6:
+        case H::L6:
+        case H::D6:
+        case H::S6:
+        case H::C7:
+        case H::L7:
+        case H::D7:
+        case H::S7:
           return "IQXPZD";
-        default: return "PXD";  // B1C, B2a, B2
+        default:
+          return "PXD";  // B1C, B2a, B2
       }
   }
 }
@@ -82,7 +136,8 @@ short TypeOfName(const std::string& name) {
 
 }  // namespace
 
-bool ParseAttributePriority(const std::string& text, AttributePriority& priority, std::string& reason) {
+bool ParseAttributePriority(const std::string& text, AttributePriority& priority,
+                            std::string& reason) {
   const size_t first = text.find(':');
   const size_t second = first == std::string::npos ? first : text.find(':', first + 1);
   if (second == std::string::npos) {
@@ -96,7 +151,8 @@ bool ParseAttributePriority(const std::string& text, AttributePriority& priority
   }
   priority.system = text[0];
   priority.type = TypeOfName(text.substr(first + 1, second - first - 1));
-  if (priority.type == PhsDiffHeader::NOTYPE || DefaultAttributes(system, priority.type) == nullptr) {
+  if (priority.type == PhsDiffHeader::NOTYPE ||
+      DefaultAttributes(system, priority.type) == nullptr) {
     reason = "the type is none that system " + text.substr(0, 1) + " has";
     return false;
   }
@@ -157,7 +213,8 @@ std::vector<std::string> TypeMap::Pairs(bool mixedPhasesOnly, const std::string&
       const std::string base = CodeName(base_, s, source.base);
       const std::string rover = CodeName(rover_, s, source.rover);
       if (mixedPhasesOnly && (type[0] != 'L' || base == rover || !attributesKnown)) continue;
-      lines.push_back(std::string(1, kSystems[s]) + " " + type + ": base " + base + ", rover " + rover);
+      lines.push_back(std::string(1, kSystems[s]) + " " + type + ": base " + base + ", rover " +
+                      rover);
     }
   }
   return lines;

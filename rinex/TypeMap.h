@@ -22,7 +22,8 @@ struct AttributePriority {
 };
 
 // Reads "G:L2:LXS"; false with a reason when the text is not such a setting.
-bool ParseAttributePriority(const std::string& text, AttributePriority& priority, std::string& reason);
+bool ParseAttributePriority(const std::string& text, AttributePriority& priority,
+                            std::string& reason);
 
 // The columns of one type in one system: indexes into the base's and the
 // rover's type lists of that system, -1 where a file has no code for it.

@@ -48,9 +48,9 @@ enum class ObsScreening {
   SlipsByLevel   // slips and outliers against the series' level (MW)
 };
 
-constexpr int kNumObsCodes = 45;      // codes 0 to 44
-constexpr int kNumObsTypes = 26;      // codes 0 to 25 are the file's own types
-constexpr int kMaxObsLabelSize = 7;   // longest label ("MP1[P]") and its terminator
+constexpr int kNumObsCodes = 45;     // codes 0 to 44
+constexpr int kNumObsTypes = 26;     // codes 0 to 25 are the file's own types
+constexpr int kMaxObsLabelSize = 7;  // longest label ("MP1[P]") and its terminator
 
 // Observation types (codes 0 to 25) a code is formed from.
 struct ObsInputs {

@@ -29,7 +29,7 @@ struct ObsColumn {
   Kind kind;
   int obs;             // catalogue code
   ObsFormula formula;  // the catalogue's formula of the code
-  char letter;  // system letter of the satellites
+  char letter;         // system letter of the satellites
   const matrix<gnssobsshort>* doppler;
   short nInputs;
   const matrix<gnssobs>* input[kMaxInputs];  // null: a type without a series (absent)

@@ -81,23 +81,23 @@ class Quintavelmorc {
   char observations[kNameSize];  // observation list text after "-l"
   char gfcfile[kNameSize];       // GLONASS frequency-channel file ("-gf")
 
-  short verbose;  // 1 in verbose mode ("-v"), else 0
-  bool isStart;   // "-s" given
-  bool isEnd;     // "-e" given
-  bool isSat;     // "-p" given
-  bool isObs;     // "-l" given
-  bool isDt;      // "-t" given
-  bool isGLNfc;   // a GLONASS channel file is in use
-  bool isHelp;    // help asked for
-  bool RunProg;   // the run goes past the command line
-  bool isMSJump;  // "-ms": eliminate millisecond jumps
+  short verbose;            // 1 in verbose mode ("-v"), else 0
+  bool isStart;             // "-s" given
+  bool isEnd;               // "-e" given
+  bool isSat;               // "-p" given
+  bool isObs;               // "-l" given
+  bool isDt;                // "-t" given
+  bool isGLNfc;             // a GLONASS channel file is in use
+  bool isHelp;              // help asked for
+  bool RunProg;             // the run goes past the command line
+  bool isMSJump;            // "-ms": eliminate millisecond jumps
   bool isG, isR, isE, isC;  // constellations selected ("-c")
 
-  long double dt;  // listing interval, seconds ("-t")
+  long double dt;          // listing interval, seconds ("-t")
   long double EpochRound;  // interval tolerance as a fraction of dt ("-d")
   int nMSJumps;            // millisecond jumps corrected
-  bool isUnit;   // a valid "-u" was given
-  short PhUnit;  // CYCLE or METER
+  bool isUnit;             // a valid "-u" was given
+  short PhUnit;            // CYCLE or METER
 
   matrix<short> satprn;      // satellite numbers to list
   matrix<short> IfExistObs;  // per obslist entry: 1 when the file can supply it

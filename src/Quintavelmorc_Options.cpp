@@ -69,11 +69,20 @@ void SetChannelFile(Quintavelmorc& q, const char* arg) {
 void SelectConstellations(Quintavelmorc& q, const char* arg) {
   for (const char* letter = arg + 2; *letter != '\0'; letter++) {
     switch (std::toupper(static_cast<unsigned char>(*letter))) {
-      case 'G': q.isG = true; break;
-      case 'R': q.isR = true; break;
-      case 'E': q.isE = true; break;
-      case 'C': q.isC = true; break;
-      default: break;
+      case 'G':
+        q.isG = true;
+        break;
+      case 'R':
+        q.isR = true;
+        break;
+      case 'E':
+        q.isE = true;
+        break;
+      case 'C':
+        q.isC = true;
+        break;
+      default:
+        break;
     }
   }
   if (!q.verbose) return;
@@ -105,7 +114,9 @@ void SetSatellites(Quintavelmorc& q, const char* arg) {
                 "LIST OF SATELLITES [-p] TOO LONG (AT MOST 99 SATELLITES)!");
   const size_t length = std::strlen(value);
   q.isSat = true;
-  if (q.verbose) OptionMessage(cerr) << "satellites PRN's: " << " ->";
+  if (q.verbose)
+    OptionMessage(cerr) << "satellites PRN's: "
+                        << " ->";
   if (length % 3 != 0)
     ProgramWarning(kProgramName,
                    "LIST OF SATELLITES [-p] WITH WRONG NUMBER OF CHARACTERS (3 PER SAT EXPECTED)!");

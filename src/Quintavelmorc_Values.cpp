@@ -25,12 +25,18 @@ bool HasConstants(char S) { return S == 'G' || S == 'R' || S == 'E'; }
 // second frequency and shares the factor of L2.
 long double UnitFactor(const RowFactors& f, int type) {
   switch (type) {
-    case Q::L1: return f.unitL1;
-    case Q::L2: return f.unitL2;
-    case Q::L5: return f.unitL5;
-    case Q::L7: return f.unitL2;
-    case Q::L8: return f.unitL8;
-    default: return 1.0L;
+    case Q::L1:
+      return f.unitL1;
+    case Q::L2:
+      return f.unitL2;
+    case Q::L5:
+      return f.unitL5;
+    case Q::L7:
+      return f.unitL2;
+    case Q::L8:
+      return f.unitL8;
+    default:
+      return 1.0L;
   }
 }
 
@@ -70,7 +76,8 @@ gnssobs Combination(const RowFactors& f, char S, ObsFormula formula, const gnsso
       return *x[0] - GLC::lamb1 * *x[1];
     case ObsFormula::MinusPhase2:
       return *x[0] - GLC::lamb2 * *x[1];
-    default: return gnssobs();
+    default:
+      return gnssobs();
   }
 }
 

@@ -65,26 +65,41 @@ std::string ParseSystems(const std::string& text) {
 }
 
 void ApplyOption(SimConfig& config, const std::string& option, const std::string& value) {
-  if (option == "--sd") config.sdFile = value;
-  else if (option == "--channels") config.channelFile = value;
-  else if (option == "--base-rinex") config.baseRinexFile = value;
-  else if (option == "--rover-rinex") config.roverRinexFile = value;
+  if (option == "--sd")
+    config.sdFile = value;
+  else if (option == "--channels")
+    config.channelFile = value;
+  else if (option == "--base-rinex")
+    config.baseRinexFile = value;
+  else if (option == "--rover-rinex")
+    config.roverRinexFile = value;
   else if (option == "--start") {
-    if (!ParseCivil(value, config.start)) Fail("--start: expected YYYY-MM-DD/HH:MM:SS: \"" + value + "\"");
+    if (!ParseCivil(value, config.start))
+      Fail("--start: expected YYYY-MM-DD/HH:MM:SS: \"" + value + "\"");
   } else if (option == "--duration") {
     config.duration = ParseNumber(option, value);
     if (config.duration < 0.0) Fail("--duration: must not be negative");
-  } else if (option == "--interval") config.interval = ParsePositive(option, value);
-  else if (option == "--systems") config.systems = ParseSystems(value);
-  else if (option == "--sats") config.satellitesPerSystem = static_cast<int>(std::min<std::uint64_t>(ParseWhole(option, value), 99));
-  else if (option == "--seed") config.seed = ParseWhole(option, value);
-  else if (option == "--jump-at") config.jumpAt = ParseNumber(option, value);
-  else if (option == "--slip-at") config.slipAt = ParseNumber(option, value);
+  } else if (option == "--interval")
+    config.interval = ParsePositive(option, value);
+  else if (option == "--systems")
+    config.systems = ParseSystems(value);
+  else if (option == "--sats")
+    config.satellitesPerSystem =
+        static_cast<int>(std::min<std::uint64_t>(ParseWhole(option, value), 99));
+  else if (option == "--seed")
+    config.seed = ParseWhole(option, value);
+  else if (option == "--jump-at")
+    config.jumpAt = ParseNumber(option, value);
+  else if (option == "--slip-at")
+    config.slipAt = ParseNumber(option, value);
   else if (option == "--missing") {
     config.missingRate = ParseNumber(option, value);
-    if (config.missingRate < 0.0 || config.missingRate > 1.0) Fail("--missing: a share from 0 to 1");
-  } else if (option == "--types") config.types = ParseTypes(value);
-  else Fail("unknown option " + option);
+    if (config.missingRate < 0.0 || config.missingRate > 1.0)
+      Fail("--missing: a share from 0 to 1");
+  } else if (option == "--types")
+    config.types = ParseTypes(value);
+  else
+    Fail("unknown option " + option);
 }
 
 }  // namespace
@@ -140,10 +155,13 @@ void PrintSimUsage(std::ostream& out) {
          "  --systems LETTERS   constellations, any of G, R, E (GRE)\n"
          "  --sats N            keep the N longest-observed satellites per constellation (all)\n"
          "  --types LIST        observation types, e.g. C1:P2:L1:L2\n"
-         "                      (" << kDefaultTypes << ")\n"
+         "                      ("
+      << kDefaultTypes
+      << ")\n"
          "  --seed N            seed of every random draw (1)\n"
          "  --jump-at SECONDS   millisecond clock jump on all codes from this time after the\n"
          "                      first epoch on; negative: none (40 % of the duration)\n"
-         "  --slip-at SECONDS   cycle slip on one satellite; negative: none (60 % of the duration)\n"
+         "  --slip-at SECONDS   cycle slip on one satellite; negative: none (60 % of the "
+         "duration)\n"
          "  --missing SHARE     share of values written as missing (0.002)\n";
 }

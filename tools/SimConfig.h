@@ -22,10 +22,10 @@ struct SimConfig {
   std::string systems = "GRE";     // letters of the constellations
   int satellitesPerSystem = 0;     // 0: every satellite of a constellation
   std::uint64_t seed = 1;
-  double jumpAt = -1.0;            // s after the first epoch; negative: none
-  double slipAt = -1.0;            // s after the first epoch; negative: none
-  double missingRate = 0.002;      // share of values written as missing
-  std::vector<int> types;          // observation-type codes, header order
+  double jumpAt = -1.0;        // s after the first epoch; negative: none
+  double slipAt = -1.0;        // s after the first epoch; negative: none
+  double missingRate = 0.002;  // share of values written as missing
+  std::vector<int> types;      // observation-type codes, header order
 };
 
 // The defaults: one hour at 30 s from 2024-06-24 08:00, three constellations,

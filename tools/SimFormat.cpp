@@ -30,12 +30,14 @@ void AppendRightAligned(std::string& text, const char* begin, std::size_t length
 
 long long Thousandths(double value) { return std::llround(value * 1000.0); }
 
-void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals, int width) {
+void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals,
+                 int width) {
   // Written backwards: the decimals, the point, the whole part, the sign.
   char buffer[48];
   char* const end = buffer + sizeof buffer;
   char* start = end;
-  for (int digit = 0; digit < decimals; digit++, magnitude /= 10) *--start = static_cast<char>('0' + magnitude % 10);
+  for (int digit = 0; digit < decimals; digit++, magnitude /= 10)
+    *--start = static_cast<char>('0' + magnitude % 10);
   *--start = '.';
   start = DigitsBackwards(start, magnitude);
   if (negative) *--start = '-';
@@ -48,8 +50,8 @@ void AppendField(std::string& text, double value) {
     return;
   }
   // The magnitude is rounded, so that a tiny negative value keeps its sign.
-  AppendFixed(text, static_cast<unsigned long long>(std::llround(std::fabs(value) * 1000.0)), value < 0, 3,
-              kSimFieldWidth);
+  AppendFixed(text, static_cast<unsigned long long>(std::llround(std::fabs(value) * 1000.0)),
+              value < 0, 3, kSimFieldWidth);
 }
 
 void AppendSatelliteLine(std::string& text, short number, const std::vector<double>& values) {
@@ -63,8 +65,8 @@ void AppendSatelliteLine(std::string& text, short number, const std::vector<doub
 void AppendEpochLine(std::string& text, int satellites, long mjd, double secondOfDay,
                      double epochDifferenceUs, double baseClockUs, double roverClockUs) {
   char line[128];
-  std::snprintf(line, sizeof line, "%3d%6ld%14.7f %9.3f %9.3f %9.3f\n", satellites, mjd, secondOfDay,
-                epochDifferenceUs, baseClockUs, roverClockUs);
+  std::snprintf(line, sizeof line, "%3d%6ld%14.7f %9.3f %9.3f %9.3f\n", satellites, mjd,
+                secondOfDay, epochDifferenceUs, baseClockUs, roverClockUs);
   text.append(line);
 }
 

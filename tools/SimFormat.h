@@ -16,7 +16,8 @@ long long Thousandths(double value);
 // Appends a number in units of its last decimal, right-aligned in `width`
 // characters with `decimals` decimals and at least one digit before the
 // point, a minus before it when `negative`.
-void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals, int width);
+void AppendFixed(std::string& text, unsigned long long magnitude, bool negative, int decimals,
+                 int width);
 
 // Appends one value field: the value right-aligned in 17 characters with three
 // decimals, or "*.***" right-aligned when its magnitude is at most 0.00001

@@ -11,8 +11,9 @@ namespace {
 // A record of two length-prefixed texts, base first.
 void AppendTextRecord(std::string& text, const char* label, const char* base, const char* rover) {
   char line[160];
-  std::snprintf(line, sizeof line, "%-16s:%3d %s%3d %s\n", label, static_cast<int>(std::string(base).size()),
-                base, static_cast<int>(std::string(rover).size()), rover);
+  std::snprintf(line, sizeof line, "%-16s:%3d %s%3d %s\n", label,
+                static_cast<int>(std::string(base).size()), base,
+                static_cast<int>(std::string(rover).size()), rover);
   text.append(line);
 }
 
@@ -20,11 +21,11 @@ void AppendPositions(std::string& text, const SimScene& scene) {
   const SimXyz base = BasePosition();
   const SimXyz rover = RoverPosition(scene);
   char line[160];
-  std::snprintf(line, sizeof line, "XYZ POSITION    :%14.4f%14.4f%14.4f  %14.4f%14.4f%14.4f\n", base.x,
-                base.y, base.z, rover.x, rover.y, rover.z);
+  std::snprintf(line, sizeof line, "XYZ POSITION    :%14.4f%14.4f%14.4f  %14.4f%14.4f%14.4f\n",
+                base.x, base.y, base.z, rover.x, rover.y, rover.z);
   text.append(line);
-  std::snprintf(line, sizeof line, "DELTA N/E/U     :%12.4f%12.4f%10.4f  %12.4f%12.4f%10.4f\n", 0.0, 0.0,
-                0.0, 0.0, 0.0, 0.0);
+  std::snprintf(line, sizeof line, "DELTA N/E/U     :%12.4f%12.4f%10.4f  %12.4f%12.4f%10.4f\n", 0.0,
+                0.0, 0.0, 0.0, 0.0, 0.0);
   text.append(line);
 }
 
@@ -40,8 +41,8 @@ void AppendOpenChannel(std::string& text, int slot, long mjd, int channel) {
   int year = 0, month = 0, day = 0;
   MjdToCivil(mjd, year, month, day);
   char line[96];
-  std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d 00 00 00.0%20s%d\n", slot, year, month, day,
-                "", channel);
+  std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d 00 00 00.0%20s%d\n", slot, year,
+                month, day, "", channel);
   text.append(line);
 }
 
@@ -52,8 +53,9 @@ void AppendClosedChannel(std::string& text, int slot, long fromMjd, long toMjd, 
   MjdToCivil(fromMjd, fromYear, fromMonth, fromDay);
   MjdToCivil(toMjd, toYear, toMonth, toDay);
   char line[96];
-  std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d 00 00 00  %04d %02d %02d 23 59 59 %d\n", slot,
-                fromYear, fromMonth, fromDay, toYear, toMonth, toDay, channel);
+  std::snprintf(line, sizeof line,
+                "R%02d       %04d %02d %02d 00 00 00  %04d %02d %02d 23 59 59 %d\n", slot, fromYear,
+                fromMonth, fromDay, toYear, toMonth, toDay, channel);
   text.append(line);
 }
 
@@ -77,7 +79,8 @@ void AppendChannelFile(std::string& text, const std::vector<SimSatellite>& glona
   for (std::size_t i = 0; i < glonass.size(); i++) {
     const SimSatellite& satellite = glonass[i];
     if (i == 0) {
-      const int formerChannel = satellite.channel > -7 ? satellite.channel - 1 : satellite.channel + 1;
+      const int formerChannel =
+          satellite.channel > -7 ? satellite.channel - 1 : satellite.channel + 1;
       AppendClosedChannel(text, satellite.prn, firstMjd - 60, firstMjd - 1, formerChannel);
     }
     AppendOpenChannel(text, satellite.prn, firstMjd, satellite.channel);

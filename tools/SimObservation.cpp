@@ -8,9 +8,9 @@ namespace {
 const double kTwoPi = 6.283185307179586476925286766559;
 const double kMillisecond = 1.0e-3;  // s, size of the receiver clock jump
 const double kSecondBandMask = 13.0 * 3.14159265358979323846 / 180.0;  // rad
-const double kPhaseNoise = 0.0025;   // m
-const double kDopplerNoise = 0.02;   // Hz
-const double kStrengthNoise = 0.7;   // dB-Hz
+const double kPhaseNoise = 0.0025;                                     // m
+const double kDopplerNoise = 0.02;                                     // Hz
+const double kStrengthNoise = 0.7;                                     // dB-Hz
 // Cycles added by the cycle slip on band 1 and on every other band, chosen
 // unequal so that the slip shows in the geometry-free phase as well.
 const long kSlipCyclesBand1 = 7;
@@ -40,7 +40,8 @@ SimRange RangeAt(const SimScene& scene, const SimTrack& track, const SimLook& lo
   at.range = GeometricDifference(scene, look) + kSpeedOfLight * SmoothClockDifference(scene, t) +
              scene.tropoZenith / std::sin(look.elevation);
   at.ionoL1 = IonoMapping(look.elevation) *
-              (scene.ionoMean + scene.ionoSwing * std::sin(kTwoPi * t / scene.ionoPeriod + scene.ionoPhase) +
+              (scene.ionoMean +
+               scene.ionoSwing * std::sin(kTwoPi * t / scene.ionoPeriod + scene.ionoPhase) +
                track.ionoOffset);
   return at;
 }
@@ -48,8 +49,9 @@ SimRange RangeAt(const SimScene& scene, const SimTrack& track, const SimLook& lo
 // Code multipath: decimetres at low elevation, centimetres at high.
 double CodeMultipath(const SimBandEffects& band, double elevation, double t) {
   const double amplitude = 0.05 + 0.45 * std::exp(-elevation * 57.29577951308232 / 12.0);
-  return amplitude * (std::sin(kTwoPi * t / band.multipathPeriod[0] + band.multipathPhase[0]) +
-                      0.5 * std::sin(kTwoPi * t / band.multipathPeriod[1] + band.multipathPhase[1]));
+  return amplitude *
+         (std::sin(kTwoPi * t / band.multipathPeriod[0] + band.multipathPhase[0]) +
+          0.5 * std::sin(kTwoPi * t / band.multipathPeriod[1] + band.multipathPhase[1]));
 }
 
 double PhaseMultipath(const SimBandEffects& band, double t) {
@@ -62,8 +64,10 @@ double CodeNoise(double elevation) {
 
 // Ambiguity of one band over one pass: a new lock gets a new integer.
 long Ambiguity(const SimScene& scene, const SimTrack& track, int band, long pass) {
-  const std::uint64_t satellite = MixSeed(scene.seed, static_cast<std::uint64_t>(track.satellite.number));
-  SimRandom draw(MixSeed(satellite, static_cast<std::uint64_t>(pass) * 16 + static_cast<std::uint64_t>(band)));
+  const std::uint64_t satellite =
+      MixSeed(scene.seed, static_cast<std::uint64_t>(track.satellite.number));
+  SimRandom draw(
+      MixSeed(satellite, static_cast<std::uint64_t>(pass) * 16 + static_cast<std::uint64_t>(band)));
   return draw.Integer(-40, 40);
 }
 
@@ -107,13 +111,15 @@ double CodeClockDifference(const SimScene& scene, double t) {
   return SmoothClockDifference(scene, t) + jump;
 }
 
-double BaseClock(const SimScene& scene, double t) { return scene.baseClock + scene.baseClockDrift * t; }
+double BaseClock(const SimScene& scene, double t) {
+  return scene.baseClock + scene.baseClockDrift * t;
+}
 
 bool Tracks(const SimSatellite& satellite, int typeCode, double elevation) {
   // GPS and GLONASS receivers pick up the second frequency later than the
   // first when a satellite rises.
-  const bool secondBandLost =
-      SimTypeOf(typeCode).band == 2 && satellite.system != SimSystem::Galileo && elevation < kSecondBandMask;
+  const bool secondBandLost = SimTypeOf(typeCode).band == 2 &&
+                              satellite.system != SimSystem::Galileo && elevation < kSecondBandMask;
   return !secondBandLost && Transmits(satellite.system, satellite.prn, typeCode);
 }
 
@@ -147,7 +153,8 @@ void Observe(const SimScene& scene, SimTrack& track, const SimLook& look, double
   const SimRange after = RangeAt(scene, track, LookAt(satellite, t + 0.5), t + 0.5);
   const double rangeRate = after.range - before.range;
   const double ionoRate = after.ionoL1 - before.ionoL1;
-  const double codeJump = kSpeedOfLight * (CodeClockDifference(scene, t) - SmoothClockDifference(scene, t));
+  const double codeJump =
+      kSpeedOfLight * (CodeClockDifference(scene, t) - SmoothClockDifference(scene, t));
 
   values.assign(types.size(), 0.0);
   for (std::size_t i = 0; i < types.size(); i++) {
@@ -161,17 +168,20 @@ void Observe(const SimScene& scene, SimTrack& track, const SimLook& look, double
     switch (type.kind) {
       case SimKind::Code:
         values[i] = now.range + codeJump + now.ionoL1 * ionoFactor + band.codeBias +
-                    (type.precise ? band.preciseCodeBias : 0.0) + CodeMultipath(band, look.elevation, t) +
+                    (type.precise ? band.preciseCodeBias : 0.0) +
+                    CodeMultipath(band, look.elevation, t) +
                     CodeNoise(look.elevation) * (type.precise ? 1.3 : 1.0) * track.noise.Gauss();
         break;
       case SimKind::Phase:
         values[i] = (now.range - now.ionoL1 * ionoFactor + PhaseMultipath(band, t) +
-                     kPhaseNoise * track.noise.Gauss()) / wavelength +
+                     kPhaseNoise * track.noise.Gauss()) /
+                        wavelength +
                     static_cast<double>(Ambiguity(scene, track, type.band, look.pass) +
                                         SlipCycles(scene, track, type.band, look.pass, t));
         break;
       case SimKind::Doppler:
-        values[i] = -(rangeRate - ionoRate * ionoFactor) / wavelength + kDopplerNoise * track.noise.Gauss();
+        values[i] =
+            -(rangeRate - ionoRate * ionoFactor) / wavelength + kDopplerNoise * track.noise.Gauss();
         break;
       case SimKind::Strength:
         values[i] = band.strengthBias + kStrengthNoise * track.noise.Gauss();

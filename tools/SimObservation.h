@@ -15,13 +15,13 @@
 struct SimScene {
   std::uint64_t seed = 0;
   double baselineEast = 0.0, baselineNorth = 0.0, baselineUp = 0.0;  // m
-  double baseClock = 0.0, baseClockDrift = 0.0;    // s, s/s
-  double clockOffset = 0.0, clockDrift = 0.0;      // rover minus base: s, s/s
-  double clockWander = 0.0, clockWanderPeriod = 1.0;  // s, s
-  double ionoMean = 0.0, ionoSwing = 0.0;          // vertical delay on L1, m
-  double ionoPeriod = 1.0, ionoPhase = 0.0;        // s, rad
-  double tropoZenith = 0.0;                        // m
-  double jumpTime = 0.0;   // codes carry one millisecond more from here on
+  double baseClock = 0.0, baseClockDrift = 0.0;                      // s, s/s
+  double clockOffset = 0.0, clockDrift = 0.0;                        // rover minus base: s, s/s
+  double clockWander = 0.0, clockWanderPeriod = 1.0;                 // s, s
+  double ionoMean = 0.0, ionoSwing = 0.0;                            // vertical delay on L1, m
+  double ionoPeriod = 1.0, ionoPhase = 0.0;                          // s, rad
+  double tropoZenith = 0.0;                                          // m
+  double jumpTime = 0.0;  // codes carry one millisecond more from here on
   bool hasJump = false;
   short slipSatellite = 0;  // 0: no slip
   long slipPass = 0;
@@ -41,11 +41,11 @@ double IonoMapping(double elevation);
 
 // Effects of one band of one satellite that stay for the whole file.
 struct SimBandEffects {
-  double codeBias = 0.0;       // m
-  double preciseCodeBias = 0.0;  // extra bias of the P code, m
+  double codeBias = 0.0;                   // m
+  double preciseCodeBias = 0.0;            // extra bias of the P code, m
   double multipathPeriod[2] = {1.0, 1.0};  // s
   double multipathPhase[2] = {0.0, 0.0};   // rad
-  double strengthBias = 0.0;   // dB-Hz
+  double strengthBias = 0.0;               // dB-Hz
 };
 
 // A satellite together with its lasting effects and its own noise stream.
@@ -53,8 +53,8 @@ struct SimTrack {
   SimSatellite satellite;
   SimBandEffects bands[9];  // indexed by band number 1 … 8
   double ionoOffset = 0.0;  // m
-  SimRandom noise;      // the single differences' draws
-  SimRandom baseNoise;  // the base receiver's own draws (see SimBaseReceiver.h)
+  SimRandom noise;          // the single differences' draws
+  SimRandom baseNoise;      // the base receiver's own draws (see SimBaseReceiver.h)
 };
 
 // Whether the receivers track the signal of an observation type of a

@@ -11,7 +11,7 @@ std::uint64_t MixSeed(std::uint64_t a, std::uint64_t b);
 
 // xoshiro256** generator with uniform and normal draws.
 class SimRandom {
-public:
+ public:
   explicit SimRandom(std::uint64_t seed = 0);
 
   std::uint64_t Next();
@@ -24,7 +24,7 @@ public:
   // Standard normal draw (Box-Muller; the second value of a pair is kept).
   double Gauss();
 
-private:
+ private:
   std::uint64_t state[4];
   bool hasSpare;
   double spare;

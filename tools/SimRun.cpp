@@ -16,7 +16,9 @@ const double kSecondsPerDay = 86400.0;
 // than this, evenly spread.
 const long kVisibilitySamples = 2000;
 
-double EpochTime(const SimPlan& plan, long epoch) { return plan.firstSecond + plan.interval * epoch; }
+double EpochTime(const SimPlan& plan, long epoch) {
+  return plan.firstSecond + plan.interval * epoch;
+}
 
 // Time of the first epoch at or after the given offset from the first epoch.
 double EpochAtOrAfter(const SimPlan& plan, double offset) {
@@ -34,14 +36,17 @@ long VisibleEpochs(const SimPlan& plan, const SimSatellite& satellite) {
 
 // The satellites observed longest, at most count of them (0: all), in
 // ascending number.
-std::vector<SimSatellite> LongestObserved(const SimPlan& plan, std::vector<SimSatellite> satellites, int count) {
+std::vector<SimSatellite> LongestObserved(const SimPlan& plan, std::vector<SimSatellite> satellites,
+                                          int count) {
   if (count <= 0 || count >= static_cast<int>(satellites.size())) return satellites;
   std::vector<long> visible;
   visible.reserve(satellites.size());
-  for (const SimSatellite& satellite : satellites) visible.push_back(VisibleEpochs(plan, satellite));
+  for (const SimSatellite& satellite : satellites)
+    visible.push_back(VisibleEpochs(plan, satellite));
   std::vector<std::size_t> order(satellites.size());
   for (std::size_t i = 0; i < order.size(); i++) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return visible[a] > visible[b]; });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return visible[a] > visible[b]; });
   order.resize(static_cast<std::size_t>(count));
   std::sort(order.begin(), order.end());
   std::vector<SimSatellite> kept;
@@ -54,7 +59,8 @@ void AddSystem(SimPlan& plan, const SimConfig& config, SimSystem system) {
   if (config.systems.find(SystemLetter(system)) == std::string::npos) return;
   const std::vector<SimSatellite> satellites =
       LongestObserved(plan, SimConstellation(system, config.seed), config.satellitesPerSystem);
-  for (const SimSatellite& satellite : satellites) plan.tracks.push_back(MakeTrack(satellite, config.seed));
+  for (const SimSatellite& satellite : satellites)
+    plan.tracks.push_back(MakeTrack(satellite, config.seed));
 }
 
 // The slip goes to the highest satellite that is seen at the slip epoch and at
@@ -75,7 +81,8 @@ void PlaceSlip(SimPlan& plan, double slipTime) {
 }
 
 // The satellites above the elevation mask at time t.
-void FindVisible(SimPlan& plan, double t, std::vector<SimTrack*>& visible, std::vector<SimLook>& looks) {
+void FindVisible(SimPlan& plan, double t, std::vector<SimTrack*>& visible,
+                 std::vector<SimLook>& looks) {
   visible.clear();
   looks.clear();
   for (SimTrack& track : plan.tracks) {
@@ -90,8 +97,8 @@ void AppendSdEpochLine(std::string& text, const SimPlan& plan, double t, int sat
   const double day = std::floor(t / kSecondsPerDay);
   const double baseClock = BaseClock(plan.scene, t);
   const double roverClock = baseClock + CodeClockDifference(plan.scene, t);
-  AppendEpochLine(text, satellites, plan.firstMjd + static_cast<long>(day), t - day * kSecondsPerDay, 0.0,
-                  baseClock * 1e6, roverClock * 1e6);
+  AppendEpochLine(text, satellites, plan.firstMjd + static_cast<long>(day),
+                  t - day * kSecondsPerDay, 0.0, baseClock * 1e6, roverClock * 1e6);
 }
 
 }  // namespace
@@ -144,7 +151,9 @@ void WriteRun(SimPlan& plan, std::ostream* sd, const SimRinexOutputs& rinex) {
   if (receivers) receivers->Finish();
 }
 
-void WriteSingleDifferences(SimPlan& plan, std::ostream& out) { WriteRun(plan, &out, SimRinexOutputs()); }
+void WriteSingleDifferences(SimPlan& plan, std::ostream& out) {
+  WriteRun(plan, &out, SimRinexOutputs());
+}
 
 std::string ChannelFileText(const SimPlan& plan) {
   std::vector<SimSatellite> glonass;

@@ -13,7 +13,7 @@ struct SimPlan {
   long firstMjd = 0;         // day of the first epoch
   double firstSecond = 0.0;  // its seconds of day
   long epochs = 0;
-  double interval = 0.0;     // s
+  double interval = 0.0;  // s
   SimScene scene;
   std::vector<SimTrack> tracks;  // ascending satellite numbers
   std::vector<int> types;

@@ -21,29 +21,42 @@ const SimType kTypes[kSimTypeCount] = {
 
 double GpsCarrierHz(int band) {
   switch (band) {
-    case 1: return static_cast<double>(GPSc::freq1);
-    case 2: return static_cast<double>(GPSc::freq2);
-    case 5: return static_cast<double>(GPSc::freq5);
-    default: return 0.0;
+    case 1:
+      return static_cast<double>(GPSc::freq1);
+    case 2:
+      return static_cast<double>(GPSc::freq2);
+    case 5:
+      return static_cast<double>(GPSc::freq5);
+    default:
+      return 0.0;
   }
 }
 
 double GlonassCarrierHz(int channel, int band) {
   switch (band) {
-    case 1: return static_cast<double>(GLONASSc::freq10 + GLONASSc::dfreq10 * channel);
-    case 2: return static_cast<double>(GLONASSc::freq20 + GLONASSc::dfreq20 * channel);
-    default: return 0.0;
+    case 1:
+      return static_cast<double>(GLONASSc::freq10 + GLONASSc::dfreq10 * channel);
+    case 2:
+      return static_cast<double>(GLONASSc::freq20 + GLONASSc::dfreq20 * channel);
+    default:
+      return 0.0;
   }
 }
 
 double GalileoCarrierHz(int band) {
   switch (band) {
-    case 1: return static_cast<double>(GALILEOc::freq1);
-    case 5: return static_cast<double>(GALILEOc::freq5);
-    case 6: return static_cast<double>(125 * GALILEOc::freq0);  // E6
-    case 7: return static_cast<double>(GALILEOc::freq2);        // E5b
-    case 8: return static_cast<double>(GALILEOc::freq8);
-    default: return 0.0;
+    case 1:
+      return static_cast<double>(GALILEOc::freq1);
+    case 5:
+      return static_cast<double>(GALILEOc::freq5);
+    case 6:
+      return static_cast<double>(125 * GALILEOc::freq0);  // E6
+    case 7:
+      return static_cast<double>(GALILEOc::freq2);  // E5b
+    case 8:
+      return static_cast<double>(GALILEOc::freq8);
+    default:
+      return 0.0;
   }
 }
 
@@ -62,9 +75,12 @@ int SimTypeCode(const std::string& name) {
 
 double CarrierHz(SimSystem system, int channel, int band) {
   switch (system) {
-    case SimSystem::GPS: return GpsCarrierHz(band);
-    case SimSystem::GLONASS: return GlonassCarrierHz(channel, band);
-    case SimSystem::Galileo: return GalileoCarrierHz(band);
+    case SimSystem::GPS:
+      return GpsCarrierHz(band);
+    case SimSystem::GLONASS:
+      return GlonassCarrierHz(channel, band);
+    case SimSystem::Galileo:
+      return GalileoCarrierHz(band);
   }
   return 0.0;
 }

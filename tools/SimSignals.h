@@ -19,16 +19,17 @@ const int kSimTypeCount = 26;
 struct SimType {
   const char* name;  // two letters, as in the header
   SimKind kind;
-  int band;          // 1, 2, 5, 6, 7 or 8
-  bool precise;      // P code (P1, P2) rather than a civil code
+  int band;      // 1, 2, 5, 6, 7 or 8
+  bool precise;  // P code (P1, P2) rather than a civil code
 };
 
 const SimType& SimTypeOf(int code);
 // Code of a two-letter type name, or -1.
 int SimTypeCode(const std::string& name);
 
-const double kSpeedOfLight = static_cast<double>(GPSc::c);             // m/s
-const double kReferenceCarrierHz = static_cast<double>(GPSc::freq1);  // L1/E1, the ionosphere's reference
+const double kSpeedOfLight = static_cast<double>(GPSc::c);  // m/s
+const double kReferenceCarrierHz =
+    static_cast<double>(GPSc::freq1);  // L1/E1, the ionosphere's reference
 
 // Carrier frequency in Hz of a satellite's band, 0 when it does not transmit
 // there. GLONASS carriers depend on the frequency channel.

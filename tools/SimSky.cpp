@@ -12,8 +12,8 @@ const double kTwoPi = 6.283185307179586476925286766559;
 
 // GLONASS slots 1 to 24 and their frequency channels; antipodal slots share
 // a channel.
-const int kGlonassChannels[24] = {1, -4, 5, 6, 1, -4, 5, 6, -2, -7, 0, -1,
-                                  -2, -7, 0, -1, 4, -3, 3, 2, 4, -3, 3, 2};
+const int kGlonassChannels[24] = {1,  -4, 5, 6,  1, -4, 5, 6, -2, -7, 0, -1,
+                                  -2, -7, 0, -1, 4, -3, 3, 2, 4,  -3, 3, 2};
 
 const int kGalileoPrns[] = {1,  2,  3,  4,  5,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                             18, 19, 21, 24, 25, 26, 27, 29, 30, 31, 33, 34, 36};
@@ -22,9 +22,12 @@ const int kGalileoPrns[] = {1,  2,  3,  4,  5,  7,  8,  9,  10, 11, 12, 13, 14, 
 // periods for GLONASS and Galileo.
 double PassPeriod(SimSystem system) {
   switch (system) {
-    case SimSystem::GPS: return 43082.0;
-    case SimSystem::GLONASS: return 40544.0;
-    case SimSystem::Galileo: return 50680.0;
+    case SimSystem::GPS:
+      return 43082.0;
+    case SimSystem::GLONASS:
+      return 40544.0;
+    case SimSystem::Galileo:
+      return 50680.0;
   }
   return 43082.0;
 }
@@ -43,7 +46,8 @@ int SystemPlace(SimSystem system) {
 
 std::vector<int> Prns(SimSystem system) {
   std::vector<int> prns;
-  if (system == SimSystem::Galileo) return std::vector<int>(std::begin(kGalileoPrns), std::end(kGalileoPrns));
+  if (system == SimSystem::Galileo)
+    return std::vector<int>(std::begin(kGalileoPrns), std::end(kGalileoPrns));
   const int count = system == SimSystem::GPS ? 32 : 24;
   for (int prn = 1; prn <= count; prn++) prns.push_back(prn);
   return prns;

@@ -14,10 +14,10 @@
 struct SimSatellite {
   short number = 0;  // file numbering: PRN, 100 + slot, 200 + PRN
   SimSystem system = SimSystem::GPS;
-  int prn = 0;       // PRN, or GLONASS slot
-  int channel = 0;   // GLONASS frequency channel
-  double period = 0.0;     // s
-  double peakTime = 0.0;   // s after midnight of the first day
+  int prn = 0;            // PRN, or GLONASS slot
+  int channel = 0;        // GLONASS frequency channel
+  double period = 0.0;    // s
+  double peakTime = 0.0;  // s after midnight of the first day
   double amplitude = 0.0;
   double offset = 0.0;
   double azimuthAtPeak = 0.0;  // rad

@@ -36,15 +36,14 @@ void MjdToCivil(long mjd, int& year, int& month, int& day) {
 bool ParseCivil(const std::string& text, SimCivil& civil) {
   SimCivil read;
   int consumed = 0;
-  const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d/%2d:%2d:%lf%n", &read.year,
-                                 &read.month, &read.day, &read.hour, &read.minute,
-                                 &read.second, &consumed);
+  const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d/%2d:%2d:%lf%n", &read.year, &read.month,
+                                 &read.day, &read.hour, &read.minute, &read.second, &consumed);
   if (fields != 6 || consumed != static_cast<int>(text.size())) return false;
   int year = 0, month = 0, day = 0;
   MjdToCivil(CivilToMjd(read.year, read.month, read.day), year, month, day);
   const bool dateExists = year == read.year && month == read.month && day == read.day;
-  if (!dateExists || !InRange(read.year, 1980, 2099) || !InRange(read.hour, 0, 23) || !InRange(read.minute, 0, 59) ||
-      !InRange(read.second, 0.0, 59.999999))
+  if (!dateExists || !InRange(read.year, 1980, 2099) || !InRange(read.hour, 0, 23) ||
+      !InRange(read.minute, 0, 59) || !InRange(read.second, 0.0, 59.999999))
     return false;
   civil = read;
   return true;

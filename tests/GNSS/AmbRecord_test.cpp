@@ -9,8 +9,8 @@
 #include <iterator>
 #include <vector>
 
-#include "tests/support/temp_file.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -56,8 +56,8 @@ TEST(AmbRecordFile, WriterPutsRecordsBackToBackAndReaderReturnsThem) {
   const std::vector<unsigned char> bytes = FileBytes(file.path);
   ASSERT_EQ(bytes.size(), 2u * AmbRecordBytes);
   EXPECT_EQ(bytes[0], 211);
-  EXPECT_EQ(bytes[AmbRecordBytes + 3], 1);   // 256 = 0x100, second byte
-  EXPECT_EQ(bytes[AmbRecordBytes + 8], 1);   // 65536 = 0x10000, third byte
+  EXPECT_EQ(bytes[AmbRecordBytes + 3], 1);      // 256 = 0x100, second byte
+  EXPECT_EQ(bytes[AmbRecordBytes + 8], 1);      // 65536 = 0x10000, third byte
   EXPECT_EQ(bytes[AmbRecordBytes + 10], 0x70);  // 70000 = 0x11170
 
   const matrix<AmbRecord> recs = ReadAmbRecords(file.path.c_str(), 2);

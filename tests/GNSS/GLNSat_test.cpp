@@ -226,8 +226,8 @@ TEST_F(ChannelFileDeathTest, DateFieldOutOfRangeEndsTheProgramNamingTheLine) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    const std::string path = Write(kHeader + Record("R02", "2024 06 24 00 00 00.0", "", "-4") +
-                                   "\n" + c.line + "\n");
+    const std::string path =
+        Write(kHeader + Record("R02", "2024 06 24 00 00 00.0", "", "-4") + "\n" + c.line + "\n");
     const ChildOutput output = RunExpectingExit([&path] {
       GLNSat fresh;
       fresh.SetFile(path.c_str());

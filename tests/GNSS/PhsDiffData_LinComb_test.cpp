@@ -152,10 +152,8 @@ TEST_F(CombinationSeries, RecordsWithoutKnownWavelengthsStayAbsent) {
     const matrix<gnssobs>& series;
   };
   const std::vector<Case> cases = {
-      {"L3", [&] { data.SetLC_L3(); }, data.L3},
-      {"L4", [&] { data.SetLC_L4(); }, data.L4},
-      {"L5", [&] { data.SetLC_L5(); }, data.LC5},
-      {"CL1", [&] { data.SetLC_CL1(); }, data.CL1},
+      {"L3", [&] { data.SetLC_L3(); }, data.L3},     {"L4", [&] { data.SetLC_L4(); }, data.L4},
+      {"L5", [&] { data.SetLC_L5(); }, data.LC5},    {"CL1", [&] { data.SetLC_CL1(); }, data.CL1},
       {"MW", [&] { data.SetLC_MW(true); }, data.MW},
   };
   for (const Case& c : cases) {

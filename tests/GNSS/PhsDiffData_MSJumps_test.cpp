@@ -62,8 +62,8 @@ class MSJumpData {
 
 // A satellite whose code and phase agree: the phases in cycles are the code
 // range divided by the wavelengths, all moving by 10 m per epoch.
-Record Consistent(short sat, long epoch, long double clockJumpMs = 0.0L, long double lamb1 = GPSc::lamb1,
-                  long double lamb2 = GPSc::lamb2) {
+Record Consistent(short sat, long epoch, long double clockJumpMs = 0.0L,
+                  long double lamb1 = GPSc::lamb1, long double lamb2 = GPSc::lamb2) {
   const long double range = 20000.0L + 100.0L * sat + 10.0L * epoch;
   const long double code = range + clockJumpMs * msRange;
   return {sat, code, code + 2.0L, range / lamb1, range / lamb2};
@@ -109,7 +109,10 @@ TEST(CorrMSJumps, PhasesFollowTheAccumulatedJumps) {
   auto shifts = [n](const std::vector<std::pair<long, long double>>& s) { return StepAt(n, s); };
   const std::vector<Case> cases = {
       {"plus one at 10", {{10, 1.0L}}, 1, shifts({{10, 1.0L}})},
-      {"plus one at 10, minus one at 20", {{10, 1.0L}, {20, -1.0L}}, 2, shifts({{10, 1.0L}, {20, -1.0L}})},
+      {"plus one at 10, minus one at 20",
+       {{10, 1.0L}, {20, -1.0L}},
+       2,
+       shifts({{10, 1.0L}, {20, -1.0L}})},
       {"0.6 ms rounds to 1", {{10, 0.6L}}, 1, shifts({{10, 1.0L}})},
       {"-0.6 ms rounds to -1", {{10, -0.6L}}, 1, shifts({{10, -1.0L}})},
       {"0.49 ms is no jump", {{10, 0.49L}}, 0, shifts({})},

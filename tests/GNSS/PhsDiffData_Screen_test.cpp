@@ -106,9 +106,7 @@ class Screening : public ::testing::Test {
   }
 
   // Arcs of the steady satellite over epochs 0 .. n-1.
-  static std::string SteadyArc(long n) {
-    return Text(AmbRecord{kOther, 0, 0, n - 1, n});
-  }
+  static std::string SteadyArc(long n) { return Text(AmbRecord{kOther, 0, 0, n - 1, n}); }
 
   std::vector<std::string> Arcs() const { return ArcsInFile(amb.path); }
 
@@ -121,14 +119,18 @@ class Screening : public ::testing::Test {
 
 // CL1: 30 s data, gap above 2 intervals + 0.7 s, slip above 10 L1 wavelengths.
 TEST_F(Screening, CodeMinusPhaseArcsEndAtSlipsAndGaps) {
-  const long double slip = 10 * GPSc::lamb1;  // 1.903 m
+  const long double slip = 10 * GPSc::lamb1;                          // 1.903 m
   const std::vector<long double> gapped = Delayed(10, 30, 5, 30.71);  // 60.71 s before epoch 5
   const std::vector<long double> tight = Delayed(10, 30, 5, 30.69);   // 60.69 s
   const std::vector<SeriesCase> cases = {
       {"steady", Regular(10, 30), Ramp(10, 5, 0.01), {SteadyArc(10), "5 0 0 9 10"}},
-      {"slip", Regular(10, 30), Ramp(10, 5, 0, 5, slip + 0.001),
+      {"slip",
+       Regular(10, 30),
+       Ramp(10, 5, 0, 5, slip + 0.001),
        {SteadyArc(10), "5 0 0 4 5", "5 5 10 9 5"}},
-      {"change within the limit", Regular(10, 30), Ramp(10, 5, 0, 5, slip - 0.001),
+      {"change within the limit",
+       Regular(10, 30),
+       Ramp(10, 5, 0, 5, slip - 0.001),
        {SteadyArc(10), "5 0 0 9 10"}},
       {"gap", gapped, Ramp(10, 5, 0), {"3 0 0 4 5", "3 5 10 9 5", "5 0 0 4 5", "5 5 10 9 5"}},
       {"step within the gap limit", tight, Ramp(10, 5, 0), {SteadyArc(10), "5 0 0 9 10"}},
@@ -219,11 +221,17 @@ TEST_F(Screening, LinearScreeningCutsAtSecondDifferenceSlipsAndGaps) {
   roughStart[1] = 2;
   const std::vector<SeriesCase> cases = {
       {"linear drift", Regular(20, 30), Ramp(20, 1, 0.001), {SteadyArc(20), "5 0 0 19 20"}},
-      {"slip", Regular(20, 30), Ramp(20, 1, 0.001, 10, 0.5),
+      {"slip",
+       Regular(20, 30),
+       Ramp(20, 1, 0.001, 10, 0.5),
        {SteadyArc(20), "5 0 0 9 10", "5 10 20 19 10"}},
-      {"drift change below the limit", Regular(20, 30), Ramp(20, 1, 0.001, 10, 0.015),
+      {"drift change below the limit",
+       Regular(20, 30),
+       Ramp(20, 1, 0.001, 10, 0.015),
        {SteadyArc(20), "5 0 0 19 20"}},
-      {"gap", gapped, Ramp(20, 1, 0.001),
+      {"gap",
+       gapped,
+       Ramp(20, 1, 0.001),
        {"3 0 0 9 10", "3 10 20 19 10", "5 0 0 9 10", "5 10 20 19 10"}},
       {"rough start", Regular(20, 30), roughStart, {SteadyArc(20), "5 2 4 19 18"}},
   };

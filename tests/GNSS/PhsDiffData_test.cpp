@@ -117,8 +117,9 @@ TEST(PhsDiffDataRead, IntervalIsTheSmallestSpacing) {
   struct Case {
     std::vector<double> seconds;
     float interval;
-  } cases[] = {{{0, 30, 45}, 15.0f}, {{0, 30, 30, 60}, 0.0f}, {{10, 11}, 1.0f},
-               {{86399, 86399.5}, 0.5f}, {{0}, 0.0f}, {{}, 0.0f}};
+  } cases[] = {{{0, 30, 45}, 15.0f}, {{0, 30, 30, 60}, 0.0f},
+               {{10, 11}, 1.0f},     {{86399, 86399.5}, 0.5f},
+               {{0}, 0.0f},          {{}, 0.0f}};
   for (const Case& c : cases) {
     std::string text = HeaderText(1, " C1");
     for (double s : c.seconds) text += EpochLine(1, kDay, s) + SatLine(3, {1});

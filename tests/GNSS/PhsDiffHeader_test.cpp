@@ -68,7 +68,7 @@ TEST(PhsDiffHeaderRead, EndLineFlag) {
   struct Case {
     const char* endLine;
     bool hasObservations;
-  } cases[] = {{"END OF HEADER 1", true},  {"END OF HEADER 0", false}, {"END OF HEADER", false},
+  } cases[] = {{"END OF HEADER 1", true},   {"END OF HEADER 0", false}, {"END OF HEADER", false},
                {"END OF HEADER 1\r", true}, {"END OF HEADER\r", false}, {"END OF HEADER 2", false}};
   for (const Case& c : cases) {
     PhsDiffHeader head = ReadHeader(std::string("SINGLE_DIFFERENCES\n") + c.endLine + "\n");
@@ -110,9 +110,10 @@ TEST(PhsDiffHeaderRead, EndOfInputBeforeEndLineFailsTheStream) {
 TEST(PhsDiffHeaderRead, FirstLineWithoutDifferenceWordIsFatal) {
   for (const char* text : {"RINEX\nEND OF HEADER 1\n", "", "SINGLE DIFFERENCES\n"}) {
     ChildOutput output = RunExpectingExit([&] { ReadHeader(text); });
-    EXPECT_EQ(output.err,
-              "\n**** Quintavelmor: Error -> OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT "
-              "[1. LINE: [SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]! ****\n     Exiting Quintavelmor ... \n\n");
+    EXPECT_EQ(
+        output.err,
+        "\n**** Quintavelmor: Error -> OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT "
+        "[1. LINE: [SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]! ****\n     Exiting Quintavelmor ... \n\n");
     EXPECT_EQ(output.out, "");
   }
 }
@@ -126,10 +127,10 @@ TEST(PhsDiffHeaderText, LengthPrefixedValues) {
       {"MARKER NAME     : 12 BASE  STAT01  2 AB", "BASE  STAT01", "AB"},
       {"MARKER NAME     :  0   4 BASE", "", "BASE"},
       {"   MARKER NAME  :  3 ABC  3 DEF", "ABC", "DEF"},
-      {"MARKER NAME     :  9 SHORT", "SHORT", ""},           // length past the line
-      {"MARKER NAME     :  2 AB  9 XY", "AB", "XY"},         // rover value cut by the line
-      {"MARKER NAME     :    2 AB", "", ""},                 // blank length field
-      {"MARKER NAME     : -2 AB", "", ""},                   // a sign is no length
+      {"MARKER NAME     :  9 SHORT", "SHORT", ""},    // length past the line
+      {"MARKER NAME     :  2 AB  9 XY", "AB", "XY"},  // rover value cut by the line
+      {"MARKER NAME     :    2 AB", "", ""},          // blank length field
+      {"MARKER NAME     : -2 AB", "", ""},            // a sign is no length
       {"MARKER NAME     :", "", ""},
   };
   for (const Case& c : cases) {
@@ -190,7 +191,8 @@ TEST(PhsDiffHeaderNumbers, PositionsAndOffsetsAtTheirColumns) {
   head.ParseX0(
       "XYZ POSITION    : -3951234.5678  3381234.5678  3661234.5670   -3952345.6789  3382345.6789  "
       "3662345.6789");
-  head.ParseDp("   DELTA N/E/U  :      0.1000     -0.2000    1.5000        0.0000      0.0000    2.0000");
+  head.ParseDp(
+      "   DELTA N/E/U  :      0.1000     -0.2000    1.5000        0.0000      0.0000    2.0000");
   EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetX()), -3951234.5678);
   EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::BASE).GetZ()), 3661234.5670);
   EXPECT_DOUBLE_EQ(static_cast<double>(head.X0(PhsDiffHeader::ROVER).GetY()), 3382345.6789);
@@ -237,7 +239,8 @@ TEST(PhsDiffHeaderTypes, GroupsGiveCodesAndFlags) {
 
 TEST(PhsDiffHeaderTypes, RepeatedRecordKeepsEarlierFlags) {
   PhsDiffHeader head = ReadHeader(
-      "SINGLE_DIFFERENCES\n# & TYPES OF OBS:  2  C1 L1\n# & TYPES OF OBS:  1  L2\nEND OF HEADER 1\n");
+      "SINGLE_DIFFERENCES\n# & TYPES OF OBS:  2  C1 L1\n# & TYPES OF OBS:  1  L2\nEND OF HEADER "
+      "1\n");
   EXPECT_EQ(Codes(head), std::vector<short>({4}));
   EXPECT_TRUE(head.HasC1() && head.HasL1() && head.HasL2());
 }

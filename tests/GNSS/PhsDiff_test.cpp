@@ -20,7 +20,8 @@ std::string ErrorFrame(const std::string& message) {
 }
 
 std::string WarningFrame(const std::string& message) {
-  return "\n#### Quintavelmor: Warning -> " + message + " ####\n     Continuing Quintavelmor ... \n\n";
+  return "\n#### Quintavelmor: Warning -> " + message +
+         " ####\n     Continuing Quintavelmor ... \n\n";
 }
 
 // Three epochs of 2, 1 and 2 records of C1, L1, S1, D1; the header takes 6 lines.
@@ -46,8 +47,8 @@ std::string Dump(PhsDiffHeader& head, PhsDiffData& data) {
       << ' ' << head.mname[0] << '|' << head.mname[1] << ' ' << head.X0(0).GetX() << ' '
       << head.X0(1).GetZ() << ' ' << head.Dp(1).GetN() << '\n';
   for (long e = 0; e < data.neph; e++)
-    out << data.nsat(e) << ' ' << data.epoch(e).GetMJDay() << ' ' << data.epoch(e).GetSecond() << ' '
-        << data.dtR_B(e) << ' ' << data.clkErB(e) << ' ' << data.clkErR(e) << '\n';
+    out << data.nsat(e) << ' ' << data.epoch(e).GetMJDay() << ' ' << data.epoch(e).GetSecond()
+        << ' ' << data.dtR_B(e) << ' ' << data.clkErB(e) << ' ' << data.clkErR(e) << '\n';
   for (long r = 0; r < data.nobs; r++) {
     out << data.sat(r);
     for (long k = 0; k < head.nobs; k++) {
@@ -101,7 +102,8 @@ TEST(PhsDiffLoad, MissingFileIsFatal) {
 }
 
 TEST(PhsDiffRepair, CopyC2ToP2OnlyWithoutP2) {
-  const std::string records = EpochLine(2, kDay, 0) + SatLine(3, {11.5, 21.5}) + SatLine(4, {12.5, 22.5});
+  const std::string records =
+      EpochLine(2, kDay, 0) + SatLine(3, {11.5, 21.5}) + SatLine(4, {12.5, 22.5});
   LoadedFile onlyC2(HeaderText(2, " C1 C2") + records);
   onlyC2.loader.copyC2toP2();
   EXPECT_TRUE(onlyC2.head.HasP2());
@@ -131,7 +133,8 @@ TEST(PhsDiffPrint, CanonicalLayout) {
       "MARKER NUMBER   :  0   0 \n"
       "RECEIVER TYPE   :  0   0 \n"
       "ANTENNA TYPE    :  0   0 \n"
-      "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000         -1.0000        2.5000        3.0000\n"
+      "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000         -1.0000        2.5000   "
+      "     3.0000\n"
       "DELTA N/E/U     :      0.0000      0.0000    0.0000        0.0000      0.0000    0.0000\n"
       "# & TYPES OF OBS:  4  C1 L1 S1 D1\n"
       "DIFFERENCE LEVEL:  1\n"
@@ -158,23 +161,24 @@ TEST(PhsDiffPrint, CanonicalLayout) {
   const std::string header = expected.substr(0, expected.find("  2 60485"));
   EXPECT_EQ(Printed(dropped.loader),
             header +
-            "  2 60485 30000.0000000     0.500    -1.250     2.000\n"
-            "  5            *.***       803024.316            *.***            *.***\n"
-            "101            *.***            *.***            *.***            *.***\n"
-            "  1 60485 30001.0000000     0.000     0.000     0.000\n"
-            "  5            *.***       803025.000            *.***            *.***\n"
-            "  2 60485 30002.0000000     0.000     0.000     0.000\n"
-            "  7            *.***            2.250            *.***            *.***\n"
-            "211            *.***           -0.004            *.***            *.***\n");
+                "  2 60485 30000.0000000     0.500    -1.250     2.000\n"
+                "  5            *.***       803024.316            *.***            *.***\n"
+                "101            *.***            *.***            *.***            *.***\n"
+                "  1 60485 30001.0000000     0.000     0.000     0.000\n"
+                "  5            *.***       803025.000            *.***            *.***\n"
+                "  2 60485 30002.0000000     0.000     0.000     0.000\n"
+                "  7            *.***            2.250            *.***            *.***\n"
+                "211            *.***           -0.004            *.***            *.***\n");
 }
 
 TEST(PhsDiffPrint, WrittenFileReadsBackToTheSameValues) {
-  std::string unknownType = HeaderText(3, " C1 XX L2") + EpochLine(1, kDay, 5, 1, 2, 3) +
-                            SatLine(9, {1.25, 7.0, -3.5});
+  std::string unknownType =
+      HeaderText(3, " C1 XX L2") + EpochLine(1, kDay, 5, 1, 2, 3) + SatLine(9, {1.25, 7.0, -3.5});
   std::string doubleLevel = HeaderText(1, " L5", '1', "DOUBLE_DIFFERENCES");
   doubleLevel.replace(doubleLevel.find("LEVEL:  1"), 9, "LEVEL:  2");
   doubleLevel += EpochLine(1, kDay, 5) + SatLine(9, {1.25});
-  for (const std::string& text : {CleanFile(), unknownType, doubleLevel, HeaderText(1, " C1", '0')}) {
+  for (const std::string& text :
+       {CleanFile(), unknownType, doubleLevel, HeaderText(1, " C1", '0')}) {
     LoadedFile first(text);
     LoadedFile second(Printed(first.loader));
     EXPECT_EQ(Dump(first.head, first.data), Dump(second.head, second.data));
@@ -198,7 +202,8 @@ std::vector<MalformedCase> MalformedCorpus() {
   blankLines.insert(blankLines.find("\n  1 60485") + 1, "\n   \n\t\r\n");
   blankLines += "\n\n";
   std::string longLines = clean;
-  for (size_t at = longLines.find("\n  5 "); at != std::string::npos; at = longLines.find("\n  5 ", at + 1)) {
+  for (size_t at = longLines.find("\n  5 "); at != std::string::npos;
+       at = longLines.find("\n  5 ", at + 1)) {
     const size_t end = longLines.find('\n', at + 1);
     longLines.insert(end, std::string(1100, ' ') + "trailing text");
   }
@@ -206,7 +211,8 @@ std::vector<MalformedCase> MalformedCorpus() {
   noLastLineEnd.pop_back();
   // The clock values of the later epochs are 0: left out, or cut by a word.
   std::string shortEpochLines = clean;
-  shortEpochLines.replace(shortEpochLines.find("  1 60485 30001.0000000"), 53, "  1 60485 30001.0000000");
+  shortEpochLines.replace(shortEpochLines.find("  1 60485 30001.0000000"), 53,
+                          "  1 60485 30001.0000000");
   shortEpochLines.replace(shortEpochLines.find("  2 60485 30002.0000000"), 53,
                           "  2 60485 30002.0000000     0.000 us     4.000");
   return {
@@ -215,18 +221,21 @@ std::vector<MalformedCase> MalformedCorpus() {
       {"record lines longer than 1022", longLines, "", false},
       {"no line end after the last line", noLastLineEnd, "", false},
       {"epoch lines without all clock values", shortEpochLines, "", false},
-      {"stray text between epochs", head + EpochLine(1, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "stray\n",
+      {"stray text between epochs",
+       head + EpochLine(1, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "stray\n",
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 9: EPOCH LINE CAN NOT BE READ!"), true},
       {"epoch line without its second", head + " 1 60485\n" + SatLine(5, {1, 2, 3, 4}),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: EPOCH LINE CAN NOT BE READ!"), true},
       {"negative satellite count", head + EpochLine(-2, kDay, 0),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: NUMBER OF SATELLITES NOT VALID!"), true},
       {"satellite number 700", head + EpochLine(1, kDay, 0) + SatLine(700, {1, 2, 3, 4}),
-       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"), true},
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"),
+       true},
       {"negative satellite number", head + EpochLine(1, kDay, 0) + SatLine(-5, {1, 2, 3, 4}),
-       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"), true},
-      {"blank line among satellite lines", head + EpochLine(2, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "\n" +
-           SatLine(6, {1, 2, 3, 4}),
+       ErrorFrame("SINGLE DIFFERENCES FILE, LINE 8: SATELLITE NUMBER NOT IN RANGE 0 TO 699!"),
+       true},
+      {"blank line among satellite lines",
+       head + EpochLine(2, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + "\n" + SatLine(6, {1, 2, 3, 4}),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 9: SATELLITE LINE EXPECTED!"), true},
       {"second of day 86400", head + EpochLine(1, kDay, 86400) + SatLine(5, {1, 2, 3, 4}),
        ErrorFrame("SINGLE DIFFERENCES FILE, LINE 7: EPOCH NOT VALID!"), true},
@@ -258,11 +267,14 @@ TEST(PhsDiffMalformed, EachCaseHasItsOutcome) {
 
 TEST(PhsDiffMalformed, TruncatedLastEpochKeepsItsLinesAndWarns) {
   const std::string text = HeaderText(1, " C1") + EpochLine(2, kDay, 0) + SatLine(1, {1}) +
-                           SatLine(2, {2}) + EpochLine(4, kDay, 1) + SatLine(3, {3}) + SatLine(4, {4});
+                           SatLine(2, {2}) + EpochLine(4, kDay, 1) + SatLine(3, {3}) +
+                           SatLine(4, {4});
   testing::internal::CaptureStderr();
   LoadedFile f(text);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            WarningFrame("SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 10: 2 OF 4 SATELLITE LINES READ"));
+  EXPECT_EQ(
+      testing::internal::GetCapturedStderr(),
+      WarningFrame(
+          "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 10: 2 OF 4 SATELLITE LINES READ"));
   EXPECT_EQ(f.loader.nepoch, 2);
   EXPECT_EQ(f.loader.nobsall, 4);
   EXPECT_EQ(f.data.nsat(1), 2);
@@ -276,9 +288,11 @@ TEST(PhsDiffMalformed, LastLineCutOffIsNotRead) {
   const std::string cutEpoch = clean + "  1 60485 30003.00";
   testing::internal::CaptureStderr();
   LoadedFile satellite(cutSatellite);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            WarningFrame("SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 12: 1 OF 2 SATELLITE LINES READ") +
-                WarningFrame("SINGLE DIFFERENCES FILE, LINE 14: LAST LINE IS CUT OFF AND IS NOT READ"));
+  EXPECT_EQ(
+      testing::internal::GetCapturedStderr(),
+      WarningFrame(
+          "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE 12: 1 OF 2 SATELLITE LINES READ") +
+          WarningFrame("SINGLE DIFFERENCES FILE, LINE 14: LAST LINE IS CUT OFF AND IS NOT READ"));
   EXPECT_EQ(satellite.loader.nobsall, 4);
   EXPECT_EQ(satellite.data.nsat(2), 1);
   EXPECT_EQ(satellite.data.sat(3), 7);

@@ -1,11 +1,12 @@
 // Tests of the grouping of epoch records by satellite.
+#include "GNSS/SatRecordIndex.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "GNSS/PhsDiffData.h"
 #include "GNSS/PhsDiffHeader.h"
-#include "GNSS/SatRecordIndex.h"
 
 namespace {
 

@@ -33,7 +33,8 @@ TEST(FlhChecksDeathTest, OutOfRangeValuesEndTheProgram) {
               a += flh(20, 0, 0);
             }).out,
             ClassFrame("LATITUDE not valid"));
-  EXPECT_EQ(RunExpectingExit([] { flh(0, 170, 0) + flh(0, 20, 0); }).out, ClassFrame("LONGITUDE not valid"));
+  EXPECT_EQ(RunExpectingExit([] { flh(0, 170, 0) + flh(0, 20, 0); }).out,
+            ClassFrame("LONGITUDE not valid"));
   EXPECT_EQ(RunExpectingExit([] {
               flh a;
               a.Set(0, 181, 0);
@@ -64,7 +65,8 @@ struct LayoutCase {
 };
 
 // 46 deg 2 min 30.5 s north, 14 deg 30 min 15.3 s east, 300.1234 m.
-const flh kStation(deg2rad(46 + 2 / 60.0L + 30.5L / 3600), deg2rad(14 + 30 / 60.0L + 15.3L / 3600), 300.1234L);
+const flh kStation(deg2rad(46 + 2 / 60.0L + 30.5L / 3600), deg2rad(14 + 30 / 60.0L + 15.3L / 3600),
+                   300.1234L);
 
 TEST_F(FlhLayouts, WrittenInEachLayout) {
   const std::vector<LayoutCase> cases = {

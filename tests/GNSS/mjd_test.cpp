@@ -32,53 +32,54 @@ TEST(MjdValidation, RangeLimitsAreAccepted) {
 
 TEST(MjdValidationDeathTest, EveryValidatingEntryReportsTheFirstBadField) {
   ExpectClassErrors(
-      "mjd", {
-                 {"constructor day", [] { mjd t(200000, 0); }, "MJDAY not valid"},
-                 {"constructor second", [] { mjd t(57000, 86400); }, "SECOND not valid"},
-                 {"both bad: day first", [] { mjd t(200000, -1); }, "MJDAY not valid"},
-                 {"negative second", [] { mjd t(57000, -1e-9L); }, "SECOND not valid"},
-                 {"NaN second", [] { mjd t(57000, std::nanl("")); }, "SECOND not valid"},
-                 {"day beyond 32 bits", [] { mjd t(4294967296UL + 5, 0); }, "MJDAY not valid"},
-                 {"Set", [] { mjd().Set(57000, 90000); }, "SECOND not valid"},
-                 {"copy",
-                  [] {
-                    const mjd bad = Unchecked(300000, 0);
-                    mjd t(bad);  // NOLINT(performance-unnecessary-copy-initialization): tests the copy
-                  },
-                  "MJDAY not valid"},
-                 {"assignment",
-                  [] {
-                    mjd t;
-                    t = Unchecked(57000, 86400);
-                  },
-                  "SECOND not valid"},
-                 {"decimal day too large",
-                  [] {
-                    mjd t;
-                    t = 200000.5L;
-                  },
-                  "MJDAY not valid"},
-                 {"negative decimal day",
-                  [] {
-                    mjd t;
-                    t = -0.5L;
-                  },
-                  "MJDAY not valid"},
-                 {"reader",
-                  [] {
-                    std::istringstream in("57000 86400.0");
-                    mjd t;
-                    in >> t;
-                  },
-                  "SECOND not valid"},
-                 {"reader, second beyond long double",
-                  [] {
-                    std::istringstream in("57000 1e5000");
-                    mjd t;
-                    in >> t;
-                  },
-                  "SECOND not valid"},
-             });
+      "mjd",
+      {
+          {"constructor day", [] { mjd t(200000, 0); }, "MJDAY not valid"},
+          {"constructor second", [] { mjd t(57000, 86400); }, "SECOND not valid"},
+          {"both bad: day first", [] { mjd t(200000, -1); }, "MJDAY not valid"},
+          {"negative second", [] { mjd t(57000, -1e-9L); }, "SECOND not valid"},
+          {"NaN second", [] { mjd t(57000, std::nanl("")); }, "SECOND not valid"},
+          {"day beyond 32 bits", [] { mjd t(4294967296UL + 5, 0); }, "MJDAY not valid"},
+          {"Set", [] { mjd().Set(57000, 90000); }, "SECOND not valid"},
+          {"copy",
+           [] {
+             const mjd bad = Unchecked(300000, 0);
+             mjd t(bad);  // NOLINT(performance-unnecessary-copy-initialization): tests the copy
+           },
+           "MJDAY not valid"},
+          {"assignment",
+           [] {
+             mjd t;
+             t = Unchecked(57000, 86400);
+           },
+           "SECOND not valid"},
+          {"decimal day too large",
+           [] {
+             mjd t;
+             t = 200000.5L;
+           },
+           "MJDAY not valid"},
+          {"negative decimal day",
+           [] {
+             mjd t;
+             t = -0.5L;
+           },
+           "MJDAY not valid"},
+          {"reader",
+           [] {
+             std::istringstream in("57000 86400.0");
+             mjd t;
+             in >> t;
+           },
+           "SECOND not valid"},
+          {"reader, second beyond long double",
+           [] {
+             std::istringstream in("57000 1e5000");
+             mjd t;
+             in >> t;
+           },
+           "SECOND not valid"},
+      });
 }
 
 TEST(MjdValidation, DefaultConstructionAndArithmeticDoNotValidate) {

@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/stream_text.h"
-
 #include "GNSS/neut.h"
+#include "tests/support/stream_text.h"
 
 namespace {
 

@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/stream_text.h"
-
 #include "GNSS/xyzt.h"
+#include "tests/support/stream_text.h"
 
 namespace {
 
@@ -145,7 +144,8 @@ TEST_F(Switches, XyztWrittenWithOrWithoutItsTime) {
   xyztns::UnitT = xyztns::MS;
   EXPECT_EQ(Written(t), "      100.0000      200.0000      300.0000  250.000000");
   xyztns::Unit = xyztns::KM;  // divides, unlike xyz
-  EXPECT_EQ(Written(xyzt(1000, 2000, 3000, 0)), "        1.0000        2.0000        3.0000    0.000000");
+  EXPECT_EQ(Written(xyzt(1000, 2000, 3000, 0)),
+            "        1.0000        2.0000        3.0000    0.000000");
 }
 
 TEST_F(Switches, XyztReadWithItsUnits) {

@@ -58,10 +58,27 @@ class Comparison {
 
 TEST(FixedFormat, SpecialValuesAsTheLibrary) {
   const long double inf = std::numeric_limits<long double>::infinity();
-  const long double values[] = {0.0L, -0.0L, 0.0625L, -0.0625L, 0.1875L, 2.5L, 3.5L, -2.5L,
-                                1e-5L, -1e-5L, 0.00049999L, -0.0005L, 0.0005L, 1e18L, -9.3e18L,
-                                1e30L, 1e300L, std::numeric_limits<long double>::denorm_min(),
-                                std::numeric_limits<long double>::max(), inf, -inf,
+  const long double values[] = {0.0L,
+                                -0.0L,
+                                0.0625L,
+                                -0.0625L,
+                                0.1875L,
+                                2.5L,
+                                3.5L,
+                                -2.5L,
+                                1e-5L,
+                                -1e-5L,
+                                0.00049999L,
+                                -0.0005L,
+                                0.0005L,
+                                1e18L,
+                                -9.3e18L,
+                                1e30L,
+                                1e300L,
+                                std::numeric_limits<long double>::denorm_min(),
+                                std::numeric_limits<long double>::max(),
+                                inf,
+                                -inf,
                                 std::numeric_limits<long double>::quiet_NaN()};
   Comparison compare;
   for (long double v : values)
@@ -167,7 +184,8 @@ std::string UnitsText(long long units, int width, int decimals) {
   const bool negative = units < 0;
   std::string digits = std::to_string(negative ? 0 - static_cast<unsigned long long>(units)
                                                : static_cast<unsigned long long>(units));
-  if (static_cast<int>(digits.size()) <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  if (static_cast<int>(digits.size()) <= decimals)
+    digits.insert(0, decimals + 1 - digits.size(), '0');
   if (decimals > 0) digits.insert(digits.size() - decimals, ".");
   if (negative) digits.insert(0, "-");
   if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), ' ');
@@ -177,7 +195,8 @@ std::string UnitsText(long long units, int width, int decimals) {
 TEST(FixedFormat, WholeUnitsAsTheirDecimalText) {
   std::mt19937_64 random(5);
   std::uniform_int_distribution<long long> any(-40000000000000LL, 40000000000000LL);
-  std::vector<long long> cases = {1, -1, 999, -1000, 1000, 123456789012345LL, -9223372036854775807LL - 1};
+  std::vector<long long> cases = {
+      1, -1, 999, -1000, 1000, 123456789012345LL, -9223372036854775807LL - 1};
   for (int k = 0; k < 200000; k++) cases.push_back(any(random) >> (k % 40));
   char text[64];
   for (const long long units : cases) {

@@ -19,11 +19,24 @@ TEST(NumFieldReal, ReadsTheLongestNumberPrefix) {
   struct Case {
     const char* text;
     double value;
-  } cases[] = {{"   -116609.537", -116609.537}, {"*.***", 0},      {"", 0},         {"   ", 0},
-               {"12.5abc", 12.5},              {"-.5", -0.5},     {"+3", 3},       {"1e3", 1000},
-               {"1.5e", 1.5},                  {"2E-2x", 0.02},   {".", 0},        {"-", 0},
-               {"nan", 0},                     {"inf", 0},        {"0x10", 0},     {"1e400", 0},
-               {"\t7\r", 7},                   {"0.000", 0}};
+  } cases[] = {{"   -116609.537", -116609.537},
+               {"*.***", 0},
+               {"", 0},
+               {"   ", 0},
+               {"12.5abc", 12.5},
+               {"-.5", -0.5},
+               {"+3", 3},
+               {"1e3", 1000},
+               {"1.5e", 1.5},
+               {"2E-2x", 0.02},
+               {".", 0},
+               {"-", 0},
+               {"nan", 0},
+               {"inf", 0},
+               {"0x10", 0},
+               {"1e400", 0},
+               {"\t7\r", 7},
+               {"0.000", 0}};
   for (const Case& c : cases) EXPECT_EQ(Real(c.text), c.value) << c.text;
   EXPECT_TRUE(std::signbit(Real("-0.000")));
 }
@@ -33,7 +46,8 @@ TEST(NumFieldReal, SameValueAsTheStandardConversion) {
   char text[64];
   for (int i = 0; i < 200000; i++) {
     const int decimals = static_cast<int>(random() % 12);
-    const double magnitude = std::ldexp(static_cast<double>(random() % 1000000007), static_cast<int>(random() % 60) - 30);
+    const double magnitude = std::ldexp(static_cast<double>(random() % 1000000007),
+                                        static_cast<int>(random() % 60) - 30);
     std::snprintf(text, sizeof text, "%.*f", decimals, (random() & 1) ? -magnitude : magnitude);
     ASSERT_EQ(Real(text), std::strtod(text, nullptr)) << text;
   }
@@ -62,7 +76,8 @@ TEST(NumFieldField, IntegerFieldsReadAsScanIntReadsThem) {
     for (char& c : field) c = alphabet[random() % (sizeof alphabet - 1)];
     if (k % 3 == 0) {  // mostly the usual shape: blanks, then digits
       const size_t blanks = random() % (width + 1);
-      for (size_t i = 0; i < width; i++) field[i] = i < blanks ? ' ' : static_cast<char>('0' + random() % 10);
+      for (size_t i = 0; i < width; i++)
+        field[i] = i < blanks ? ' ' : static_cast<char>('0' + random() % 10);
     }
     const char* p = field.data();
     long expected = 0;
@@ -76,7 +91,8 @@ TEST(NumFieldCount, DigitsOnly) {
     const char* text;
     long value;
   } cases[] = {{" 12", 12}, {"  4 BASE", 4}, {"-3", 0}, {"+3", 0}, {"   ", 0}, {"7x", 7}, {"", 0}};
-  for (const Case& c : cases) EXPECT_EQ(CountField(c.text, std::strlen(c.text), 0, 3), c.value) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(CountField(c.text, std::strlen(c.text), 0, 3), c.value) << c.text;
 }
 
 TEST(NumFieldScan, BlankSeparatedFields) {
@@ -112,7 +128,8 @@ std::string RandomField(std::mt19937_64& random) {
   if (pick(random) < 90) text += '.';
   for (int k = 0; k < decimals; k++) text += static_cast<char>('0' + pick(random) % 10);
   if (pick(random) < 10) text = "*.***";
-  if (!text.empty() && pick(random) < 15) text[pick(random) % text.size()] = alphabet[pick(random) % (sizeof alphabet - 1)];
+  if (!text.empty() && pick(random) < 15)
+    text[pick(random) % text.size()] = alphabet[pick(random) % (sizeof alphabet - 1)];
   if (text.size() > 17) text.resize(17);
   return std::string(17 - text.size(), ' ') + text;
 }
@@ -131,8 +148,8 @@ TEST(NumFieldDecimal, SameValueAsRealFieldForEveryShape) {
       const double general = RealField(line.data(), line.size(), off, 17);
       const bool same = fast == general && std::signbit(fast) == std::signbit(general);
       if (!same && ++differences <= 5)
-        ADD_FAILURE() << "\"" << line.substr(off < line.size() ? off : line.size(), 17) << "\": " << fast
-                      << " instead of " << general;
+        ADD_FAILURE() << "\"" << line.substr(off < line.size() ? off : line.size(), 17)
+                      << "\": " << fast << " instead of " << general;
     }
   }
   EXPECT_EQ(differences, 0);
@@ -147,7 +164,8 @@ TEST(NumFieldDecimal, SameValueAsRealFieldForEveryShape) {
 
 TEST(NumFieldDecimal, WideAndNarrowFieldsMatchRealField) {
   for (size_t width = 12; width <= 40; width++) {
-    for (const std::string value : {"-98326.227", "7.000", "*.***", "x*.***", "-*.***", "1 2.345", "12.3456"}) {
+    for (const std::string value :
+         {"-98326.227", "7.000", "*.***", "x*.***", "-*.***", "1 2.345", "12.3456"}) {
       for (size_t stray = 0; stray < width; stray += 5) {
         std::string field = std::string(width - std::min(width, value.size()), ' ') + value;
         field.resize(width, ' ');

@@ -28,8 +28,8 @@ void ExpectPiecesArriveInOrder(size_t pieceLength, int pieces) {
 
 TEST(OutBlock, TextArrivesWholeAndInOrderWhileTheBufferGrowsAndIsHandedOver) {
   ExpectPiecesArriveInOrder(1, 5);
-  ExpectPiecesArriveInOrder(100, 50000);      // about 5 MB: several hand-overs
-  ExpectPiecesArriveInOrder(3000000, 3);      // each piece larger than a block
+  ExpectPiecesArriveInOrder(100, 50000);  // about 5 MB: several hand-overs
+  ExpectPiecesArriveInOrder(3000000, 3);  // each piece larger than a block
 }
 
 TEST(OutBlock, RoomKeepsOnlyTheCharactersUsed) {

@@ -166,7 +166,8 @@ TEST(ParseDateDeathTest, FirstInvalidFieldEndsTheProgram) {
   };
   for (const auto& c : cases) {
     ymdhms date;
-    EXPECT_EQ(RunExpectingExit([&] { ParseDate(c.first.c_str(), date, 2); }).out, DateFrame(c.second))
+    EXPECT_EQ(RunExpectingExit([&] { ParseDate(c.first.c_str(), date, 2); }).out,
+              DateFrame(c.second))
         << c.first.substr(0, 30);
   }
   EXPECT_EQ(RunExpectingExit([] {
@@ -196,7 +197,7 @@ TEST(ParseNumbers, StandardConversionWithZeroForNonNumbers) {
     int integer;
   };
   const std::vector<Case> cases = {
-      {"-t30", 30, 30},    {"-tabc", 0, 0},         {"-t", 0, 0},
+      {"-t30", 30, 30},      {"-tabc", 0, 0},        {"-t", 0, 0},
       {"-t 15.5", 15.5, 15}, {"-t-2.5e1x", -25, -2}, {"-t1.5.3", 1.5, 1},
   };
   for (const Case& c : cases) {
@@ -232,7 +233,8 @@ TEST(ParseNumbers, RealsBeyondTheirRangeAreInfiniteAsWithAtof) {
 
 TEST(ParseNumbersDeathTest, IntegerBeyondItsTypeIsFatalNotWrapped) {
   const std::string huge = "-t" + std::string(kLong, '9');
-  const std::string message = ErrorFrame("NUMBER OUT OF RANGE IN ARGUMENT -t9999999999999999999999...!");
+  const std::string message =
+      ErrorFrame("NUMBER OUT OF RANGE IN ARGUMENT -t9999999999999999999999...!");
   EXPECT_EQ(RunExpectingExit([&] { ParseInteger(huge.c_str(), 2); }).err, message);
   EXPECT_EQ(RunExpectingExit([&] { ParseHMS(huge.c_str(), 2); }).err, message);
   EXPECT_EQ(RunExpectingExit([] { ParseInteger("-n4294967296", 2); }).err,
@@ -262,11 +264,13 @@ TEST(ParseFileNameDeathTest, NameLongerThanItsFieldIsFatal) {
   char file[256];
   const std::string justOver = "-o" + std::string(256, 'a');
   const std::string huge = "-o" + std::string(kLong, 'b');
-  EXPECT_EQ(RunExpectingExit([&] { ParseFileName(justOver.c_str(), file, 2); }).err,
-            ErrorFrame("FILE NAME LONGER THAN 255 CHARACTERS IN ARGUMENT -oaaaaaaaaaaaaaaaaaaaaaa...!"));
+  EXPECT_EQ(
+      RunExpectingExit([&] { ParseFileName(justOver.c_str(), file, 2); }).err,
+      ErrorFrame("FILE NAME LONGER THAN 255 CHARACTERS IN ARGUMENT -oaaaaaaaaaaaaaaaaaaaaaa...!"));
   bool isFile = false;
-  EXPECT_EQ(RunExpectingExit([&] { GetFileName(huge.c_str(), file, isFile, false, 2, ""); }).err,
-            ErrorFrame("FILE NAME LONGER THAN 255 CHARACTERS IN ARGUMENT -obbbbbbbbbbbbbbbbbbbbbb...!"));
+  EXPECT_EQ(
+      RunExpectingExit([&] { GetFileName(huge.c_str(), file, isFile, false, 2, ""); }).err,
+      ErrorFrame("FILE NAME LONGER THAN 255 CHARACTERS IN ARGUMENT -obbbbbbbbbbbbbbbbbbbbbb...!"));
 }
 
 TEST(GetFileName, SetsTheFlagAndEchoesInVerboseMode) {
@@ -299,7 +303,8 @@ TEST(ParseStringDeathTest, TextLongerThanItsFieldIsFatal) {
 
 TEST(ParseHMS, HoursMinutesSecondsAsSeconds) {
   const std::vector<NumberCase> cases = {
-      {"-h01:30:15.5", 5415.5}, {"-h2", 7200}, {"-h2:", 7200}, {"-h0:1", 60}, {"-h-1:0:0", -3600}, {"-hx", 0},
+      {"-h01:30:15.5", 5415.5}, {"-h2", 7200}, {"-h2:", 7200}, {"-h0:1", 60},
+      {"-h-1:0:0", -3600},      {"-hx", 0},
   };
   for (const NumberCase& c : cases) EXPECT_EQ(ParseHMS(c.word, 2), c.expected) << c.word;
 }

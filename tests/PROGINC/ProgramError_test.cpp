@@ -12,8 +12,8 @@ TEST(ProgramErrorDeathTest, FatalFramesGoToTheirStreamAndExitWithOne) {
       "\n**** Quintavelmor: Error -> SINGLE-DIFFERENCE FILE MUST BE SET! ****\n"
       "     Exiting Quintavelmor ... \n\n";
 
-  ChildOutput toError = RunExpectingExit(
-      [] { ProgramError("Quintavelmor", "SINGLE-DIFFERENCE FILE MUST BE SET!"); });
+  ChildOutput toError =
+      RunExpectingExit([] { ProgramError("Quintavelmor", "SINGLE-DIFFERENCE FILE MUST BE SET!"); });
   EXPECT_EQ(toError.err, frame);
   EXPECT_EQ(toError.out, "");
 

@@ -17,8 +17,9 @@ struct Case {
 
 TEST(StreamField, NumbersBeyondTheTypeCountAsReadAtItsLimit) {
   const Case cases[] = {
-      {"  42 7", true, 42, " 7"},       {"70000 5", true, 65535, " 5"}, {"-70000 5", true, 65535, " 5"},
-      {"99999999999999999999999", true, 65535, ""}, {"abc", false, 0, nullptr}, {"", false, 0, nullptr},
+      {"  42 7", true, 42, " 7"},      {"70000 5", true, 65535, " 5"},
+      {"-70000 5", true, 65535, " 5"}, {"99999999999999999999999", true, 65535, ""},
+      {"abc", false, 0, nullptr},      {"", false, 0, nullptr},
   };
   for (const Case& c : cases) {
     std::istringstream in(c.text);

@@ -20,9 +20,9 @@ TEST(Substr, CutsFixedColumnsAndStopsAtTheEnd) {
   const std::vector<CutCase> cases = {
       {"  12.345   67", 0, 7, "  12.34"},
       {"abcdef", 2, 3, "cde"},
-      {"abcdef", 4, 10, "ef"},    // the text ends inside the field
-      {"abcdef", 6, 3, ""},       // field begins at the terminator
-      {"abcdef", 50, 3, ""},      // field begins past the end
+      {"abcdef", 4, 10, "ef"},  // the text ends inside the field
+      {"abcdef", 6, 3, ""},     // field begins at the terminator
+      {"abcdef", 50, 3, ""},    // field begins past the end
       {"abcdef", -1, 3, ""},
       {"abcdef", 1, 0, ""},
       {"abcdef", 1, -4, ""},
@@ -36,7 +36,10 @@ TEST(Substr, CutsFixedColumnsAndStopsAtTheEnd) {
 
 TEST(Substr, TailFormCopiesToTheEnd) {
   const std::vector<CutCase> cases = {
-      {"abcdef", 0, 0, "abcdef"}, {"abcdef", 3, 0, "def"}, {"abcdef", 6, 0, ""}, {"abcdef", 60, 0, ""},
+      {"abcdef", 0, 0, "abcdef"},
+      {"abcdef", 3, 0, "def"},
+      {"abcdef", 6, 0, ""},
+      {"abcdef", 60, 0, ""},
   };
   for (const CutCase& c : cases) {
     char tail[16] = "garbage";

@@ -21,7 +21,8 @@ TEST(AngleConversions, PackedAnglesRoundTrip) {
   EXPECT_NEAR(static_cast<double>(rad2dms(deg2rad(12.5L))), 12.3, 1e-15);
   EXPECT_NEAR(static_cast<double>(dms2rad(12.3L) - deg2rad(12.5L)), 0, 1e-18);
   EXPECT_NEAR(static_cast<double>(dms2rad(45.3L) - deg2rad(45.5L)), 0, 1e-18);
-  EXPECT_NEAR(static_cast<double>(dms2rad(12.30155L) - deg2rad(12 + 30 / 60.0L + 15.5L / 3600)), 0, 1e-17);
+  EXPECT_NEAR(static_cast<double>(dms2rad(12.30155L) - deg2rad(12 + 30 / 60.0L + 15.5L / 3600)), 0,
+              1e-17);
   EXPECT_NEAR(static_cast<double>(dms2rad(-12.3L) + deg2rad(12.5L)), 0, 1e-18);
   EXPECT_NEAR(static_cast<double>(rad2dms(deg2rad(-0.5L))), -0.3, 1e-15);
 }
@@ -50,12 +51,13 @@ TEST(AngleConversions, PackedAngleAsText) {
       {-0.3015L, 1, " -0 30 15.0"},  // the sign of a sub-degree angle
       {-12.3015L, 1, "-12 30 15.0"},
       {12.30155L, 3, " 12 30 15.500"},
-      {12.3L, 1, " 12 30  0.0"},     // 29 min 99.99999 s carried into 30 min
-      {12.6L, 1, " 13  0  0.0"},     // 60 minutes carried into the degrees
+      {12.3L, 1, " 12 30  0.0"},  // 29 min 99.99999 s carried into 30 min
+      {12.6L, 1, " 13  0  0.0"},  // 60 minutes carried into the degrees
       {0.0001L, 0, "  0  0   1"},
       {-145.0L, 2, "-145  0  0.00"},
   };
-  for (const TextCase& c : cases) EXPECT_EQ(dms2dms(c.packed, c.ndec), c.text) << static_cast<double>(c.packed);
+  for (const TextCase& c : cases)
+    EXPECT_EQ(dms2dms(c.packed, c.ndec), c.text) << static_cast<double>(c.packed);
 }
 
 TEST(AngleConversions, DegreesMinutesSecondsToRadians) {

@@ -57,8 +57,9 @@ const std::string& ChannelFile() {
     std::string text = "# slot  from                 to                    channel\n";
     for (int slot = 1; slot <= 24; slot++) {
       char line[80];
-      std::snprintf(line, sizeof line, "R%02d       2000 01 01 00 00 00.0                     %3d\n",
-                    slot, slot % 14 - 7);
+      std::snprintf(line, sizeof line,
+                    "R%02d       2000 01 01 00 00 00.0                     %3d\n", slot,
+                    slot % 14 - 7);
       text += line;
     }
     return WriteScratchFile("channels.txt", text);

@@ -20,8 +20,8 @@ const long kMaxEpochs = 2000;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   DiscardProgramOutput();
   SurviveFatal([&] {
-    std::unique_ptr<TextInput> in =
-        OpenTextInputInMemory("rover.obs", std::string_view(reinterpret_cast<const char*>(data), size));
+    std::unique_ptr<TextInput> in = OpenTextInputInMemory(
+        "rover.obs", std::string_view(reinterpret_cast<const char*>(data), size));
     const ObsHeader head = ReadObsHeader(*in);
     ObsReader reader(*in, head);
     ObsEpoch epoch;

@@ -17,10 +17,10 @@ const char* const kEveryCode =
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   DiscardProgramOutput();
   const std::uint8_t options = size > 0 ? data[0] : 0;
-  const std::string file = WriteScratchFile("input.sd", size > 0 ? data + 1 : data,
-                                            size > 0 ? size - 1 : 0);
-  std::vector<std::string> arguments{
-      "Quintavelmor", "-o" + file, "-cGREC", "-gf" + ChannelFile(), kEveryCode};
+  const std::string file =
+      WriteScratchFile("input.sd", size > 0 ? data + 1 : data, size > 0 ? size - 1 : 0);
+  std::vector<std::string> arguments{"Quintavelmor", "-o" + file, "-cGREC", "-gf" + ChannelFile(),
+                                     kEveryCode};
   if (options & 1) arguments.push_back("-ms");
   if (options & 2) arguments.push_back("-t30");
   if (options & 4) arguments.push_back("-uM");

@@ -20,8 +20,7 @@ TEST(MErrorDeathTest, FatalTailsShowTheirNumbersInWidthFive) {
   };
   const Case cases[] = {
       {"index", [] { Error("msg: ", 12, 9); }, "msg:    12 -> [    0,    9]\n\n"},
-      {"two shapes", [] { Error("msg:", 1, 2, 3, 4); },
-       "msg:  [    1,    2] -> [    3,    4]\n\n"},
+      {"two shapes", [] { Error("msg:", 1, 2, 3, 4); }, "msg:  [    1,    2] -> [    3,    4]\n\n"},
       {"not set", [] { invError("msg:", 0L, 0L); }, "msg: [    0,    0]\n\n"},
       {"count", [] { UError("msg:", 7); }, "msg: [    7]\n\n"},
       {"subnormal", [] { subnormError("msg:", 123456, 2, 3); },

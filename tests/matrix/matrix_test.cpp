@@ -87,7 +87,8 @@ TEST(MatrixDeathTest, IndexOutOfRangeFramesNameTheIndexAndTheRange) {
     const char* message;
   };
   const Case cases[] = {
-      {"linear 12 of 10", 12, -1, "Operator:   ()\nMatrix index not in range:    12 -> [    0,    9]"},
+      {"linear 12 of 10", 12, -1,
+       "Operator:   ()\nMatrix index not in range:    12 -> [    0,    9]"},
       {"linear -1", -1, -1, "Operator:   ()\nMatrix index not in range:    -1 -> [    0,    9]"},
   };
   matrix<short> ten(10, 1);
@@ -111,8 +112,9 @@ TEST(MatrixDeathTest, NegativeOrOverflowingShapeIsFatal) {
             FatalFrame("Operator:   Resize\nMatrix size not valid:  [   -1,    2]"));
   matrix<long double> m;
   const long huge = 1L << 40;
-  EXPECT_EQ(RunExpectingExit([&] { m.Resize(huge, huge); }).out,
-            FatalFrame("Operator:   Resize\nMatrix size not valid:  [1099511627776,1099511627776]"));
+  EXPECT_EQ(
+      RunExpectingExit([&] { m.Resize(huge, huge); }).out,
+      FatalFrame("Operator:   Resize\nMatrix size not valid:  [1099511627776,1099511627776]"));
 }
 
 }  // namespace

@@ -84,9 +84,9 @@ TEST(ListingRows, RejectsRowsThatDoNotFitTheTitle) {
   ASSERT_TRUE(ParseTitleLine(Title("  SAT", {"C1"}), columns, error));
   ListingRow row;
   const std::string bad[] = {
-      kRowStart,                                  // value missing
-      kRowStart + Field("1.000") + " ",           // one character too many
-      kRowStart + Field("1.0x0"),                 // not a number
+      kRowStart,                         // value missing
+      kRowStart + Field("1.000") + " ",  // one character too many
+      kRowStart + Field("1.0x0"),        // not a number
       " garbage-not-a-date     57817 22028.5  G05" + Field("1.000"),
   };
   for (const std::string& line : bad) EXPECT_FALSE(ParseRow(line, columns, {false}, row, error));
@@ -98,8 +98,8 @@ TEST(ListingSettingsLines, TakesUnitIntervalAndWindow) {
   ReadSettingsLine("#RAW phase unit:     METER  (manually set)", settings);
   ReadSettingsLine("#Start epoch:    2017-03-05 06:07:08.500 [ 57817 22028.500]  (manually set)",
                    settings);
-  ReadSettingsLine("#End epoch:      2017-03-06 00:00:00.000 [ 57818     0.000]  (from SNGDIF file)",
-                   settings);
+  ReadSettingsLine(
+      "#End epoch:      2017-03-06 00:00:00.000 [ 57818     0.000]  (from SNGDIF file)", settings);
   ReadSettingsLine("#Time interval:  30.000", settings);
   EXPECT_EQ(settings.observationFile, "data/day.sd");
   EXPECT_EQ(settings.phaseUnit, "METER");

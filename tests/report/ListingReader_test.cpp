@@ -34,8 +34,8 @@ std::string Row(const char* time, const char* seconds, const char* satellite, co
 class Recorder : public ListingConsumer {
  public:
   void Begin(const ListingSettings& settings, const ListingColumns& columns) override {
-    events += "begin " + settings.observationFile + " " + std::to_string(columns.labels.size()) +
-              "\n";
+    events +=
+        "begin " + settings.observationFile + " " + std::to_string(columns.labels.size()) + "\n";
   }
   void Row(const ListingRow& row, const RowTime& time) override {
     events += std::string(row.satellite) + " " + std::to_string(static_cast<long>(time.seconds)) +
@@ -53,8 +53,8 @@ void Read(const std::string& text, const std::vector<ListingConsumer*>& consumer
 }
 
 TEST(ListingReading, HandsOverRowsAndBlocksInFileOrder) {
-  const std::string listing = "Quintavelmor::GetFiles(): message on standard output\n" +
-                              kSettings + Row("00:00:00.0", "0.0", "G05", "1.000", "0.0") +
+  const std::string listing = "Quintavelmor::GetFiles(): message on standard output\n" + kSettings +
+                              Row("00:00:00.0", "0.0", "G05", "1.000", "0.0") +
                               Row("00:00:30.0", "30.0", "G05", "*.***", "2.000") + "\n" + "\n" +
                               Row("00:01:00.0", "60.0", "E11", "3.000", "0.000") + "\n";
   Recorder recorder;

@@ -8,7 +8,9 @@
 
 namespace {
 
-SeriesStats Stats(const char* label) { return SeriesStats(ClassifyColumn(label, "CYCLE"), SlipSettings()); }
+SeriesStats Stats(const char* label) {
+  return SeriesStats(ClassifyColumn(label, "CYCLE"), SlipSettings());
+}
 
 // Feeds values at a 30-second spacing (a gap limit of 60 s); NAN marks an
 // absent value.

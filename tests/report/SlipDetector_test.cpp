@@ -67,46 +67,77 @@ TEST(SlipScreening, FindsSlipsAndOutliersOfMadeUpSeries) {
     long arcs;
   };
   const Case cases[] = {
-      {"L4 at 1 s, drifting 2 mm/s with 3 mm scatter: nothing", SlipModel::Trend,
-       {1, 300, [](int i, double t) { return 0.002 * t + 0.003 * Scatter(i); }}, {}, 1},
-      {"L4 at 30 s, drifting 0.5 m an hour and bending: nothing", SlipModel::Trend,
-       {30, 240, [](int i, double t) { return 0.5 * t / 3600 + 0.2 * std::sin(t / 3000) +
-                                             0.004 * Scatter(i); }}, {}, 1},
-      {"L4, one cycle on L2 at 100 s", SlipModel::Trend,
-       {1, 200, [](int i, double t) { return 0.001 * t + 0.003 * Scatter(i) - (t >= 100 ? kL2 : 0); }},
-       {"slip@100"}, 2},
-      {"L4, one cycle on both frequencies (0.054 m) at 100 s", SlipModel::Trend,
+      {"L4 at 1 s, drifting 2 mm/s with 3 mm scatter: nothing",
+       SlipModel::Trend,
+       {1, 300, [](int i, double t) { return 0.002 * t + 0.003 * Scatter(i); }},
+       {},
+       1},
+      {"L4 at 30 s, drifting 0.5 m an hour and bending: nothing",
+       SlipModel::Trend,
+       {30, 240,
+        [](int i, double t) {
+          return 0.5 * t / 3600 + 0.2 * std::sin(t / 3000) + 0.004 * Scatter(i);
+        }},
+       {},
+       1},
+      {"L4, one cycle on L2 at 100 s",
+       SlipModel::Trend,
+       {1, 200,
+        [](int i, double t) { return 0.001 * t + 0.003 * Scatter(i) - (t >= 100 ? kL2 : 0); }},
+       {"slip@100"},
+       2},
+      {"L4, one cycle on both frequencies (0.054 m) at 100 s",
+       SlipModel::Trend,
        {1, 200, [](int i, double t) { return 0.002 * Scatter(i) + (t >= 100 ? kL1 - kL2 : 0); }},
-       {"slip@100"}, 2},
-      {"L4, a spike of 0.3 m at 100 s that comes back", SlipModel::Trend,
+       {"slip@100"},
+       2},
+      {"L4, a spike of 0.3 m at 100 s that comes back",
+       SlipModel::Trend,
        {1, 200, [](int i, double t) { return 0.003 * Scatter(i) + (t == 100 ? 0.3 : 0); }},
-       {"outlier@100"}, 1},
-      {"L4, a slip of 0.15 m inside a 15 s gap, drifting 3 mm/s", SlipModel::Trend,
-       {1, 200, [](int i, double t) {
+       {"outlier@100"},
+       1},
+      {"L4, a slip of 0.15 m inside a 15 s gap, drifting 3 mm/s",
+       SlipModel::Trend,
+       {1, 200,
+        [](int i, double t) {
           return t > 100 && t < 115 ? NAN : 0.003 * t + 0.002 * Scatter(i) + (t >= 115 ? 0.15 : 0);
         }},
-       {"slip@115"}, 2},
-      {"L4, the same gap without a slip", SlipModel::Trend,
-       {1, 200, [](int i, double t) {
-          return t > 100 && t < 115 ? NAN : 0.003 * t + 0.002 * Scatter(i);
-        }},
-       {}, 1},
-      {"L4, a jump after a gap of 20 minutes: a new pass, not judged", SlipModel::Trend,
-       {30, 200, [](int i, double t) {
+       {"slip@115"},
+       2},
+      {"L4, the same gap without a slip",
+       SlipModel::Trend,
+       {1, 200,
+        [](int i, double t) { return t > 100 && t < 115 ? NAN : 0.003 * t + 0.002 * Scatter(i); }},
+       {},
+       1},
+      {"L4, a jump after a gap of 20 minutes: a new pass, not judged",
+       SlipModel::Trend,
+       {30, 200,
+        [](int i, double t) {
           return t > 1500 && t < 2700 ? NAN : 0.003 * Scatter(i) + (t >= 2700 ? 3.0 : 0);
         }},
-       {}, 2},
-      {"L4, the last value leaves the line: no value comes back, a slip", SlipModel::Trend,
+       {},
+       2},
+      {"L4, the last value leaves the line: no value comes back, a slip",
+       SlipModel::Trend,
        {1, 50, [](int i, double t) { return 0.002 * Scatter(i) + (t == 49 ? 0.2 : 0); }},
-       {"slip@49"}, 2},
-      {"MW at 1 s with 0.3 m scatter: nothing", SlipModel::Level,
-       {1, 600, [](int i, double) { return 5 + 0.3 * Scatter(i); }}, {}, 1},
-      {"MW, two wide-lane cycles (1.72 m) at 300 s", SlipModel::Level,
+       {"slip@49"},
+       2},
+      {"MW at 1 s with 0.3 m scatter: nothing",
+       SlipModel::Level,
+       {1, 600, [](int i, double) { return 5 + 0.3 * Scatter(i); }},
+       {},
+       1},
+      {"MW, two wide-lane cycles (1.72 m) at 300 s",
+       SlipModel::Level,
        {1, 600, [](int i, double t) { return 5 + 0.3 * Scatter(i) + (t >= 300 ? 1.724 : 0); }},
-       {"slip@300"}, 2},
-      {"MW, a spike of 3 m at 300 s", SlipModel::Level,
+       {"slip@300"},
+       2},
+      {"MW, a spike of 3 m at 300 s",
+       SlipModel::Level,
        {1, 600, [](int i, double t) { return 5 + 0.3 * Scatter(i) + (t == 300 ? 3 : 0); }},
-       {"outlier@300"}, 1},
+       {"outlier@300"},
+       1},
   };
   for (const Case& c : cases) {
     const Recorder recorder = Screen(c.model, c.series);
@@ -116,9 +147,8 @@ TEST(SlipScreening, FindsSlipsAndOutliersOfMadeUpSeries) {
 }
 
 TEST(SlipScreening, ASlipsSizeIsItsStepAndItsValueOpensTheNewArc) {
-  const Recorder recorder =
-      Screen(SlipModel::Trend,
-             {1, 100, [](int, double t) { return 0.01 * t + (t >= 40 ? 0.5 : 0); }});
+  const Recorder recorder = Screen(
+      SlipModel::Trend, {1, 100, [](int, double t) { return 0.01 * t + (t >= 40 ? 0.5 : 0); }});
   ASSERT_EQ(recorder.sizes.size(), 1u);
   EXPECT_NEAR(recorder.sizes[0], 0.5, 1e-9);
   EXPECT_EQ(recorder.settled, 100);  // every value settled once, the held one in the new arc

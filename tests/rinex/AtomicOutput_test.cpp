@@ -36,7 +36,8 @@ fs::path FolderWithEarlierOutput() {
 
 std::vector<std::string> Names(const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
   return names;
 }
 

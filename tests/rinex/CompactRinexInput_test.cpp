@@ -24,18 +24,25 @@ std::string Text(TextInput& in) {
   return text;
 }
 
-std::string Decoded(const std::string& compact) { return Text(*OpenTextInputInMemory("test.crx", compact)); }
+std::string Decoded(const std::string& compact) {
+  return Text(*OpenTextInputInMemory("test.crx", compact));
+}
 
-const std::string kCompact1 = Labelled("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE") +
-                              Labelled("test", "CRINEX PROG / DATE");
-const std::string kCompact3 = Labelled("3.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE") +
-                              Labelled("test", "CRINEX PROG / DATE");
-const std::string kHeader2 = Labelled("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE") +
-                             Labelled("     2    C1    L1", "# / TYPES OF OBSERV") + Labelled("", "END OF HEADER");
-const std::string kHeader3 = Labelled("     3.04           OBSERVATION DATA    M (MIXED)", "RINEX VERSION / TYPE") +
-                             Labelled("G    2 C1C L1C", "SYS / # / OBS TYPES") +
-                             Labelled("E    1 C1X", "SYS / # / OBS TYPES") + Labelled("", "END OF HEADER");
-const std::string kEvent = Labelled("     3    C1    L1    S1", "# / TYPES OF OBSERV") + Labelled("EVENT", "COMMENT");
+const std::string kCompact1 =
+    Labelled("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE") +
+    Labelled("test", "CRINEX PROG / DATE");
+const std::string kCompact3 =
+    Labelled("3.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE") +
+    Labelled("test", "CRINEX PROG / DATE");
+const std::string kHeader2 =
+    Labelled("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE") +
+    Labelled("     2    C1    L1", "# / TYPES OF OBSERV") + Labelled("", "END OF HEADER");
+const std::string kHeader3 =
+    Labelled("     3.04           OBSERVATION DATA    M (MIXED)", "RINEX VERSION / TYPE") +
+    Labelled("G    2 C1C L1C", "SYS / # / OBS TYPES") +
+    Labelled("E    1 C1X", "SYS / # / OBS TYPES") + Labelled("", "END OF HEADER");
+const std::string kEvent =
+    Labelled("     3    C1    L1    S1", "# / TYPES OF OBSERV") + Labelled("EVENT", "COMMENT");
 
 // RINEX 2: a clock offset; a missing value, whose flags read blank; an
 // event whose header records change the types, after which every satellite
@@ -56,14 +63,16 @@ const std::string kBody1 = R"(&21  1  1  0  0  0.0000000  0  2G01G02
 
 -100  100     1
 )";
-const std::string kText1 = R"( 21  1  1  0  0  0.0000000  0  2G01G02                               0.123456789
+const std::string kText1 =
+    R"( 21  1  1  0  0  0.0000000  0  2G01G02                               0.123456789
   20000000.000 1 105000000.000 7
         -0.500 8
  21  1  1  0  0 30.0000000  0  2G01G02                               0.123457789
   20000000.100 1 105000001.000 7
         -0.600 8         0.007 5
  21  1  1  0  0 45.0000000  4  2
-)" + kEvent + R"( 21  1  1  0  1  0.0000000  0  1G02
+)" + kEvent +
+    R"( 21  1  1  0  1  0.0000000  0  1G02
         -0.700                          45.000
  21  1  1  0  1 30.0000000  0  1G02
         -0.800                          45.1001
@@ -95,13 +104,15 @@ TEST(CompactRinexDecoding, RecordsBecomeTheirRinexText) {
 // Lines agree when they do without trailing blanks, or when their words
 // agree as numbers (".000" and "0.000").
 bool SameLine(const std::string& a, const std::string& b) {
-  if (a.substr(0, a.find_last_not_of(' ') + 1) == b.substr(0, b.find_last_not_of(' ') + 1)) return true;
+  if (a.substr(0, a.find_last_not_of(' ') + 1) == b.substr(0, b.find_last_not_of(' ') + 1))
+    return true;
   std::istringstream wordsA(a), wordsB(b);
   std::string wordA, wordB;
   while (wordsA >> wordA) {
     if (!(wordsB >> wordB)) return false;
     char *endA, *endB;
-    const double valueA = std::strtod(wordA.c_str(), &endA), valueB = std::strtod(wordB.c_str(), &endB);
+    const double valueA = std::strtod(wordA.c_str(), &endA),
+                 valueB = std::strtod(wordB.c_str(), &endB);
     if (wordA != wordB && (*endA != '\0' || *endB != '\0' || valueA != valueB)) return false;
   }
   return !(wordsB >> wordB);
@@ -133,7 +144,8 @@ TEST(CompactRinexDecoding, RealFilesGiveTheLinesOfTheirPlainTwins) {
     const std::vector<std::string> plain = Lines(kData + c.plain, &plainLines);
     EXPECT_EQ(compactLines, c.compactLines);
     ASSERT_EQ(decoded.size(), plain.size());
-    for (size_t i = 0; i < plain.size(); i++) ASSERT_TRUE(SameLine(decoded[i], plain[i])) << decoded[i] << "\n" << plain[i];
+    for (size_t i = 0; i < plain.size(); i++)
+      ASSERT_TRUE(SameLine(decoded[i], plain[i])) << decoded[i] << "\n" << plain[i];
   }
 }
 
@@ -148,17 +160,25 @@ TEST(CompactRinexErrors, InconsistentFilesAreFatalNamingTheLine) {
     const char* message;
   } cases[] = {
       {Replaced(file1, "1.0 ", "2.0 "), "test.crx, line 1: compact RINEX version 2.0 is not known"},
-      {Replaced(file1, "CRINEX PROG", "CRINEX DATE"), "line 2: compact RINEX header has no CRINEX PROG / DATE line"},
+      {Replaced(file1, "CRINEX PROG", "CRINEX DATE"),
+       "line 2: compact RINEX header has no CRINEX PROG / DATE line"},
       {Replaced(file1, "2.11", "3.04"), "line 3: compact RINEX 1.0 can not hold RINEX 3.04"},
       {Replaced(file1, "0  2G01", "x  2G01"), "line 6: compact RINEX epoch line can not be read"},
-      {Replaced(file1, "0  2G01", "0  3G01"), "line 6: compact RINEX epoch line lists fewer satellites than it counts"},
-      {Replaced(file1, "2&123456789", "2&12345678x"), "line 7: compact RINEX receiver clock offset can not be read"},
-      {Replaced(file1, "3&20000000000", "20000000000"), "line 8: compact RINEX difference \"20000000000\" has no value"},
-      {Replaced(file1, "3&-500", "3&-5x0"), "line 9: compact RINEX field \"3&-5x0\" can not be read"},
-      {Replaced(file1, "  1 7", "  1 7 9"), "line 8: compact RINEX line has flags for more observations"},
-      {Replaced(file1, "3&105000000000", "3&105000000000000"), "line 8: compact RINEX observation does not fit"},
+      {Replaced(file1, "0  2G01", "0  3G01"),
+       "line 6: compact RINEX epoch line lists fewer satellites than it counts"},
+      {Replaced(file1, "2&123456789", "2&12345678x"),
+       "line 7: compact RINEX receiver clock offset can not be read"},
+      {Replaced(file1, "3&20000000000", "20000000000"),
+       "line 8: compact RINEX difference \"20000000000\" has no value"},
+      {Replaced(file1, "3&-500", "3&-5x0"),
+       "line 9: compact RINEX field \"3&-5x0\" can not be read"},
+      {Replaced(file1, "  1 7", "  1 7 9"),
+       "line 8: compact RINEX line has flags for more observations"},
+      {Replaced(file1, "3&105000000000", "3&105000000000000"),
+       "line 8: compact RINEX observation does not fit"},
       {file1.substr(0, file1.size() - 16), "line 21: compact RINEX data end inside an epoch"},
-      {Replaced(file3, "G01E05", "G01X05"), "line 10: satellite X05 is of a system without observation types"},
+      {Replaced(file3, "G01E05", "G01X05"),
+       "line 10: satellite X05 is of a system without observation types"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);

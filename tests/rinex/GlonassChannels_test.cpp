@@ -14,22 +14,25 @@
 namespace {
 
 std::string Orbit(int prefix, const char* fourth) {
-  return std::string(prefix, ' ') + " 0.000000000000D+00 0.000000000000D+00 0.000000000000D+00" + fourth + "\n";
+  return std::string(prefix, ' ') + " 0.000000000000D+00 0.000000000000D+00 0.000000000000D+00" +
+         fourth + "\n";
 }
 
 TEST(GlonassChannels, HeadersAndNavigationFilesOfBothVersions) {
   // RINEX 2: records of four lines, the slot in columns 1-2.
   RinexFile v2(HeaderLine("     2.11           G: GLONASS NAV DATA", "RINEX VERSION / TYPE") +
                HeaderLine("", "END OF HEADER") + " 3 24  6 24  8 15  0.0 0.000000000000D+00\n" +
-               Orbit(3, " 0.000000000000D+00") + Orbit(3, " 5.000000000000D+00") + Orbit(3, " 0.0D+00") +
-               "12 24  6 24  8 15  0.0 0.000000000000D+00\n" + Orbit(3, " 0.000000000000D+00") +
-               Orbit(3, "-1.000000000000D+00") + Orbit(3, " 0.0D+00"));
+               Orbit(3, " 0.000000000000D+00") + Orbit(3, " 5.000000000000D+00") +
+               Orbit(3, " 0.0D+00") + "12 24  6 24  8 15  0.0 0.000000000000D+00\n" +
+               Orbit(3, " 0.000000000000D+00") + Orbit(3, "-1.000000000000D+00") +
+               Orbit(3, " 0.0D+00"));
   // RINEX 3 mixed: a GPS record of eight lines is passed over.
-  std::string v3 = HeaderLine("     3.04           N: GNSS NAV DATA    M: MIXED", "RINEX VERSION / TYPE") +
-                   HeaderLine("", "END OF HEADER") + "G05 2024 06 24 10 00 00-1.7E-04-1.3E-12 0.0E+00\n";
+  std::string v3 =
+      HeaderLine("     3.04           N: GNSS NAV DATA    M: MIXED", "RINEX VERSION / TYPE") +
+      HeaderLine("", "END OF HEADER") + "G05 2024 06 24 10 00 00-1.7E-04-1.3E-12 0.0E+00\n";
   for (int k = 0; k < 7; k++) v3 += Orbit(4, " 9.000000000000E+00");
-  v3 += "R10 2024 06 24 08 15 00 8.9E-05 9.0E-13 1.1E+05\n" + Orbit(4, " 0.0E+00") + Orbit(4, "-7.000000000000E+00") +
-        Orbit(4, " 0.0E+00");
+  v3 += "R10 2024 06 24 08 15 00 8.9E-05 9.0E-13 1.1E+05\n" + Orbit(4, " 0.0E+00") +
+        Orbit(4, "-7.000000000000E+00") + Orbit(4, " 0.0E+00");
   RinexFile nav3(v3);
 
   ObsHeader head;
@@ -39,7 +42,8 @@ TEST(GlonassChannels, HeadersAndNavigationFilesOfBothVersions) {
   StreamCapture err(std::cerr);
   channels.ReadNavigation(v2.file.path);
   channels.ReadNavigation(nav3.file.path);
-  EXPECT_NE(err.str().find("GLONASS R12: channel -2 from rover.obs is kept; " + v2.file.path + " gives -1"),
+  EXPECT_NE(err.str().find("GLONASS R12: channel -2 from rover.obs is kept; " + v2.file.path +
+                           " gives -1"),
             std::string::npos)
       << err.str();
   EXPECT_EQ(channels.Count(), 3);

@@ -55,7 +55,8 @@ TEST(ObsHeader, RealFilesOfVersions2And3) {
 
 TEST(ObsHeader, BeiDouBandOneOfVersion302IsB1I) {
   RinexFile f(HeaderLine("     3.02           OBSERVATION DATA    C", "RINEX VERSION / TYPE") +
-              HeaderLine("C    4 C1I L1I C7I L7I", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER"));
+              HeaderLine("C    4 C1I L1I C7I L7I", "SYS / # / OBS TYPES") +
+              HeaderLine("", "END OF HEADER"));
   const ObsHeader head = ReadObsHeader(*f.in);
   EXPECT_EQ(Code(head.Types('C')[0]), "C2I");
   EXPECT_EQ(Code(head.Types('C')[2]), "C7I");
@@ -66,15 +67,17 @@ TEST(ObsHeader, BeiDouBandOneOfVersion302IsB1I) {
 // line, six types on two lines per satellite, a blank system letter, an
 // SBAS satellite, event records, a power failure and cycle-slip records.
 std::string Rinex2Text() {
-  std::string text = HeaderLine("     2.11           OBSERVATION DATA    M", "RINEX VERSION / TYPE") +
-                     HeaderLine("     6    L1    C1    L2    P2    S1    S2", "# / TYPES OF OBSERV") +
-                     HeaderLine("", "END OF HEADER");
+  std::string text =
+      HeaderLine("     2.11           OBSERVATION DATA    M", "RINEX VERSION / TYPE") +
+      HeaderLine("     6    L1    C1    L2    P2    S1    S2", "# / TYPES OF OBSERV") +
+      HeaderLine("", "END OF HEADER");
   text += " 21  1  1  0  0  0.0010000  0 13G01G02G03G04G05G06G07G08G09G10G11 12 0.000012345\n";
   text += "                                S20\n";
   for (int k = 1; k <= 13; k++) {
     char line[128];
     std::snprintf(line, sizeof line, "%14.3f%c%c%14.3f  %14.3f  %14.3f  %14.3f\n%14.3f  \n",
-                  100000.0 + k, k == 3 ? '1' : ' ', '7', 20000000.0 + k, 80000.0, 20000001.0, 45.0, 40.25);
+                  100000.0 + k, k == 3 ? '1' : ' ', '7', 20000000.0 + k, 80000.0, 20000001.0, 45.0,
+                  40.25);
     text += line;
   }
   text += "                            4  1\n" + HeaderLine("SPLICE", "COMMENT");
@@ -141,10 +144,14 @@ TEST(ObsReader, ParseThousandthsTakesF143Fields) {
     const char* field;
     bool ok;
     int64_t value;
-  } cases[] = {{"              ", true, 0},          {"  24801780.917", true, 24801780917},
-               {" -41706426.668", true, -41706426668}, {"        -0.5  ", true, -500},
-               {"         -.125", true, -125},        {"    12.3456   ", false, 0},
-               {"       1.2.3  ", false, 0},          {"     *******  ", false, 0},
+  } cases[] = {{"              ", true, 0},
+               {"  24801780.917", true, 24801780917},
+               {" -41706426.668", true, -41706426668},
+               {"        -0.5  ", true, -500},
+               {"         -.125", true, -125},
+               {"    12.3456   ", false, 0},
+               {"       1.2.3  ", false, 0},
+               {"     *******  ", false, 0},
                {"           -  ", false, 0}};
   for (const Case& c : cases) {
     int64_t value = 99;
@@ -157,8 +164,9 @@ TEST(ObsReader, ParseThousandthsTakesF143Fields) {
 
 // Each bad input ends the run with a message naming the file and the line.
 TEST(ObsReader, BadInputsNameTheLine) {
-  const std::string v3 = HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE") +
-                         HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER");
+  const std::string v3 =
+      HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE") +
+      HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER");
   const std::string g01 = "G01  20000000.000   100000.000\n";
   const std::string e1 = "> 2021 01 01 00 00  0.0000000  0  1\n";
   const std::string e2 = "> 2021 01 01 00 00 30.0000000  0  1\n";
@@ -174,16 +182,20 @@ TEST(ObsReader, BadInputsNameTheLine) {
       {HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE"),
        "line 1: the file ends before END OF HEADER"},
       {v3 + e1 + "G01  2000\xc3\xa9" + "0000.000\n", "line 5: character 10 is not printable ASCII"},
-      {v3 + e1 + g01.substr(0, 20) + std::string(40, '1') + "\n", "line 5: line longer than 35 characters"},
+      {v3 + e1 + g01.substr(0, 20) + std::string(40, '1') + "\n",
+       "line 5: line longer than 35 characters"},
       {v3 + e1 + g01 + e1 + g01, "line 6: the epoch repeats the one before it"},
       {v3 + e2 + g01 + e1 + g01, "line 6: the epoch is earlier than the one before it"},
       {v3 + e1, "line 4: the file ends before the observations of the epoch"},
       {v3 + e1 + e2, "line 5: a satellite's observations were expected"},
       {v3 + e1 + "G01  2000x000.000\n", "line 5: observation 1 at column 4 is not a number"},
-      {v3 + "> 2021 01 01 00 00  0.0000000  2  1\n" + HeaderLine("G    1 C1C", "SYS / # / OBS TYPES"),
+      {v3 + "> 2021 01 01 00 00  0.0000000  2  1\n" +
+           HeaderLine("G    1 C1C", "SYS / # / OBS TYPES"),
        "line 5: the observation types change within the file"},
-      {v3 + "> 2021 01 01 00 00  0.0000000  0  2\n" + g01 + g01, "line 6: satellite G01 appears twice"},
-      {v3 + "> 2021 13 01 00 00  0.0000000  0  1\n" + g01, "line 4: the epoch's date and time can not be read"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  0  2\n" + g01 + g01,
+       "line 6: satellite G01 appears twice"},
+      {v3 + "> 2021 13 01 00 00  0.0000000  0  1\n" + g01,
+       "line 4: the epoch's date and time can not be read"},
   };
   for (const Case& c : cases) {
     RinexFile f(c.text);
@@ -194,7 +206,8 @@ TEST(ObsReader, BadInputsNameTheLine) {
       while (reader.Next(epoch)) {
       }
     });
-    EXPECT_NE(out.err.find(f.file.path + ", " + c.message), std::string::npos) << c.message << "\n" << out.err;
+    EXPECT_NE(out.err.find(f.file.path + ", " + c.message), std::string::npos) << c.message << "\n"
+                                                                               << out.err;
   }
 }
 

@@ -96,7 +96,8 @@ TEST(TextInputErrors, UnreadableInputIsAFatalErrorNamingTheFile) {
     SCOPED_TRACE(c.name);
     EXPECT_EXIT(TextInMemory(c.name, c.bytes), testing::ExitedWithCode(1), c.message);
   }
-  EXPECT_EXIT(OpenTextInput(kData + "none.gz"), testing::ExitedWithCode(1), "none.gz: can not be opened");
+  EXPECT_EXIT(OpenTextInput(kData + "none.gz"), testing::ExitedWithCode(1),
+              "none.gz: can not be opened");
   EXPECT_EXIT(Text(*OpenTextInput(kData)), testing::ExitedWithCode(1), "crinex/: can not be read");
 }
 

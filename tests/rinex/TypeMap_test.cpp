@@ -9,7 +9,8 @@
 
 namespace {
 
-ObsHeader Header(int version, const std::vector<std::pair<char, std::vector<std::string>>>& systems) {
+ObsHeader Header(int version,
+                 const std::vector<std::pair<char, std::vector<std::string>>>& systems) {
   ObsHeader head;
   head.version = version;
   for (const auto& [system, codes] : systems)
@@ -21,26 +22,26 @@ ObsHeader Header(int version, const std::vector<std::pair<char, std::vector<std:
 using Lines = std::vector<std::string>;
 
 TEST(TypeMap, DefaultPrioritiesPerSystemAndBand) {
-  const ObsHeader base = Header(304, {{'G', {"C1C", "L1C", "C1W", "C2W", "L2W", "C2L", "L2L", "S2W"}},
-                                      {'R', {"C1C", "L1C", "C2P", "L2P", "C2C", "L2C"}},
-                                      {'E', {"C1X", "L1X", "C7X", "L7X"}},
-                                      {'C', {"C2I", "L2I", "C6I"}}});
+  const ObsHeader base =
+      Header(304, {{'G', {"C1C", "L1C", "C1W", "C2W", "L2W", "C2L", "L2L", "S2W"}},
+                   {'R', {"C1C", "L1C", "C2P", "L2P", "C2C", "L2C"}},
+                   {'E', {"C1X", "L1X", "C7X", "L7X"}},
+                   {'C', {"C2I", "L2I", "C6I"}}});
   const ObsHeader rover = Header(305, {{'G', {"C1C", "L1C", "C2W", "L2L", "C2L", "S2L"}},
                                        {'R', {"C1C", "L1C", "C2C", "L2C"}},
                                        {'E', {"C1C", "L1C", "C7Q", "L7Q"}},
                                        {'C', {"C2I", "L2I", "C6I"}}});
   const TypeMap map(base, rover, "GREC", {}, {});
-  EXPECT_EQ(map.Pairs(false), (Lines{"G C1: base C1C, rover C1C", "G P2: base C2W, rover C2W",
-                                      "G L1: base L1C, rover L1C", "G L2: base L2W, rover L2L",
-                                      "G C2: base C2L, rover C2L", "G S2: base S2W, rover S2L",
-                                      "R C1: base C1C, rover C1C", "R L1: base L1C, rover L1C",
-                                      "R L2: base L2P, rover L2C", "R C2: base C2C, rover C2C",
-                                      "E C1: base C1X, rover C1C", "E L1: base L1X, rover L1C",
-                                      "E C7: base C7X, rover C7Q", "E L7: base L7X, rover L7Q",
-                                      "C L2: base L2I, rover L2I", "C C2: base C2I, rover C2I",
-                                      "C C6: base C6I, rover C6I"}));
+  EXPECT_EQ(
+      map.Pairs(false),
+      (Lines{"G C1: base C1C, rover C1C", "G P2: base C2W, rover C2W", "G L1: base L1C, rover L1C",
+             "G L2: base L2W, rover L2L", "G C2: base C2L, rover C2L", "G S2: base S2W, rover S2L",
+             "R C1: base C1C, rover C1C", "R L1: base L1C, rover L1C", "R L2: base L2P, rover L2C",
+             "R C2: base C2C, rover C2C", "E C1: base C1X, rover C1C", "E L1: base L1X, rover L1C",
+             "E C7: base C7X, rover C7Q", "E L7: base L7X, rover L7Q", "C L2: base L2I, rover L2I",
+             "C C2: base C2I, rover C2I", "C C6: base C6I, rover C6I"}));
   EXPECT_EQ(map.Pairs(true), (Lines{"G L2: base L2W, rover L2L", "R L2: base L2P, rover L2C",
-                                     "E L1: base L1X, rover L1C", "E L7: base L7X, rover L7Q"}));
+                                    "E L1: base L1X, rover L1C", "E L7: base L7X, rover L7Q"}));
   // Written types in code order; P1 has no rover code, so it is not written.
   std::vector<std::string> written;
   for (const short type : map.Written()) written.push_back(PhsDiffHeader::TypeName(type));
@@ -59,8 +60,8 @@ TEST(TypeMap, Rinex2TypesFeedTheirNamesakes) {
   const ObsHeader rover = Header(304, {{'G', {"C1C", "L1C", "C1W", "C2W", "L2W", "S1C"}}});
   const TypeMap map(base, rover, "G", {}, {});
   EXPECT_EQ(map.Pairs(false), (Lines{"G C1: base C1, rover C1C", "G P1: base P1, rover C1W",
-                                      "G P2: base P2, rover C2W", "G L1: base L1, rover L1C",
-                                      "G L2: base L2, rover L2W", "G S1: base S1, rover S1C"}));
+                                     "G P2: base P2, rover C2W", "G L1: base L1, rover L1C",
+                                     "G L2: base L2, rover L2W", "G S1: base S1, rover S1C"}));
   EXPECT_TRUE(map.Pairs(true).empty());  // RINEX 2 names no attribute
 }
 

@@ -19,13 +19,13 @@ TEST(ObsCatalogueNames, EveryListNameGivesItsCode) {
     const char* name;
     int code;
   } cases[] = {
-      {"C1", Q::C1},          {"S2", Q::S2},          {"D8", Q::D8},         {"S8", Q::S8},
-      {"L4", Q::LGEOMFREE},   {"Pp4", Q::PPGEOMFREE}, {"Pc4", Q::PCGEOMFREE}, {"P4", Q::PCGEOMFREE},
-      {"L3", Q::LIONFREE},    {"Pc3", Q::PCIONFREE},  {"P3", Q::PCIONFREE},  {"Pp3", Q::PPIONFREE},
-      {"WL", Q::WIDELANEL},   {"WLL", Q::WIDELANEL},  {"WLP", Q::WIDELANEP}, {"WLC", Q::WIDELANEC},
-      {"MW", Q::MELWUBC},     {"MWc", Q::MELWUBC},    {"MWp", Q::MELWUBP},   {"MP1", Q::MP1},
-      {"MC1", Q::MC1},        {"MP2", Q::MP2},        {"CL1", Q::C1L1},      {"PL1", Q::P1L1},
-      {"PL2", Q::P2L2},       {"PC1", Q::P1C1},       {"PC2", Q::P2C2},
+      {"C1", Q::C1},        {"S2", Q::S2},          {"D8", Q::D8},          {"S8", Q::S8},
+      {"L4", Q::LGEOMFREE}, {"Pp4", Q::PPGEOMFREE}, {"Pc4", Q::PCGEOMFREE}, {"P4", Q::PCGEOMFREE},
+      {"L3", Q::LIONFREE},  {"Pc3", Q::PCIONFREE},  {"P3", Q::PCIONFREE},   {"Pp3", Q::PPIONFREE},
+      {"WL", Q::WIDELANEL}, {"WLL", Q::WIDELANEL},  {"WLP", Q::WIDELANEP},  {"WLC", Q::WIDELANEC},
+      {"MW", Q::MELWUBC},   {"MWc", Q::MELWUBC},    {"MWp", Q::MELWUBP},    {"MP1", Q::MP1},
+      {"MC1", Q::MC1},      {"MP2", Q::MP2},        {"CL1", Q::C1L1},       {"PL1", Q::P1L1},
+      {"PL2", Q::P2L2},     {"PC1", Q::P1C1},       {"PC2", Q::P2C2},
   };
   for (const auto& c : cases) EXPECT_EQ(FindObsCode(c.name), c.code) << c.name;
   EXPECT_EQ(Q::P2C2, 44);
@@ -37,9 +37,9 @@ TEST(ObsCatalogueNames, NamesAreExactAndCaseSensitive) {
 }
 
 TEST(ObsCatalogueLabels, CombinationsAreLabelledAsReported) {
-  const char* const labels[] = {"L4",    "P4[P]",  "P4[C]",  "L3",  "P3[C]", "P3[P]", "WL[L]",
-                                "WL[P]", "WL[C]",  "MW[C]",  "MW[P]", "MP1[P]", "MP1[C]", "MP2",
-                                "C1-L1", "P1-L1",  "P2-L2",  "P1-C1", "P2-C2"};
+  const char* const labels[] = {"L4",    "P4[P]", "P4[C]", "L3",    "P3[C]",  "P3[P]",  "WL[L]",
+                                "WL[P]", "WL[C]", "MW[C]", "MW[P]", "MP1[P]", "MP1[C]", "MP2",
+                                "C1-L1", "P1-L1", "P2-L2", "P1-C1", "P2-C2"};
   for (int code = Q::LGEOMFREE; code <= Q::P2C2; code++)
     EXPECT_STREQ(FindObsEntry(code)->label, labels[code - Q::LGEOMFREE]) << code;
   // Every raw type is labelled with its own list name.
@@ -84,16 +84,35 @@ PhsDiffHeader HeaderWith(std::initializer_list<int> types) {
   PhsDiffHeader header;
   for (int type : types) {
     switch (type) {
-      case Q::C1: header.iC1 = true; break;
-      case Q::P1: header.iP1 = true; break;
-      case Q::P2: header.iP2 = true; break;
-      case Q::L1: header.iL1 = true; break;
-      case Q::L2: header.iL2 = true; break;
-      case Q::C2: header.iC2 = true; break;
-      case Q::S1: header.iS1 = true; break;
-      case Q::C7: header.iC7 = true; break;
-      case Q::L7: header.iL7 = true; break;
-      default: ADD_FAILURE() << "type not used by these tests: " << type;
+      case Q::C1:
+        header.iC1 = true;
+        break;
+      case Q::P1:
+        header.iP1 = true;
+        break;
+      case Q::P2:
+        header.iP2 = true;
+        break;
+      case Q::L1:
+        header.iL1 = true;
+        break;
+      case Q::L2:
+        header.iL2 = true;
+        break;
+      case Q::C2:
+        header.iC2 = true;
+        break;
+      case Q::S1:
+        header.iS1 = true;
+        break;
+      case Q::C7:
+        header.iC7 = true;
+        break;
+      case Q::L7:
+        header.iL7 = true;
+        break;
+      default:
+        ADD_FAILURE() << "type not used by these tests: " << type;
     }
   }
   return header;
@@ -111,28 +130,43 @@ struct AvailabilityCase {
 
 TEST(ObsCatalogueAvailability, FollowsHeaderFlagsAndSelectedConstellations) {
   const AvailabilityCase cases[] = {
-      {"C1 L1 L2, GPS", {Q::C1, Q::L1, Q::L2}, GR,
+      {"C1 L1 L2, GPS",
+       {Q::C1, Q::L1, Q::L2},
+       GR,
        {Q::LGEOMFREE, Q::C1L1, Q::MC1, Q::LIONFREE, Q::WIDELANEL, Q::L1},
        {Q::PCGEOMFREE, Q::MELWUBC, Q::MP1, Q::MP2, Q::P2L2, Q::P1C1, Q::P2}},
-      {"C1 L1 L2, Galileo only", {Q::C1, Q::L1, Q::L2}, E,
+      {"C1 L1 L2, Galileo only",
+       {Q::C1, Q::L1, Q::L2},
+       E,
        {Q::C1L1, Q::L1, Q::L2},
        {Q::LGEOMFREE, Q::MC1, Q::LIONFREE}},
-      {"C1 C7 L1 L7, Galileo only", {Q::C1, Q::C7, Q::L1, Q::L7}, E,
+      {"C1 C7 L1 L7, Galileo only",
+       {Q::C1, Q::C7, Q::L1, Q::L7},
+       E,
        {Q::LGEOMFREE, Q::PCGEOMFREE, Q::PCIONFREE, Q::WIDELANEC, Q::MELWUBC, Q::MC1, Q::C1L1,
         Q::MP2, Q::P2L2},
        {Q::P2C2, Q::PPGEOMFREE, Q::MELWUBP, Q::MP1}},
-      {"C1 C7 L1 L7, GPS only", {Q::C1, Q::C7, Q::L1, Q::L7}, GR,
+      {"C1 C7 L1 L7, GPS only",
+       {Q::C1, Q::C7, Q::L1, Q::L7},
+       GR,
        {Q::C1L1, Q::C7, Q::L7},
        {Q::LGEOMFREE, Q::PCGEOMFREE, Q::MC1}},
       // Galileo takes its second frequency from E5b.
-      {"P2 C2 L2 C7 L7, Galileo only", {Q::P2, Q::C2, Q::L2, Q::C7, Q::L7}, E,
-       {Q::P2, Q::P2L2}, {Q::P2C2}},
+      {"P2 C2 L2 C7 L7, Galileo only",
+       {Q::P2, Q::C2, Q::L2, Q::C7, Q::L7},
+       E,
+       {Q::P2, Q::P2L2},
+       {Q::P2C2}},
       {"P2 C2 L2, GPS", {Q::P2, Q::C2, Q::L2}, GR, {Q::P2C2, Q::P2L2}, {Q::P1C1}},
-      {"P1 P2 L1 L2 C1, GPS and Galileo", {Q::P1, Q::P2, Q::L1, Q::L2, Q::C1}, GR_E,
+      {"P1 P2 L1 L2 C1, GPS and Galileo",
+       {Q::P1, Q::P2, Q::L1, Q::L2, Q::C1},
+       GR_E,
        {Q::PPGEOMFREE, Q::PPIONFREE, Q::WIDELANEP, Q::MELWUBP, Q::MP1, Q::MP2, Q::P1L1, Q::P1C1},
        {Q::P2C2, Q::C2}},
       // Raw types and the cross-system differences need no selection at all.
-      {"C1 P1 L1 S1, nothing selected", {Q::C1, Q::P1, Q::L1, Q::S1}, NONE,
+      {"C1 P1 L1 S1, nothing selected",
+       {Q::C1, Q::P1, Q::L1, Q::S1},
+       NONE,
        {Q::C1, Q::P1, Q::L1, Q::S1, Q::C1L1, Q::P1L1, Q::P1C1},
        {Q::LGEOMFREE, Q::S2, Q::D1}},
   };
@@ -140,7 +174,8 @@ TEST(ObsCatalogueAvailability, FollowsHeaderFlagsAndSelectedConstellations) {
     const PhsDiffHeader header = HeaderWith(c.header);
     const bool gr = c.selection == GR || c.selection == GR_E;
     const bool e = c.selection == E || c.selection == GR_E;
-    for (int code : c.available) EXPECT_TRUE(IsObsAvailable(code, header, gr, e)) << c.what << ", code " << code;
+    for (int code : c.available)
+      EXPECT_TRUE(IsObsAvailable(code, header, gr, e)) << c.what << ", code " << code;
     for (int code : c.unavailable)
       EXPECT_FALSE(IsObsAvailable(code, header, gr, e)) << c.what << ", code " << code;
   }

@@ -189,7 +189,9 @@ TEST(ReadFileKeptTypes, EveryCodeListsAsWithAllTypesKept) {
         ASSERT_EQ(narrow.size(), full.size()) << name;
         for (size_t k = 0; k < narrow.size(); k++)
           EXPECT_EQ(full[k].compare(0, narrow[k].size(), narrow[k]), 0)
-              << file[0] << " " << jumps << " " << name << "\n" << narrow[k] << "\n" << full[k];
+              << file[0] << " " << jumps << " " << name << "\n"
+              << narrow[k] << "\n"
+              << full[k];
       }
     }
   }

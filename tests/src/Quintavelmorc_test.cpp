@@ -73,45 +73,67 @@ struct OptionCase {
 
 TEST(GetFilesOptions, EachOptionSetsItsFields) {
   const OptionCase cases[] = {
-      {"-csGRE without channel file keeps G and E", {"-csGRE"},
+      {"-csGRE without channel file keeps G and E",
+       {"-csGRE"},
        [](const Q& q) { EXPECT_TRUE(q.isG && q.isE && !q.isR && !q.isC); }},
       {"-cGALILEO holds G and E", {"-cGALILEO"}, [](const Q& q) { EXPECT_TRUE(q.isE && !q.isC); }},
-      {"-cGLONASS holds only G", {"-cGLONASS"},
+      {"-cGLONASS holds only G",
+       {"-cGLONASS"},
        [](const Q& q) { EXPECT_TRUE(q.isG && !q.isR && !q.isE && !q.isC); }},
-      {"-c selections add up", {"-cE", "-cc"}, [](const Q& q) { EXPECT_TRUE(q.isG && q.isE && q.isC); }},
-      {"-pG01G0 keeps the whole group", {"-pG01G0"},
+      {"-c selections add up",
+       {"-cE", "-cc"},
+       [](const Q& q) { EXPECT_TRUE(q.isG && q.isE && q.isC); }},
+      {"-pG01G0 keeps the whole group",
+       {"-pG01G0"},
        [](const Q& q) {
          EXPECT_TRUE(q.isSat);
          EXPECT_EQ(Column(q.satprn), (std::vector<short>{1}));
        }},
-      {"-p keeps the order", {"-PG01G03G23R02E11"},
-       [](const Q& q) { EXPECT_EQ(Column(q.satprn), (std::vector<short>{1, 3, 23, 102, 211})); }},
-      {"-p: C is BeiDou, letters in either case", {"-pC05r02e11g07"},
-       [](const Q& q) { EXPECT_EQ(Column(q.satprn), (std::vector<short>{305, 102, 211, 7})); }},
-      {"-l: three entries", {"-lC1:P2:L4:"},
+      {"-p keeps the order",
+       {"-PG01G03G23R02E11"},
+       [](const Q& q) {
+         EXPECT_EQ(Column(q.satprn), (std::vector<short>{1, 3, 23, 102, 211}));
+       }},
+      {"-p: C is BeiDou, letters in either case",
+       {"-pC05r02e11g07"},
+       [](const Q& q) {
+         EXPECT_EQ(Column(q.satprn), (std::vector<short>{305, 102, 211, 7}));
+       }},
+      {"-l: three entries",
+       {"-lC1:P2:L4:"},
        [](const Q& q) {
          EXPECT_TRUE(q.isObs);
          EXPECT_STREQ(q.observations, "C1:P2:L4:");
          EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2, Q::LGEOMFREE}));
          EXPECT_EQ(Column(q.IfExistObs), (std::vector<short>{0, 0, 0}));
        }},
-      {"-l: a trailing name without ':' is no entry", {"-lC1:P2:L4"},
-       [](const Q& q) { EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2})); }},
-      {"-l: the help's own example", {"-lC1:P2:L1:L2:P4:L4:MW"},
+      {"-l: a trailing name without ':' is no entry",
+       {"-lC1:P2:L4"},
        [](const Q& q) {
-         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2, Q::L1, Q::L2,
-                                                          Q::PCGEOMFREE, Q::LGEOMFREE}));
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2}));
        }},
-      {"-l: repeated codes are entries of their own", {"-lMW:MWc:"},
-       [](const Q& q) { EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::MELWUBC, Q::MELWUBC})); }},
-      {"-l: a later list replaces an earlier one", {"-lC1:P2:L4:", "-LL1:"},
+      {"-l: the help's own example",
+       {"-lC1:P2:L1:L2:P4:L4:MW"},
+       [](const Q& q) {
+         EXPECT_EQ(Column(q.obslist),
+                   (std::vector<short>{Q::C1, Q::P2, Q::L1, Q::L2, Q::PCGEOMFREE, Q::LGEOMFREE}));
+       }},
+      {"-l: repeated codes are entries of their own",
+       {"-lMW:MWc:"},
+       [](const Q& q) {
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::MELWUBC, Q::MELWUBC}));
+       }},
+      {"-l: a later list replaces an earlier one",
+       {"-lC1:P2:L4:", "-LL1:"},
        [](const Q& q) {
          EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::L1}));
          EXPECT_EQ(Column(q.IfExistObs), (std::vector<short>{0}));
        }},
-      {"-d keeps the absolute value", {"-d-0.005"},
+      {"-d keeps the absolute value",
+       {"-d-0.005"},
        [](const Q& q) { EXPECT_EQ(q.EpochRound, static_cast<long double>(0.005)); }},
-      {"-t is kept in single precision", {"-t0.1"},
+      {"-t is kept in single precision",
+       {"-t0.1"},
        [](const Q& q) {
          EXPECT_TRUE(q.isDt);
          EXPECT_EQ(q.dt, static_cast<long double>(0.1f));
@@ -120,18 +142,21 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
       {"-t of text is 0", {"-Tabc"}, [](const Q& q) { EXPECT_TRUE(q.isDt && q.dt == 0); }},
       {"-uM", {"-uM"}, [](const Q& q) { EXPECT_TRUE(q.isUnit && q.PhUnit == Q::METER); }},
       {"-uc", {"-uM", "-uc"}, [](const Q& q) { EXPECT_TRUE(q.isUnit && q.PhUnit == Q::CYCLE); }},
-      {"-uhelp is a unit, not help", {"-uM", "-uhelp"},
+      {"-uhelp is a unit, not help",
+       {"-uM", "-uhelp"},
        [](const Q& q) { EXPECT_TRUE(!q.isUnit && q.PhUnit == Q::CYCLE && !q.isHelp); }},
       {"-u alone", {"-u"}, [](const Q& q) { EXPECT_FALSE(q.isUnit); }},
       {"-ms", {"-MS"}, [](const Q& q) { EXPECT_TRUE(q.isMSJump); }},
-      {"-s and -e", {"-s2017-03-05/06:07:08.5", "-E2017.03.05_06.30.00"},
+      {"-s and -e",
+       {"-s2017-03-05/06:07:08.5", "-E2017.03.05_06.30.00"},
        [](const Q& q) {
          EXPECT_TRUE(q.isStart && q.isEnd);
          EXPECT_EQ(q.stE.GetMJDay(), 57817u);
          EXPECT_EQ(q.stE.GetSecond(), 22028.5L);
          EXPECT_EQ(q.enE.GetSecond(), 23400.0L);
        }},
-      {"help with a file and a constellation is ignored", {"-help"},
+      {"help with a file and a constellation is ignored",
+       {"-help"},
        [](const Q& q) { EXPECT_TRUE(q.isHelp && q.RunProg); }},
       {"-vverbose is verbose", {"-vverbose"}, [](const Q& q) { EXPECT_EQ(q.verbose, 1); }},
   };
@@ -217,11 +242,10 @@ TEST(GetFilesRules, WarningsComeInElementOrderBeforeTheChecks) {
   DriverRun d;
   const Output output = RunGetFiles(d.q, RunnableWith({"-x", "", "-gF", "-m", "-"}));
   EXPECT_TRUE(d.q.RunProg);
-  EXPECT_EQ(output.err, WarningFrame("UNKNOWN PARAMETHER: -x") +
-                            WarningFrame(" - PARAMETHER MANDATORY -> ") +
-                            WarningFrame("UNKNOWN PARAMETHER: -g") +
-                            WarningFrame("UNKNOWN PARAMETHER: -m") +
-                            WarningFrame("UNKNOWN PARAMETHER: -"));
+  EXPECT_EQ(output.err,
+            WarningFrame("UNKNOWN PARAMETHER: -x") + WarningFrame(" - PARAMETHER MANDATORY -> ") +
+                WarningFrame("UNKNOWN PARAMETHER: -g") + WarningFrame("UNKNOWN PARAMETHER: -m") +
+                WarningFrame("UNKNOWN PARAMETHER: -"));
 }
 
 TEST(GetFilesFatal, ChecksEndTheProgramWithTheirMessages) {
@@ -245,8 +269,9 @@ TEST(GetFilesFatal, ChecksEndTheProgramWithTheirMessages) {
                     "EXPECTED)!") +
            ErrorFrame(",G2 - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM LETTER G, R, "
                       "E OR C AND TWO DIGITS EXPECTED)!")},
-      {{"-pG01S01"}, ErrorFrame("S01 - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM "
-                                "LETTER G, R, E OR C AND TWO DIGITS EXPECTED)!")},
+      {{"-pG01S01"},
+       ErrorFrame("S01 - SATELLITE IN LIST OF SATELLITES [-p] INCORRECT (SYSTEM "
+                  "LETTER G, R, E OR C AND TWO DIGITS EXPECTED)!")},
       {{"-s2021-9-22/06:32:00"},
        ErrorFrame("START EPOCH [-s] NOT IN THE FORM YYYY-MM-DD/HH:MM:SS.SSS (ANY SEPARATORS)!")},
       {{"-E2021-09-22/6:32:00"},
@@ -298,7 +323,8 @@ TEST(GetFilesFatal, LongestValuesThatFitAreAccepted) {
 
 TEST(GetFilesFatal, InvalidStartDateEndsWithTheCalendarError) {
   const ChildOutput output = RunFatal({"-s2020-02-30/00:00:00"});
-  EXPECT_EQ(output.out, "\n**** ymdhms: Error -> DAY not valid ****\n     Exiting class ymdhms ... \n");
+  EXPECT_EQ(output.out,
+            "\n**** ymdhms: Error -> DAY not valid ****\n     Exiting class ymdhms ... \n");
   EXPECT_EQ(output.err, "");
 }
 

@@ -1,9 +1,9 @@
 // Tests of the number within the system in a satellite's name.
+#include "src/SatelliteName.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "src/SatelliteName.h"
 
 namespace {
 

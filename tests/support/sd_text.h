@@ -21,15 +21,16 @@ inline std::string HeaderText(int count, const std::string& groups, char endFlag
   char types[64];
   std::snprintf(types, sizeof types, "# & TYPES OF OBS:%3d ", count);
   return word + "\n" + "MARKER NAME     :  4 BASE  4 ROVR\n" +
-         "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000     -1.0000        2.5000        3.0000\n" +
+         "XYZ POSITION    :  4194423.1234  1162702.5679  4647245.1000     -1.0000        2.5000    "
+         "    3.0000\n" +
          types + groups + "\n" + "DIFFERENCE LEVEL:  1\n" + "END OF HEADER " + endFlag + "\n";
 }
 
 inline std::string EpochLine(int count, long day, double second, double dt = 0, double clkB = 0,
                              double clkR = 0) {
   char line[128];
-  std::snprintf(line, sizeof line, "%3d%6ld%14.7f %9.3f %9.3f %9.3f\n", count, day, second, dt, clkB,
-                clkR);
+  std::snprintf(line, sizeof line, "%3d%6ld%14.7f %9.3f %9.3f %9.3f\n", count, day, second, dt,
+                clkB, clkR);
   return line;
 }
 
@@ -38,8 +39,10 @@ inline std::string SatLine(int sat, const std::vector<double>& values) {
   std::snprintf(field, sizeof field, "%3d", sat);
   std::string line = field;
   for (double v : values) {
-    if (std::isnan(v)) std::snprintf(field, sizeof field, "%17s", "*.***");
-    else std::snprintf(field, sizeof field, "%17.3f", v);
+    if (std::isnan(v))
+      std::snprintf(field, sizeof field, "%17s", "*.***");
+    else
+      std::snprintf(field, sizeof field, "%17.3f", v);
     line += field;
   }
   return line + "\n";

@@ -17,14 +17,10 @@ TEST(SimField, RightAlignedThreeDecimalsOrMissing) {
     double value;
     const char* text;
   } cases[] = {
-      {1234.5678, "         1234.568"},
-      {-153207.82049, "      -153207.820"},
-      {0.0002, "            0.000"},
-      {-0.0002, "           -0.000"},
-      {20000000.0004, "     20000000.000"},
-      {0.00001, "            *.***"},
-      {-0.00001, "            *.***"},
-      {0.0, "            *.***"},
+      {1234.5678, "         1234.568"},     {-153207.82049, "      -153207.820"},
+      {0.0002, "            0.000"},        {-0.0002, "           -0.000"},
+      {20000000.0004, "     20000000.000"}, {0.00001, "            *.***"},
+      {-0.00001, "            *.***"},      {0.0, "            *.***"},
       {999.9996, "         1000.000"},
   };
   for (const auto& c : cases) {
@@ -60,7 +56,8 @@ TEST(SimHeader, RecordsAtTheirOffsets) {
   EXPECT_EQ(line, "SINGLE_DIFFERENCES");
   std::getline(lines, line);
   EXPECT_EQ(line, "MARKER NAME     :  4 SIMB  4 SIMR");
-  while (std::getline(lines, line) && line.rfind("# & TYPES OF OBS:", 0) != 0) {}
+  while (std::getline(lines, line) && line.rfind("# & TYPES OF OBS:", 0) != 0) {
+  }
   EXPECT_EQ(line, "# & TYPES OF OBS:  5  C1 L1 L2 P2 S1");
   std::getline(lines, line);
   EXPECT_EQ(line, "DIFFERENCE LEVEL:  1");
@@ -142,10 +139,11 @@ TEST(SimTime, ModifiedJulianDays) {
   const struct {
     int year, month, day;
     long mjd;
-  } cases[] = {{1858, 11, 17, 0}, {2000, 1, 1, 51544}, {2021, 9, 22, 59479},
+  } cases[] = {{1858, 11, 17, 0},    {2000, 1, 1, 51544},  {2021, 9, 22, 59479},
                {2024, 6, 24, 60485}, {2024, 2, 29, 60369}, {2099, 12, 31, 88068}};
   for (const auto& c : cases) {
-    EXPECT_EQ(CivilToMjd(c.year, c.month, c.day), c.mjd) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(CivilToMjd(c.year, c.month, c.day), c.mjd)
+        << c.year << "-" << c.month << "-" << c.day;
     int year = 0, month = 0, day = 0;
     MjdToCivil(c.mjd, year, month, day);
     EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day);
@@ -158,8 +156,8 @@ TEST(SimTime, StartEpochText) {
   EXPECT_EQ(civil.day, 24);
   EXPECT_EQ(civil.hour, 23);
   EXPECT_EQ(civil.second, 30.5);
-  for (const char* bad : {"2024-02-30/00:00:00", "2024-06-24/24:00:00", "2024-06-24", "2024-06-24/10:00:00x",
-                          "1970-01-01/00:00:00", "2024-06-24/10:60:00"})
+  for (const char* bad : {"2024-02-30/00:00:00", "2024-06-24/24:00:00", "2024-06-24",
+                          "2024-06-24/10:00:00x", "1970-01-01/00:00:00", "2024-06-24/10:60:00"})
     EXPECT_FALSE(ParseCivil(bad, civil)) << bad;
 }
 

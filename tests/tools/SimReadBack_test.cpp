@@ -23,7 +23,8 @@ std::string WriteTemporary(const std::string& name, const std::string& text) {
 SimPlan Plan() {
   // Only the types the loader keeps values of, so that its writer gives back
   // every field.
-  const char* argv[] = {"sdsim", "--duration", "1200", "--types", "C1:P1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7:C8:L8"};
+  const char* argv[] = {"sdsim", "--duration", "1200", "--types",
+                        "C1:P1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7:C8:L8"};
   return MakePlan(ParseSimArgs(5, argv));
 }
 
@@ -61,7 +62,8 @@ TEST(SimReadBack, ChannelFileGivesEveryGlonassSatelliteItsChannel) {
   for (const SimTrack& track : plan.tracks) {
     if (track.satellite.system != SimSystem::GLONASS) continue;
     glonass++;
-    EXPECT_EQ(channels.GetFreqNum(track.satellite.number, start), track.satellite.channel) << track.satellite.number;
+    EXPECT_EQ(channels.GetFreqNum(track.satellite.number, start), track.satellite.channel)
+        << track.satellite.number;
     EXPECT_TRUE(channels.GetIsGLNSat());
   }
   EXPECT_EQ(glonass, 24);

@@ -27,8 +27,8 @@ std::string Generate(const SimConfig& config) {
 }
 
 SimConfig GpsConfig(double duration, double interval, const char* types) {
-  const char* argv[] = {"sdsim", "--systems", "G", "--duration", "0", "--interval", "1", "--types", types,
-                        "--missing", "0", "--jump-at", "-1", "--slip-at", "-1"};
+  const char* argv[] = {"sdsim", "--systems", "G", "--duration", "0",  "--interval", "1", "--types",
+                        types,   "--missing", "0", "--jump-at",  "-1", "--slip-at",  "-1"};
   SimConfig config = ParseSimArgs(sizeof argv / sizeof argv[0], argv);
   config.duration = duration;
   config.interval = interval;
@@ -44,7 +44,8 @@ struct Epoch {
 std::vector<Epoch> Epochs(const std::string& text) {
   std::istringstream in(text);
   std::string line;
-  while (std::getline(in, line) && line != "END OF HEADER 1") {}
+  while (std::getline(in, line) && line != "END OF HEADER 1") {
+  }
   std::vector<Epoch> epochs;
   while (std::getline(in, line)) {
     Epoch epoch;
@@ -80,9 +81,10 @@ TEST(SimDeterminism, SameSeedSameBytesOtherSeedOtherBytes) {
 
 TEST(SimLayout, EveryRecordHasFixedColumns) {
   std::string allTypes;
-  for (int code = 0; code < kSimTypeCount; code++) allTypes += std::string(code ? ":" : "") + SimTypeOf(code).name;
-  const char* argv[] = {"sdsim", "--duration", "600", "--types", allTypes.c_str(), "--start",
-                        "2024-06-24/23:55:00"};
+  for (int code = 0; code < kSimTypeCount; code++)
+    allTypes += std::string(code ? ":" : "") + SimTypeOf(code).name;
+  const char* argv[] = {"sdsim",   "--duration",         "600", "--types", allTypes.c_str(),
+                        "--start", "2024-06-24/23:55:00"};
   const std::vector<Epoch> epochs = Epochs(Generate(ParseSimArgs(7, argv)));
   ASSERT_EQ(epochs.size(), 21u);
   const std::regex number(" *-?[0-9]+\\.[0-9]{3}");
@@ -92,8 +94,9 @@ TEST(SimLayout, EveryRecordHasFixedColumns) {
     ASSERT_EQ(epoch.line.size(), 53u) << epoch.line;
     int count = 0, day = 0;
     double second = 0, dt = 0, baseClock = 0, roverClock = 0;
-    ASSERT_EQ(std::sscanf(epoch.line.c_str(), "%d %d %lf %lf %lf %lf", &count, &day, &second, &dt, &baseClock,
-                          &roverClock), 6);
+    ASSERT_EQ(std::sscanf(epoch.line.c_str(), "%d %d %lf %lf %lf %lf", &count, &day, &second, &dt,
+                          &baseClock, &roverClock),
+              6);
     EXPECT_TRUE(day == 60485 || day == 60486) << epoch.line;
     EXPECT_LT(second, 86400.0);
     int previous = 0;
@@ -125,12 +128,14 @@ TEST(SimJump, AllCodesStepOneMillisecondWhilePhasesDoNot) {
     for (const auto& [satellite, now] : after) {
       const auto earlier = before.find(satellite);
       if (earlier == before.end()) continue;
-      const double codeMinusPhase = (now[0] - kLambda1 * now[1]) - (earlier->second[0] - kLambda1 * earlier->second[1]);
+      const double codeMinusPhase =
+          (now[0] - kLambda1 * now[1]) - (earlier->second[0] - kLambda1 * earlier->second[1]);
       EXPECT_NEAR(codeMinusPhase, expected, 3.0) << "satellite " << satellite << " epoch " << e;
     }
   }
   // The rover clock of the epoch line jumps with the codes: 1000 microseconds.
-  const double rover9 = std::atof(epochs[9].line.c_str() + 43), rover10 = std::atof(epochs[10].line.c_str() + 43);
+  const double rover9 = std::atof(epochs[9].line.c_str() + 43),
+               rover10 = std::atof(epochs[10].line.c_str() + 43);
   EXPECT_NEAR(rover10 - rover9, 1000.0, 1.0);
 }
 
@@ -150,7 +155,8 @@ TEST(SimSlip, OneSatelliteSlipsOnceInGeometryFreePhase) {
       const double change = (kLambda1 * now[0] - kLambda2 * now[1]) -
                             (kLambda1 * earlier->second[0] - kLambda2 * earlier->second[1]);
       const bool slipped = satellite == plan.scene.slipSatellite && e == 10;
-      EXPECT_NEAR(change, slipped ? slip : 0.0, 0.04) << "satellite " << satellite << " epoch " << e;
+      EXPECT_NEAR(change, slipped ? slip : 0.0, 0.04)
+          << "satellite " << satellite << " epoch " << e;
       if (slipped) slips++;
     }
   }
@@ -180,16 +186,20 @@ TEST(SimSelection, SatsKeepsThatManyPerConstellation) {
   const SimPlan plan = MakePlan(ParseSimArgs(7, argv));
   std::map<SimSystem, int> perSystem;
   for (const SimTrack& track : plan.tracks) perSystem[track.satellite.system]++;
-  EXPECT_EQ(perSystem, (std::map<SimSystem, int>{{SimSystem::GPS, 2}, {SimSystem::GLONASS, 2}, {SimSystem::Galileo, 2}}));
+  EXPECT_EQ(perSystem, (std::map<SimSystem, int>{
+                           {SimSystem::GPS, 2}, {SimSystem::GLONASS, 2}, {SimSystem::Galileo, 2}}));
 }
 
 TEST(SimOptions, BadValuesEndWithStatusTwo) {
   const std::vector<std::vector<const char*>> commands = {
-      {"sdsim", "--interval", "0"},      {"sdsim", "--types", "C1:XX"}, {"sdsim", "--systems", "GC"},
-      {"sdsim", "--start", "2024-13-01/00:00:00"}, {"sdsim", "--duration"}, {"sdsim", "--frobnicate", "1"},
-      {"sdsim", "--seed", "-3"},         {"sdsim", "--missing", "1.5"}, {"sdsim", "--base-rinex", "b.rnx"}};
+      {"sdsim", "--interval", "0"},      {"sdsim", "--types", "C1:XX"},
+      {"sdsim", "--systems", "GC"},      {"sdsim", "--start", "2024-13-01/00:00:00"},
+      {"sdsim", "--duration"},           {"sdsim", "--frobnicate", "1"},
+      {"sdsim", "--seed", "-3"},         {"sdsim", "--missing", "1.5"},
+      {"sdsim", "--base-rinex", "b.rnx"}};
   for (const auto& command : commands)
-    EXPECT_EXIT(ParseSimArgs(static_cast<int>(command.size()), command.data()), testing::ExitedWithCode(2), "sdsim: ")
+    EXPECT_EXIT(ParseSimArgs(static_cast<int>(command.size()), command.data()),
+                testing::ExitedWithCode(2), "sdsim: ")
         << command[1];
 }
 
