@@ -2,6 +2,7 @@
 // RINEX observation files of a base and a rover receiver.
 #include <iostream>
 
+#include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramVersion.h"
 #include "rinex/ConverterError.h"
 #include "rinex/SdConversion.h"
@@ -15,10 +16,12 @@ int main(int argc, char** argv) {
   const SdOptions options = ParseSdOptions(argc, argv);
   if (options.help) {
     std::cout << SdHelpText();
+    CheckOutput(std::cout, kConverterName, "STANDARD OUTPUT");
     return 0;
   }
   if (options.version) {
     WriteProgramVersion(stdout, kConverterName);
+    CheckOutput(stdout, kConverterName, "STANDARD OUTPUT");
     return 0;
   }
   ConvertToSd(options);

@@ -9,6 +9,8 @@
 #   stderr    expected standard error
 #   status    expected exit status followed by a line feed
 #   setup/    (optional) files present in the working folder before the run
+#   output    (optional) "full": standard output goes to /dev/full (a full
+#             disk), and the expected stdout is empty
 #   expected/ every file the working folder must hold after the run, and no
 #             other (so a failed run is seen to leave nothing behind)
 # The converter runs in an empty temporary folder in which `data` points at
@@ -32,7 +34,10 @@ while IFS= read -r line || [ -n "$line" ]; do
   args+=("$line")
 done < "$case_dir/args"
 
-(cd "$work" && exec -a Quintavelmor-sd "$prog" "${args[@]}") >"$actual/stdout" 2>"$actual/stderr" </dev/null
+stdout_target=$actual/stdout
+[ "$(cat "$case_dir/output" 2>/dev/null)" = full ] && stdout_target=/dev/full
+: >"$actual/stdout"
+(cd "$work" && exec -a Quintavelmor-sd "$prog" "${args[@]}") >"$stdout_target" 2>"$actual/stderr" </dev/null
 echo $? >"$actual/status"
 rm "$work/data"
 
