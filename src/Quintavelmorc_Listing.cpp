@@ -270,8 +270,8 @@ void WriteSatellite(const Q& q, SatelliteJob& job) {
 constexpr long kRecordsForTwoThreads = 4096;
 
 // Formats the rows of both satellites, on two threads when both are listed
-// and have records enough between them.  Each thread loads its satellite's constants into its own
-// GLC.
+// and have records enough between them.  Each thread loads its satellite's
+// constants into its own GLC.
 void FormatPair(SatelliteJob& first, SatelliteJob& second, const SatRecordIndex& index,
                 const matrix<bool>& listed, const EpochTexts& epochs) {
   const bool twoThreads =
