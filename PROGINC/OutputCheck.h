@@ -13,6 +13,9 @@
 #include <ostream>
 #include <string>
 
+// What the messages call a program's standard output.
+constexpr char kStandardOutput[] = "STANDARD OUTPUT";
+
 // Flushes `out` and ends the program of name `prog` as above when a write to
 // it has failed.  Checked right after the writes, so that the failure's
 // reason is still the last one the system gave.

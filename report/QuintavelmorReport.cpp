@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
       std::fputs(kUsage, stdout);
     else
       WriteProgramVersion(stdout, kReportProgramName);
-    CheckOutput(stdout, kReportProgramName, "STANDARD OUTPUT");
+    CheckOutput(stdout, kReportProgramName, kStandardOutput);
     return 0;
   }
   // Run without a listing from a terminal, the program would wait on the

@@ -16,12 +16,12 @@ int main(int argc, char** argv) {
   const SdOptions options = ParseSdOptions(argc, argv);
   if (options.help) {
     std::cout << SdHelpText();
-    CheckOutput(std::cout, kConverterName, "STANDARD OUTPUT");
+    CheckOutput(std::cout, kConverterName, kStandardOutput);
     return 0;
   }
   if (options.version) {
     WriteProgramVersion(stdout, kConverterName);
-    CheckOutput(stdout, kConverterName, "STANDARD OUTPUT");
+    CheckOutput(stdout, kConverterName, kStandardOutput);
     return 0;
   }
   ConvertToSd(options);
