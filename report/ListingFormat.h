@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "src/ListingLayout.h"
+#include "catalogue/ListingLayout.h"
 
 // Columns of the listing, taken from its title line.
 struct ListingColumns {

@@ -29,8 +29,8 @@
 #include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
-#include "src/ListingLayout.h"
-#include "src/ObsColumn.h"
+#include "catalogue/ListingLayout.h"
+#include "catalogue/ObsColumn.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
 
@@ -214,7 +214,7 @@ void SetUpSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index
   job.factors = current;
   job.columns.clear();
   for (long i = 0; i < q.obslist.r; i++)
-    if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q, job.letter, q.obslist(i)));
+    if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q.rd, job.letter, q.obslist(i)));
   job.satText = SatelliteText(q, job.letter, job.number, epochs.state.fill);
   job.records = index.End(sat) - index.First(sat);
 }

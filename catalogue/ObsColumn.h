@@ -1,15 +1,15 @@
 // ObsColumn: where the listing takes one catalogue code's values from for the
 // satellites of one system letter, resolved once so that each row only reads
 // its record's inputs and combines them.
-#ifndef SRC_OBSCOLUMN_H
-#define SRC_OBSCOLUMN_H
+#ifndef CATALOGUE_OBSCOLUMN_H
+#define CATALOGUE_OBSCOLUMN_H
 
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
+#include "catalogue/ObsCatalogue.h"
 #include "matrix/matrix.h"
-#include "src/ObsCatalogue.h"
 
-class Quintavelmorc;
+class PhsDiffData;
 
 // The factors a satellite's values are formed with, set when the listing
 // loads the satellite's constants.
@@ -36,7 +36,7 @@ struct ObsColumn {
 };
 
 // The column of code `obs` for satellites of system `letter`.
-ObsColumn MakeObsColumn(Quintavelmorc& q, char letter, int obs);
+ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs);
 // The column's value for record k, with the constants loaded for the satellite.
 gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k);
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k);

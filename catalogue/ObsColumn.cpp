@@ -1,16 +1,16 @@
 // The value of one catalogue code for one record of a satellite.  The
 // catalogue names the inputs and the formula of each code; the formulas'
 // arithmetic is here.
+#include "catalogue/ObsColumn.h"
+
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
 #include "PROGINC/Portability.h"
-#include "src/ObsCatalogue.h"
-#include "src/ObsColumn.h"
-#include "src/Quintavelmorc.h"
+#include "catalogue/ObsCatalogue.h"
 
 namespace {
 
-using Q = Quintavelmorc;
+using H = PhsDiffHeader;
 
 // A series the file does not carry reads as absent.
 template <class T>
@@ -25,15 +25,15 @@ bool HasConstants(char S) { return S == 'G' || S == 'R' || S == 'E'; }
 // second frequency and shares the factor of L2.
 long double UnitFactor(const RowFactors& f, int type) {
   switch (type) {
-    case Q::L1:
+    case H::L1:
       return f.unitL1;
-    case Q::L2:
+    case H::L2:
       return f.unitL2;
-    case Q::L5:
+    case H::L5:
       return f.unitL5;
-    case Q::L7:
+    case H::L7:
       return f.unitL2;
-    case Q::L8:
+    case H::L8:
       return f.unitL8;
     default:
       return 1.0L;
@@ -84,17 +84,18 @@ gnssobs Combination(const RowFactors& f, char S, ObsFormula formula, const gnsso
 // The series of a code's inputs; types whose values the records do not keep
 // (S1, D5, C6 and the like) have none and read as absent, so their titled
 // columns hold the absent value and every later value stays under its title.
-void ResolveInputs(Q& q, char letter, const ObsCatalogueEntry& entry, ObsColumn& column) {
+void ResolveInputs(PhsDiffData& data, char letter, const ObsCatalogueEntry& entry,
+                   ObsColumn& column) {
   // Galileo forms the per-system combinations with E5b as second frequency.
   const bool galileoInputs = letter == 'E' && entry.scope == ObsScope::PerSystem;
   const ObsInputs& inputs = galileoInputs ? entry.galileo : entry.gpsGlonass;
   for (short i = 0; i < inputs.count && i < ObsColumn::kMaxInputs; i++)
-    column.input[column.nInputs++] = q.rd.ObsSeries(inputs.type[i]);
+    column.input[column.nInputs++] = data.ObsSeries(inputs.type[i]);
 }
 
 }  // namespace
 
-ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
+ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs) {
   ObsColumn column{ObsColumn::VALUE,
                    obs,
                    ObsFormula::Raw,
@@ -102,7 +103,7 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
                    nullptr,
                    0,
                    {nullptr, nullptr, nullptr, nullptr}};
-  column.doppler = q.rd.DopplerSeries(static_cast<short>(obs));
+  column.doppler = data.DopplerSeries(static_cast<short>(obs));
   if (column.doppler != nullptr) {
     column.kind = ObsColumn::DOPPLER;
     return column;
@@ -110,7 +111,7 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
   const ObsCatalogueEntry* entry = FindObsEntry(obs);
   if (entry == nullptr) return column;
   column.formula = entry->formula;
-  ResolveInputs(q, letter, *entry, column);
+  ResolveInputs(data, letter, *entry, column);
   return column;
 }
 
