@@ -2,6 +2,7 @@
 #include "orbit/PreciseOrbits.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "GNSS/SatNumber.h"
@@ -34,16 +35,18 @@ double OffsetToGps(std::string_view system, double time) {
 }
 
 // "*  2021  9 22  0 15  0.00000000": an epoch line's time in seconds of
-// the file's time scale.
+// the file's time scale (the eighth decimal of the seconds is dropped).
 double EpochLineTime(const TextInput& in, std::string_view line) {
   CalendarEpoch epoch;
   int64_t ticks = 0;
+  const std::string_view seconds = Field(line, 20, 11);
+  epoch.secondTicks =
+      std::llround(RealField(seconds.data(), seconds.size(), 0, seconds.size()) * kTicksPerSecond);
   if (!ParseIntField(Field(line, 3, 4), epoch.year) ||
       !ParseIntField(Field(line, 8, 2), epoch.month) ||
       !ParseIntField(Field(line, 11, 2), epoch.day) ||
       !ParseIntField(Field(line, 14, 2), epoch.hour) ||
-      !ParseIntField(Field(line, 17, 2), epoch.minute) ||
-      !ParseSecondsTicks(Field(line, 20, 10), epoch.secondTicks) || !CalendarToTicks(epoch, ticks))
+      !ParseIntField(Field(line, 17, 2), epoch.minute) || !CalendarToTicks(epoch, ticks))
     InputError(in, "the epoch line's time cannot be read");
   return SecondsOfTicks(ticks);
 }
