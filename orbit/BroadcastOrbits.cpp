@@ -32,8 +32,11 @@ bool IsFnav(const BroadcastRecord& record) {
   return (sources & kFnavSources) != 0 && (sources & kInavSources) == 0;
 }
 
+// Healthy, and for a Keplerian ephemeris an ellipse at all.
 bool IsHealthy(const BroadcastRecord& record) {
   if (record.system == 'R') return record.values[kGloHealth] == 0;
+  const double e = record.values[kEccentricity];
+  if (!(record.values[kSqrtA] > 0) || !(e >= 0 && e < 1)) return false;
   const int health = static_cast<int>(record.values[kHealth]);
   if (record.system == 'E') return (health & (IsFnav(record) ? kFnavHealth : kInavHealth)) == 0;
   return health == 0;

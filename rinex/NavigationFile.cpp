@@ -148,6 +148,7 @@ class RecordReader {
   }
 
   void TakeFirstLine(std::string_view line) {
+    if (line.empty()) return;
     const char system = layout_.Rinex2() ? layout_.system : line[0];
     if (!KeptRecord(system, message_)) return;
     record_ = StartRecord(in_, line, layout_);
