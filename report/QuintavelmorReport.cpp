@@ -151,8 +151,14 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
-  if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots))
-    Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+  if (page) {
+    if (!WriteHtmlReport(options.htmlDirectory, statistics, plots))
+      Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+    // Standard output may carry the statistics or the CSV, so the page's
+    // place goes to standard error.
+    std::fprintf(stderr, "%s: page %s\n", kReportProgramName,
+                 HtmlPagePath(options.htmlDirectory).c_str());
+  }
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);
     CheckOutput(stdout, kReportProgramName, "STATISTICS ON STANDARD OUTPUT");
