@@ -4,8 +4,6 @@
 #include "PROGINC/ProgramError.h"
 #include "rinex/TextInput.h"
 
-const char* const kConverterName = "Quintavelmor-sd";
-
 namespace {
 
 std::string AtLine(const TextInput& in, const std::string& what) {
