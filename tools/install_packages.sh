@@ -18,7 +18,8 @@ if ! command -v dpkg-query >/dev/null; then
   exit 0
 fi
 
-installed=$(dpkg-query -W -f '${db:Status-Status} ${Package}\n' "${wanted[@]}" 2>/dev/null |
+# dpkg-query fails when it knows a package not at all, as on a fresh machine.
+installed=$({ dpkg-query -W -f '${db:Status-Status} ${Package}\n' "${wanted[@]}" 2>/dev/null || true; } |
   awk '$1 == "installed" { print $2 }')
 missing=()
 for package in "${wanted[@]}"; do
