@@ -49,7 +49,7 @@ run:
 	  2> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
 	$(BUILD_DIR)/Quintavelmor -o$(RUN_DIR)/geonet.sd -cG -lC1:P2:L4:MW: > $(RUN_DIR)/geonet_listing.txt \
 	  2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
-	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/geonet_listing.txt --html $(RUN_DIR)/geonet_report \
+	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/geonet_listing.txt --stats --html $(RUN_DIR)/geonet_report \
 	  > $(RUN_DIR)/geonet_statistics.txt 2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
 	@echo
 	@echo "The bundled example (simulated GPS, GLONASS and Galileo, one hour at 30 s):"
