@@ -78,6 +78,7 @@ install:
 
 # The Debian package, written into the build folder.
 package: build
+	$(PACKAGES) package
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Rewrites the simulated example and test files (tools/samples.sh lists them).

@@ -36,10 +36,11 @@ cp -P "$work"/bin/* "$work/nosudo/" && rm "$work/nosudo/sudo"
 
 # The packages of a stage, read from the list itself.
 stage_packages() {
-  awk -v stage="$1" '!/^#/ && NF >= 2 && ($2 == "run" || stage == "test") { print $1 }' \
+  awk -v stage="$1" '!/^#/ && NF >= 2 && ($2 == "run" || $2 == stage || stage == "test") { print $1 }' \
     "$source_dir/debian-packages.txt" | tr '\n' ' ' | sed 's/ $//'
 }
 run_packages=$(stage_packages run)
+package_packages=$(stage_packages package)
 test_packages=$(stage_packages test)
 last_test_package=${test_packages##* }
 all_but_last=${test_packages% *}
@@ -47,6 +48,7 @@ all_but_last=${test_packages% *}
 # name | stage | installed | user id | sudo there | status | apt calls (";"-joined)
 cases=(
   "fresh machine, run|run||0|yes|0|apt-get update;apt-get install -y --no-install-recommends $run_packages"
+  "fresh machine, package|package||0|yes|0|apt-get update;apt-get install -y --no-install-recommends $package_packages"
   "fresh machine, test|test||0|yes|0|apt-get update;apt-get install -y --no-install-recommends $test_packages"
   "everything there|test|$test_packages|0|yes|0|"
   "run's packages there, test|test|$run_packages|0|yes|0|apt-get update;apt-get install -y --no-install-recommends ${test_packages#"$run_packages "}"
