@@ -76,8 +76,10 @@ std::string SummaryTable(const StatisticsCollector& statistics) {
     for (const SeriesStats& column : totals.columns) {
       present += column.Present();
       absent += column.Absent();
+      const bool any = column.Present() > 0;
       if (column.Column().kind == SeriesKind::Slips)
-        cells += Cell(std::to_string(column.Slips())) + Cell(std::to_string(column.Outliers()));
+        cells += Cell(any ? std::to_string(column.Slips()) : "-") +
+                 Cell(any ? std::to_string(column.Outliers()) : "-");
       else if (column.Column().kind == SeriesKind::ArcRms)
         cells += Cell(column.Present() > 0 ? FixedText(column.ArcRms(), 4) : "-");
     }
@@ -116,6 +118,27 @@ std::string EventsTable(const StatisticsCollector& statistics) {
   return html + "</table>\n";
 }
 
+// Stations, baseline, epochs, systems and types, as far as the input tells them.
+std::string ContextSection(const StatisticsCollector& statistics) {
+  std::string html = "<ul class=\"context\">\n";
+  for (const std::string& line : ContextLines(statistics.Settings().context))
+    html += "<li>" + HtmlEscape(line) + "</li>\n";
+  return html + "</ul>\n";
+}
+
+std::string ClockEventsTable(const StatisticsCollector& statistics) {
+  if (statistics.ClockEvents().empty()) return "<p>No clock events.</p>\n";
+  std::string html =
+      "<table class=\"clock-events\"><tr><th class=\"l\">EPOCH</th><th>SIZE (m)</th>"
+      "<th>SIZE (ms)</th><th>SATELLITES AGREEING</th><th>WITH A VALUE</th></tr>\n";
+  for (const ClockEvent& event : statistics.ClockEvents())
+    html += "<tr>" + LeftCell(event.epoch) + Cell(FixedText(event.metres, 3)) +
+            Cell(FixedText(ClockEventMilliseconds(event), 6)) +
+            Cell(std::to_string(event.satellites)) + Cell(std::to_string(event.present)) +
+            "</tr>\n";
+  return html + "</table>\n";
+}
+
 std::string SettingsSection(const StatisticsCollector& statistics) {
   std::string html = "<ul>\n";
   for (const std::string& sentence : ScreeningSettings(statistics))
@@ -138,7 +161,7 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const SeriesStats& stats = satellite.columns[k];
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
-      const bool screened = kind == SeriesKind::Slips;
+      const bool screened = any && kind == SeriesKind::Slips;
       html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
               Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
@@ -257,10 +280,13 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
   const std::string& file = statistics.Settings().observationFile;
   page << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
        << "Quintavelmor report: " << HtmlEscape(file) << "</title>\n<style>" << kStyle
-       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report: " << HtmlEscape(file)
-       << "</h1>\n<h2>Summary by constellation</h2>\n"
+       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report: " << HtmlEscape(file) << "</h1>\n"
+       << ContextSection(statistics) << "<h2>Summary by constellation</h2>\n"
        << SummaryTable(statistics) << "<h2>Slips and outliers</h2>\n"
-       << EventsTable(statistics)
+       << EventsTable(statistics) << "<h2>Clock events</h2>\n"
+       << "<p>A jump of the Melbourne-W&uuml;bbena combination that nearly all satellites share "
+          "at one epoch: a receiver clock jump, not slips.</p>\n"
+       << ClockEventsTable(statistics)
        << "<p>How they are found: see <a href=\"#settings\">Settings</a>.</p>\n<h2>Plots</h2>\n";
   // The screened columns first: their plots show the slips.
   for (bool screened : {true, false})

@@ -1,4 +1,5 @@
-// Quintavelmor-report: reads a listing written by Quintavelmor and writes
+// Quintavelmor-report: reads a listing written by Quintavelmor, or a
+// single-difference file whose columns it forms itself, and writes
 // per-satellite statistics, a CSV export and an HTML page of plots.
 #include <unistd.h>
 
@@ -16,14 +17,21 @@
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
 #include "report/PlotCollector.h"
+#include "report/SdInput.h"
 #include "report/StatisticsReport.h"
 
 namespace {
 
 const char* const kUsage =
     "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
+    "       Quintavelmor-report SDFILE [--channels FILE] [--columns LIST] [OUTPUTS] [SCREENING]\n"
     "       Quintavelmor-report --help | --version\n"
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
+    "  SDFILE      a single-difference file, known by its first line; the report forms\n"
+    "              its columns itself, at full precision\n"
+    "  --channels FILE  the GLONASS frequency-channel file (without it GLONASS is left out)\n"
+    "  --columns LIST   the columns to form, as Quintavelmor's -l names them (\"L4:MWp\");\n"
+    "              by default per system L4, MW[P] or MW[C], MP1[P] or MP1[C], MP2, C1-L1\n"
     "  --stats     statistics table on standard output (the default when no other\n"
     "              output is asked for)\n"
     "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
@@ -39,6 +47,8 @@ const char* const kUsage =
 struct Options {
   std::string listing = "-";
   bool listingGiven = false;
+  std::string channelFile;
+  std::string columns;
   std::string csvFile;
   std::string htmlDirectory;
   bool statistics = false;
@@ -71,6 +81,15 @@ double* ScreeningSetting(const std::string& word, SlipSettings& slips) {
   return nullptr;
 }
 
+// The option `word`'s text setting, or null when `word` is none.
+std::string* TextSetting(const std::string& word, Options& options) {
+  if (word == "--csv") return &options.csvFile;
+  if (word == "--html") return &options.htmlDirectory;
+  if (word == "--channels") return &options.channelFile;
+  if (word == "--columns") return &options.columns;
+  return nullptr;
+}
+
 Options ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; i++) {
@@ -81,9 +100,9 @@ Options ParseOptions(int argc, char** argv) {
       options.version = true;
     } else if (word == "--stats") {
       options.statistics = true;
-    } else if (word == "--csv" || word == "--html") {
+    } else if (std::string* text = TextSetting(word, options)) {
       if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
-      (word == "--csv" ? options.csvFile : options.htmlDirectory) = argv[++i];
+      *text = argv[++i];
     } else if (double* setting = ScreeningSetting(word, options.slips)) {
       if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
       *setting = ScreeningValue(word, argv[++i], word == "--l4-drift");
@@ -131,8 +150,12 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 1;
   }
-  std::FILE* input =
-      options.listing == "-" ? stdin : OpenOrFail(options.listing, "rb", "LISTING FILE");
+  const bool singleDifferences = options.listing != "-" && IsSingleDifferenceFile(options.listing);
+  if (!singleDifferences && (!options.channelFile.empty() || !options.columns.empty()))
+    Fatal("--channels AND --columns NEED A SINGLE-DIFFERENCE FILE, NOT A LISTING");
+  std::FILE* input = singleDifferences        ? nullptr
+                     : options.listing == "-" ? stdin
+                                              : OpenOrFail(options.listing, "rb", "LISTING FILE");
   std::FILE* csvFile = options.csvFile.empty()  ? nullptr
                        : options.csvFile == "-" ? stdout
                                                 : OpenOrFail(options.csvFile, "wb", "CSV FILE");
@@ -145,7 +168,10 @@ int main(int argc, char** argv) {
   if (csvFile != nullptr) consumers.push_back(&csv);
   if (page) consumers.push_back(&plots);
 
-  ReadListing(input, consumers);
+  if (singleDifferences)
+    ReadSingleDifferences({options.listing, options.channelFile, options.columns}, consumers);
+  else
+    ReadListing(input, consumers);
 
   if (csvFile == stdout)
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");

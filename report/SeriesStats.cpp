@@ -69,7 +69,32 @@ void SeriesStats::Record(SlipEvent event) {
   (slip ? slips_ : outliers_)++;
   // A slip opens the arc after the current one; an outlier sits in the current one.
   event.arc = slip ? arcs_ : arcs_ - 1;
+  if (slip) slipMarks_.push_back(SlipMark{event.seconds, event.size, event.epoch});
   if (events_.size() < kMaxEventsKept) events_.push_back(std::move(event));
+}
+
+void SeriesStats::TakeClockEvent(double seconds, double common, double tolerance) {
+  auto same = [seconds](double other) { return std::fabs(other - seconds) < 1e-3; };
+  for (std::size_t m = 0; m < slipMarks_.size(); m++) {
+    if (!same(slipMarks_[m].seconds)) continue;
+    clockEvents_++;
+    const bool jumpAlone = std::fabs(slipMarks_[m].size - common) <= tolerance;
+    for (std::size_t e = 0; e < events_.size(); e++) {
+      if (events_[e].kind != SlipEventKind::Slip || !same(events_[e].seconds)) continue;
+      if (jumpAlone)
+        events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(e));
+      else
+        events_[e].size -= common;
+      break;
+    }
+    if (jumpAlone) {
+      slips_--;
+      slipMarks_.erase(slipMarks_.begin() + static_cast<std::ptrdiff_t>(m));
+    } else {
+      slipMarks_[m].size -= common;
+    }
+    return;
+  }
 }
 
 void SeriesStats::Merge(const SeriesStats& other) {
@@ -89,6 +114,7 @@ void SeriesStats::Merge(const SeriesStats& other) {
   closedArcSquares_ += other.closedArcSquares_ + other.arcSquares_;
   slips_ += other.slips_;
   outliers_ += other.outliers_;
+  clockEvents_ += other.clockEvents_;
 }
 
 double SeriesStats::StandardDeviation() const {

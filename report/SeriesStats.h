@@ -31,6 +31,14 @@ struct SeriesOutput {
   std::size_t column = 0;
 };
 
+// A slip of a screened series, kept whole so that slips shared by nearly all
+// satellites at one epoch can be told apart as a clock event.
+struct SlipMark {
+  double seconds = 0;
+  double size = 0;
+  std::string epoch;
+};
+
 class SeriesStats {
  public:
   SeriesStats(const ColumnKind& column, const SlipSettings& slips)
@@ -61,6 +69,15 @@ class SeriesStats {
   // The first kMaxEventsKept slips and outliers, in time order.
   const std::vector<SlipEvent>& Events() const { return events_; }
   const ColumnKind& Column() const { return column_; }
+  // Every slip of the series, in time order.
+  const std::vector<SlipMark>& SlipMarks() const { return slipMarks_; }
+  // Clock events at which the series had a value that jumped.
+  long ClockEvents() const { return clockEvents_; }
+  // A clock event of `common` (the jump all satellites share) at the slip
+  // marked at `seconds`: a slip whose size agrees within `tolerance` was the
+  // jump alone and is no slip of the series; any other keeps its slip, sized
+  // less the common jump.
+  void TakeClockEvent(double seconds, double common, double tolerance);
 
  private:
   class Settler;
@@ -88,6 +105,8 @@ class SeriesStats {
   long slips_ = 0;
   long outliers_ = 0;
   std::vector<SlipEvent> events_;
+  std::vector<SlipMark> slipMarks_;
+  long clockEvents_ = 0;
 
   bool hasPrevious_ = false;
   double previousTime_ = 0;

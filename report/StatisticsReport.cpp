@@ -30,13 +30,18 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   if (std::isfinite(time.gapLimit)) interval_ = time.gapLimit / 2;
   SatelliteStats& satellite = SatelliteNamed(row.satellite);
   satellite.rows++;
+  bool mwValue = false;
   for (std::size_t k = 0; k < row.values.size(); k++) {
+    if (row.values[k].present && kinds_[k].model == SlipModel::Level &&
+        kinds_[k].kind == SeriesKind::Slips)
+      mwValue = true;
     if (row.values[k].present)
       satellite.columns[k].AddPresent(time.seconds, row.values[k].value, time.gapLimit, row.date,
                                       SeriesOutput{sink_, current_, k});
     else
       satellite.columns[k].AddAbsent();
   }
+  if (mwValue) mwPresence_.Add(time.seconds);
 }
 
 void StatisticsCollector::EndSatelliteBlock(std::size_t satellite) {
@@ -50,8 +55,10 @@ void StatisticsCollector::EndOfBlock() {
 }
 
 // A listing need not end with an empty line: the last blocks end here.
+// Then the slips all satellites share are told apart as clock events.
 void StatisticsCollector::Finish() {
   for (std::size_t s = 0; s < satellites_.size(); s++) EndSatelliteBlock(s);
+  clockEvents_ = FindClockEvents(satellites_, kinds_, mwPresence_, slips_.mwMetres);
 }
 
 SatelliteStats ConstellationTotals(const StatisticsCollector& statistics, char letter) {
@@ -87,7 +94,8 @@ namespace {
 std::string IntervalSentence(const StatisticsCollector& statistics) {
   if (statistics.Interval() <= 0) return "Listing interval: unknown (no satellite has two rows).";
   return "Listing interval: " + ShortNumber(statistics.Interval()) + " s, " +
-         (statistics.Settings().interval > 0
+         (statistics.Settings().context.hasStations ? "the single-difference file's interval."
+          : statistics.Settings().interval > 0
               ? "from the listing's settings."
               : "the smallest step between two rows of a satellite.");
 }
@@ -138,7 +146,8 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
                      const SeriesStats& stats) {
   const bool any = stats.Present() > 0;
   const SeriesKind kind = stats.Column().kind;
-  const bool screened = kind == SeriesKind::Slips;
+  // A column without values was not screened: it shows no count of slips.
+  const bool screened = any && kind == SeriesKind::Slips;
   std::fprintf(out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n",
                satellite.c_str(), label.c_str(), stats.Column().unit.c_str(), stats.Present(),
                stats.Absent(), any ? FixedText(stats.Mean(), 3).c_str() : "-",
@@ -153,7 +162,12 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
 
 void WriteHeader(std::FILE* out, const StatisticsCollector& statistics) {
   std::fprintf(out, "# Quintavelmor-report: statistics per satellite and column\n");
-  std::fprintf(out, "# listing of: %s\n", statistics.Settings().observationFile.c_str());
+  const ListingSettings& settings = statistics.Settings();
+  std::fprintf(out, "# %s: %s\n",
+               settings.context.hasStations ? "single differences of" : "listing of",
+               settings.observationFile.c_str());
+  for (const std::string& line : ContextLines(settings.context))
+    std::fprintf(out, "# %s\n", line.c_str());
   for (const std::string& sentence : ScreeningSettings(statistics))
     std::fprintf(out, "# %s\n", sentence.c_str());
   std::fprintf(out, "%-4s %-7s %-6s %8s %7s %16s %12s %16s %16s %6s %10s %6s %8s\n", "SAT",
@@ -167,7 +181,7 @@ std::string ScreenedCounts(const StatisticsCollector& statistics, const Satellit
   std::string counts;
   for (std::size_t k = 0; k < totals.columns.size(); k++) {
     const SeriesStats& column = totals.columns[k];
-    if (column.Column().kind != SeriesKind::Slips) continue;
+    if (column.Column().kind != SeriesKind::Slips || column.Present() == 0) continue;
     counts += (counts.empty() ? " " : ", ") + statistics.Columns().labels[k] + " " +
               std::to_string(kind == SlipEventKind::Slip ? column.Slips() : column.Outliers());
   }
@@ -218,6 +232,18 @@ void WriteEvents(std::FILE* out, const StatisticsCollector& statistics) {
   }
 }
 
+void WriteClockEvents(std::FILE* out, const StatisticsCollector& statistics) {
+  std::fprintf(out,
+               "# clock events: MW jumps shared by at least %ld satellites and %.0f %% of those "
+               "with a value, not counted as their slips\n",
+               kClockEventSatellites, 100 * kClockEventShare);
+  std::fprintf(out, "%-5s %-22s %16s %12s %10s %8s\n", "CLOCK", "EPOCH", "SIZE (m)", "SIZE (ms)",
+               "AGREEING", "PRESENT");
+  for (const ClockEvent& event : statistics.ClockEvents())
+    std::fprintf(out, "%-5s %-22s %16.3f %12.6f %10ld %8ld\n", "jump", event.epoch.c_str(),
+                 event.metres, ClockEventMilliseconds(event), event.satellites, event.present);
+}
+
 }  // namespace
 
 void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics) {
@@ -227,4 +253,5 @@ void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics)
       WriteColumnLine(out, satellite.name, statistics.Columns().labels[k], satellite.columns[k]);
   for (char letter : ConstellationLetters(statistics)) WriteSummary(out, statistics, letter);
   WriteEvents(out, statistics);
+  WriteClockEvents(out, statistics);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "report/ClockEvents.h"
 #include "report/ListingReader.h"
 #include "report/SeriesStats.h"
 
@@ -37,6 +38,8 @@ class StatisticsCollector : public ListingConsumer {
   // The listing's interval: as its settings give it, or else the smallest
   // step seen between two rows of a satellite; 0 when neither is known.
   double Interval() const { return interval_; }
+  // Jumps nearly all satellites share at one epoch, in time order.
+  const std::vector<ClockEvent>& ClockEvents() const { return clockEvents_; }
 
  private:
   SatelliteStats& SatelliteNamed(std::string_view name);
@@ -50,6 +53,8 @@ class StatisticsCollector : public ListingConsumer {
   std::vector<SatelliteStats> satellites_;
   std::size_t current_ = 0;  // index of the satellite of the block being read
   double interval_ = 0;
+  EpochPresence mwPresence_;
+  std::vector<ClockEvent> clockEvents_;
 };
 
 // The totals of one constellation (the satellites whose names begin with

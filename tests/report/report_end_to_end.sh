@@ -78,6 +78,37 @@ awk -v csv="$work/listing.csv" '
     exit bad
   }' "$work/listing" || fail "CSV differs from the listing"
 
+# The single-difference file itself, its columns formed by the report: every
+# value, written by the listing's formatter, is the listing's text, Doppler,
+# raw phases and codes of every system included.
+columns=L4:MWp:MW:MP1:MC1:MP2:CL1:C1:L1:L2:D1:PC1:L3:Pp4
+(exec -a Quintavelmor "$program" -oexamples/sim_GRE_30s_1h.sd \
+  -gfexamples/sim_GRE_30s_1h_glonass.txt -cGRE -l$columns:) >"$work/same.listing" 2>/dev/null ||
+  fail "the program did not list the example's columns"
+"$report" "$work/same.listing" --csv "$work/from-listing.csv" || fail "CSV of the listing"
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  --columns $columns --csv "$work/from-sd.csv" || fail "CSV of the single-difference file"
+cmp -s "$work/from-listing.csv" "$work/from-sd.csv" ||
+  fail "columns formed from the single-difference file differ from the listing's"
+# By default each system's QC set, with the stations and the baseline on top.
+"$report" examples/sim_GRE_30s_1h.sd >"$work/sd.stats" || fail "statistics of the single-difference file"
+grep -q '^# Baseline: 3797.203 m, azimuth 139.74 deg' "$work/sd.stats" || fail "no baseline"
+grep -q '^# GLONASS: not reported, as no channel file was given' "$work/sd.stats" ||
+  fail "GLONASS left out without a word"
+[ "$(awk '$1 == "G08" && NF > 10 {print $2}' "$work/sd.stats" | tr '\n' ' ')" = "L4 MW[P] MW[C] MP1[P] MP1[C] MP2 C1-L1 " ] ||
+  fail "G08's default columns"
+grep -qE '^G08  MW\[C\] +m +0 +121 .* - +- *$' "$work/sd.stats" || fail "a column without values shows counts"
+"$report" "$work/listing" --columns L4 2>"$work/columns.err" && fail "--columns accepted with a listing"
+# The example's 1 ms receiver clock jump at 08:24 (left in, without -ms): one
+# clock event, no satellite's slip; G18's own slip at 08:36 stays.
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  >"$work/clock.stats" || fail "statistics with GLONASS"
+[ "$(grep -c '^jump  2024-06-24 08:24:00.0 *-299792.4[0-9]* *-1.000000 ' "$work/clock.stats")" = 1 ] ||
+  fail "the clock jump is not one clock event"
+grep -qE '^[GRE][0-9]{2} .* slip +2024-06-24 08:24' "$work/clock.stats" && fail "the clock jump counted as slips"
+[ "$(grep -cE '^G18  (L4|MW\[P\]) +slip +2024-06-24 08:36:00.0 ' "$work/clock.stats")" = 2 ] ||
+  fail "G18's slip lost beside the clock event"
+
 # Outputs that can not be written: a fatal error naming them, status 1.
 failed_write() {  # expected message, then the redirection and the arguments
   local message=$1 target=$2
@@ -136,4 +167,4 @@ chromium_run shot --window-size=1200,2000 --screenshot="$work/page.png" >/dev/nu
 python3 tests/report/check_screenshot.py "$work/page.png" 1200 2000 12 ||
   fail "the screenshot does not show the page"
 if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log"; then fail "console messages while loading"; fi
-echo "report end to end: 5 passed, 0 failed"
+echo "report end to end: 6 passed, 0 failed"
