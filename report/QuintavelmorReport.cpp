@@ -19,11 +19,13 @@
 #include "report/PlotCollector.h"
 #include "report/SdInput.h"
 #include "report/StatisticsReport.h"
+#include "report/SummaryJson.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
+    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [--summary FILE]\n"
+    "                           [SCREENING]\n"
     "       Quintavelmor-report SDFILE [--channels FILE] [--columns LIST] [OUTPUTS] [SCREENING]\n"
     "       Quintavelmor-report --help | --version\n"
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
@@ -36,22 +38,27 @@ const char* const kUsage =
     "              output is asked for)\n"
     "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
     "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
+    "  --summary FILE  the headline figures per system and satellite as JSON\n"
+    "  --raw-plots the page plots the raw columns (C1, L1, ...) as well\n"
     "  --help      this text\n"
     "  --version   the version number\n"
     "slips and outliers in L4 and MW (see the manual page):\n"
     "  --l4-slip METRES      L4 threshold's floor (default 0.05)\n"
     "  --l4-drift METRES/S   L4 threshold's growth per second of a step (default 0.0005)\n"
     "  --mw-slip METRES      MW threshold's floor (default 1.0)\n"
-    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n";
+    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n"
+    "  --min-arc VALUES      shorter multipath arcs give no RMS (default 10)\n";
 
 struct Options {
   std::string listing = "-";
   bool listingGiven = false;
   std::string channelFile;
   std::string columns;
+  std::string summaryFile;
   std::string csvFile;
   std::string htmlDirectory;
   bool statistics = false;
+  bool rawPlots = false;
   bool help = false;
   bool version = false;
   SlipSettings slips;
@@ -78,6 +85,7 @@ double* ScreeningSetting(const std::string& word, SlipSettings& slips) {
   if (word == "--l4-drift") return &slips.l4DriftMetresPerSecond;
   if (word == "--mw-slip") return &slips.mwMetres;
   if (word == "--max-gap") return &slips.maxGapSeconds;
+  if (word == "--min-arc") return &slips.minArcValues;
   return nullptr;
 }
 
@@ -87,6 +95,7 @@ std::string* TextSetting(const std::string& word, Options& options) {
   if (word == "--html") return &options.htmlDirectory;
   if (word == "--channels") return &options.channelFile;
   if (word == "--columns") return &options.columns;
+  if (word == "--summary") return &options.summaryFile;
   return nullptr;
 }
 
@@ -100,6 +109,8 @@ Options ParseOptions(int argc, char** argv) {
       options.version = true;
     } else if (word == "--stats") {
       options.statistics = true;
+    } else if (word == "--raw-plots") {
+      options.rawPlots = true;
     } else if (std::string* text = TextSetting(word, options)) {
       if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
       *text = argv[++i];
@@ -114,7 +125,8 @@ Options ParseOptions(int argc, char** argv) {
       Fatal("UNKNOWN ARGUMENT: " + word);
     }
   }
-  if (options.csvFile.empty() && options.htmlDirectory.empty()) options.statistics = true;
+  if (options.csvFile.empty() && options.htmlDirectory.empty() && options.summaryFile.empty())
+    options.statistics = true;
   if (options.csvFile == "-" && options.statistics)
     Fatal("--csv - AND THE STATISTICS TABLE WOULD BOTH GO TO STANDARD OUTPUT");
   return options;
@@ -166,7 +178,9 @@ int main(int argc, char** argv) {
   std::vector<ListingConsumer*> consumers{&statistics};
   CsvExport csv(csvFile);
   if (csvFile != nullptr) consumers.push_back(&csv);
+  L4RateCollector rates;
   if (page) consumers.push_back(&plots);
+  if (page) consumers.push_back(&rates);
 
   if (singleDifferences)
     ReadSingleDifferences({options.listing, options.channelFile, options.columns}, consumers);
@@ -177,8 +191,14 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
-  if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots))
+  if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots, rates, options.rawPlots))
     Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+  if (!options.summaryFile.empty()) {
+    std::FILE* summary = OpenOrFail(options.summaryFile, "wb", "SUMMARY FILE");
+    const std::string json = SummaryJson(statistics);
+    std::fwrite(json.data(), 1, json.size(), summary);
+    CloseOutput(summary, "SUMMARY FILE " + options.summaryFile);
+  }
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);
     CheckOutput(stdout, kReportProgramName, "STATISTICS ON STANDARD OUTPUT");

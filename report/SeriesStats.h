@@ -43,14 +43,16 @@ class SeriesStats {
  public:
   SeriesStats(const ColumnKind& column, const SlipSettings& slips)
       : column_(column),
-        detector_(column.model, slips.ThresholdOf(column.model), slips.maxGapSeconds) {}
+        detector_(column.model, slips.ThresholdOf(column.model), slips.maxGapSeconds),
+        minArcValues_(slips.minArcValues) {}
 
   void AddAbsent() { absent_++; }
   // A present value at `time` seconds; outside the screened columns a step of
-  // more than `gapLimit` seconds since the previous value starts a new arc.
+  // more than `gapLimit` seconds since the previous value starts a new arc,
+  // and so does `breakBefore` (a slip the screened columns found there).
   // `epoch` names the row in the list of events.
   void AddPresent(double time, double value, double gapLimit, std::string_view epoch,
-                  const SeriesOutput& output = {});
+                  const SeriesOutput& output = {}, bool breakBefore = false);
   // Arcs never continue across satellite blocks.
   void EndBlock(const SeriesOutput& output = {});
   // Adds another series' totals (for constellation summaries); events are not merged.
@@ -63,7 +65,10 @@ class SeriesStats {
   double Min() const { return min_; }
   double Max() const { return max_; }
   long Arcs() const { return arcs_; }
+  // The RMS about the arcs' means, over the arcs of at least the minimum
+  // number of values; HasArcRms is false when there is none.
   double ArcRms() const;
+  bool HasArcRms() const { return RmsValues() > 0; }
   long Slips() const { return slips_; }
   long Outliers() const { return outliers_; }
   // The first kMaxEventsKept slips and outliers, in time order.
@@ -85,7 +90,8 @@ class SeriesStats {
   void StartArc();
   void Settle(double time, double value, const SeriesOutput& output);
   void Record(SlipEvent event);
-  bool LeavesArc(double value) const;
+  long RmsValues() const;
+  bool ArcCounts(long values) const { return static_cast<double>(values) >= minArcValues_; }
 
   ColumnKind column_;
   SlipDetector detector_;
@@ -97,11 +103,12 @@ class SeriesStats {
   double max_ = 0;
 
   long arcs_ = 0;
-  double closedArcSquares_ = 0;  // squared deviations from their arc means, closed arcs
+  double minArcValues_ = 1;
+  double closedArcSquares_ = 0;  // squared deviations from their arc means, closed arcs long enough
+  long closedArcValues_ = 0;     // the values of those arcs
   long arcValues_ = 0;
   double arcMean_ = 0;
   double arcSquares_ = 0;
-  double previous_ = 0;  // the last value settled in the arc
   long slips_ = 0;
   long outliers_ = 0;
   std::vector<SlipEvent> events_;
