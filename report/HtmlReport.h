@@ -10,6 +10,9 @@
 #include "report/PlotCollector.h"
 #include "report/StatisticsReport.h"
 
+// The page's file in `directory`.
+std::string HtmlPagePath(const std::string& directory);
+
 // Writes `directory`/index.html, creating the directory; false when the file
 // cannot be written.  The raw columns (the file's own types) are plotted
 // only with `rawPlots`.

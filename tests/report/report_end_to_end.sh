@@ -144,13 +144,18 @@ failed_write "CSV FILE /dev/full" /dev/null --csv /dev/full
 failed_write "STANDARD OUTPUT" /dev/full --help
 failed_write "STANDARD OUTPUT" closed --version
 
-"$report" --html "$work/plain" <"$work/listing" || fail "HTML mode"
+"$report" --html "$work/plain" <"$work/listing" 2>/dev/null || fail "HTML mode"
 # Raw columns (C1, L1, D1) are plotted only on request.
 sections=$(grep -c '^<section><h3>' "$work/plain/index.html")
 [ "$sections" = 8 ] || fail "$sections sections without --raw-plots, 8 expected (7 columns, dL4)"
-"$report" --html "$work/html" --raw-plots <"$work/listing" || fail "HTML mode with raw plots"
+"$report" --html "$work/html" --raw-plots <"$work/listing" 2>"$work/html.err" ||
+  fail "HTML mode with raw plots"
 page=$work/html/index.html
 [ -s "$page" ] || fail "no index.html"
+# Standard output may carry the statistics, so the page's place goes to
+# standard error, and nothing else does.
+[ "$(cat "$work/html.err")" = "Quintavelmor-report: page $page" ] ||
+  fail "HTML mode did not name the page on standard error: $(cat "$work/html.err")"
 sections=$(grep -c '^<section><h3>' "$page")
 [ "$sections" = 11 ] || fail "$sections sections in the page, 11 expected (10 columns, dL4)"
 # One plot per column and constellation with values (Galileo has no P1, so no MP1[P]).
@@ -191,7 +196,7 @@ python3 tests/report/check_screenshot.py "$work/page.png" 1200 4000 12 ||
 # with one bar per satellite and the clock event across them, and the
 # per-satellite table with a row each.
 "$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
-  --html "$work/sd-html" || fail "page of the single-difference file"
+  --html "$work/sd-html" 2>/dev/null || fail "page of the single-difference file"
 chromium_run sd sd-html --dump-dom >"$work/sd.dom" 2>"$work/sd.log" ||
   fail "chromium could not load the single-difference file's page"
 satellites=$(awk '/^SUMMARY/ {n += $3} END {print n}' "$work/clock.stats")
