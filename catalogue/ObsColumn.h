@@ -35,7 +35,8 @@ struct ObsColumn {
   const matrix<gnssobs>* input[kMaxInputs];  // null: a type without a series (absent)
 };
 
-// The column of code `obs` for satellites of system `letter`.
+// The column of code `obs` for satellites of system `letter`, over the
+// records of `data`.
 ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs);
 // The column's value for record k, with the constants loaded for the satellite.
 gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k);

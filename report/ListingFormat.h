@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/ListingLayout.h"
+#include "report/DataContext.h"
 
 // Columns of the listing, taken from its title line.
 struct ListingColumns {
@@ -26,6 +27,7 @@ struct ListingSettings {
   long endDay = 0;
   double endSeconds = 0;
   std::vector<std::string> lines;  // every settings line as written, "#" included
+  DataContext context;             // stations and epochs, as far as the input tells them
 };
 
 // One value field of a row.
