@@ -1,6 +1,8 @@
 // The converter's reports, through the program's error and warning frames.
 #include "rinex/ConverterError.h"
 
+#include <cstring>
+
 #include "PROGINC/ProgramError.h"
 #include "rinex/TextInput.h"
 
@@ -12,6 +14,10 @@ void InputError(const TextInput& in, const std::string& what) {
 
 void FileError(const std::string& file, const std::string& what) {
   ConverterError(file + ": " + what);
+}
+
+void FileSystemError(const std::string& file, const std::string& what, int error) {
+  FileError(file, what + " (" + std::strerror(error) + ")");
 }
 
 void ConverterError(const std::string& what) { ProgramError(kConverterName, what.c_str()); }

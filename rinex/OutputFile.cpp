@@ -78,7 +78,7 @@ OutputFile::OutputFile(const std::string& target) : target_(target), out_(&buffe
   for (const char c : std::string(".tmpXXXXXX")) name.push_back(c);
   name.push_back('\0');
   const int fd = mkstemp(name.data());
-  if (fd < 0) FileError(target, std::string("can not be written (") + std::strerror(errno) + ")");
+  if (fd < 0) FileSystemError(target, "can not be written", errno);
   buffer_.Attach(fd);
   temporary_ = name.data();
   slot_ = Hold(temporary_, target);
@@ -98,13 +98,13 @@ OutputFile::~OutputFile() {
 void OutputFile::Close() {
   out_.flush();
   const int error = buffer_.Close();
-  if (error != 0) FileError(target_, std::string("writing failed (") + std::strerror(error) + ")");
+  if (error != 0) FileSystemError(target_, "writing failed", error);
 }
 
 void OutputFile::Publish() {
   if (temporary_.empty()) return;
   if (std::rename(temporary_.c_str(), replaced_.c_str()) != 0)
-    FileError(target_, std::string("can not be written (") + std::strerror(errno) + ")");
+    FileSystemError(target_, "can not be written", errno);
   published_ = true;
   Release(slot_);
 }

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "GNSS/SdWriter.h"
-#include "rinex/AtomicOutput.h"
 #include "rinex/ConverterError.h"
 #include "rinex/EpochDifferencer.h"
 #include "rinex/GlonassChannels.h"
 #include "rinex/ObsReader.h"
+#include "rinex/OutputFile.h"
 #include "rinex/RinexTime.h"
 #include "rinex/SdReport.h"
 #include "rinex/TextInput.h"
@@ -208,30 +208,28 @@ void Conversion::GatherChannels() {
   for (const std::string& path : options_.navigation) channels_.ReadNavigation(path);
 }
 
-// Every output is complete before the first takes its name.
+// Every output is complete and checked before the first takes its name.
 void Conversion::Run() {
   CheckOutputs(options_);
   CheckCompatible();
   if (!options_.channels.empty()) GatherChannels();
-  AtomicOutput sd(options_.output);
-  std::unique_ptr<AtomicOutput> lli;
+  OutputFile sd(options_.output);
+  std::unique_ptr<OutputFile> lli;
   if (!options_.lliList.empty()) {
-    lli = std::make_unique<AtomicOutput>(options_.lliList);
+    lli = std::make_unique<OutputFile>(options_.lliList);
     lli->Stream() << "# satellite, epoch (the rover's tag: date and time, MJD and second of day), "
                      "type, station, "
                      "indicator\n";
   }
-  std::unique_ptr<AtomicOutput> glonass;
-  if (!options_.channels.empty()) glonass = std::make_unique<AtomicOutput>(options_.channels);
+  std::unique_ptr<OutputFile> glonass;
+  if (!options_.channels.empty()) glonass = std::make_unique<OutputFile>(options_.channels);
   SdWriter writer(sd.Stream());
   WriteHeader(writer, base_.head, rover_.head, map_);
   EpochDifferencer differencer(map_, writer, lli ? &lli->Stream() : nullptr);
   PairEpochs(differencer);
   writer.Finish();
   if (glonass) channels_.Write(glonass->Stream(), pairing_.firstWritten);
-  sd.Commit();
-  if (lli) lli->Commit();
-  if (glonass) glonass->Commit();
+  PublishTogether({&sd, lli.get(), glonass.get()});
   ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_,
                    differencer, glonass ? &channels_ : nullptr);
 }

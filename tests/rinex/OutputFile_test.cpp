@@ -3,10 +3,9 @@
 // leading to the file it names, and a device is written through.
 #include "rinex/OutputFile.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
