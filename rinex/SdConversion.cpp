@@ -126,6 +126,7 @@ class Conversion {
   [[noreturn]] void NoCommonEpochs();
   [[noreturn]] void NothingToWrite(const EpochDifferencer& differencer);
   void GatherChannels();
+  void WriteChannels(std::unique_ptr<OutputFile>& glonass, const EpochDifferencer& differencer);
 };
 
 void Conversion::CheckCompatible() {
@@ -208,6 +209,23 @@ void Conversion::GatherChannels() {
   for (const std::string& path : options_.navigation) channels_.ReadNavigation(path);
 }
 
+// The channel file, when one was asked for: none when no GLONASS satellite
+// was written, and an error when none of those written has a known channel.
+void Conversion::WriteChannels(std::unique_ptr<OutputFile>& glonass,
+                               const EpochDifferencer& differencer) {
+  const std::vector<int> slots = differencer.GlonassSlotsWritten();
+  if (slots.empty()) {
+    glonass.reset();
+    return;
+  }
+  if (std::none_of(slots.begin(), slots.end(), [this](int slot) { return channels_.Has(slot); }))
+    FileError(options_.channels,
+              "no frequency channel is known for the GLONASS satellites written (neither the "
+              "observation headers nor a navigation file give one); give a GLONASS navigation "
+              "file of those days with -n NAV");
+  channels_.Write(glonass->Stream(), pairing_.firstWritten);
+}
+
 // Every output is complete and checked before the first takes its name.
 void Conversion::Run() {
   CheckOutputs(options_);
@@ -228,10 +246,10 @@ void Conversion::Run() {
   EpochDifferencer differencer(map_, writer, lli ? &lli->Stream() : nullptr);
   PairEpochs(differencer);
   writer.Finish();
-  if (glonass) channels_.Write(glonass->Stream(), pairing_.firstWritten);
+  if (glonass) WriteChannels(glonass, differencer);
   PublishTogether({&sd, lli.get(), glonass.get()});
   ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_,
-                   differencer, glonass ? &channels_ : nullptr);
+                   differencer, options_.channels.empty() ? nullptr : &channels_);
 }
 
 }  // namespace
