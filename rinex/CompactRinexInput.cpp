@@ -247,7 +247,8 @@ void CompactRinexInput::SatelliteRecord() {
 
 // One field per observation type, separated by single blanks (an empty field
 // is a missing value), then a blank and the difference of the flags' text.
-// A missing value has blank flags.
+// Version 1.0 clears the flags of a missing value; version 3.0 keeps them,
+// and the next flag difference applies to what it kept.
 void CompactRinexInput::ReadObservations(std::string_view fields, CompactSatellite& state) {
   size_t at = 0;
   for (CompactArc& arc : state.arcs) {
@@ -269,6 +270,7 @@ void CompactRinexInput::ReadObservations(std::string_view fields, CompactSatelli
   if (flags.size() > state.flags.size())
     Inconsistent("compact RINEX line has flags for more observations than there are types");
   ApplyTextDifference(state.flags, flags);
+  if (layout_->rinexMajor != '2') return;
   for (size_t type = 0; type < state.arcs.size(); type++)
     if (!state.arcs[type].started()) state.flags[2 * type] = state.flags[2 * type + 1] = ' ';
 }

@@ -11,6 +11,19 @@ namespace {
 
 long double Seconds(int64_t ticks) { return static_cast<long double>(ticks) / kTicksPerSecond; }
 
+// rover / roverFactor - base / baseFactor, of values stored multiplied by
+// their files' scale factors, in thousandths: exact where that is whole,
+// otherwise rounded once, half away from zero, and counted in `rounded`.
+int64_t ScaledDifference(int64_t rover, int roverFactor, int64_t base, int baseFactor,
+                         long& rounded) {
+  const int64_t numerator = rover * baseFactor - base * roverFactor;
+  const int64_t denominator = static_cast<int64_t>(roverFactor) * baseFactor;
+  if (numerator % denominator == 0) return numerator / denominator;
+  rounded++;
+  const int64_t half = numerator < 0 ? -denominator / 2 : denominator / 2;
+  return (numerator + half) / denominator;
+}
+
 }  // namespace
 
 EpochDifferencer::EpochDifferencer(const TypeMap& map, SdWriter& writer, std::ostream* lliList)
@@ -46,12 +59,14 @@ bool EpochDifferencer::Difference(const Pair& pair, const ObsEpoch& base, const 
     const size_t b = baseFirst + static_cast<size_t>(source.base);
     const size_t r = roverFirst + static_cast<size_t>(source.rover);
     if (base.values[b] == 0 || rover.values[r] == 0) continue;
-    row[k] = rover.values[r] - base.values[b];
+    row[k] = ScaledDifference(rover.values[r], source.roverScale, base.values[b], source.baseScale,
+                              roundedDifferences);
     if (row[k] == 0) {
       zeroDifferences[map_.Written()[k]]++;
       continue;
     }
     any = true;
+    valuesOf[map_.Written()[k]]++;
     if (base.lli[b] & kReportedLli) TallyLli(pair, k, base.lli[b], false, rover.ticks);
     if (rover.lli[r] & kReportedLli) TallyLli(pair, k, rover.lli[r], true, rover.ticks);
   }

@@ -1,9 +1,10 @@
 // EpochDifferencer: the single differences of one pair of epochs, rover
 // minus base, written as an epoch record: the satellites both epochs hold,
 // ascending by satellite number, each value the difference of two values in
-// whole thousandths.  It counts what the file cannot show: exact zero
-// differences (written as missing) and the loss-of-lock indicators on the
-// written values.
+// whole thousandths (of the values divided by the scale factors their files
+// stored them with).  It counts what the file cannot show: exact zero
+// differences (written as missing), differences rounded after the division,
+// and the loss-of-lock indicators on the written values.
 #ifndef RINEX_EPOCHDIFFERENCER_H
 #define RINEX_EPOCHDIFFERENCER_H
 
@@ -35,6 +36,10 @@ class EpochDifferencer {
   long linesOf[PhsDiffData::NSATNUMBERS] = {};  // satellite lines written, by satellite number
   long emptySatellites = 0;  // satellites in both epochs without any common value
   long zeroDifferences[PhsDiffHeader::NTYPES] = {};  // by type code
+  long valuesOf[PhsDiffHeader::NTYPES] = {};         // values written (not missing), by type code
+  // Differences of values stored with a scale factor that are no whole
+  // thousandths, rounded once to thousandths.
+  long roundedDifferences = 0;
   // Reported loss-of-lock indicators on written values, by satellite number.
   long lliBase[PhsDiffData::NSATNUMBERS] = {};
   long lliRover[PhsDiffData::NSATNUMBERS] = {};

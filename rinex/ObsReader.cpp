@@ -82,7 +82,7 @@ bool ObsReader::Next(ObsEpoch& epoch) {
     int count = 0;
     if (!ReadEpochLine(epoch, count)) return false;
     if (epoch.flag >= 2 && epoch.flag <= 5) {
-      PassEvent(count);
+      PassEvent(count, epoch.flag);
       continue;
     }
     const bool data = epoch.flag <= 1;
@@ -149,15 +149,26 @@ void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoc
 }
 
 // Event flags 2 to 5 carry `count` event records (header lines).  A change
-// of the observation types would change every record after it: refused.
-void ObsReader::PassEvent(int count) {
+// of the observation types would change every record after it, and a new
+// site would write two sites as one: both are refused.  Records that
+// restate the header pass.
+void ObsReader::PassEvent(int count, int flag) {
   counts_.eventRecords++;
+  ObsTypeRecords types(in_, head_.version);
   for (int k = 0; k < count; k++) {
-    const std::string_view label =
-        HeaderLabel(NextLine(kRinexLineWidth, "the records of an event"));
-    if (label == "# / TYPES OF OBSERV" || label == "SYS / # / OBS TYPES")
-      InputError(in_, "the observation types change within the file; convert the parts separately");
+    const std::string_view line = NextLine(kRinexLineWidth, "the records of an event");
+    const std::string_view label = HeaderLabel(line);
+    if (types.Take(line, label)) continue;
+    const std::string change = SiteChange(head_, line, label, flag);
+    if (!change.empty())
+      InputError(in_, "a new site begins (event flag " + std::to_string(flag) + "): " + change +
+                          "; convert the parts separately");
   }
+  if (!types.Any()) return;
+  const TypeLists& stated = types.Finish("the end of the event's records");
+  for (char system = 'A'; system <= 'Z'; system++)
+    if (types.Stated(system) && stated[system - 'A'] != head_.types[system - 'A'])
+      InputError(in_, "the observation types change within the file; convert the parts separately");
 }
 
 void ObsReader::ReadRinex2SatelliteList(std::string_view line, int count) {

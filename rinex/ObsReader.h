@@ -48,7 +48,7 @@ class ObsReader {
   std::string_view NextLine(size_t maxLength, const char* what);
   bool ReadEpochLine(ObsEpoch& epoch, int& count);
   void ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoch);
-  void PassEvent(int count);
+  void PassEvent(int count, int flag);
   void ReadRinex2SatelliteList(std::string_view line, int count);
   void ReadRinex2Records(ObsEpoch& epoch, int count, bool keep);
   void ReadRinex3Records(ObsEpoch& epoch, int count, bool keep);

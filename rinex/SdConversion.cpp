@@ -16,6 +16,7 @@
 #include "rinex/GlonassChannels.h"
 #include "rinex/ObsReader.h"
 #include "rinex/OutputFile.h"
+#include "rinex/PhaseAlignment.h"
 #include "rinex/RinexTime.h"
 #include "rinex/SdReport.h"
 #include "rinex/TextInput.h"
@@ -122,6 +123,7 @@ class Conversion {
   PairingCounts pairing_;
 
   void CheckCompatible();
+  void SuggestGlonassCivilP2();
   void PairEpochs(EpochDifferencer& differencer);
   [[noreturn]] void NoCommonEpochs();
   [[noreturn]] void NothingToWrite(const EpochDifferencer& differencer);
@@ -135,13 +137,48 @@ void Conversion::CheckCompatible() {
                    base_.head.timeSystem + ", " + options_.rover + " " + rover_.head.timeSystem);
   if (map_.Written().empty())
     ConverterError("the files have no common observation type in the systems " + options_.systems);
-  for (const std::string& mixed : map_.Pairs(true))
-    ConverterWarning(mixed +
-                     ": different tracking attributes, the phases may differ by a quarter cycle");
+  for (const std::string& shifted : map_.ShiftedPhases())
+    ConverterWarning(shifted +
+                     ": the rover's phase is shifted against the base's by tracking that the files "
+                     "do not align (rover minus base)");
+  if (map_.Converts(SystemIndex('R'))) {
+    for (const std::string& bias : GlonassBiasDifferences(base_.head, rover_.head))
+      ConverterWarning("GLONASS COD/PHS/BIS differ: " + bias +
+                       "; the difference reaches GLONASS code-minus-phase values");
+    SuggestGlonassCivilP2();
+  }
   for (const short type : options_.types)
     if (std::find(map_.Written().begin(), map_.Written().end(), type) == map_.Written().end())
       ConverterWarning(std::string("--types: ") + PhsDiffHeader::TypeName(type) +
                        " is not written, the files have no common code for it");
+}
+
+bool HasCode(const ObsHeader& head, char system, const ObsCode& code) {
+  const std::vector<ObsCode>& codes = head.Types(system);
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// Many receivers track GLONASS L2 on the civil code alone: P2 then stays
+// empty for GLONASS, and with it every combination of P2.
+void Conversion::SuggestGlonassCivilP2() {
+  const int glonass = SystemIndex('R');
+  const std::vector<short>& written = map_.Written();
+  const auto p2 = std::find(written.begin(), written.end(), PhsDiffHeader::P2);
+  const bool wanted = options_.types.empty() ||
+                      std::find(options_.types.begin(), options_.types.end(), PhsDiffHeader::P2) !=
+                          options_.types.end();
+  if (!wanted || base_.head.IsRinex2() || rover_.head.IsRinex2()) return;
+  if (p2 != written.end() &&
+      map_.Source(glonass, static_cast<size_t>(p2 - written.begin())).Written())
+    return;
+  for (const AttributePriority& p : options_.priorities)
+    if (p.system == 'R' && p.type == PhsDiffHeader::P2) return;
+  const ObsCode civil = {'C', '2', 'C'};
+  if (!HasCode(base_.head, 'R', civil) || !HasCode(rover_.head, 'R', civil)) return;
+  ConverterWarning(
+      "R P2: the files carry no common GLONASS P code on L2 (C2P), so P2 stays empty for "
+      "GLONASS; --priority R:P2:PC fills it from C2P where both files carry it and else from "
+      "the civil C2C (GLONASS P2 then holds a C/A code)");
 }
 
 void Conversion::PairEpochs(EpochDifferencer& differencer) {

@@ -42,6 +42,16 @@ std::string ZeroDifferences(const EpochDifferencer& d) {
   return text;
 }
 
+// The written types without a single value: a column of the file that holds
+// nothing.
+std::string EmptyColumns(const TypeMap& map, const EpochDifferencer& d) {
+  std::string text;
+  for (const short type : map.Written())
+    if (d.valuesOf[type] == 0)
+      text += (text.empty() ? "" : " ") + std::string(PhsDiffHeader::TypeName(type));
+  return text;
+}
+
 std::string LossOfLock(const EpochDifferencer& d) {
   std::string text;
   for (int sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
@@ -85,8 +95,7 @@ void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsRea
             << " satellite lines, rover minus base\n";
   Line("types", types.substr(1));
   if (options.verbose)
-    for (const std::string& pair : map.Pairs(false, SystemsWritten(differences)))
-      Line("codes", pair);
+    for (const std::string& pair : map.Pairs(SystemsWritten(differences))) Line("codes", pair);
   Line("base " + options.base,
        std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
            " without a rover epoch; systems not converted: " + SkippedSystems(base));
@@ -105,6 +114,10 @@ void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsRea
     Line("satellites of both epochs without a common value",
          std::to_string(differences.emptySatellites));
   Line("exact zero differences, written as missing", ZeroDifferences(differences));
+  Line("columns without any value", EmptyColumns(map, differences));
+  if (differences.roundedDifferences > 0)
+    Line("differences rounded to thousandths after the files' SYS / SCALE FACTOR",
+         std::to_string(differences.roundedDifferences));
   Line("loss-of-lock indicators on written values (base/rover)", LossOfLock(differences));
   const bool glonassWritten = !differences.GlonassSlotsWritten().empty();
   if (channels != nullptr && glonassWritten) {

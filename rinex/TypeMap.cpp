@@ -2,6 +2,9 @@
 #include "rinex/TypeMap.h"
 
 #include <algorithm>
+#include <cstdio>
+
+#include "rinex/PhaseAlignment.h"
 
 namespace {
 
@@ -9,7 +12,8 @@ namespace {
 // single-difference type; null where the system has no such signal.  Codes:
 // C1 and C2 are the civil codes, P1 and P2 the P(Y) codes (GPS W before P:
 // receivers under anti-spoofing track Z-tracking W), phases, Doppler and
-// signal strength follow the phase's choice.
+// signal strength follow the phase's choice.  D (semi-codeless) and N
+// (codeless) are P(Y) tracking too, after the direct ones.
 const char* DefaultAttributes(int system, short type) {
   using H = PhsDiffHeader;
   switch (kSystems[system]) {
@@ -18,18 +22,19 @@ const char* DefaultAttributes(int system, short type) {
         case H::C1:
           return "C";
         case H::P1:
+          return "WPYN";
         case H::P2:
-          return "WPY";
+          return "WPYDN";
         case H::L1:
         case H::D1:
         case H::S1:
-          return "CWPYLXS";
+          return "CWPYNLXS";
         case H::C2:
           return "LXSC";
         case H::L2:
         case H::D2:
         case H::S2:
-          return "WPYLXSC";
+          return "WPYDNLXSC";
         case H::C5:
         case H::L5:
         case H::D5:
@@ -109,23 +114,42 @@ ObsCode KindAndBand(short type) {
   return {name[0] == 'P' ? 'C' : name[0], name[1], ' '};
 }
 
-// The column of the best code for a type in one file's list, or -1.
-int ChooseColumn(const ObsHeader& head, char system, short type, const std::string& attributes) {
+// The column of a type's code with one tracking attribute in a file's list,
+// or -1; a RINEX 2 file gives its namesake type whatever the attribute.
+int CodeColumn(const ObsHeader& head, char system, short type, char attribute) {
   const std::vector<ObsCode>& codes = head.Types(system);
   const char* name = PhsDiffHeader::TypeName(type);
-  if (head.IsRinex2()) {
-    if (attributes.empty()) return -1;
-    for (size_t k = 0; k < codes.size(); k++)
-      if (codes[k][0] == name[0] && codes[k][1] == name[1]) return static_cast<int>(k);
-    return -1;
-  }
   ObsCode wanted = KindAndBand(type);
-  for (const char attribute : attributes) {
-    wanted[2] = attribute;
-    for (size_t k = 0; k < codes.size(); k++)
-      if (codes[k] == wanted) return static_cast<int>(k);
+  wanted[2] = attribute;
+  for (size_t k = 0; k < codes.size(); k++) {
+    const bool namesake = codes[k][0] == name[0] && codes[k][1] == name[1];
+    if (head.IsRinex2() ? namesake : codes[k] == wanted) return static_cast<int>(k);
   }
   return -1;
+}
+
+// The column of the best code for a type in one file's list, or -1.
+int BestColumn(const ObsHeader& head, char system, short type, const std::string& attributes) {
+  for (const char attribute : attributes) {
+    const int column = CodeColumn(head, system, type, attribute);
+    if (column >= 0) return column;
+  }
+  return -1;
+}
+
+// The best code that both files carry; where they carry none in common,
+// each file's own best.
+TypeSource ChooseSource(const ObsHeader& base, const ObsHeader& rover, char system, short type,
+                        const std::string& attributes) {
+  TypeSource source;
+  for (const char attribute : attributes) {
+    source.base = CodeColumn(base, system, type, attribute);
+    source.rover = CodeColumn(rover, system, type, attribute);
+    if (source.Written()) return source;
+  }
+  source.base = BestColumn(base, system, type, attributes);
+  source.rover = BestColumn(rover, system, type, attributes);
+  return source;
 }
 
 short TypeOfName(const std::string& name) {
@@ -179,8 +203,11 @@ TypeMap::TypeMap(const ObsHeader& base, const ObsHeader& rover, const std::strin
       for (const AttributePriority& p : priorities)
         if (p.system == kSystems[s] && p.type == type) attributes = p.attributes;
       TypeSource& source = sources_[s][type];
-      source.base = ChooseColumn(base, kSystems[s], type, attributes);
-      source.rover = ChooseColumn(rover, kSystems[s], type, attributes);
+      source = ChooseSource(base, rover, kSystems[s], type, attributes);
+      if (source.base >= 0)
+        source.baseScale = base.ScaleFactor(kSystems[s], static_cast<size_t>(source.base));
+      if (source.rover >= 0)
+        source.roverScale = rover.ScaleFactor(kSystems[s], static_cast<size_t>(source.rover));
       any[type] = any[type] || source.Written();
     }
   }
@@ -201,21 +228,35 @@ std::string TypeMap::CodeName(const ObsHeader& head, int system, int column) con
   return name;
 }
 
-std::vector<std::string> TypeMap::Pairs(bool mixedPhasesOnly, const std::string& systems) const {
+std::string TypeMap::PairText(int system, size_t k) const {
+  const TypeSource& source = Source(system, k);
+  return std::string(1, kSystems[system]) + " " + PhsDiffHeader::TypeName(written_[k]) + ": base " +
+         CodeName(base_, system, source.base) + ", rover " + CodeName(rover_, system, source.rover);
+}
+
+std::vector<std::string> TypeMap::Pairs(const std::string& systems) const {
   std::vector<std::string> lines;
-  const bool attributesKnown = !base_.IsRinex2() && !rover_.IsRinex2();
   for (int s = 0; s < kNSystems; s++) {
     if (systems.find(kSystems[s]) == std::string::npos) continue;
+    for (size_t k = 0; k < written_.size(); k++)
+      if (Source(s, k).Written()) lines.push_back(PairText(s, k));
+  }
+  return lines;
+}
+
+std::vector<std::string> TypeMap::ShiftedPhases() const {
+  std::vector<std::string> lines;
+  for (int s = 0; s < kNSystems; s++)
     for (size_t k = 0; k < written_.size(); k++) {
       const TypeSource& source = Source(s, k);
-      if (!source.Written()) continue;
-      const char* type = PhsDiffHeader::TypeName(written_[k]);
-      const std::string base = CodeName(base_, s, source.base);
-      const std::string rover = CodeName(rover_, s, source.rover);
-      if (mixedPhasesOnly && (type[0] != 'L' || base == rover || !attributesKnown)) continue;
-      lines.push_back(std::string(1, kSystems[s]) + " " + type + ": base " + base + ", rover " +
-                      rover);
+      if (!source.Written() || PhsDiffHeader::TypeName(written_[k])[0] != 'L') continue;
+      const char system = kSystems[s];
+      const int quarters = PhaseShiftQuarters(rover_, system, rover_.Types(system)[source.rover]) -
+                           PhaseShiftQuarters(base_, system, base_.Types(system)[source.base]);
+      if (quarters == 0) continue;
+      char shift[32];
+      std::snprintf(shift, sizeof shift, "%+.2f cycle", quarters / 4.0);
+      lines.push_back(PairText(s, k) + ": " + shift);
     }
-  }
   return lines;
 }

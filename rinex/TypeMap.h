@@ -26,10 +26,13 @@ bool ParseAttributePriority(const std::string& text, AttributePriority& priority
                             std::string& reason);
 
 // The columns of one type in one system: indexes into the base's and the
-// rover's type lists of that system, -1 where a file has no code for it.
+// rover's type lists of that system, -1 where a file has no code for it,
+// and the factors each file's values of the column were multiplied by.
 struct TypeSource {
   int base = -1;
   int rover = -1;
+  int baseScale = 1;
+  int roverScale = 1;
   bool Written() const { return base >= 0 && rover >= 0; }
 };
 
@@ -46,11 +49,13 @@ class TypeMap {
   const TypeSource& Source(int system, size_t k) const { return sources_[system][written_[k]]; }
   // Whether any written type has both codes in a system.
   bool Converts(int system) const;
-  // One line per system and written type, "G L2: base L2W, rover L2L";
-  // with mixedPhasesOnly, only the phases whose base and rover codes differ
-  // in tracking attribute (their phases may differ by a quarter cycle).
+  // One line per system and written type, "G L2: base L2W, rover L2L".
   // Only the systems whose letters stand in `systems` are described.
-  std::vector<std::string> Pairs(bool mixedPhasesOnly, const std::string& systems = kSystems) const;
+  std::vector<std::string> Pairs(const std::string& systems) const;
+  // The written phases whose base and rover phases keep different
+  // quarter-cycle shifts: "G L2: base L2W, rover L2L" and the rover's shift
+  // against the base's, "+0.25 cycle".
+  std::vector<std::string> ShiftedPhases() const;
 
  private:
   const ObsHeader& base_;
@@ -59,6 +64,7 @@ class TypeMap {
   std::vector<short> written_;
 
   std::string CodeName(const ObsHeader& head, int system, int column) const;
+  std::string PairText(int system, size_t k) const;
 };
 
 #endif

@@ -78,7 +78,8 @@ const std::string kText1 =
         -0.800                          45.1001
 )";
 
-// RINEX 3: the clock offset in the epoch line, types by system.
+// RINEX 3: the clock offset in the epoch line, types by system; a missing
+// value keeps its flags.
 const std::string kBody3 = R"(> 2022 01 01 00 00  0.0000000  0  2      G01E05
 3&-1234567
 3&20000000000 3&105000000000 &1&7
@@ -93,12 +94,39 @@ G01  20000000.000 1 105000000.000 7
 E05         0.001 9
 > 2022 01 01 00 00 30.0000000  0  2      -0.000001234557
 G01  20000000.001 1 104999999.999 7
-E05
+E05               9
 )";
 
 TEST(CompactRinexDecoding, RecordsBecomeTheirRinexText) {
   EXPECT_EQ(Decoded(kCompact1 + kHeader2 + kBody1), kHeader2 + kText1);
   EXPECT_EQ(Decoded(kCompact3 + kHeader3 + kBody3), kHeader3 + kText3);
+}
+
+// A loss-of-lock flag on a missing value: version 3.0 keeps it, so the next
+// flag difference, which leaves it as it is, still shows it on the value that
+// returns (version 1.0 clears it: kBody1's missing value).
+TEST(CompactRinexDecoding, Version3KeepsTheFlagsOfMissingValues) {
+  const std::string header =
+      Labelled("     3.04           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE") +
+      Labelled("G    2 C1C L1C", "SYS / # / OBS TYPES") + Labelled("", "END OF HEADER");
+  const std::string body = R"(> 2022 01 01 00 00  0.0000000  0  1      G01
+
+3&20000000000 3&105000000000 &1&7
+                   3
+
+1    1&
+                 1 &
+
+1 3&105000002000    7
+)";
+  const std::string text = R"(> 2022 01 01 00 00  0.0000000  0  1
+G01  20000000.000 1 105000000.000 7
+> 2022 01 01 00 00 30.0000000  0  1
+G01  20000000.001 1              1
+> 2022 01 01 00 01  0.0000000  0  1
+G01  20000000.003 1 105000002.00017
+)";
+  EXPECT_EQ(Decoded(kCompact3 + header + body), header + text);
 }
 
 // Lines agree when they do without trailing blanks, or when their words

@@ -139,6 +139,50 @@ TEST(ObsReader, Rinex3EpochsOfRealFileAndSkippedSystems) {
   EXPECT_GT(reader.Counts().skippedRecords['J' - 'A'], 0);
 }
 
+// Events whose records restate the header (the same types, antenna and
+// position), and a new marker name outside a new-site event, pass over.
+TEST(ObsReader, EventsThatRestateTheHeaderPass) {
+  const std::string head =
+      HeaderLine("     3.04           OBSERVATION DATA    M", "RINEX VERSION / TYPE") +
+      HeaderLine("PILLAR 1", "MARKER NAME") +
+      HeaderLine("  4000000.0000  1000000.0000  4800000.0000", "APPROX POSITION XYZ") +
+      HeaderLine("        1.5000        0.0000        0.0000", "ANTENNA: DELTA H/E/N") +
+      HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES") +
+      HeaderLine("E    1 C1X", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER");
+  const std::string data = "> 2021 01 01 00 00 30.0000000  0  1\nG01  20000000.000\n";
+  const std::string events[] = {
+      "> 2021 01 01 00 00  0.0000000  4  2\n" + HeaderLine("E    1 C1X", "SYS / # / OBS TYPES") +
+          HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES"),
+      "> 2021 01 01 00 00  0.0000000  3  3\n" + HeaderLine("PILLAR 1", "MARKER NAME") +
+          HeaderLine("  4000000.0000  1000000.0000  4800000.0000", "APPROX POSITION XYZ") +
+          HeaderLine("        1.5000        0.0000        0.0000", "ANTENNA: DELTA H/E/N"),
+      "> 2021 01 01 00 00  0.0000000  4  2\n" + HeaderLine("PILLAR 2", "MARKER NAME") +
+          HeaderLine("SPLICE", "COMMENT"),
+  };
+  for (const std::string& event : events) {
+    RinexFile f(head + event + data);
+    const ObsHeader header = ReadObsHeader(*f.in);
+    ObsReader reader(*f.in, header);
+    ObsEpoch epoch;
+    EXPECT_TRUE(reader.Next(epoch)) << event;
+    EXPECT_EQ(reader.Counts().eventRecords, 1) << event;
+  }
+}
+
+TEST(ObsHeader, ScaleFactorsPerSystemAndCode) {
+  RinexFile f(HeaderLine("     3.04           OBSERVATION DATA    M", "RINEX VERSION / TYPE") +
+              HeaderLine("G    4 C1C L1C D1C S1C", "SYS / # / OBS TYPES") +
+              HeaderLine("E    2 C1X L1X", "SYS / # / OBS TYPES") +
+              HeaderLine("G   10   2 L1C S1C", "SYS / SCALE FACTOR") +
+              HeaderLine("E  100", "SYS / SCALE FACTOR") + HeaderLine("", "END OF HEADER"));
+  const ObsHeader head = ReadObsHeader(*f.in);
+  const int expected[] = {1, 10, 1, 10};
+  for (size_t k = 0; k < 4; k++) EXPECT_EQ(head.ScaleFactor('G', k), expected[k]) << k;
+  EXPECT_EQ(head.ScaleFactor('E', 1), 100);
+  EXPECT_EQ(head.ScaleFactor('R', 0), 1);
+  EXPECT_FALSE(head.phasesAligned);
+}
+
 TEST(ObsReader, ParseThousandthsTakesF143Fields) {
   struct Case {
     const char* field;
@@ -192,6 +236,16 @@ TEST(ObsReader, BadInputsNameTheLine) {
       {v3 + "> 2021 01 01 00 00  0.0000000  2  1\n" +
            HeaderLine("G    1 C1C", "SYS / # / OBS TYPES"),
        "line 5: the observation types change within the file"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  3  1\n" + HeaderLine("PILLAR 2", "MARKER NAME"),
+       "line 5: a new site begins (event flag 3): MARKER NAME \"PILLAR 2\" after \"\"; convert"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  4  1\n" +
+           HeaderLine("        1.5000        0.0000        0.0000", "ANTENNA: DELTA H/E/N"),
+       "line 5: a new site begins (event flag 4): ANTENNA: DELTA H/E/N 1.5000 0.0000 0.0000 "
+       "after 0.0000 0.0000 0.0000"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  3  1\n" +
+           HeaderLine("  4000000.0000  1000000.0000  4800000.0000", "APPROX POSITION XYZ"),
+       "line 5: a new site begins (event flag 3): APPROX POSITION XYZ 4000000.0000 1000000.0000 "
+       "4800000.0000 after 0.0000 0.0000 0.0000"},
       {v3 + "> 2021 01 01 00 00  0.0000000  0  2\n" + g01 + g01,
        "line 6: satellite G01 appears twice"},
       {v3 + "> 2021 13 01 00 00  0.0000000  0  1\n" + g01,
