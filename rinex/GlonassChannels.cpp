@@ -2,57 +2,11 @@
 #include "rinex/GlonassChannels.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <memory>
 
-#include "PROGINC/NumField.h"
 #include "rinex/ConverterError.h"
-#include "rinex/RinexLine.h"
+#include "rinex/NavigationFile.h"
 #include "rinex/RinexTime.h"
-#include "rinex/TextInput.h"
-
-namespace {
-
-// The channels GLONASS broadcasts: -7 to +13 (+7 to +13 only before 2005).
-constexpr int kLowestChannel = -7;
-constexpr int kHighestChannel = 13;
-
-// A navigation number in D19.12 form (a D or E before the exponent).
-double NavigationNumber(std::string_view line, size_t offset) {
-  std::string field(Field(line, offset, 19));
-  std::replace(field.begin(), field.end(), 'D', 'E');
-  std::replace(field.begin(), field.end(), 'd', 'E');
-  return RealField(field.data(), field.size(), 0, field.size());
-}
-
-// The layout of a navigation file's records: where a record starts, where
-// its slot and, on its third line, the channel stand.
-struct NavigationLayout {
-  bool rinex2;
-  bool StartsRecord(std::string_view line) const {
-    return rinex2 ? !TrimmedField(line, 0, 2).empty() : !line.empty() && line[0] != ' ';
-  }
-  size_t ChannelOffset() const { return rinex2 ? 60 : 61; }
-};
-
-// Reads the version line; true for a file whose records are GLONASS or mixed.
-NavigationLayout ReadNavigationHeader(TextInput& in) {
-  if (!in.Next()) FileError(in.name, "is empty, not a RINEX navigation file");
-  const std::string_view line = CheckedLine(in, kRinexLineWidth);
-  if (HeaderLabel(line) != "RINEX VERSION / TYPE")
-    InputError(in, "not a RINEX file (no RINEX VERSION / TYPE record)");
-  const int version =
-      static_cast<int>(std::lround(RealField(line.data(), line.size(), 0, 9) * 100));
-  const std::string_view type = Field(line, 20, 1);
-  const std::string_view system = Field(line, 40, 1);
-  if (version >= 200 && version < 300 && type == "G") return {true};
-  if (version >= 300 && version < 400 && type == "N" && (system == "R" || system == "M"))
-    return {false};
-  InputError(in, "not a GLONASS navigation file of RINEX version 2 or 3");
-}
-
-}  // namespace
 
 void GlonassChannels::Add(int slot, int channel, const std::string& source) {
   if (slot <= 0 || slot >= NSLOTS) return;
@@ -80,29 +34,9 @@ void GlonassChannels::AddHeader(const ObsHeader& head, const std::string& source
 }
 
 void GlonassChannels::ReadNavigation(const std::string& path) {
-  std::unique_ptr<TextInput> in = OpenTextInput(path);
-  const NavigationLayout layout = ReadNavigationHeader(*in);
-  for (;;) {
-    if (!in->Next()) InputError(*in, "the file ends before END OF HEADER");
-    if (HeaderLabel(CheckedLine(*in, kRinexLineWidth)) == "END OF HEADER") break;
-  }
-  int slot = 0;
-  int lineOfRecord = 0;
-  while (in->Next()) {
-    const std::string_view line = CheckedLine(*in, kRinexLineWidth);
-    if (layout.StartsRecord(line)) {
-      lineOfRecord = 0;
-      const bool glonass = layout.rinex2 || line[0] == 'R';
-      if (!glonass || !ParseIntField(Field(line, layout.rinex2 ? 0 : 1, 2), slot)) slot = 0;
-    } else {
-      lineOfRecord++;
-    }
-    if (slot == 0 || lineOfRecord != 2) continue;
-    const double channel = NavigationNumber(line, layout.ChannelOffset());
-    if (channel < kLowestChannel || channel > kHighestChannel || channel != std::floor(channel))
-      InputError(*in, "the frequency channel is not a whole number from -7 to 13");
-    Add(slot, static_cast<int>(channel), path);
-  }
+  for (const BroadcastRecord& record : ReadNavigationFile(path).records)
+    if (record.system == 'R')
+      Add(record.number, static_cast<int>(record.values[kGloChannel]), path);
 }
 
 int GlonassChannels::Count() const {

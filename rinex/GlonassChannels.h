@@ -19,8 +19,8 @@ class GlonassChannels {
 
   void Add(int slot, int channel, const std::string& source);
   void AddHeader(const ObsHeader& head, const std::string& source);
-  // Reads the channels of a RINEX 2 GLONASS or RINEX 3 GLONASS or mixed
-  // navigation file.
+  // Reads the channels of the GLONASS records of a navigation file of any
+  // version and system.
   void ReadNavigation(const std::string& path);
 
   bool Has(int slot) const { return slot > 0 && slot < NSLOTS && known_[slot]; }
