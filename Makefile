@@ -1,4 +1,6 @@
-# Two entry points for a fresh clone: `make run` and `make test`.
+# Two entry points for a fresh clone: `make run` and `make test`.  Each first
+# installs the Debian packages of debian-packages.txt it needs and the machine
+# lacks (tools/install_packages.sh; nothing is asked of apt when all are there).
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
@@ -17,32 +19,61 @@ EXAMPLE_GLN    ?= examples/sim_GRE_30s_1h_glonass.txt
 
 .PHONY: build run install package test test-sanitize tidy format format-check samples fuzz clean
 
+PACKAGES       = bash tools/install_packages.sh
+CONFIGURE      = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+# The three programs, for `make run` and `make install`.
+PROGRAMS       = Quintavelmor Quintavelmor-sd Quintavelmor-report
+
 build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DQUINTAVELMOR_WERROR=$(WERROR)
+	$(PACKAGES) run
+	$(CONFIGURE) -DQUINTAVELMOR_WERROR=$(WERROR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The bundled example through the listing program and the report, building
-# only those two: the listing, its statistics and the report page go to
-# RUN_DIR, and the terminal gets where they are with a short excerpt.
+# The bundled example through the listing program and the report, and a real
+# pair of RINEX files through all three programs: the listings, messages,
+# statistics and report pages go to RUN_DIR, and the terminal gets where they
+# are with a short excerpt.
 RUN_DIR        ?= $(BUILD_DIR)/example
+GEONET_BASE    ?= tests/data/rinex/30400920.05o
+GEONET_ROVER   ?= tests/data/rinex/07590920.05o
 run:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target Quintavelmor Quintavelmor-report
+	$(PACKAGES) run
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(PROGRAMS)
 	mkdir -p $(RUN_DIR)
 	$(BUILD_DIR)/Quintavelmor -o$(EXAMPLE) -gf$(EXAMPLE_GLN) -cGRE -lC1:L1:L4:P4:L3:MW:MP1:MP2:CL1: -ms -v \
 	  > $(RUN_DIR)/listing.txt 2> $(RUN_DIR)/listing.log || { cat $(RUN_DIR)/listing.log; exit 1; }
 	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/listing.txt --stats --html $(RUN_DIR)/report \
-	  > $(RUN_DIR)/statistics.txt
+	  > $(RUN_DIR)/statistics.txt 2> $(RUN_DIR)/report.log || { cat $(RUN_DIR)/report.log; exit 1; }
+	$(BUILD_DIR)/Quintavelmor-sd $(GEONET_BASE) $(GEONET_ROVER) -o $(RUN_DIR)/geonet.sd \
+	  2> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
+	$(BUILD_DIR)/Quintavelmor -o$(RUN_DIR)/geonet.sd -cG -lC1:P2:L4:MW: > $(RUN_DIR)/geonet_listing.txt \
+	  2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
+	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/geonet_listing.txt --html $(RUN_DIR)/geonet_report \
+	  > $(RUN_DIR)/geonet_statistics.txt 2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
 	@echo
+	@echo "The bundled example (simulated GPS, GLONASS and Galileo, one hour at 30 s):"
 	@echo "Listing:    $(RUN_DIR)/listing.txt ($$(wc -l < $(RUN_DIR)/listing.txt) lines, messages in listing.log)"
 	@sed -n '/Time(datum)/,+2p' $(RUN_DIR)/listing.txt | cut -c1-107
 	@echo "Statistics: $(RUN_DIR)/statistics.txt"
 	@grep '^SUMMARY' $(RUN_DIR)/statistics.txt
 	@sed -n '/^# slips and outliers/,$$p' $(RUN_DIR)/statistics.txt | head -6
 	@echo "Page:       file://$(abspath $(RUN_DIR))/report/index.html"
+	@echo
+	@echo "A real pair of receivers ($(GEONET_BASE) as base, $(GEONET_ROVER) as rover):"
+	@echo "SD file:    $(RUN_DIR)/geonet.sd (the converter's report and every message in geonet.log)"
+	@head -1 $(RUN_DIR)/geonet.log
+	@echo "Listing:    $(RUN_DIR)/geonet_listing.txt ($$(wc -l < $(RUN_DIR)/geonet_listing.txt) lines)"
+	@echo "Statistics: $(RUN_DIR)/geonet_statistics.txt"
+	@grep '^SUMMARY' $(RUN_DIR)/geonet_statistics.txt
+	@echo "Page:       file://$(abspath $(RUN_DIR))/geonet_report/index.html"
 
-# The programs, their manual pages and the bundled example under PREFIX.
-install: build
+# The programs, their manual pages and the bundled example under PREFIX; only
+# what is installed is built (the target `installed`), not the tests.
+install:
+	$(PACKAGES) run
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installed
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The Debian package, written into the build folder.
@@ -53,7 +84,12 @@ package: build
 samples: build
 	bash tools/samples.sh write $(BUILD_DIR)/tools/sdsim .
 
-test: build
+# Everything the tests call is installed first, and the layout checked before
+# the build.
+test:
+	$(PACKAGES) test
+	$(MAKE) format-check
+	$(MAKE) build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) tidy
 	$(MAKE) test-sanitize
@@ -72,7 +108,7 @@ tidy:
 	run-clang-tidy -j $(JOBS) -quiet -p $(TIDY_DIR)
 
 # The C++ sources in the layout of .clang-format: `make format` rewrites them,
-# `make format-check` (run by CI) fails on any that differ.
+# `make format-check` (run by `make test`) fails on any that differ.
 CXX_SOURCES     = git ls-files '*.h' '*.cpp'
 format:
 	$(CXX_SOURCES) | xargs clang-format -i

@@ -11,6 +11,7 @@
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
 #include "PROGINC/CompressedInput.h"
+#include "PROGINC/NextStep.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
 #include "PROGINC/cfilef.h"
@@ -66,7 +67,8 @@ void PhsDiff::CountRec() {
   if (!input.Open(sdfile)) CannotOpen();
   const Compression form = CompressionOf(input.Stream());
   if (form != Compression::NONE)
-    CompressedInputError(kProgramName, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o");
+    CompressedInputError(kProgramName, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o",
+                         kCompressedToConverter);
   PhsDiffScanner scan(input.Stream(), 0);
   if (SkipHeader(scan.lines) &&
       PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "PROGINC/NextStep.h"
 #include "PROGINC/NumField.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
@@ -114,11 +115,9 @@ bool ReadLine(std::istream& in, std::string& line, long& count) {
   return true;
 }
 
-bool NamesDifferences(const std::string& line) {
-  for (const char* word : kDifferenceWords)
-    if (line.find(word) != std::string::npos) return true;
-  return false;
-}
+// The first line of a RINEX observation file, plain or compact, names the
+// format ("RINEX VERSION / TYPE", "CRINEX VERS   / TYPE").
+bool NamesRinex(const std::string& line) { return line.find("RINEX VERS") != std::string::npos; }
 
 void ParseRecord(PhsDiffHeader& head, const std::string& line) {
   for (const RecordEntry& record : kRecords)
@@ -211,6 +210,12 @@ const char* PhsDiffHeader::TypeName(short code) {
   return kTypes[code].name;
 }
 
+bool PhsDiffHeader::NamesDifferences(std::string_view line) {
+  for (const char* word : kDifferenceWords)
+    if (line.find(word) != std::string_view::npos) return true;
+  return false;
+}
+
 bool PhsDiffHeader::IsEndLine(const char* line, size_t length) {
   return std::string_view(line, length).find(kEndLabel) != std::string_view::npos;
 }
@@ -223,10 +228,13 @@ std::istream& operator>>(std::istream& in, PhsDiffHeader& head) {
   std::string line;
   head.nHeadLines = 0;
   ReadLine(in, line, head.nHeadLines);
-  if (!NamesDifferences(line))
-    ProgramError(kProgramName,
-                 "OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT [1. LINE: "
-                 "[SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]!");
+  if (!PhsDiffHeader::NamesDifferences(line)) {
+    const char* const error =
+        "OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT [1. LINE: "
+        "[SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]!";
+    if (NamesRinex(line)) ProgramErrorWithHint(kProgramName, error, kRinexToConverter);
+    ProgramError(kProgramName, error);
+  }
   head.IsValid = true;
   while (ReadLine(in, line, head.nHeadLines)) {
     if (PhsDiffHeader::IsEndLine(line.data(), line.size())) {

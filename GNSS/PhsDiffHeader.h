@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <string_view>
 
 #include "GNSS/neu.h"
 #include "GNSS/xyz.h"
@@ -106,6 +107,9 @@ class PhsDiffHeader {
   // The end-line rules, shared with the loader's counting pass.
   static bool IsEndLine(const char* line, size_t length);
   static bool EndLineHasObservations(const char* line, size_t length);
+  // The first line of a difference file names its level; the report knows
+  // such a file by it too.
+  static bool NamesDifferences(std::string_view line);
 };
 
 // Reads the header from line 1 up to and including the end line.  Stops at

@@ -24,9 +24,10 @@ Compression CompressionOf(std::istream& in) {
 }
 
 void CompressedInputError(const char* prog, const char* what, Compression form, const char* path,
-                          const char* option) {
+                          const char* option, const char* hint) {
   const std::string message =
       std::string(what) + " IS COMPRESSED (" + (form == Compression::GZIP ? "gzip" : "compress") +
       "); READ IT THROUGH A PIPE: zcat " + path + " | " + prog + " " + option + "/dev/stdin ...";
+  if (hint != nullptr) ProgramErrorWithHint(prog, message.c_str(), hint);
   ProgramError(prog, message.c_str());
 }

@@ -16,8 +16,10 @@ Compression CompressionOf(std::istream& in);
 
 // Fatal error of program `prog`: the file `path`, given to `option` and
 // described as `what`, is compressed in `form`; the message shows how to
-// decompress it into the program through a pipe.
+// decompress it into the program through a pipe, and a `hint`, if given,
+// follows it on a line of its own.
 [[noreturn]] void CompressedInputError(const char* prog, const char* what, Compression form,
-                                       const char* path, const char* option);
+                                       const char* path, const char* option,
+                                       const char* hint = nullptr);
 
 #endif

@@ -22,6 +22,12 @@ void ProgramError(const char* prog, const char* error) {
   EndProcess(1);
 }
 
+void ProgramErrorWithHint(const char* prog, const char* error, const char* hint) {
+  WriteFrame(std::cerr, prog, error, "****", "Error", "Exiting");
+  std::cerr << prog << ": " << hint << std::endl;
+  EndProcess(1);
+}
+
 void ProgramErrorCout(const char* prog, const char* error) {
   WriteFrame(std::cout, prog, error, "****", "Error", "Exiting");
   EndProcess(1);

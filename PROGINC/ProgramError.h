@@ -4,6 +4,9 @@
 
 // Fatal: frame on standard error, then exit with status 1.
 [[noreturn]] void ProgramError(const char* prog, const char* error);
+// Fatal: the frame of ProgramError, then `hint`, the step that leads on, on a
+// line of its own; exit with status 1.
+[[noreturn]] void ProgramErrorWithHint(const char* prog, const char* error, const char* hint);
 // Fatal: frame on standard output, then exit with status 1.
 [[noreturn]] void ProgramErrorCout(const char* prog, const char* error);
 // Warning frame on standard error; returns.

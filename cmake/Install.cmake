@@ -10,3 +10,12 @@ endforeach()
 # The report's screenshot illustrates the README; the rest are input files.
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavelmor/examples
   PATTERN "*.png" EXCLUDE)
+
+# What the install rules install, without the tests: `make install` builds
+# this target alone.
+add_custom_target(installed)
+foreach(program ${QUINTAVELMOR_PROGRAMS})
+  if(TARGET ${program})
+    add_dependencies(installed ${program})
+  endif()
+endforeach()

@@ -37,4 +37,5 @@ foreach(program ${QUINTAVELMOR_PAGED_PROGRAMS})
 endforeach()
 
 add_custom_target(manpages ALL DEPENDS ${MAN_PAGES})
+add_dependencies(installed manpages)
 install(FILES ${MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

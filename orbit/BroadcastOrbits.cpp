@@ -1,6 +1,7 @@
 // Satellite positions from broadcast ephemerides.
 #include "orbit/BroadcastOrbits.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "GNSS/SatNumber.h"
@@ -47,6 +48,13 @@ bool IsHealthy(const BroadcastRecord& record) {
 void BroadcastOrbits::Load(const std::string& path) {
   const NavigationFile file = ReadNavigationFile(path);
   for (const BroadcastRecord& record : file.records) Add(record, file);
+  const auto glonass = std::find_if(file.records.begin(), file.records.end(),
+                                    [](const BroadcastRecord& r) { return r.system == 'R'; });
+  if (file.hasLeapSeconds || glonass == file.records.end()) return;
+  notes_.push_back(
+      path + ": no LEAP SECONDS in the header; GLONASS epochs taken as UTC with GPS - UTC = " +
+      std::to_string(LeapSecondsAt(SecondsOfTicks(glonass->tocTicks))) +
+      " s from the program's own table");
 }
 
 void BroadcastOrbits::Add(const BroadcastRecord& record, const NavigationFile& file) {

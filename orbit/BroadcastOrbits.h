@@ -20,6 +20,10 @@ class BroadcastOrbits {
   // what is read and what is fatal).
   void Load(const std::string& path);
   bool Empty() const { return satellites_.empty(); }
+  // What the user should know about the loaded files: one line per file
+  // whose GLONASS epochs were shifted to GPS time by the program's own
+  // leap-second table, its header having no LEAP SECONDS.
+  const std::vector<std::string>& Notes() const { return notes_; }
 
   // The Earth-fixed position of satellite `sat` (a satellite number) at
   // `gpsSeconds`; none when no healthy ephemeris is near enough in time.
@@ -40,6 +44,7 @@ class BroadcastOrbits {
   const Ephemeris* Nearest(short sat, double gpsSeconds) const;
 
   std::map<short, Satellite> satellites_;
+  std::vector<std::string> notes_;
 };
 
 #endif

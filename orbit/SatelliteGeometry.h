@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "GNSS/mjd.h"
 #include "GNSS/xyz.h"
@@ -28,6 +29,9 @@ class SatelliteGeometry {
   void LoadPrecise(const std::string& path) { precise_.Load(path); }
   // Whether any orbit was loaded.
   bool HasOrbits() const { return !broadcast_.Empty() || !precise_.Empty(); }
+  // Lines for the user about assumptions the loaded files forced (see
+  // BroadcastOrbits::Notes).
+  const std::vector<std::string>& Notes() const { return broadcast_.Notes(); }
 
   // Satellite `sat` (a satellite number, see GNSS/SatNumber.h) seen from
   // `station` (Earth-fixed, metres) at `gpsTime` (the receiver's time tag,

@@ -248,11 +248,15 @@ std::string ColumnSection(const StatisticsCollector& statistics, const PlotColle
 
 }  // namespace
 
+std::string HtmlPagePath(const std::string& directory) {
+  return (std::filesystem::path(directory) / "index.html").string();
+}
+
 bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& statistics,
                      const PlotCollector& plots) {
   std::error_code error;
   std::filesystem::create_directories(directory, error);
-  std::ofstream page(std::filesystem::path(directory) / "index.html", std::ios::binary);
+  std::ofstream page(HtmlPagePath(directory), std::ios::binary);
   if (!page) return false;
   const std::string& file = statistics.Settings().observationFile;
   page << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"

@@ -9,6 +9,9 @@
 #include "report/PlotCollector.h"
 #include "report/StatisticsReport.h"
 
+// The page's file in `directory`.
+std::string HtmlPagePath(const std::string& directory);
+
 // Writes `directory`/index.html, creating the directory; false when the file
 // cannot be written.
 bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& statistics,

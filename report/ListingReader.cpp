@@ -5,14 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "GNSS/PhsDiffHeader.h"
+#include "PROGINC/NextStep.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
 #include "report/ColumnKind.h"
 
 namespace {
 
-[[noreturn]] void LineError(long lineNumber, const std::string& what) {
+// The error names the line; `hint`, if any, follows on a line of its own.
+[[noreturn]] void LineError(long lineNumber, const std::string& what, const char* hint) {
   const std::string message = "LINE " + std::to_string(lineNumber) + ": " + what + "!";
+  if (hint != nullptr) ProgramErrorWithHint(kReportProgramName, message.c_str(), hint);
   ProgramError(kReportProgramName, message.c_str());
 }
 
@@ -24,6 +28,7 @@ class ListingPass {
   void Line(std::string_view line) {
     lineNumber_++;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (lineNumber_ == 1) differencesFile_ = PhsDiffHeader::NamesDifferences(line);
     if (!titleSeen_) {
       Preamble(line);
     } else if (line.empty()) {
@@ -35,16 +40,22 @@ class ListingPass {
   }
 
   void Finish() {
-    if (!titleSeen_) LineError(lineNumber_, "NO COLUMN-TITLE LINE FOUND IN THE LISTING");
+    if (!titleSeen_) Fail("NO COLUMN-TITLE LINE FOUND IN THE LISTING");
     for (ListingConsumer* consumer : consumers_) consumer->Finish();
   }
 
  private:
+  // A single-difference file given in place of a listing fails in its
+  // header; the error then says how to make the listing.
+  [[noreturn]] void Fail(const std::string& what) const {
+    LineError(lineNumber_, what, differencesFile_ ? kDifferencesToListing : nullptr);
+  }
+
   // Lines before the title: anything before the first "#" line (a message on
   // standard output ahead of the settings) is passed over.
   void Preamble(std::string_view line) {
     if (line.empty() || line[0] != '#') {
-      if (settingsSeen_) LineError(lineNumber_, "LINE WITHOUT \"#\" INSIDE THE SETTINGS");
+      if (settingsSeen_) Fail("LINE WITHOUT \"#\" INSIDE THE SETTINGS");
       return;
     }
     settingsSeen_ = true;
@@ -53,7 +64,7 @@ class ListingPass {
       return;
     }
     std::string error;
-    if (!ParseTitleLine(line, columns_, error)) LineError(lineNumber_, error);
+    if (!ParseTitleLine(line, columns_, error)) Fail(error);
     titleSeen_ = true;
     for (const std::string& label : columns_.labels)
       dopplerColumns_.push_back(ClassifyColumn(label, settings_.phaseUnit).zeroIsAbsent);
@@ -62,7 +73,7 @@ class ListingPass {
 
   void Row(std::string_view line) {
     std::string error;
-    if (!ParseRow(line, columns_, dopplerColumns_, row_, error)) LineError(lineNumber_, error);
+    if (!ParseRow(line, columns_, dopplerColumns_, row_, error)) Fail(error);
     if (!hasDay0_) {
       day0_ = settings_.hasWindow ? settings_.startDay : row_.mjdDay;
       hasDay0_ = true;
@@ -89,6 +100,7 @@ class ListingPass {
   long lineNumber_ = 0;
   bool settingsSeen_ = false;
   bool titleSeen_ = false;
+  bool differencesFile_ = false;
   ListingSettings settings_;
   ListingColumns columns_;
   std::vector<bool> dopplerColumns_;

@@ -3,9 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,89 +14,13 @@
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
 #include "report/PlotCollector.h"
+#include "report/ReportOptions.h"
 #include "report/StatisticsReport.h"
 
 namespace {
 
-const char* const kUsage =
-    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
-    "       Quintavelmor-report --help | --version\n"
-    "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
-    "  --stats     statistics table on standard output (the default when no other\n"
-    "              output is asked for)\n"
-    "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
-    "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
-    "  --help      this text\n"
-    "  --version   the version number\n"
-    "slips and outliers in L4 and MW (see the manual page):\n"
-    "  --l4-slip METRES      L4 threshold's floor (default 0.05)\n"
-    "  --l4-drift METRES/S   L4 threshold's growth per second of a step (default 0.0005)\n"
-    "  --mw-slip METRES      MW threshold's floor (default 1.0)\n"
-    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n";
-
-struct Options {
-  std::string listing = "-";
-  bool listingGiven = false;
-  std::string csvFile;
-  std::string htmlDirectory;
-  bool statistics = false;
-  bool help = false;
-  bool version = false;
-  SlipSettings slips;
-};
-
 [[noreturn]] void Fatal(const std::string& message) {
   ProgramError(kReportProgramName, message.c_str());
-}
-
-// The value of a screening option: a number; zero only where `zeroAllowed`.
-double ScreeningValue(const std::string& option, const char* text, bool zeroAllowed) {
-  char* end = nullptr;
-  const double value = std::strtod(text, &end);
-  if (end == text || *end != '\0' || !std::isfinite(value) || value < 0 ||
-      (value == 0 && !zeroAllowed))
-    Fatal(option + " NEEDS A " + (zeroAllowed ? "NON-NEGATIVE" : "POSITIVE") + " NUMBER, NOT \"" +
-          text + "\"");
-  return value;
-}
-
-// The screening option `word`'s setting, or null when `word` is none.
-double* ScreeningSetting(const std::string& word, SlipSettings& slips) {
-  if (word == "--l4-slip") return &slips.l4Metres;
-  if (word == "--l4-drift") return &slips.l4DriftMetresPerSecond;
-  if (word == "--mw-slip") return &slips.mwMetres;
-  if (word == "--max-gap") return &slips.maxGapSeconds;
-  return nullptr;
-}
-
-Options ParseOptions(int argc, char** argv) {
-  Options options;
-  for (int i = 1; i < argc; i++) {
-    const std::string word = argv[i];
-    if (word == "--help" || word == "-h") {
-      options.help = true;
-    } else if (word == "--version") {
-      options.version = true;
-    } else if (word == "--stats") {
-      options.statistics = true;
-    } else if (word == "--csv" || word == "--html") {
-      if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
-      (word == "--csv" ? options.csvFile : options.htmlDirectory) = argv[++i];
-    } else if (double* setting = ScreeningSetting(word, options.slips)) {
-      if (i + 1 >= argc) Fatal(word + " NEEDS A VALUE");
-      *setting = ScreeningValue(word, argv[++i], word == "--l4-drift");
-    } else if (!options.listingGiven && (word == "-" || word[0] != '-')) {
-      options.listing = word;
-      options.listingGiven = true;
-    } else {
-      std::fputs(kUsage, stderr);
-      Fatal("UNKNOWN ARGUMENT: " + word);
-    }
-  }
-  if (options.csvFile.empty() && options.htmlDirectory.empty()) options.statistics = true;
-  if (options.csvFile == "-" && options.statistics)
-    Fatal("--csv - AND THE STATISTICS TABLE WOULD BOTH GO TO STANDARD OUTPUT");
-  return options;
 }
 
 std::FILE* OpenOrFail(const std::string& name, const char* mode, const char* what) {
@@ -116,10 +38,10 @@ void CloseOutput(std::FILE* file, const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = ParseOptions(argc, argv);
+  const ReportOptions options = ParseReportOptions(argc, argv);
   if (options.help || options.version) {
     if (options.help)
-      std::fputs(kUsage, stdout);
+      std::fputs(kReportUsage, stdout);
     else
       WriteProgramVersion(stdout, kReportProgramName);
     CheckOutput(stdout, kReportProgramName, kStandardOutput);
@@ -128,7 +50,7 @@ int main(int argc, char** argv) {
   // Run without a listing from a terminal, the program would wait on the
   // keyboard for a listing; it says how it is used instead.
   if (!options.listingGiven && isatty(STDIN_FILENO)) {
-    std::fputs(kUsage, stderr);
+    std::fputs(kReportUsage, stderr);
     return 1;
   }
   std::FILE* input =
@@ -151,8 +73,14 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
-  if (page && !WriteHtmlReport(options.htmlDirectory, statistics, plots))
-    Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+  if (page) {
+    if (!WriteHtmlReport(options.htmlDirectory, statistics, plots))
+      Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
+    // Standard output may carry the statistics or the CSV, so the page's
+    // place goes to standard error.
+    std::fprintf(stderr, "%s: page %s\n", kReportProgramName,
+                 HtmlPagePath(options.htmlDirectory).c_str());
+  }
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);
     CheckOutput(stdout, kReportProgramName, "STATISTICS ON STANDARD OUTPUT");

@@ -6,8 +6,6 @@
 #include "PROGINC/ProgramError.h"
 #include "rinex/TextInput.h"
 
-const char* const kConverterName = "Quintavelmor-sd";
-
 void InputError(const TextInput& in, const std::string& what) {
   ConverterError(in.name + ", line " + std::to_string(in.lineNo) + ": " + what);
 }

@@ -5,9 +5,9 @@
 
 #include <string>
 
-class TextInput;
+#include "PROGINC/ProgramName.h"
 
-extern const char* const kConverterName;
+class TextInput;
 
 // Fatal: "<file>, line <n>: <what>" in the program's error frame, status 1.
 [[noreturn]] void InputError(const TextInput& in, const std::string& what);

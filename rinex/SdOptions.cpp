@@ -1,8 +1,10 @@
-// The converter's command line, read through one table of options.
+// The converter's command line, read through one table of options with
+// getopt_long.
 #include "rinex/SdOptions.h"
 
-#include <cstring>
+#include <iterator>
 
+#include "PROGINC/CommandLine.h"
 #include "PROGINC/NumField.h"
 #include "rinex/ConverterError.h"
 
@@ -81,55 +83,75 @@ const Option kOptions[] = {
     {0, "version", false, [](SdOptions& o, const std::string&) { o.version = true; }},
 };
 
-// The option an argument names ("-o", "--output" or "--output=FILE"); the
-// value written into the argument, if any, goes to `inlineValue`.
-const Option* FindOption(const std::string& arg, std::string& inlineValue, bool& hasInlineValue) {
-  hasInlineValue = false;
-  if (arg.size() == 2 && arg[0] == '-') {
+// Long options without a short name get codes beyond every letter.
+constexpr int kLongOnlyCode = 256;
+
+int CodeOf(size_t index) {
+  const Option& o = kOptions[index];
+  return o.shortName != 0 ? o.shortName : kLongOnlyCode + static_cast<int>(index);
+}
+
+const Option& OptionOf(int code) {
+  if (code < kLongOnlyCode) {
     for (const Option& option : kOptions)
-      if (option.shortName != 0 && option.shortName == arg[1]) return &option;
-    return nullptr;
+      if (option.shortName == code) return option;
   }
-  if (arg.compare(0, 2, "--") != 0) return nullptr;
-  const size_t equals = arg.find('=');
-  const std::string name =
-      arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-  if (equals != std::string::npos) {
-    inlineValue = arg.substr(equals + 1);
-    hasInlineValue = true;
+  return kOptions[code - kLongOnlyCode];
+}
+
+// The table in getopt_long's terms: the short letters and the long names.
+struct GetoptTable {
+  std::string shortOptions;
+  std::vector<option> longOptions;
+};
+
+GetoptTable MakeGetoptTable() {
+  GetoptTable table;
+  for (size_t k = 0; k < std::size(kOptions); k++) {
+    const Option& o = kOptions[k];
+    if (o.shortName != 0)
+      table.shortOptions += std::string(1, o.shortName) + (o.takesValue ? ":" : "");
+    table.longOptions.push_back(
+        {o.longName, o.takesValue ? required_argument : no_argument, nullptr, CodeOf(k)});
   }
-  for (const Option& option : kOptions)
-    if (name == option.longName) return &option;
-  return nullptr;
+  table.longOptions.push_back({nullptr, 0, nullptr, 0});
+  return table;
+}
+
+// The listing program takes its channel file as -gfFILE; given to the
+// converter, that habit would name the file "fFILE".
+void WarnListingChannelForm(const CommandWord& word) {
+  if (word.code != 'g' || word.element.compare(0, 2, "--") == 0 || word.value[0] != 'f') return;
+  ConverterWarning("-g " + word.value + ": the channel file is written as \"" + word.value +
+                   "\"; the converter takes -g FILE, -gfFILE is the listing program's form");
+}
+
+void ApplyOption(SdOptions& options, const CommandWord& word) {
+  switch (word.kind) {
+    case CommandWord::UNKNOWN:
+      OptionError("unknown option \"" + word.element + "\"");
+    case CommandWord::MISSING_VALUE:
+      OptionError("option \"" + word.element + "\" needs a value");
+    case CommandWord::UNWANTED_VALUE:
+      OptionError("option \"" + word.element + "\" takes no value");
+    default:
+      WarnListingChannelForm(word);
+      OptionOf(word.code).apply(options, word.value);
+  }
 }
 
 }  // namespace
 
 SdOptions ParseSdOptions(int argc, const char* const* argv) {
+  const GetoptTable table = MakeGetoptTable();
   SdOptions options;
   std::vector<std::string> files;
-  bool onlyFiles = false;
-  for (int i = 1; i < argc; i++) {
-    const std::string arg = argv[i];
-    if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
-      files.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      onlyFiles = true;
-      continue;
-    }
-    std::string value;
-    bool hasInlineValue = false;
-    const Option* option = FindOption(arg, value, hasInlineValue);
-    if (option == nullptr) OptionError("unknown option \"" + arg + "\"");
-    if (option->takesValue && !hasInlineValue) {
-      if (i + 1 >= argc) OptionError("option \"" + arg + "\" needs a value");
-      value = argv[++i];
-    } else if (!option->takesValue && hasInlineValue) {
-      OptionError("option \"" + arg + "\" takes no value");
-    }
-    option->apply(options, value);
+  for (const CommandWord& word :
+       ReadCommandLine(argc, argv, table.shortOptions.c_str(), table.longOptions.data())) {
+    if (word.kind == CommandWord::OPERAND)
+      files.push_back(word.value);
+    else
+      ApplyOption(options, word);
   }
   if (options.help || options.version) return options;
   if (files.size() != 2) OptionError("give two observation files, the base's and the rover's");

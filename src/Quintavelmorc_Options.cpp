@@ -121,6 +121,11 @@ void SetSatellites(Quintavelmorc& q, const char* arg) {
     ProgramWarning(kProgramName,
                    "LIST OF SATELLITES [-p] WITH WRONG NUMBER OF CHARACTERS (3 PER SAT EXPECTED)!");
   RequireSatNames(value, length);
+  // Without a whole satellite name the run would list nothing and succeed.
+  if (length < 3)
+    ProgramError(
+        kProgramName,
+        "LIST OF SATELLITES [-p] HAS NO SATELLITE (3 CHARACTERS PER SAT, E.G. -pG01G03R02)!");
   ParseSatList(arg, q.satprn, 2);
   if (!q.verbose) return;
   for (size_t k = 0; k + 3 <= length; k += 3) cerr << " " << std::string(value + k, 3);

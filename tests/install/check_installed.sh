@@ -5,7 +5,7 @@
 #     cmake --install into a temporary prefix;
 #   check_installed.sh package BUILD_DIR SOURCE_DIR VERSION PROGRAM...
 #     the Debian package that CPack builds, unpacked with dpkg-deb -x into a
-#     temporary root (its fields checked too).
+#     temporary root (its fields checked too, and lintian finds no error).
 # In the installed tree every PROGRAM (the programs with a manual page) answers
 # its help, and each companion program its version; the listing of the
 # installed example is the build's own listing of the example, byte for byte,
@@ -44,6 +44,8 @@ install_package() {
   [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
   dpkg-deb -c "$deb" | awk '$6 !~ /^\.\/usr\// { print; bad = 1 } END { exit bad }' ||
     fail "files outside /usr"
+  lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian reports errors"; }
   dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
   root=$work/root/usr
   local depends packages=(libc6 libstdc++6)
@@ -63,6 +65,9 @@ check_manual_page() {
     fail "man -l $page"
   [ -s "$work/page.err" ] && { cat "$work/page.err"; fail "$program(1) renders with warnings"; }
   grep -q "^NAME" "$work/page.txt" || fail "$program(1) has no NAME section"
+  # An underscore at the edge of a word is Markdown emphasis that leaked.
+  grep -nE '(^|[][ (|])_[A-Za-z]|[A-Za-z]_($|[][ ,.)|])' "$work/page.txt" &&
+    fail "$program(1) shows Markdown underscores"
 }
 
 check_listing_help() {
@@ -93,6 +98,14 @@ check_example() {
   grep -q '^SUMMARY G: ' "$work/stats" || fail "report: no GPS summary"
 }
 
+check_documents() {
+  local doc=$root/share/doc/quintavelmor
+  grep -q '^Copyright: .*Quintavelmor developers' "$doc/copyright" || fail "no copyright holder"
+  grep -q 'No licence is granted yet' "$doc/copyright" || fail "copyright: no word on the licence"
+  gzip -dc "$doc/changelog.Debian.gz" | head -1 | grep -q "^quintavelmor ($version-1) " ||
+    fail "changelog.Debian.gz: no entry of $version-1"
+}
+
 case $mode in
   prefix) install_prefix ;;
   package) install_package ;;
@@ -112,5 +125,6 @@ for program in "${programs[@]}"; do
 done
 # The listing keeps to the standard library.
 readelf -d "$root/bin/Quintavelmor" | grep -q 'NEEDED.*libz' && fail "Quintavelmor links zlib"
+check_documents
 check_example
 echo "installed from $mode: ${programs[*]}"

@@ -98,9 +98,13 @@ failed_write "CSV FILE /dev/full" /dev/null --csv /dev/full
 failed_write "STANDARD OUTPUT" /dev/full --help
 failed_write "STANDARD OUTPUT" closed --version
 
-"$report" --html "$work/html" <"$work/listing" || fail "HTML mode"
+"$report" --html "$work/html" <"$work/listing" 2>"$work/html.err" || fail "HTML mode"
 page=$work/html/index.html
 [ -s "$page" ] || fail "no index.html"
+# Standard output may carry the statistics, so the page's place goes to
+# standard error, and nothing else does.
+[ "$(cat "$work/html.err")" = "Quintavelmor-report: page $page" ] ||
+  fail "HTML mode did not name the page on standard error: $(cat "$work/html.err")"
 sections=$(grep -c '^<section><h3>' "$page")
 [ "$sections" = 10 ] || fail "$sections column sections in the page, 10 expected"
 # One plot per column and constellation with values (Galileo has no P1, so no MP1[P]).

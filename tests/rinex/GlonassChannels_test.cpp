@@ -1,4 +1,4 @@
-// GLONASS channels from headers and navigation files of RINEX 2 and 3, the
+// GLONASS channels from headers and navigation files of RINEX 2, 3 and 4, the
 // first source kept and a disagreeing one warned about, and the channel file.
 #include "rinex/GlonassChannels.h"
 
@@ -60,6 +60,37 @@ TEST(GlonassChannels, HeadersAndNavigationFilesOfBothVersions) {
                       "R12       2024 06 24 08 20 07.0                    -2\n"),
             std::string::npos)
       << text;
+}
+
+struct NavigationChannels {
+  const char* file;
+  int slots;
+  int slot;  // one slot and its channel
+  int channel;
+};
+
+TEST(GlonassChannels, NavigationFilesOfEveryVersionAndSystem) {
+  const NavigationChannels files[] = {
+      {"orbit/KMS300DNK_R_20221591000_01H_MN.rnx.gz", 10, 5, 1},  // RINEX 4 mixed
+      {"rinex/pairs/matrtklib_static/base.nav.gz", 10, 10, -7},   // RINEX 3 mixed
+      {"orbit/SEPT2650.21P.gz", 0, 0, 0},                         // no GLONASS
+      {"orbit/cbw10010.21n.gz", 0, 0, 0},                         // RINEX 2 GPS
+  };
+  for (const NavigationChannels& f : files) {
+    SCOPED_TRACE(f.file);
+    GlonassChannels channels;
+    channels.ReadNavigation(std::string(TEST_DATA_DIR) + "/" + f.file);
+    EXPECT_EQ(channels.Count(), f.slots);
+    if (f.slots == 0) continue;
+    std::ostringstream out;
+    channels.Write(out, 59738 * kTicksPerDay);  // 2022-06-08
+    char row[16];
+    std::snprintf(row, sizeof row, "\nR%02d ", f.slot);
+    const size_t at = out.str().find(row);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(out.str().substr(at + 52, out.str().find('\n', at + 1) - at - 52),
+              std::to_string(f.channel));
+  }
 }
 
 }  // namespace
