@@ -49,7 +49,7 @@ run:
 	  2> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
 	$(BUILD_DIR)/Quintavelmor -o$(RUN_DIR)/geonet.sd -cG -lC1:P2:L4:MW: > $(RUN_DIR)/geonet_listing.txt \
 	  2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
-	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/geonet_listing.txt --html $(RUN_DIR)/geonet_report \
+	$(BUILD_DIR)/Quintavelmor-report $(RUN_DIR)/geonet_listing.txt --stats --html $(RUN_DIR)/geonet_report \
 	  > $(RUN_DIR)/geonet_statistics.txt 2>> $(RUN_DIR)/geonet.log || { cat $(RUN_DIR)/geonet.log; exit 1; }
 	@echo
 	@echo "The bundled example (simulated GPS, GLONASS and Galileo, one hour at 30 s):"
@@ -78,6 +78,7 @@ install:
 
 # The Debian package, written into the build folder.
 package: build
+	$(PACKAGES) package
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Rewrites the simulated example and test files (tools/samples.sh lists them).

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of debian-packages.txt that a stage needs and
-# the machine lacks: `run` (make run, make install) or `test` (make test,
-# which needs the run's packages too).  Lists them before installing, as
-# root or through sudo; with everything present it asks nothing of apt.
+# the machine lacks: `run` (make run, make install), `package` (make package,
+# which needs the run's packages too) or `test` (make test, which needs them
+# all).  Lists them before installing, as root or through sudo; with
+# everything present it asks nothing of apt.
 set -euo pipefail
-stage=${1:?usage: install_packages.sh run|test}
+stage=${1:?usage: install_packages.sh run|package|test}
 list="$(dirname "$0")/../debian-packages.txt"
 
 wanted=()
 while read -r package needed _; do
   case $package in '' | '#'*) continue ;; esac
-  if [ "$needed" = run ] || [ "$stage" = test ]; then wanted+=("$package"); fi
+  if [ "$needed" = run ] || [ "$needed" = "$stage" ] || [ "$stage" = test ]; then
+    wanted+=("$package")
+  fi
 done <"$list"
 
 if ! command -v dpkg-query >/dev/null; then
@@ -18,7 +21,8 @@ if ! command -v dpkg-query >/dev/null; then
   exit 0
 fi
 
-installed=$(dpkg-query -W -f '${db:Status-Status} ${Package}\n' "${wanted[@]}" 2>/dev/null |
+# dpkg-query fails when it knows a package not at all, as on a fresh machine.
+installed=$({ dpkg-query -W -f '${db:Status-Status} ${Package}\n' "${wanted[@]}" 2>/dev/null || true; } |
   awk '$1 == "installed" { print $2 }')
 missing=()
 for package in "${wanted[@]}"; do
