@@ -146,9 +146,30 @@ std::string Axes(const PlotFrame& frame, const Canvas& canvas, ValueRange range,
          ValueTicks(frame, canvas, range, lettering);
 }
 
+// A segment reduced to the plot's resolution: of the points that fall in one
+// pixel column, the lowest and the highest, in time order, so that a spike
+// stays visible however many values the column holds.
+std::vector<PlotPoint> PixelColumns(const Canvas& canvas, const std::vector<PlotPoint>& segment) {
+  std::vector<PlotPoint> kept;
+  std::size_t i = 0;
+  while (i < segment.size()) {
+    const long column = std::lround(canvas.X(segment[i].seconds));
+    PlotPoint low = segment[i], high = segment[i];
+    for (i++; i < segment.size() && std::lround(canvas.X(segment[i].seconds)) == column; i++) {
+      if (segment[i].value < low.value) low = segment[i];
+      if (segment[i].value > high.value) high = segment[i];
+    }
+    const bool lowFirst = low.seconds <= high.seconds;
+    kept.push_back(lowFirst ? low : high);
+    if (low.seconds != high.seconds) kept.push_back(lowFirst ? high : low);
+  }
+  return kept;
+}
+
 std::string Path(const Canvas& canvas, const PlotLine& line) {
   std::string d;
-  for (const std::vector<PlotPoint>& segment : line.segments) {
+  for (const std::vector<PlotPoint>& full : line.segments) {
+    const std::vector<PlotPoint> segment = PixelColumns(canvas, full);
     for (std::size_t i = 0; i < segment.size(); i++) {
       d += i == 0 ? "M" : "L";
       d += Number(canvas.X(segment[i].seconds)) + " " + Number(canvas.Y(segment[i].value));
