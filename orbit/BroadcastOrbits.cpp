@@ -61,13 +61,14 @@ void BroadcastOrbits::Add(const BroadcastRecord& record, const NavigationFile& f
   const int place = SystemIndex(record.system);
   if (place < 0 || record.number < 1 || record.number > 99 || !IsHealthy(record)) return;
   Satellite& satellite = satellites_[SatNumber(place, record.number)];
-  Ephemeris ephemeris{record, 0, 0, false};
+  Ephemeris ephemeris{record, 0, false, std::nullopt};
   if (record.system == 'R') {
     // An epoch in UTC; without the header's count of leap seconds, the
     // program's own table gives it.
-    ephemeris.leapSeconds =
+    const int leapSeconds =
         file.hasLeapSeconds ? file.leapSeconds : LeapSecondsAt(SecondsOfTicks(record.tocTicks));
-    ephemeris.referenceTime = GlonassOrbit(record, ephemeris.leapSeconds).ReferenceTime();
+    ephemeris.glonass.emplace(record, leapSeconds, kGlonassReach);
+    ephemeris.referenceTime = ephemeris.glonass->ReferenceTime();
   } else {
     ephemeris.referenceTime = KeplerOrbit(record).ReferenceTime();
     ephemeris.fnav = record.system == 'E' && IsFnav(record);
@@ -97,7 +98,6 @@ const BroadcastOrbits::Ephemeris* BroadcastOrbits::Nearest(short sat, double gps
 std::optional<xyz> BroadcastOrbits::Position(short sat, double gpsSeconds) const {
   const Ephemeris* ephemeris = Nearest(sat, gpsSeconds);
   if (ephemeris == nullptr) return std::nullopt;
-  if (ephemeris->record.system == 'R')
-    return GlonassOrbit(ephemeris->record, ephemeris->leapSeconds).Position(gpsSeconds);
+  if (ephemeris->glonass) return ephemeris->glonass->Position(gpsSeconds);
   return KeplerOrbit(ephemeris->record).Position(gpsSeconds);
 }

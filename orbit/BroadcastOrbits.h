@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "GNSS/xyz.h"
+#include "orbit/GlonassOrbit.h"
 #include "rinex/NavigationFile.h"
 
 class BroadcastOrbits {
@@ -32,9 +33,9 @@ class BroadcastOrbits {
  private:
   struct Ephemeris {
     BroadcastRecord record;
-    double referenceTime;  // toe, or the GLONASS state's epoch, in GPS seconds
-    int leapSeconds;       // GPS - UTC for a GLONASS epoch
-    bool fnav;             // a Galileo F/NAV ephemeris
+    double referenceTime;                 // toe, or the GLONASS state's epoch, in GPS seconds
+    bool fnav;                            // a Galileo F/NAV ephemeris
+    std::optional<GlonassOrbit> glonass;  // the integrated states of a GLONASS one
   };
   struct Satellite {
     std::vector<Ephemeris> ephemerides;

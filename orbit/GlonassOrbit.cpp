@@ -1,7 +1,7 @@
 // GLONASS broadcast orbits by numerical integration of the state vector.
 #include "orbit/GlonassOrbit.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 
 #include "orbit/GpsSeconds.h"
@@ -16,8 +16,7 @@ constexpr double kRotation = 7.292115e-5;  // rad/s
 // The integration step, in seconds; the last step is shorter.
 constexpr double kStep = 60;
 
-// Position and velocity (m, m/s).
-using State = std::array<double, 6>;
+using State = GlonassOrbit::State;
 
 // The time derivative of a state under the record's constant lunisolar
 // acceleration `moonSun` (m/s^2).
@@ -55,19 +54,31 @@ State RungeKuttaStep(const State& s, double h, const std::array<double, 3>& moon
 
 }  // namespace
 
-GlonassOrbit::GlonassOrbit(const BroadcastRecord& record, int leapSeconds)
-    : record_(record), epoch_(SecondsOfTicks(record.tocTicks) + leapSeconds) {}
+GlonassOrbit::GlonassOrbit(const BroadcastRecord& record, int leapSeconds, double reach)
+    : epoch_(SecondsOfTicks(record.tocTicks) + leapSeconds) {
+  const std::vector<double>& v = record.values;
+  constexpr double km = 1000;
+  moonSun_ = {v[kGloAx] * km, v[kGloAy] * km, v[kGloAz] * km};
+  const State start = {v[kGloX] * km,  v[kGloY] * km,  v[kGloZ] * km,
+                       v[kGloVx] * km, v[kGloVy] * km, v[kGloVz] * km};
+  center_ = static_cast<int>(std::ceil(reach / kStep));
+  states_.resize(2 * static_cast<size_t>(center_) + 1);
+  states_[center_] = start;
+  for (int k = 1; k <= center_; k++) {
+    states_[center_ + k] = RungeKuttaStep(states_[center_ + k - 1], kStep, moonSun_);
+    states_[center_ - k] = RungeKuttaStep(states_[center_ - k + 1], -kStep, moonSun_);
+  }
+}
 
 xyz GlonassOrbit::Position(double gpsSeconds) const {
-  const std::vector<double>& v = record_.values;
-  constexpr double km = 1000;
-  State s = {v[kGloX] * km,  v[kGloY] * km,  v[kGloZ] * km,
-             v[kGloVx] * km, v[kGloVy] * km, v[kGloVz] * km};
-  const std::array<double, 3> moonSun = {v[kGloAx] * km, v[kGloAy] * km, v[kGloAz] * km};
-  double left = gpsSeconds - epoch_;
+  // From the nearest state of the grid, or from its end beyond it.
+  const double steps = std::round((gpsSeconds - epoch_) / kStep);
+  const int node = static_cast<int>(std::clamp(steps, -double(center_), double(center_)));
+  State s = states_[center_ + node];
+  double left = gpsSeconds - (epoch_ + node * kStep);
   while (std::fabs(left) > 1e-9) {
     const double h = std::fabs(left) < kStep ? left : std::copysign(kStep, left);
-    s = RungeKuttaStep(s, h, moonSun);
+    s = RungeKuttaStep(s, h, moonSun_);
     left -= h;
   }
   return xyz(s[0], s[1], s[2]);

@@ -14,9 +14,11 @@ constexpr double kSpeedOfLight = 299792458.0;
 constexpr double kEarthRotation = 7.2921151467e-5;
 // Positions this close to the Earth's centre are no station.
 constexpr double kNoStation = 1000;
-// Rounds of the light-time iteration: each gains about three orders of
-// magnitude on the travel time, starting from the nominal 75 ms.
-constexpr int kLightTimeRounds = 3;
+// Rounds of the light-time iteration: the travel time from the position at
+// the nominal 75 ms is already right to well under a microsecond (the
+// range changes by less than 1 km/s), and the second round places the
+// satellite with it.
+constexpr int kLightTimeRounds = 2;
 constexpr double kNominalTravelTime = 0.075;
 
 }  // namespace

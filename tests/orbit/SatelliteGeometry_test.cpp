@@ -130,6 +130,9 @@ TEST(SatelliteGeometry, NoOrbitIsAClearAnswer) {
       {"a day after the file", SatNumberOfName("G05"), GpsTime(2213, 295200 + 86400), kms},
       {"a GLONASS state two hours old", SatNumberOfName("R05"), GpsTime(2213, 295200 + 7200), kms},
       {"a system without orbits", SatNumberOfName("J01"), inside, kms},
+      // E14's I/NAV and F/NAV ephemerides both flag their signals out of
+      // service (health 130 and 16).
+      {"a satellite out of service", SatNumberOfName("E14"), inside, kms},
       {"a station at the Earth's centre", SatNumberOfName("G05"), inside, xyz()},
   };
   for (const NoOrbit& c : cases) {
