@@ -31,6 +31,7 @@ const char* const kStyle =
     "svg .outlier{fill:none;stroke:#f80;stroke-width:2}"
     "svg .present{fill:#7aa6d8}svg .slip-mark{stroke:#d00;stroke-width:2}"
     "svg .outlier-mark{stroke:#f80;stroke-width:2}"
+    "svg .beyond{stroke:#000;stroke-width:1.5;stroke-dasharray:2 1}"
     "svg .clock-mark{stroke:#222;stroke-width:1.5;stroke-dasharray:4 2}"
     "nav.toc ol{columns:2;font-size:.9em}";
 
