@@ -14,22 +14,15 @@
 
 namespace {
 
-// Name and presence flag of each observation-type code, in code order.
-struct TypeEntry {
-  const char* name;
-  bool PhsDiffHeader::*flag;
-};
-
-const TypeEntry kTypes[PhsDiffHeader::NTYPES] = {
-    {"C1", &PhsDiffHeader::iC1}, {"P1", &PhsDiffHeader::iP1}, {"P2", &PhsDiffHeader::iP2},
-    {"L1", &PhsDiffHeader::iL1}, {"L2", &PhsDiffHeader::iL2}, {"C2", &PhsDiffHeader::iC2},
-    {"S1", &PhsDiffHeader::iS1}, {"S2", &PhsDiffHeader::iS2}, {"D1", &PhsDiffHeader::iD1},
-    {"D2", &PhsDiffHeader::iD2}, {"C5", &PhsDiffHeader::iC5}, {"L5", &PhsDiffHeader::iL5},
-    {"D5", &PhsDiffHeader::iD5}, {"S5", &PhsDiffHeader::iS5}, {"C6", &PhsDiffHeader::iC6},
-    {"L6", &PhsDiffHeader::iL6}, {"D6", &PhsDiffHeader::iD6}, {"S6", &PhsDiffHeader::iS6},
-    {"C7", &PhsDiffHeader::iC7}, {"L7", &PhsDiffHeader::iL7}, {"D7", &PhsDiffHeader::iD7},
-    {"S7", &PhsDiffHeader::iS7}, {"C8", &PhsDiffHeader::iC8}, {"L8", &PhsDiffHeader::iL8},
-    {"D8", &PhsDiffHeader::iD8}, {"S8", &PhsDiffHeader::iS8}};
+// Presence flag of each observation-type code, in code order.
+bool PhsDiffHeader::*const kTypeFlags[PhsDiffHeader::NTYPES] = {
+    &PhsDiffHeader::iC1, &PhsDiffHeader::iP1, &PhsDiffHeader::iP2, &PhsDiffHeader::iL1,
+    &PhsDiffHeader::iL2, &PhsDiffHeader::iC2, &PhsDiffHeader::iS1, &PhsDiffHeader::iS2,
+    &PhsDiffHeader::iD1, &PhsDiffHeader::iD2, &PhsDiffHeader::iC5, &PhsDiffHeader::iL5,
+    &PhsDiffHeader::iD5, &PhsDiffHeader::iS5, &PhsDiffHeader::iC6, &PhsDiffHeader::iL6,
+    &PhsDiffHeader::iD6, &PhsDiffHeader::iS6, &PhsDiffHeader::iC7, &PhsDiffHeader::iL7,
+    &PhsDiffHeader::iD7, &PhsDiffHeader::iS7, &PhsDiffHeader::iC8, &PhsDiffHeader::iL8,
+    &PhsDiffHeader::iD8, &PhsDiffHeader::iS8};
 
 bool PhsDiffHeader::*const kCombinationFlags[] = {
     &PhsDiffHeader::iPC1, &PhsDiffHeader::iPC3, &PhsDiffHeader::iPP3, &PhsDiffHeader::iL3,
@@ -145,7 +138,7 @@ PhsDiffHeader::PhsDiffHeader()
     anttype[station][0] = '\0';
     antserial[station][0] = '\0';
   }
-  for (const TypeEntry& type : kTypes) this->*type.flag = false;
+  for (bool PhsDiffHeader::*flag : kTypeFlags) this->*flag = false;
   for (bool PhsDiffHeader::*flag : kCombinationFlags) this->*flag = false;
 }
 
@@ -187,12 +180,9 @@ void PhsDiffHeader::ParseObsTypes(const char* line) {
     const size_t at = kFirstGroup + kGroupWidth * static_cast<size_t>(i);
     obs(i) = NOTYPE;
     if (at + kGroupWidth > len) continue;
-    for (short code = 0; code < NTYPES; code++) {
-      if (line[at] != ' ' || std::strncmp(line + at + 1, kTypes[code].name, 2) != 0) continue;
-      obs(i) = code;
-      this->*kTypes[code].flag = true;
-      break;
-    }
+    if (line[at] != ' ') continue;
+    obs(i) = TypeCode(std::string_view(line + at + 1, 2));
+    if (obs(i) != NOTYPE) this->*kTypeFlags[obs(i)] = true;
   }
 }
 
@@ -202,12 +192,18 @@ void PhsDiffHeader::ParseDiffLevel(const char* line) {
 
 bool PhsDiffHeader::HasType(short code) const {
   if (code < 0 || code >= NTYPES) return false;
-  return this->*kTypes[code].flag;
+  return this->*kTypeFlags[code];
 }
 
 const char* PhsDiffHeader::TypeName(short code) {
   if (code < 0 || code >= NTYPES) return "--";
-  return kTypes[code].name;
+  return kTypeNames[code];
+}
+
+short PhsDiffHeader::TypeCode(std::string_view name) {
+  for (short code = 0; code < NTYPES; code++)
+    if (name == kTypeNames[code]) return code;
+  return NOTYPE;
 }
 
 bool PhsDiffHeader::NamesDifferences(std::string_view line) {

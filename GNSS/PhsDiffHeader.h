@@ -47,6 +47,12 @@ class PhsDiffHeader {
     NTYPES,      // number of observation types
     NOTYPE = -1  // a header group that names no known type
   };
+  // The two-letter names of the observation types, in code order: the one
+  // table the file header, the catalogue, the converter and the simulator
+  // name the types by.
+  static constexpr char kTypeNames[NTYPES][3] = {
+      "C1", "P1", "P2", "L1", "L2", "C2", "S1", "S2", "D1", "D2", "C5", "L5", "D5",
+      "S5", "C6", "L6", "D6", "S6", "C7", "L7", "D7", "S7", "C8", "L8", "D8", "S8"};
   // Field sizes of the text records, terminator included.
   enum { MARKER_NAME_SIZE = 61, TEXT_FIELD_SIZE = 21 };
 
@@ -104,6 +110,8 @@ class PhsDiffHeader {
   bool HasType(short code) const;
   // The two-letter name of a code ("C1"), or "--" for a code that names none.
   static const char* TypeName(short code);
+  // The code of a two-letter name ("C1", exact and case-sensitive), or NOTYPE.
+  static short TypeCode(std::string_view name);
   // The end-line rules, shared with the loader's counting pass.
   static bool IsEndLine(const char* line, size_t length);
   static bool EndLineHasObservations(const char* line, size_t length);

@@ -15,9 +15,11 @@ using F = ObsFormula;
 using U = ObsUnit;
 using K = ObsScreening;
 
-// A raw observation type: available when the header lists it.  The label's
-// letter says what it observes.
-constexpr ObsCatalogueEntry Raw(short code, const char* label) {
+// A raw observation type: available when the header lists it, labelled and
+// listed by its name in the file header.  The name's letter says what it
+// observes.
+constexpr ObsCatalogueEntry Raw(short code) {
+  const char* label = PhsDiffHeader::kTypeNames[code];
   const U unit = label[0] == 'L'   ? U::Phase
                  : label[0] == 'D' ? U::Hertz
                  : label[0] == 'S' ? U::DecibelHertz
@@ -26,32 +28,32 @@ constexpr ObsCatalogueEntry Raw(short code, const char* label) {
 }
 
 constexpr ObsCatalogueEntry kCatalogue[kNumObsCodes] = {
-    Raw(H::C1, "C1"),
-    Raw(H::P1, "P1"),
-    Raw(H::P2, "P2"),
-    Raw(H::L1, "L1"),
-    Raw(H::L2, "L2"),
-    Raw(H::C2, "C2"),
-    Raw(H::S1, "S1"),
-    Raw(H::S2, "S2"),
-    Raw(H::D1, "D1"),
-    Raw(H::D2, "D2"),
-    Raw(H::C5, "C5"),
-    Raw(H::L5, "L5"),
-    Raw(H::D5, "D5"),
-    Raw(H::S5, "S5"),
-    Raw(H::C6, "C6"),
-    Raw(H::L6, "L6"),
-    Raw(H::D6, "D6"),
-    Raw(H::S6, "S6"),
-    Raw(H::C7, "C7"),
-    Raw(H::L7, "L7"),
-    Raw(H::D7, "D7"),
-    Raw(H::S7, "S7"),
-    Raw(H::C8, "C8"),
-    Raw(H::L8, "L8"),
-    Raw(H::D8, "D8"),
-    Raw(H::S8, "S8"),
+    Raw(H::C1),
+    Raw(H::P1),
+    Raw(H::P2),
+    Raw(H::L1),
+    Raw(H::L2),
+    Raw(H::C2),
+    Raw(H::S1),
+    Raw(H::S2),
+    Raw(H::D1),
+    Raw(H::D2),
+    Raw(H::C5),
+    Raw(H::L5),
+    Raw(H::D5),
+    Raw(H::S5),
+    Raw(H::C6),
+    Raw(H::L6),
+    Raw(H::D6),
+    Raw(H::S6),
+    Raw(H::C7),
+    Raw(H::L7),
+    Raw(H::D7),
+    Raw(H::S7),
+    Raw(H::C8),
+    Raw(H::L8),
+    Raw(H::D8),
+    Raw(H::S8),
     {Q::LGEOMFREE,
      "L4",
      {"L4", nullptr},
@@ -233,20 +235,9 @@ constexpr bool CodesMatchPositions() {
 }
 static_assert(CodesMatchPositions(), "catalogue entries out of code order");
 
-// Presence flags of the header, indexed by observation-type code.
-bool PhsDiffHeader::*const kTypeFlags[kNumObsTypes] = {
-    &PhsDiffHeader::iC1, &PhsDiffHeader::iP1, &PhsDiffHeader::iP2, &PhsDiffHeader::iL1,
-    &PhsDiffHeader::iL2, &PhsDiffHeader::iC2, &PhsDiffHeader::iS1, &PhsDiffHeader::iS2,
-    &PhsDiffHeader::iD1, &PhsDiffHeader::iD2, &PhsDiffHeader::iC5, &PhsDiffHeader::iL5,
-    &PhsDiffHeader::iD5, &PhsDiffHeader::iS5, &PhsDiffHeader::iC6, &PhsDiffHeader::iL6,
-    &PhsDiffHeader::iD6, &PhsDiffHeader::iS6, &PhsDiffHeader::iC7, &PhsDiffHeader::iL7,
-    &PhsDiffHeader::iD7, &PhsDiffHeader::iS7, &PhsDiffHeader::iC8, &PhsDiffHeader::iL8,
-    &PhsDiffHeader::iD8, &PhsDiffHeader::iS8,
-};
-
 bool HeaderHasAll(const PhsDiffHeader& header, const ObsInputs& inputs) {
   for (short k = 0; k < inputs.count; k++)
-    if (!HeaderHasObsType(header, inputs.type[k])) return false;
+    if (!header.HasType(inputs.type[k])) return false;
   return true;
 }
 
@@ -264,15 +255,13 @@ const ObsCatalogueEntry* FindObsEntryByLabel(const char* label) {
 }
 
 int FindObsCode(const char* name) {
+  const short type = PhsDiffHeader::TypeCode(name);
+  if (type != PhsDiffHeader::NOTYPE) return type;
   for (const ObsCatalogueEntry& entry : kCatalogue)
-    for (const char* listName : entry.names)
-      if (listName != nullptr && std::strcmp(listName, name) == 0) return entry.code;
+    if (!IsObsType(entry.code))
+      for (const char* listName : entry.names)
+        if (listName != nullptr && std::strcmp(listName, name) == 0) return entry.code;
   return -1;
-}
-
-bool HeaderHasObsType(const PhsDiffHeader& header, int type) {
-  if (!IsObsType(type)) return false;
-  return header.*kTypeFlags[type];
 }
 
 bool IsObsAvailable(int code, const PhsDiffHeader& header, bool gpsOrGlonass, bool galileo) {

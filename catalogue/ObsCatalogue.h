@@ -110,9 +110,6 @@ const ObsCatalogueEntry* FindObsEntryByLabel(const char* label);
 // The code of a list name (exact, case-sensitive), or -1.
 int FindObsCode(const char* name);
 
-// The header's presence flag of observation type 0 to 25 (false for any other).
-bool HeaderHasObsType(const PhsDiffHeader& header, int type);
-
 // Whether a file with this header can supply the code, given the selected
 // constellations (gpsOrGlonass: G or R selected; galileo: E selected).
 bool IsObsAvailable(int code, const PhsDiffHeader& header, bool gpsOrGlonass, bool galileo);

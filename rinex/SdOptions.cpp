@@ -38,9 +38,7 @@ std::vector<short> ParseTypes(const std::string& text) {
   while (from <= text.size()) {
     const size_t comma = std::min(text.find(',', from), text.size());
     const std::string name = text.substr(from, comma - from);
-    short code = PhsDiffHeader::NOTYPE;
-    for (short k = 0; k < PhsDiffHeader::NTYPES; k++)
-      if (name == PhsDiffHeader::TypeName(k)) code = k;
+    const short code = PhsDiffHeader::TypeCode(name);
     if (code == PhsDiffHeader::NOTYPE)
       OptionError("--types: \"" + name + "\" is no single-difference type");
     types.push_back(code);

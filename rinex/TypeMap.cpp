@@ -152,12 +152,6 @@ TypeSource ChooseSource(const ObsHeader& base, const ObsHeader& rover, char syst
   return source;
 }
 
-short TypeOfName(const std::string& name) {
-  for (short code = 0; code < PhsDiffHeader::NTYPES; code++)
-    if (name == PhsDiffHeader::TypeName(code)) return code;
-  return PhsDiffHeader::NOTYPE;
-}
-
 }  // namespace
 
 bool ParseAttributePriority(const std::string& text, AttributePriority& priority,
@@ -174,7 +168,7 @@ bool ParseAttributePriority(const std::string& text, AttributePriority& priority
     return false;
   }
   priority.system = text[0];
-  priority.type = TypeOfName(text.substr(first + 1, second - first - 1));
+  priority.type = PhsDiffHeader::TypeCode(text.substr(first + 1, second - first - 1));
   if (priority.type == PhsDiffHeader::NOTYPE ||
       DefaultAttributes(system, priority.type) == nullptr) {
     reason = "the type is none that system " + text.substr(0, 1) + " has";

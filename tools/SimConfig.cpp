@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "GNSS/PhsDiffHeader.h"
 #include "tools/SimSignals.h"
 
 namespace {
@@ -48,7 +49,7 @@ std::vector<int> ParseTypes(const std::string& text) {
   while (from <= text.size()) {
     const std::size_t colon = std::min(text.find(':', from), text.size());
     const std::string name = text.substr(from, colon - from);
-    const int code = SimTypeCode(name);
+    const int code = PhsDiffHeader::TypeCode(name);
     if (code < 0) Fail("--types: unknown observation type \"" + name + "\"");
     types.push_back(code);
     from = colon + 1;

@@ -1,23 +1,29 @@
 // Constellations, carriers and observation types known to the simulator.
 #include "tools/SimSignals.h"
 
+#include <array>
+#include <cstddef>
+
 namespace {
 
-const SimType kTypes[kSimTypeCount] = {
-    {"C1", SimKind::Code, 1, false},     {"P1", SimKind::Code, 1, true},
-    {"P2", SimKind::Code, 2, true},      {"L1", SimKind::Phase, 1, false},
-    {"L2", SimKind::Phase, 2, false},    {"C2", SimKind::Code, 2, false},
-    {"S1", SimKind::Strength, 1, false}, {"S2", SimKind::Strength, 2, false},
-    {"D1", SimKind::Doppler, 1, false},  {"D2", SimKind::Doppler, 2, false},
-    {"C5", SimKind::Code, 5, false},     {"L5", SimKind::Phase, 5, false},
-    {"D5", SimKind::Doppler, 5, false},  {"S5", SimKind::Strength, 5, false},
-    {"C6", SimKind::Code, 6, false},     {"L6", SimKind::Phase, 6, false},
-    {"D6", SimKind::Doppler, 6, false},  {"S6", SimKind::Strength, 6, false},
-    {"C7", SimKind::Code, 7, false},     {"L7", SimKind::Phase, 7, false},
-    {"D7", SimKind::Doppler, 7, false},  {"S7", SimKind::Strength, 7, false},
-    {"C8", SimKind::Code, 8, false},     {"L8", SimKind::Phase, 8, false},
-    {"D8", SimKind::Doppler, 8, false},  {"S8", SimKind::Strength, 8, false},
-};
+// A type as its name in the file header says: the letter what it observes
+// (P a precise code), the digit its band.
+constexpr SimType TypeOfName(const char* name) {
+  const SimKind kind = name[0] == 'L'   ? SimKind::Phase
+                       : name[0] == 'D' ? SimKind::Doppler
+                       : name[0] == 'S' ? SimKind::Strength
+                                        : SimKind::Code;
+  return {name, kind, name[1] - '0', name[0] == 'P'};
+}
+
+constexpr std::array<SimType, kSimTypeCount> AllTypes() {
+  std::array<SimType, kSimTypeCount> types{};
+  for (int code = 0; code < kSimTypeCount; code++)
+    types[static_cast<std::size_t>(code)] = TypeOfName(PhsDiffHeader::kTypeNames[code]);
+  return types;
+}
+
+constexpr std::array<SimType, kSimTypeCount> kTypes = AllTypes();
 
 double GpsCarrierHz(int band) {
   switch (band) {
@@ -65,13 +71,7 @@ bool GpsHasL5(int prn) { return prn % 2 == 1; }
 
 }  // namespace
 
-const SimType& SimTypeOf(int code) { return kTypes[code]; }
-
-int SimTypeCode(const std::string& name) {
-  for (int code = 0; code < kSimTypeCount; code++)
-    if (name == kTypes[code].name) return code;
-  return -1;
-}
+const SimType& SimTypeOf(int code) { return kTypes[static_cast<std::size_t>(code)]; }
 
 double CarrierHz(SimSystem system, int channel, int band) {
   switch (system) {
@@ -86,7 +86,7 @@ double CarrierHz(SimSystem system, int channel, int band) {
 }
 
 bool Transmits(SimSystem system, int prn, int typeCode) {
-  const SimType& type = kTypes[typeCode];
+  const SimType& type = SimTypeOf(typeCode);
   if (CarrierHz(system, 0, type.band) == 0.0) return false;
   if (type.precise) return system != SimSystem::Galileo;
   if (system != SimSystem::GPS) return true;

@@ -2,8 +2,7 @@
 #ifndef TOOLS_SIMSIGNALS_H
 #define TOOLS_SIMSIGNALS_H
 
-#include <string>
-
+#include "GNSS/PhsDiffHeader.h"
 #include "GNSS/mGNSSc.h"
 
 enum class SimSystem { GPS, GLONASS, Galileo };
@@ -13,8 +12,8 @@ const int kSimSystemCount = 3;
 enum class SimKind { Code, Phase, Doppler, Strength };
 
 // The 26 observation types of a single-difference file, in the order of their
-// codes (C1 = 0 … S8 = 25).
-const int kSimTypeCount = 26;
+// codes (C1 = 0 … S8 = 25), named as in the file header.
+const int kSimTypeCount = PhsDiffHeader::NTYPES;
 
 struct SimType {
   const char* name;  // two letters, as in the header
@@ -24,8 +23,6 @@ struct SimType {
 };
 
 const SimType& SimTypeOf(int code);
-// Code of a two-letter type name, or -1.
-int SimTypeCode(const std::string& name);
 
 const double kSpeedOfLight = static_cast<double>(GPSc::c);  // m/s
 const double kReferenceCarrierHz =

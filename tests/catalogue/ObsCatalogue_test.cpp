@@ -185,7 +185,6 @@ TEST(ObsCatalogueAvailability, CodesOutsideTheCatalogueAreNeverAvailable) {
   const PhsDiffHeader header = HeaderWith({H::C1, H::L1, H::L2});
   EXPECT_FALSE(IsObsAvailable(-1, header, true, true));
   EXPECT_FALSE(IsObsAvailable(kNumObsCodes, header, true, true));
-  EXPECT_FALSE(HeaderHasObsType(header, kNumObsTypes));
 }
 
 }  // namespace
