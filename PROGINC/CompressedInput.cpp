@@ -5,11 +5,44 @@
 
 #include "PROGINC/ProgramError.h"
 
+namespace {
+
+bool StartsWith(std::string_view head, std::string_view magic) {
+  return head.substr(0, magic.size()) == magic;
+}
+
+}  // namespace
+
 Compression CompressionOf(std::string_view head) {
-  if (head.size() < 2 || head[0] != '\x1f') return Compression::NONE;
-  if (head[1] == '\x8b') return Compression::GZIP;
-  if (head[1] == '\x9d') return Compression::COMPRESS;
+  using namespace std::string_view_literals;
+  if (StartsWith(head, "\x1f\x8b"sv)) return Compression::GZIP;
+  if (StartsWith(head, "\x1f\x9d"sv)) return Compression::COMPRESS;
+  if (StartsWith(head,
+                 "\xfd"
+                 "7zXZ\0"sv))
+    return Compression::XZ;
+  if (StartsWith(head, "BZh"sv) && head.size() > 3 && head[3] >= '1' && head[3] <= '9')
+    return Compression::BZIP2;
+  if (StartsWith(head, "PK\x03\x04"sv)) return Compression::ZIP;
   return Compression::NONE;
+}
+
+const char* CompressionName(Compression form) {
+  switch (form) {
+    case Compression::GZIP:
+      return "gzip";
+    case Compression::COMPRESS:
+      return "compress";
+    case Compression::XZ:
+      return "xz";
+    case Compression::BZIP2:
+      return "bzip2";
+    case Compression::ZIP:
+      return "zip";
+    case Compression::NONE:
+      break;
+  }
+  return "none";
 }
 
 // The first bytes of a file are still in its stream buffer once read, so
@@ -25,9 +58,9 @@ Compression CompressionOf(std::istream& in) {
 
 void CompressedInputError(const char* prog, const char* what, Compression form, const char* path,
                           const char* option, const char* hint) {
-  const std::string message =
-      std::string(what) + " IS COMPRESSED (" + (form == Compression::GZIP ? "gzip" : "compress") +
-      "); READ IT THROUGH A PIPE: zcat " + path + " | " + prog + " " + option + "/dev/stdin ...";
+  const std::string message = std::string(what) + " IS COMPRESSED (" + CompressionName(form) +
+                              "); READ IT THROUGH A PIPE: zcat " + path + " | " + prog + " " +
+                              option + "/dev/stdin ...";
   if (hint != nullptr) ProgramErrorWithHint(prog, message.c_str(), hint);
   ProgramError(prog, message.c_str());
 }

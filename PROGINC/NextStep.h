@@ -11,9 +11,10 @@ inline constexpr char kRinexToConverter[] =
 inline constexpr char kCompressedToConverter[] =
     "if it holds RINEX observations, Quintavelmor-sd BASE ROVER -o FILE.sd makes a "
     "single-difference file from them, compressed or not";
-// A single-difference file given to the report, which reads listings.
+// A single-difference file given to the report on standard input, where it
+// reads listings only.
 inline constexpr char kDifferencesToListing[] =
-    "the file is a single-difference file: Quintavelmor -oFILE.sd -cGRE > LISTING makes the "
-    "listing that the report reads";
+    "the file is a single-difference file: give it by name (Quintavelmor-report FILE.sd) and "
+    "the report forms its columns itself";
 
 #endif

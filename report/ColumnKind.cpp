@@ -28,6 +28,7 @@ ColumnKind ClassifyColumn(const std::string& label, const std::string& phaseUnit
   if (entry == nullptr) return column;
   column.unit = UnitName(entry->unit, phaseUnit);
   column.zeroIsAbsent = entry->unit == ObsUnit::Hertz;
+  column.raw = IsObsType(entry->code);
   switch (entry->screening) {
     case ObsScreening::ArcRms:
       column.kind = SeriesKind::ArcRms;

@@ -10,7 +10,7 @@
 
 enum class SeriesKind {
   Plain,   // statistics only; arcs break at gaps
-  ArcRms,  // RMS about the mean of each arc
+  ArcRms,  // RMS about the mean of each arc; arcs break at gaps and at the satellite's slips
   Slips,   // slips and outliers (L4, MW): arcs break at slips and at passes
 };
 
@@ -18,12 +18,9 @@ struct ColumnKind {
   SeriesKind kind = SeriesKind::Plain;
   SlipModel model = SlipModel::Level;  // Slips: how the series is predicted
   bool zeroIsAbsent = false;           // Doppler columns write an absent value as zero
+  bool raw = false;                    // one of the file's own types, not a combination
   std::string unit;                    // "m", "cycles", "Hz" or "dB-Hz"
 };
-
-// Multipath and code-minus-phase series: a step of more than 1 m between
-// consecutive values (a phase slip) starts a new arc.
-constexpr double kArcJumpMetres = 1.0;
 
 // The kind of the column titled `label`, as the observation catalogue gives
 // its unit and screening; `phaseUnit` ("CYCLE" or "METER") is the unit of the

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "report/AvailabilityTimeline.h"
 #include "report/FixedText.h"
+#include "report/SatelliteSummary.h"
 #include "report/SvgPlot.h"
 
 namespace {
@@ -25,7 +27,11 @@ const char* const kStyle =
     "svg .tick{font-size:11px;fill:#444}svg .axis{font-size:12px;fill:#222}"
     "svg .small{font-size:9px}"
     "svg .slip{fill:#d00;stroke:#fff;stroke-width:.8}"
-    "svg .outlier{fill:none;stroke:#f80;stroke-width:2}";
+    "svg .outlier{fill:none;stroke:#f80;stroke-width:2}"
+    "svg .present{fill:#7aa6d8}svg .slip-mark{stroke:#d00;stroke-width:2}"
+    "svg .outlier-mark{stroke:#f80;stroke-width:2}"
+    "svg .clock-mark{stroke:#222;stroke-width:1.5;stroke-dasharray:4 2}"
+    "nav.toc ol{columns:2;font-size:.9em}";
 
 std::string Cell(const std::string& text) { return "<td>" + HtmlEscape(text) + "</td>"; }
 std::string LeftCell(const std::string& text) {
@@ -76,16 +82,51 @@ std::string SummaryTable(const StatisticsCollector& statistics) {
     for (const SeriesStats& column : totals.columns) {
       present += column.Present();
       absent += column.Absent();
+      const bool any = column.Present() > 0;
       if (column.Column().kind == SeriesKind::Slips)
-        cells += Cell(std::to_string(column.Slips())) + Cell(std::to_string(column.Outliers()));
+        cells += Cell(any ? std::to_string(column.Slips()) : "-") +
+                 Cell(any ? std::to_string(column.Outliers()) : "-");
       else if (column.Column().kind == SeriesKind::ArcRms)
-        cells += Cell(column.Present() > 0 ? FixedText(column.ArcRms(), 4) : "-");
+        cells += Cell(column.HasArcRms() ? FixedText(column.ArcRms(), 4) : "-");
     }
     html += "<tr>" + LeftCell(SystemName(letter)) + Cell(std::to_string(satellites)) +
             Cell(std::to_string(totals.rows)) + Cell(std::to_string(present)) +
             Cell(std::to_string(absent)) + cells + "</tr>\n";
   }
   return html + "</table>\n";
+}
+
+// One row per satellite: its span, share of the expected epochs, arcs,
+// slips, outliers, clock events and multipath RMS.
+std::string SatellitesTable(const StatisticsCollector& statistics) {
+  std::string html =
+      "<table class=\"satellites\"><tr><th class=\"l\">SAT</th><th class=\"l\">FIRST</th>"
+      "<th class=\"l\">LAST</th><th>ROWS</th><th>% OF EXPECTED</th><th>ARCS</th><th>SLIPS</th>"
+      "<th>OUTLIERS</th><th>CLOCK EVENTS</th><th>MP1 RMS (m)</th><th>MP2 RMS (m)</th></tr>\n";
+  for (const SatelliteSummary& satellite : SatelliteSummaries(statistics))
+    html += "<tr>" + LeftCell(satellite.name) + LeftCell(satellite.firstEpoch) +
+            LeftCell(satellite.lastEpoch) + Cell(std::to_string(satellite.rows)) +
+            Cell(FigureText(satellite.percentOfExpected, 1)) + Cell(CountText(satellite.arcs)) +
+            Cell(CountText(satellite.slips)) + Cell(CountText(satellite.outliers)) +
+            Cell(std::to_string(satellite.clockEvents)) + Cell(FigureText(satellite.mp1Rms, 4)) +
+            Cell(FigureText(satellite.mp2Rms, 4)) + "</tr>\n";
+  return html + "</table>\n";
+}
+
+// The page's sections, by their anchors.
+std::string TableOfContents() {
+  static const char* const kSections[][2] = {{"systems", "Summary by constellation"},
+                                             {"satellites", "Satellites"},
+                                             {"availability", "Data availability"},
+                                             {"events", "Slips and outliers"},
+                                             {"clock", "Clock events"},
+                                             {"plots", "Plots"},
+                                             {"statistics", "Statistics"},
+                                             {"settings", "Settings"}};
+  std::string html = "<nav class=\"toc\"><h2>Contents</h2><ol>\n";
+  for (const auto& section : kSections)
+    html += std::string("<li><a href=\"#") + section[0] + "\">" + section[1] + "</a></li>\n";
+  return html + "</ol></nav>\n";
 }
 
 std::string EventsTable(const StatisticsCollector& statistics) {
@@ -116,6 +157,27 @@ std::string EventsTable(const StatisticsCollector& statistics) {
   return html + "</table>\n";
 }
 
+// Stations, baseline, epochs, systems and types, as far as the input tells them.
+std::string ContextSection(const StatisticsCollector& statistics) {
+  std::string html = "<ul class=\"context\">\n";
+  for (const std::string& line : ContextLines(statistics.Settings().context))
+    html += "<li>" + HtmlEscape(line) + "</li>\n";
+  return html + "</ul>\n";
+}
+
+std::string ClockEventsTable(const StatisticsCollector& statistics) {
+  if (statistics.ClockEvents().empty()) return "<p>No clock events.</p>\n";
+  std::string html =
+      "<table class=\"clock-events\"><tr><th class=\"l\">EPOCH</th><th>SIZE (m)</th>"
+      "<th>SIZE (ms)</th><th>SATELLITES AGREEING</th><th>WITH A VALUE</th></tr>\n";
+  for (const ClockEvent& event : statistics.ClockEvents())
+    html += "<tr>" + LeftCell(event.epoch) + Cell(FixedText(event.metres, 3)) +
+            Cell(FixedText(ClockEventMilliseconds(event), 6)) +
+            Cell(std::to_string(event.satellites)) + Cell(std::to_string(event.present)) +
+            "</tr>\n";
+  return html + "</table>\n";
+}
+
 std::string SettingsSection(const StatisticsCollector& statistics) {
   std::string html = "<ul>\n";
   for (const std::string& sentence : ScreeningSettings(statistics))
@@ -138,7 +200,7 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const SeriesStats& stats = satellite.columns[k];
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
-      const bool screened = kind == SeriesKind::Slips;
+      const bool screened = any && kind == SeriesKind::Slips;
       html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
               Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
@@ -146,7 +208,8 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
               Cell(any ? FixedText(stats.Min(), 3) : "-") +
               Cell(any ? FixedText(stats.Max(), 3) : "-") +
               Cell(any ? std::to_string(stats.Arcs()) : "-") +
-              Cell(any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4) : "-") +
+              Cell(stats.HasArcRms() && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4)
+                                                                   : "-") +
               Cell(screened ? std::to_string(stats.Slips()) : "-") +
               Cell(screened ? std::to_string(stats.Outliers()) : "-") + "</tr>\n";
     }
@@ -246,6 +309,35 @@ std::string ColumnSection(const StatisticsCollector& statistics, const PlotColle
   return html + "</section>\n";
 }
 
+// One plot per system of L4 less its previous value, per satellite.
+std::string L4RateSection(const StatisticsCollector& statistics, const L4RateCollector& rates) {
+  if (!rates.HasL4()) return "";
+  std::string html =
+      "<section><h3>Ionosphere rate: L4 less its previous value (m)</h3>\n"
+      "<p>Slips stand out as spikes, however the ionosphere drifts.</p>\n";
+  PlotFrame frame;
+  frame.cssClass = "rate-plot";
+  frame.valueTitle = "L4 epoch difference (m)";
+  frame.firstSeconds = rates.FirstSeconds();
+  frame.lastSeconds = std::max(rates.LastSeconds(), rates.FirstSeconds() + 1);
+  for (char letter : ConstellationLetters(statistics)) {
+    std::vector<PlotLine> lines;
+    std::string legend = "<div class=\"legend\">";
+    for (std::size_t s = 0; s < rates.Names().size(); s++) {
+      const std::string& name = rates.Names()[s];
+      if (name.empty() || name[0] != letter) continue;
+      PlotLine line{SatelliteStyle(lines.size()), name, rates.Segments(s)};
+      if (line.segments.empty()) continue;
+      legend += "<span>" + StyleSample(line.style) + HtmlEscape(name) + "</span>";
+      lines.push_back(line);
+    }
+    if (lines.empty()) continue;
+    html += "<h4>" + HtmlEscape(SystemName(letter) + ": L4 epoch difference") + "</h4>\n" +
+            SvgTimeSeries(frame, lines, {}) + legend + "</div>\n";
+  }
+  return html + "</section>\n";
+}
+
 }  // namespace
 
 std::string HtmlPagePath(const std::string& directory) {
@@ -253,7 +345,7 @@ std::string HtmlPagePath(const std::string& directory) {
 }
 
 bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& statistics,
-                     const PlotCollector& plots) {
+                     const PlotCollector& plots, const L4RateCollector& rates, bool rawPlots) {
   std::error_code error;
   std::filesystem::create_directories(directory, error);
   std::ofstream page(HtmlPagePath(directory), std::ios::binary);
@@ -261,17 +353,31 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
   const std::string& file = statistics.Settings().observationFile;
   page << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
        << "Quintavelmor report: " << HtmlEscape(file) << "</title>\n<style>" << kStyle
-       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report: " << HtmlEscape(file)
-       << "</h1>\n<h2>Summary by constellation</h2>\n"
-       << SummaryTable(statistics) << "<h2>Slips and outliers</h2>\n"
-       << EventsTable(statistics)
-       << "<p>How they are found: see <a href=\"#settings\">Settings</a>.</p>\n<h2>Plots</h2>\n";
-  // The screened columns first: their plots show the slips.
-  for (bool screened : {true, false})
-    for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++)
-      if ((statistics.Kinds()[k].kind == SeriesKind::Slips) == screened)
+       << "</style>\n</head>\n<body>\n<h1>Quintavelmor report: " << HtmlEscape(file) << "</h1>\n"
+       << ContextSection(statistics) << TableOfContents()
+       << "<h2 id=\"systems\">Summary by constellation</h2>\n"
+       << SummaryTable(statistics) << "<h2 id=\"satellites\">Satellites</h2>\n"
+       << SatellitesTable(statistics) << "<h2 id=\"availability\">Data availability</h2>\n"
+       << "<p>A bar where a satellite has rows, open at its gaps; red: slips, orange: outliers, "
+          "dashed across all: clock events.</p>\n"
+       << SvgAvailabilityTimeline(statistics) << "<h2 id=\"events\">Slips and outliers</h2>\n"
+       << EventsTable(statistics) << "<h2 id=\"clock\">Clock events</h2>\n"
+       << "<p>A jump of the Melbourne-W&uuml;bbena combination that nearly all satellites share "
+          "at one epoch: a receiver clock jump, not slips.</p>\n"
+       << ClockEventsTable(statistics)
+       << "<p>How they are found: see <a href=\"#settings\">Settings</a>.</p>\n<h2 "
+          "id=\"plots\">Plots</h2>\n";
+  // The screened columns first: their plots show the slips; then the
+  // ionosphere's rate, then the other columns.
+  for (bool screened : {true, false}) {
+    for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++) {
+      const ColumnKind& kind = statistics.Kinds()[k];
+      if ((kind.kind == SeriesKind::Slips) == screened && (rawPlots || !kind.raw))
         page << ColumnSection(statistics, plots, k);
-  page << "<h2>Statistics</h2>\n"
+    }
+    if (screened) page << L4RateSection(statistics, rates);
+  }
+  page << "<h2 id=\"statistics\">Statistics</h2>\n"
        << StatisticsTable(statistics) << "<h2 id=\"settings\">Settings</h2>\n"
        << SettingsSection(statistics) << "</body>\n</html>\n";
   return static_cast<bool>(page.flush());

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "report/L4RateCollector.h"
 #include "report/PlotCollector.h"
 #include "report/StatisticsReport.h"
 
@@ -13,8 +14,9 @@
 std::string HtmlPagePath(const std::string& directory);
 
 // Writes `directory`/index.html, creating the directory; false when the file
-// cannot be written.
+// cannot be written.  The raw columns (the file's own types) are plotted
+// only with `rawPlots`.
 bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& statistics,
-                     const PlotCollector& plots);
+                     const PlotCollector& plots, const L4RateCollector& rates, bool rawPlots);
 
 #endif

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/DataContext.h"
 #include "src/ListingLayout.h"
 
 // Columns of the listing, taken from its title line.
@@ -26,6 +27,7 @@ struct ListingSettings {
   long endDay = 0;
   double endSeconds = 0;
   std::vector<std::string> lines;  // every settings line as written, "#" included
+  DataContext context;             // stations and epochs, as far as the input tells them
 };
 
 // One value field of a row.

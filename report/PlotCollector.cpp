@@ -83,7 +83,8 @@ PlotSegments PlotCollector::Segments(std::size_t s, std::size_t k) const {
   double previous = 0;
   long previousArc = -1;
   for (const PlotBucket& bucket : buckets) {
-    const double mean = series.arcs[static_cast<std::size_t>(std::max(bucket.arc, 0L))].Mean();
+    const double mean =
+        lessArcMeans_ ? series.arcs[static_cast<std::size_t>(std::max(bucket.arc, 0L))].Mean() : 0;
     PlotPoint first{bucket.minimumSeconds, bucket.minimum - mean};
     PlotPoint second{bucket.maximumSeconds, bucket.maximum - mean};
     if (second.seconds < first.seconds) std::swap(first, second);

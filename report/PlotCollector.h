@@ -44,6 +44,9 @@ using PlotSegments = std::vector<std::vector<PlotPoint>>;
 // with each series' values and arcs.
 class PlotCollector : public ListingConsumer, public ArcValueSink {
  public:
+  // Series are drawn less their arcs' means, or as they are.
+  explicit PlotCollector(bool lessArcMeans = true) : lessArcMeans_(lessArcMeans) {}
+
   void Begin(const ListingSettings& settings, const ListingColumns& columns) override;
   void Row(const ListingRow& row, const RowTime& time) override;
   void EndOfBlock() override {}
@@ -68,6 +71,7 @@ class PlotCollector : public ListingConsumer, public ArcValueSink {
   std::size_t BucketIndex(double seconds) const;
   Series& SeriesOf(std::size_t satellite, std::size_t column);
 
+  bool lessArcMeans_;
   std::size_t columnCount_ = 0;
   double bucketStart_ = 0;  // seconds of the first bucket's start
   double bucketWidth_ = 1;

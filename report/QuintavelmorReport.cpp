@@ -1,5 +1,7 @@
-// Quintavelmor-report: reads a listing written by Quintavelmor and writes
-// per-satellite statistics, a CSV export and an HTML page of plots.
+// Quintavelmor-report: reads a listing written by Quintavelmor, or a
+// single-difference file whose columns it forms itself, and writes
+// per-satellite statistics, a CSV export, an HTML page of plots and a JSON
+// summary.
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,7 +17,9 @@
 #include "report/HtmlReport.h"
 #include "report/PlotCollector.h"
 #include "report/ReportOptions.h"
+#include "report/SdInput.h"
 #include "report/StatisticsReport.h"
+#include "report/SummaryJson.h"
 
 namespace {
 
@@ -53,8 +57,12 @@ int main(int argc, char** argv) {
     std::fputs(kReportUsage, stderr);
     return 1;
   }
-  std::FILE* input =
-      options.listing == "-" ? stdin : OpenOrFail(options.listing, "rb", "LISTING FILE");
+  const bool singleDifferences = options.listing != "-" && IsSingleDifferenceFile(options.listing);
+  if (!singleDifferences && (!options.channelFile.empty() || !options.columns.empty()))
+    Fatal("--channels AND --columns NEED A SINGLE-DIFFERENCE FILE, NOT A LISTING");
+  std::FILE* input = singleDifferences        ? nullptr
+                     : options.listing == "-" ? stdin
+                                              : OpenOrFail(options.listing, "rb", "LISTING FILE");
   std::FILE* csvFile = options.csvFile.empty()  ? nullptr
                        : options.csvFile == "-" ? stdout
                                                 : OpenOrFail(options.csvFile, "wb", "CSV FILE");
@@ -65,21 +73,32 @@ int main(int argc, char** argv) {
   std::vector<ListingConsumer*> consumers{&statistics};
   CsvExport csv(csvFile);
   if (csvFile != nullptr) consumers.push_back(&csv);
+  L4RateCollector rates;
   if (page) consumers.push_back(&plots);
+  if (page) consumers.push_back(&rates);
 
-  ReadListing(input, consumers);
+  if (singleDifferences)
+    ReadSingleDifferences({options.listing, options.channelFile, options.columns}, consumers);
+  else
+    ReadListing(input, consumers);
 
   if (csvFile == stdout)
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)
     CloseOutput(csvFile, "CSV FILE " + options.csvFile);
   if (page) {
-    if (!WriteHtmlReport(options.htmlDirectory, statistics, plots))
+    if (!WriteHtmlReport(options.htmlDirectory, statistics, plots, rates, options.rawPlots))
       Fatal("HTML PAGE CAN NOT BE WRITTEN IN " + options.htmlDirectory);
     // Standard output may carry the statistics or the CSV, so the page's
     // place goes to standard error.
     std::fprintf(stderr, "%s: page %s\n", kReportProgramName,
                  HtmlPagePath(options.htmlDirectory).c_str());
+  }
+  if (!options.summaryFile.empty()) {
+    std::FILE* summary = OpenOrFail(options.summaryFile, "wb", "SUMMARY FILE");
+    const std::string json = SummaryJson(statistics);
+    std::fwrite(json.data(), 1, json.size(), summary);
+    CloseOutput(summary, "SUMMARY FILE " + options.summaryFile);
   }
   if (options.statistics) {
     WriteStatisticsTable(stdout, statistics);

@@ -11,20 +11,30 @@
 #include "PROGINC/ProgramName.h"
 
 const char* const kReportUsage =
-    "usage: Quintavelmor-report [LISTING|-] [--stats] [--csv FILE] [--html DIR] [SCREENING]\n"
+    "usage: Quintavelmor-report [LISTING|-] [OUTPUTS] [SCREENING]\n"
+    "       Quintavelmor-report SDFILE [--channels FILE] [--columns LIST] [OUTPUTS] [SCREENING]\n"
     "       Quintavelmor-report --help | --version\n"
     "  LISTING     a listing as Quintavelmor writes it (standard input when absent or -)\n"
+    "  SDFILE      a single-difference file, known by its first line; the report forms\n"
+    "              its columns itself, at full precision\n"
+    "  --channels FILE  the GLONASS frequency-channel file (without it GLONASS is left out)\n"
+    "  --columns LIST   the columns to form, as Quintavelmor's -l names them (\"L4:MWp\");\n"
+    "              by default per system L4, MW[P] or MW[C], MP1[P] or MP1[C], MP2, C1-L1\n"
+    "outputs:\n"
     "  --stats     statistics table on standard output (the default when no other\n"
     "              output is asked for)\n"
     "  --csv FILE  one CSV row per satellite and epoch (- for standard output)\n"
-    "  --html DIR  DIR/index.html with the statistics and plots of every column\n"
+    "  --html DIR  DIR/index.html with the statistics and plots of the columns\n"
+    "  --raw-plots the page plots the raw columns (C1, L1, D1, ...) as well\n"
+    "  --summary FILE  the headline figures per system and satellite as JSON\n"
     "  --help      this text\n"
     "  --version   the version number\n"
     "slips and outliers in L4 and MW (see the manual page):\n"
     "  --l4-slip METRES      L4 threshold's floor (default 0.05)\n"
     "  --l4-drift METRES/S   L4 threshold's growth per second of a step (default 0.0005)\n"
     "  --mw-slip METRES      MW threshold's floor (default 1.0)\n"
-    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n";
+    "  --max-gap SECONDS     longer gaps start a new pass, unjudged (default 600)\n"
+    "  --min-arc VALUES      shorter multipath arcs give no RMS (default 10)\n";
 
 namespace {
 
@@ -48,17 +58,37 @@ double ScreeningValue(const std::string& option, const std::string& text, bool z
   return value;
 }
 
-enum Code { HELP = 'h', VERSION = 256, STATS, CSV, HTML, L4_SLIP, L4_DRIFT, MW_SLIP, MAX_GAP };
+enum Code {
+  HELP = 'h',
+  VERSION = 256,
+  STATS,
+  CSV,
+  HTML,
+  SUMMARY,
+  RAW_PLOTS,
+  CHANNELS,
+  COLUMNS,
+  L4_SLIP,
+  L4_DRIFT,
+  MW_SLIP,
+  MAX_GAP,
+  MIN_ARC
+};
 
 const option kLongOptions[] = {{"help", no_argument, nullptr, HELP},
                                {"version", no_argument, nullptr, VERSION},
                                {"stats", no_argument, nullptr, STATS},
                                {"csv", required_argument, nullptr, CSV},
                                {"html", required_argument, nullptr, HTML},
+                               {"summary", required_argument, nullptr, SUMMARY},
+                               {"raw-plots", no_argument, nullptr, RAW_PLOTS},
+                               {"channels", required_argument, nullptr, CHANNELS},
+                               {"columns", required_argument, nullptr, COLUMNS},
                                {"l4-slip", required_argument, nullptr, L4_SLIP},
                                {"l4-drift", required_argument, nullptr, L4_DRIFT},
                                {"mw-slip", required_argument, nullptr, MW_SLIP},
                                {"max-gap", required_argument, nullptr, MAX_GAP},
+                               {"min-arc", required_argument, nullptr, MIN_ARC},
                                {nullptr, 0, nullptr, 0}};
 
 // The screening setting of option `code`, or null when it is none.
@@ -72,6 +102,8 @@ double* ScreeningSetting(int code, SlipSettings& slips) {
       return &slips.mwMetres;
     case MAX_GAP:
       return &slips.maxGapSeconds;
+    case MIN_ARC:
+      return &slips.minArcValues;
     default:
       return nullptr;
   }
@@ -101,6 +133,18 @@ void ApplyOption(ReportOptions& options, const CommandWord& word) {
     case CSV:
       options.csvFile = word.value;
       break;
+    case SUMMARY:
+      options.summaryFile = word.value;
+      break;
+    case RAW_PLOTS:
+      options.rawPlots = true;
+      break;
+    case CHANNELS:
+      options.channelFile = word.value;
+      break;
+    case COLUMNS:
+      options.columns = word.value;
+      break;
     default:
       options.htmlDirectory = word.value;
   }
@@ -129,7 +173,8 @@ ReportOptions ParseReportOptions(int argc, const char* const* argv) {
   ReportOptions options;
   for (const CommandWord& word : ReadCommandLine(argc, argv, "h", kLongOptions))
     ApplyWord(options, word);
-  if (options.csvFile.empty() && options.htmlDirectory.empty()) options.statistics = true;
+  if (options.csvFile.empty() && options.htmlDirectory.empty() && options.summaryFile.empty())
+    options.statistics = true;
   if (options.csvFile == "-" && options.statistics)
     Fatal("--csv - AND THE STATISTICS TABLE WOULD BOTH GO TO STANDARD OUTPUT");
   return options;

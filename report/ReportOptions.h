@@ -8,11 +8,15 @@
 #include "report/SlipDetector.h"
 
 struct ReportOptions {
-  std::string listing = "-";
+  std::string listing = "-";  // a listing, or a single-difference file
   bool listingGiven = false;
+  std::string channelFile;  // GLONASS channels of a single-difference file
+  std::string columns;      // columns to form from a single-difference file
   std::string csvFile;
   std::string htmlDirectory;
+  std::string summaryFile;
   bool statistics = false;
+  bool rawPlots = false;
   bool help = false;
   bool version = false;
   SlipSettings slips;

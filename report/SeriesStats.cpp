@@ -17,7 +17,7 @@ class SeriesStats::Settler : public SlipListener {
 };
 
 void SeriesStats::AddPresent(double time, double value, double gapLimit, std::string_view epoch,
-                             const SeriesOutput& output) {
+                             const SeriesOutput& output, bool breakBefore) {
   present_++;
   const double delta = value - mean_;
   mean_ += delta / static_cast<double>(present_);
@@ -30,7 +30,7 @@ void SeriesStats::AddPresent(double time, double value, double gapLimit, std::st
     detector_.Add(time, value, epoch, settler);
     return;
   }
-  if (!hasPrevious_ || time - previousTime_ > gapLimit || LeavesArc(value)) StartArc();
+  if (!hasPrevious_ || time - previousTime_ > gapLimit || breakBefore) StartArc();
   hasPrevious_ = true;
   previousTime_ = time;
   Settle(time, value, output);
@@ -42,12 +42,11 @@ void SeriesStats::EndBlock(const SeriesOutput& output) {
   hasPrevious_ = false;
 }
 
-bool SeriesStats::LeavesArc(double value) const {
-  return column_.kind == SeriesKind::ArcRms && std::fabs(value - previous_) > kArcJumpMetres;
-}
-
 void SeriesStats::StartArc() {
-  closedArcSquares_ += arcSquares_;
+  if (ArcCounts(arcValues_)) {
+    closedArcSquares_ += arcSquares_;
+    closedArcValues_ += arcValues_;
+  }
   arcValues_ = 0;
   arcMean_ = 0;
   arcSquares_ = 0;
@@ -59,7 +58,6 @@ void SeriesStats::Settle(double time, double value, const SeriesOutput& output) 
   const double delta = value - arcMean_;
   arcMean_ += delta / static_cast<double>(arcValues_);
   arcSquares_ += delta * (value - arcMean_);
-  previous_ = value;
   if (output.sink != nullptr)
     output.sink->ArcValue(output.satellite, output.column, arcs_ - 1, time, value);
 }
@@ -69,7 +67,32 @@ void SeriesStats::Record(SlipEvent event) {
   (slip ? slips_ : outliers_)++;
   // A slip opens the arc after the current one; an outlier sits in the current one.
   event.arc = slip ? arcs_ : arcs_ - 1;
+  if (slip) slipMarks_.push_back(SlipMark{event.seconds, event.size, event.epoch});
   if (events_.size() < kMaxEventsKept) events_.push_back(std::move(event));
+}
+
+void SeriesStats::TakeClockEvent(double seconds, double common, double tolerance) {
+  auto same = [seconds](double other) { return std::fabs(other - seconds) < 1e-3; };
+  for (std::size_t m = 0; m < slipMarks_.size(); m++) {
+    if (!same(slipMarks_[m].seconds)) continue;
+    clockEvents_++;
+    const bool jumpAlone = std::fabs(slipMarks_[m].size - common) <= tolerance;
+    for (std::size_t e = 0; e < events_.size(); e++) {
+      if (events_[e].kind != SlipEventKind::Slip || !same(events_[e].seconds)) continue;
+      if (jumpAlone)
+        events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(e));
+      else
+        events_[e].size -= common;
+      break;
+    }
+    if (jumpAlone) {
+      slips_--;
+      slipMarks_.erase(slipMarks_.begin() + static_cast<std::ptrdiff_t>(m));
+    } else {
+      slipMarks_[m].size -= common;
+    }
+    return;
+  }
 }
 
 void SeriesStats::Merge(const SeriesStats& other) {
@@ -86,16 +109,28 @@ void SeriesStats::Merge(const SeriesStats& other) {
   }
   absent_ += other.absent_;
   arcs_ += other.arcs_;
-  closedArcSquares_ += other.closedArcSquares_ + other.arcSquares_;
+  closedArcSquares_ += other.closedArcSquares_;
+  closedArcValues_ += other.closedArcValues_;
+  if (other.ArcCounts(other.arcValues_)) {
+    closedArcSquares_ += other.arcSquares_;
+    closedArcValues_ += other.arcValues_;
+  }
   slips_ += other.slips_;
   outliers_ += other.outliers_;
+  clockEvents_ += other.clockEvents_;
 }
 
 double SeriesStats::StandardDeviation() const {
   return present_ > 1 ? std::sqrt(squares_ / static_cast<double>(present_ - 1)) : 0;
 }
 
+long SeriesStats::RmsValues() const {
+  return closedArcValues_ + (ArcCounts(arcValues_) ? arcValues_ : 0);
+}
+
 double SeriesStats::ArcRms() const {
-  return present_ > 0 ? std::sqrt((closedArcSquares_ + arcSquares_) / static_cast<double>(present_))
-                      : 0;
+  const long values = RmsValues();
+  if (values == 0) return 0;
+  const double squares = closedArcSquares_ + (ArcCounts(arcValues_) ? arcSquares_ : 0);
+  return std::sqrt(squares / static_cast<double>(values));
 }

@@ -31,18 +31,28 @@ struct SeriesOutput {
   std::size_t column = 0;
 };
 
+// A slip of a screened series, kept whole so that slips shared by nearly all
+// satellites at one epoch can be told apart as a clock event.
+struct SlipMark {
+  double seconds = 0;
+  double size = 0;
+  std::string epoch;
+};
+
 class SeriesStats {
  public:
   SeriesStats(const ColumnKind& column, const SlipSettings& slips)
       : column_(column),
-        detector_(column.model, slips.ThresholdOf(column.model), slips.maxGapSeconds) {}
+        detector_(column.model, slips.ThresholdOf(column.model), slips.maxGapSeconds),
+        minArcValues_(slips.minArcValues) {}
 
   void AddAbsent() { absent_++; }
   // A present value at `time` seconds; outside the screened columns a step of
-  // more than `gapLimit` seconds since the previous value starts a new arc.
+  // more than `gapLimit` seconds since the previous value starts a new arc,
+  // and so does `breakBefore` (a slip the screened columns found there).
   // `epoch` names the row in the list of events.
   void AddPresent(double time, double value, double gapLimit, std::string_view epoch,
-                  const SeriesOutput& output = {});
+                  const SeriesOutput& output = {}, bool breakBefore = false);
   // Arcs never continue across satellite blocks.
   void EndBlock(const SeriesOutput& output = {});
   // Adds another series' totals (for constellation summaries); events are not merged.
@@ -55,12 +65,24 @@ class SeriesStats {
   double Min() const { return min_; }
   double Max() const { return max_; }
   long Arcs() const { return arcs_; }
+  // The RMS about the arcs' means, over the arcs of at least the minimum
+  // number of values; HasArcRms is false when there is none.
   double ArcRms() const;
+  bool HasArcRms() const { return RmsValues() > 0; }
   long Slips() const { return slips_; }
   long Outliers() const { return outliers_; }
   // The first kMaxEventsKept slips and outliers, in time order.
   const std::vector<SlipEvent>& Events() const { return events_; }
   const ColumnKind& Column() const { return column_; }
+  // Every slip of the series, in time order.
+  const std::vector<SlipMark>& SlipMarks() const { return slipMarks_; }
+  // Clock events at which the series had a value that jumped.
+  long ClockEvents() const { return clockEvents_; }
+  // A clock event of `common` (the jump all satellites share) at the slip
+  // marked at `seconds`: a slip whose size agrees within `tolerance` was the
+  // jump alone and is no slip of the series; any other keeps its slip, sized
+  // less the common jump.
+  void TakeClockEvent(double seconds, double common, double tolerance);
 
  private:
   class Settler;
@@ -68,7 +90,8 @@ class SeriesStats {
   void StartArc();
   void Settle(double time, double value, const SeriesOutput& output);
   void Record(SlipEvent event);
-  bool LeavesArc(double value) const;
+  long RmsValues() const;
+  bool ArcCounts(long values) const { return static_cast<double>(values) >= minArcValues_; }
 
   ColumnKind column_;
   SlipDetector detector_;
@@ -80,14 +103,17 @@ class SeriesStats {
   double max_ = 0;
 
   long arcs_ = 0;
-  double closedArcSquares_ = 0;  // squared deviations from their arc means, closed arcs
+  double minArcValues_ = 1;
+  double closedArcSquares_ = 0;  // squared deviations from their arc means, closed arcs long enough
+  long closedArcValues_ = 0;     // the values of those arcs
   long arcValues_ = 0;
   double arcMean_ = 0;
   double arcSquares_ = 0;
-  double previous_ = 0;  // the last value settled in the arc
   long slips_ = 0;
   long outliers_ = 0;
   std::vector<SlipEvent> events_;
+  std::vector<SlipMark> slipMarks_;
+  long clockEvents_ = 0;
 
   bool hasPrevious_ = false;
   double previousTime_ = 0;

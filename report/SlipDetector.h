@@ -43,6 +43,8 @@ struct SlipSettings {
   double mwMetres = 1.0;
   // A longer gap ends a pass: the next value starts a new arc, unjudged.
   double maxGapSeconds = 600;
+  // Multipath and code-minus-phase: an arc of fewer values gives no RMS.
+  double minArcValues = 10;
 
   SlipThreshold ThresholdOf(SlipModel model) const;
 };

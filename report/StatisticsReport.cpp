@@ -1,10 +1,12 @@
 // Per-satellite statistics and their plain-text table.
 #include "report/StatisticsReport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "report/FixedText.h"
+#include "report/SatelliteSummary.h"
 
 void StatisticsCollector::Begin(const ListingSettings& settings, const ListingColumns& columns) {
   settings_ = settings;
@@ -22,6 +24,7 @@ SatelliteStats& StatisticsCollector::SatelliteNamed(std::string_view name) {
   SatelliteStats added;
   added.name = std::string(name);
   for (const ColumnKind& kind : kinds_) added.columns.emplace_back(kind, slips_);
+  added.pending.resize(kinds_.size());
   satellites_.push_back(added);
   return satellites_.back();
 }
@@ -29,20 +32,92 @@ SatelliteStats& StatisticsCollector::SatelliteNamed(std::string_view name) {
 void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   if (std::isfinite(time.gapLimit)) interval_ = time.gapLimit / 2;
   SatelliteStats& satellite = SatelliteNamed(row.satellite);
+  if (satellite.rows == 0 || time.seconds < satellite.firstSeconds) {
+    satellite.firstSeconds = time.seconds;
+    satellite.firstEpoch = std::string(row.date);
+  }
+  if (satellite.rows == 0 || time.seconds >= satellite.lastSeconds) {
+    satellite.lastSeconds = time.seconds;
+    satellite.lastEpoch = std::string(row.date);
+  }
+  if (satellite.runs.empty() || time.seconds - satellite.runs.back().lastSeconds > time.gapLimit ||
+      time.seconds < satellite.runs.back().lastSeconds)
+    satellite.runs.push_back(AvailabilityRun{time.seconds, time.seconds});
+  else
+    satellite.runs.back().lastSeconds = time.seconds;
+  firstSeconds_ = anyRow_ ? std::min(firstSeconds_, time.seconds) : time.seconds;
+  lastSeconds_ = anyRow_ ? std::max(lastSeconds_, time.seconds) : time.seconds;
+  anyRow_ = true;
   satellite.rows++;
+  bool mwValue = false;
   for (std::size_t k = 0; k < row.values.size(); k++) {
-    if (row.values[k].present)
+    if (row.values[k].present && kinds_[k].model == SlipModel::Level &&
+        kinds_[k].kind == SeriesKind::Slips)
+      mwValue = true;
+    if (row.values[k].present && kinds_[k].kind == SeriesKind::ArcRms)
+      satellite.pending[k].push_back(
+          PendingValue{time.seconds, row.values[k].value, time.gapLimit});
+    else if (row.values[k].present)
       satellite.columns[k].AddPresent(time.seconds, row.values[k].value, time.gapLimit, row.date,
                                       SeriesOutput{sink_, current_, k});
     else
       satellite.columns[k].AddAbsent();
   }
+  if (mwValue) mwPresence_.Add(time.seconds);
 }
 
+namespace {
+
+// A step no code noise makes: a clock jump where the satellite had no MW
+// value to show it (a millisecond is 300 km).
+constexpr double kClockStepMetres = 100;
+
+// The times of every slip the satellite's screened columns found, in order.
+std::vector<double> SlipTimes(const std::vector<SeriesStats>& columns) {
+  std::vector<double> times;
+  for (const SeriesStats& column : columns)
+    for (const SlipMark& mark : column.SlipMarks()) times.push_back(mark.seconds);
+  std::sort(times.begin(), times.end());
+  return times;
+}
+
+// Whether a slip lies after `previous` and at or before `seconds`.
+bool SlipBetween(const std::vector<double>& slips, double previous, double seconds) {
+  const auto next = std::upper_bound(slips.begin(), slips.end(), previous);
+  return next != slips.end() && *next <= seconds;
+}
+
+}  // namespace
+
+// The screened columns settle first; the arc-RMS columns then break their
+// arcs at the slips found, and at gaps.
 void StatisticsCollector::EndSatelliteBlock(std::size_t satellite) {
-  std::vector<SeriesStats>& columns = satellites_[satellite].columns;
+  SatelliteStats& stats = satellites_[satellite];
+  std::vector<SeriesStats>& columns = stats.columns;
   for (std::size_t k = 0; k < columns.size(); k++)
-    columns[k].EndBlock(SeriesOutput{sink_, satellite, k});
+    if (kinds_[k].kind != SeriesKind::ArcRms)
+      columns[k].EndBlock(SeriesOutput{sink_, satellite, k});
+  const std::vector<double> slips = SlipTimes(columns);
+  for (std::size_t k = 0; k < columns.size(); k++) {
+    if (kinds_[k].kind != SeriesKind::ArcRms) continue;
+    const SeriesOutput output{sink_, satellite, k};
+    const PendingValue* previous = nullptr;
+    for (const PendingValue& value : stats.pending[k]) {
+      const bool slip =
+          previous != nullptr && (SlipBetween(slips, previous->seconds, value.seconds) ||
+                                  std::fabs(value.value - previous->value) > kClockStepMetres);
+      columns[k].AddPresent(value.seconds, value.value, value.gapLimit, {}, output, slip);
+      previous = &value;
+    }
+    stats.pending[k].clear();
+    stats.pending[k].shrink_to_fit();
+    columns[k].EndBlock(output);
+  }
+}
+
+long StatisticsCollector::ExpectedEpochs() const {
+  if (settings_.context.epochsExpected > 0) return settings_.context.epochsExpected;
+  return anyRow_ ? ::ExpectedEpochs(firstSeconds_, lastSeconds_, interval_) : 0;
 }
 
 void StatisticsCollector::EndOfBlock() {
@@ -50,8 +125,10 @@ void StatisticsCollector::EndOfBlock() {
 }
 
 // A listing need not end with an empty line: the last blocks end here.
+// Then the slips all satellites share are told apart as clock events.
 void StatisticsCollector::Finish() {
   for (std::size_t s = 0; s < satellites_.size(); s++) EndSatelliteBlock(s);
+  clockEvents_ = FindClockEvents(satellites_, kinds_, mwPresence_, slips_.mwMetres);
 }
 
 SatelliteStats ConstellationTotals(const StatisticsCollector& statistics, char letter) {
@@ -87,7 +164,8 @@ namespace {
 std::string IntervalSentence(const StatisticsCollector& statistics) {
   if (statistics.Interval() <= 0) return "Listing interval: unknown (no satellite has two rows).";
   return "Listing interval: " + ShortNumber(statistics.Interval()) + " s, " +
-         (statistics.Settings().interval > 0
+         (statistics.Settings().context.hasStations ? "the single-difference file's interval."
+          : statistics.Settings().interval > 0
               ? "from the listing's settings."
               : "the smallest step between two rows of a satellite.");
 }
@@ -118,8 +196,10 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
       "and MW instead at slips and after gaps longer than " +
           maxGap + " (a new pass).",
       "ARC RMS: the RMS about each arc's mean, in the multipath and code-minus-phase columns, "
-      "where an arc also breaks at a step above " +
-          ShortNumber(kArcJumpMetres) + " m.",
+      "where an arc also breaks at the satellite's slips in L4 and MW (clock events among "
+      "them) and at a step above " +
+          ShortNumber(kClockStepMetres) + " m (a clock jump); arcs of fewer than " +
+          ShortNumber(slips.minArcValues) + " values give no RMS.",
       L4Sentence(slips, statistics.Interval()),
       "MW[C], MW[P]: a value is held when it leaves the mean of the arc's last " +
           std::to_string(SlipDetector::kRecentValues) + " values by more than max(" +
@@ -138,22 +218,28 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
                      const SeriesStats& stats) {
   const bool any = stats.Present() > 0;
   const SeriesKind kind = stats.Column().kind;
-  const bool screened = kind == SeriesKind::Slips;
-  std::fprintf(out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n",
-               satellite.c_str(), label.c_str(), stats.Column().unit.c_str(), stats.Present(),
-               stats.Absent(), any ? FixedText(stats.Mean(), 3).c_str() : "-",
-               any ? FixedText(stats.StandardDeviation(), 4).c_str() : "-",
-               any ? FixedText(stats.Min(), 3).c_str() : "-",
-               any ? FixedText(stats.Max(), 3).c_str() : "-",
-               any ? std::to_string(stats.Arcs()).c_str() : "-",
-               any && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4).c_str() : "-",
-               screened ? std::to_string(stats.Slips()).c_str() : "-",
-               screened ? std::to_string(stats.Outliers()).c_str() : "-");
+  // A column without values was not screened: it shows no count of slips.
+  const bool screened = any && kind == SeriesKind::Slips;
+  std::fprintf(
+      out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n", satellite.c_str(),
+      label.c_str(), stats.Column().unit.c_str(), stats.Present(), stats.Absent(),
+      any ? FixedText(stats.Mean(), 3).c_str() : "-",
+      any ? FixedText(stats.StandardDeviation(), 4).c_str() : "-",
+      any ? FixedText(stats.Min(), 3).c_str() : "-", any ? FixedText(stats.Max(), 3).c_str() : "-",
+      any ? std::to_string(stats.Arcs()).c_str() : "-",
+      stats.HasArcRms() && kind == SeriesKind::ArcRms ? FixedText(stats.ArcRms(), 4).c_str() : "-",
+      screened ? std::to_string(stats.Slips()).c_str() : "-",
+      screened ? std::to_string(stats.Outliers()).c_str() : "-");
 }
 
 void WriteHeader(std::FILE* out, const StatisticsCollector& statistics) {
   std::fprintf(out, "# Quintavelmor-report: statistics per satellite and column\n");
-  std::fprintf(out, "# listing of: %s\n", statistics.Settings().observationFile.c_str());
+  const ListingSettings& settings = statistics.Settings();
+  std::fprintf(out, "# %s: %s\n",
+               settings.context.hasStations ? "single differences of" : "listing of",
+               settings.observationFile.c_str());
+  for (const std::string& line : ContextLines(settings.context))
+    std::fprintf(out, "# %s\n", line.c_str());
   for (const std::string& sentence : ScreeningSettings(statistics))
     std::fprintf(out, "# %s\n", sentence.c_str());
   std::fprintf(out, "%-4s %-7s %-6s %8s %7s %16s %12s %16s %16s %6s %10s %6s %8s\n", "SAT",
@@ -167,7 +253,7 @@ std::string ScreenedCounts(const StatisticsCollector& statistics, const Satellit
   std::string counts;
   for (std::size_t k = 0; k < totals.columns.size(); k++) {
     const SeriesStats& column = totals.columns[k];
-    if (column.Column().kind != SeriesKind::Slips) continue;
+    if (column.Column().kind != SeriesKind::Slips || column.Present() == 0) continue;
     counts += (counts.empty() ? " " : ", ") + statistics.Columns().labels[k] + " " +
               std::to_string(kind == SlipEventKind::Slip ? column.Slips() : column.Outliers());
   }
@@ -184,7 +270,7 @@ void WriteSummary(std::FILE* out, const StatisticsCollector& statistics, char le
     const SeriesStats& column = totals.columns[k];
     present += column.Present();
     absent += column.Absent();
-    if (column.Column().kind == SeriesKind::ArcRms && column.Present() > 0)
+    if (column.Column().kind == SeriesKind::ArcRms && column.HasArcRms())
       arcRms += " " + statistics.Columns().labels[k] + " " + FixedText(column.ArcRms(), 4) + " m";
   }
   const std::string slips = ScreenedCounts(statistics, totals, SlipEventKind::Slip);
@@ -218,6 +304,33 @@ void WriteEvents(std::FILE* out, const StatisticsCollector& statistics) {
   }
 }
 
+void WriteSatelliteSummaries(std::FILE* out, const StatisticsCollector& statistics) {
+  std::fprintf(out,
+               "# per satellite: first and last row, %% of the epochs expected, arcs, slips and "
+               "outliers of the screened columns, clock events, multipath RMS (m)\n");
+  std::fprintf(out, "%-4s %-22s %-22s %8s %7s %5s %5s %8s %5s %8s %8s\n", "SAT", "FIRST", "LAST",
+               "ROWS", "%EXP", "ARCS", "SLIPS", "OUTLIERS", "CLOCK", "MP1 RMS", "MP2 RMS");
+  for (const SatelliteSummary& satellite : SatelliteSummaries(statistics))
+    std::fprintf(out, "%-4s %-22s %-22s %8ld %7s %5s %5s %8s %5ld %8s %8s\n",
+                 satellite.name.c_str(), satellite.firstEpoch.c_str(), satellite.lastEpoch.c_str(),
+                 satellite.rows, FigureText(satellite.percentOfExpected, 1).c_str(),
+                 CountText(satellite.arcs).c_str(), CountText(satellite.slips).c_str(),
+                 CountText(satellite.outliers).c_str(), satellite.clockEvents,
+                 FigureText(satellite.mp1Rms, 4).c_str(), FigureText(satellite.mp2Rms, 4).c_str());
+}
+
+void WriteClockEvents(std::FILE* out, const StatisticsCollector& statistics) {
+  std::fprintf(out,
+               "# clock events: MW jumps shared by at least %ld satellites and %.0f %% of those "
+               "with a value, not counted as their slips\n",
+               kClockEventSatellites, 100 * kClockEventShare);
+  std::fprintf(out, "%-5s %-22s %16s %12s %10s %8s\n", "CLOCK", "EPOCH", "SIZE (m)", "SIZE (ms)",
+               "AGREEING", "PRESENT");
+  for (const ClockEvent& event : statistics.ClockEvents())
+    std::fprintf(out, "%-5s %-22s %16.3f %12.6f %10ld %8ld\n", "jump", event.epoch.c_str(),
+                 event.metres, ClockEventMilliseconds(event), event.satellites, event.present);
+}
+
 }  // namespace
 
 void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics) {
@@ -226,5 +339,7 @@ void WriteStatisticsTable(std::FILE* out, const StatisticsCollector& statistics)
     for (std::size_t k = 0; k < satellite.columns.size(); k++)
       WriteColumnLine(out, satellite.name, statistics.Columns().labels[k], satellite.columns[k]);
   for (char letter : ConstellationLetters(statistics)) WriteSummary(out, statistics, letter);
+  WriteSatelliteSummaries(out, statistics);
   WriteEvents(out, statistics);
+  WriteClockEvents(out, statistics);
 }

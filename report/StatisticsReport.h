@@ -8,13 +8,35 @@
 #include <string>
 #include <vector>
 
+#include "report/ClockEvents.h"
 #include "report/ListingReader.h"
 #include "report/SeriesStats.h"
+
+// A multipath or code-minus-phase value waiting for its block's slips.
+struct PendingValue {
+  double seconds = 0;
+  double value = 0;
+  double gapLimit = 0;
+};
+
+// A stretch of time in which a satellite has rows without a gap.
+struct AvailabilityRun {
+  double firstSeconds = 0;
+  double lastSeconds = 0;
+};
 
 struct SatelliteStats {
   std::string name;  // "G05"
   long rows = 0;
+  std::string firstEpoch;  // of its first and last row, as the listing writes them
+  std::string lastEpoch;
+  double firstSeconds = 0;
+  double lastSeconds = 0;
   std::vector<SeriesStats> columns;  // one per listing column
+  std::vector<AvailabilityRun> runs;
+  // Per column, the block's values of the arc-RMS columns: their arcs break
+  // at the slips the screened columns find, which are settled at the block's end.
+  std::vector<std::vector<PendingValue>> pending;
 };
 
 class StatisticsCollector : public ListingConsumer {
@@ -37,6 +59,10 @@ class StatisticsCollector : public ListingConsumer {
   // The listing's interval: as its settings give it, or else the smallest
   // step seen between two rows of a satellite; 0 when neither is known.
   double Interval() const { return interval_; }
+  // The epochs the span of all rows holds at the interval; 0 when not known.
+  long ExpectedEpochs() const;
+  // Jumps nearly all satellites share at one epoch, in time order.
+  const std::vector<ClockEvent>& ClockEvents() const { return clockEvents_; }
 
  private:
   SatelliteStats& SatelliteNamed(std::string_view name);
@@ -50,6 +76,11 @@ class StatisticsCollector : public ListingConsumer {
   std::vector<SatelliteStats> satellites_;
   std::size_t current_ = 0;  // index of the satellite of the block being read
   double interval_ = 0;
+  bool anyRow_ = false;
+  double firstSeconds_ = 0;
+  double lastSeconds_ = 0;
+  EpochPresence mwPresence_;
+  std::vector<ClockEvent> clockEvents_;
 };
 
 // The totals of one constellation (the satellites whose names begin with

@@ -20,7 +20,7 @@ class FileBytes : public ByteStream {
  public:
   explicit FileBytes(const std::string& path)
       : ByteStream(path), fd_(open(path.c_str(), O_RDONLY)) {
-    if (fd_ < 0) FileError(path, "can not be opened");
+    if (fd_ < 0) FileError(path, std::string("can not be opened (") + std::strerror(errno) + ")");
   }
   ~FileBytes() override { close(fd_); }
 

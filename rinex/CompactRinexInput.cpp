@@ -165,8 +165,17 @@ void CompactRinexInput::TypesLine(std::string_view text) {
     types_[static_cast<unsigned char>(text[0])] = static_cast<int>(count);
 }
 
+// A line of an epoch's record without trailing blanks, which some writers
+// leave: a blank changes no character of a text difference, and fields
+// past a line's end are empty anyway.
+std::string_view CompactRinexInput::DataLine() const {
+  std::string_view text = compact_->line;
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 void CompactRinexInput::EpochRecord() {
-  const std::string_view difference = compact_->line;
+  const std::string_view difference = DataLine();
   if (!difference.empty() && difference[0] == layout_->restart) {
     epoch_.assign(difference.data(), difference.size());
     epoch_[0] = layout_->epochStart;
@@ -197,7 +206,7 @@ void CompactRinexInput::EpochRecord() {
 }
 
 void CompactRinexInput::ClockLine() {
-  switch (clock_.Take(compact_->line)) {
+  switch (clock_.Take(DataLine())) {
     case CompactArc::Result::Unreadable:
       Inconsistent("compact RINEX receiver clock offset can not be read");
     case CompactArc::Result::NoStart:
@@ -240,7 +249,7 @@ void CompactRinexInput::SatelliteRecord() {
   if (types < 0)
     Inconsistent("satellite " + std::string(id) + " is of a system without observation types");
   CompactSatellite& state = satellites_.Take(id, static_cast<size_t>(types));
-  ReadObservations(compact_->line, state);
+  ReadObservations(DataLine(), state);
   WriteObservations(layout_->satelliteFirst ? id : std::string_view(), state);
   if (--recordsLeft_ == 0) part_ = Part::Epoch;
 }

@@ -48,6 +48,7 @@ class CompactRinexInput : public TextInput {
   bool AtEnd();
   void HeaderLine();
   void TypesLine(std::string_view text);
+  std::string_view DataLine() const;
   void EpochRecord();
   void WriteEpochLines(long satellites);
   void ClockLine();

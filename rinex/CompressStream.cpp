@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "PROGINC/CompressedInput.h"
 #include "rinex/ConverterError.h"
 
 namespace {
@@ -17,10 +16,6 @@ const long kFirstWidthLimit = (1L << kFirstBits) - 1;
 const size_t kTableSize = size_t(1) << 16;
 
 }  // namespace
-
-bool CompressStream::Starts(std::string_view head) {
-  return CompressionOf(head) == Compression::COMPRESS;
-}
 
 CompressStream::CompressStream(ByteStream& compressed)
     : ByteStream(compressed.name),

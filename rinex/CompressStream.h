@@ -11,9 +11,6 @@
 
 class CompressStream : public ByteStream {
  public:
-  // True when `head` (the first bytes of some data) starts compress data.
-  static bool Starts(std::string_view head);
-
   // Reads the three header bytes at once; unsupported settings are fatal.
   explicit CompressStream(ByteStream& compressed);
 

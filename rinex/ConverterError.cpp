@@ -4,9 +4,15 @@
 #include "PROGINC/ProgramError.h"
 #include "rinex/TextInput.h"
 
-void InputError(const TextInput& in, const std::string& what) {
-  ConverterError(in.name + ", line " + std::to_string(in.lineNo) + ": " + what);
+namespace {
+
+std::string AtLine(const TextInput& in, const std::string& what) {
+  return in.name + ", line " + std::to_string(in.lineNo) + ": " + what;
 }
+
+}  // namespace
+
+void InputError(const TextInput& in, const std::string& what) { ConverterError(AtLine(in, what)); }
 
 void FileError(const std::string& file, const std::string& what) {
   ConverterError(file + ": " + what);
@@ -15,3 +21,7 @@ void FileError(const std::string& file, const std::string& what) {
 void ConverterError(const std::string& what) { ProgramError(kConverterName, what.c_str()); }
 
 void ConverterWarning(const std::string& what) { ProgramWarning(kConverterName, what.c_str()); }
+
+void InputWarning(const TextInput& in, const std::string& what) {
+  ConverterWarning(AtLine(in, what));
+}

@@ -17,5 +17,7 @@ class TextInput;
 [[noreturn]] void ConverterError(const std::string& what);
 // Warning frame; the run goes on.
 void ConverterWarning(const std::string& what);
+// Warning about the current line of an input: "<file>, line <n>: <what>".
+void InputWarning(const TextInput& in, const std::string& what);
 
 #endif

@@ -1,6 +1,8 @@
 // gzip decompression through zlib, streaming member after member.
 #include "rinex/GzipStream.h"
 
+#include <algorithm>
+
 #include "PROGINC/CompressedInput.h"
 #include "rinex/ConverterError.h"
 
@@ -34,14 +36,28 @@ size_t GzipStream::Fill(char* to, size_t room) {
   return room - zlib_.avail_out;
 }
 
-// After a member's end: the end of the data, or the start of the next member.
+// After a member's end: the end of the data, zero bytes up to the end (the
+// padding of tapes and blocks), or the start of the next member.
 bool GzipStream::StartNextMember() {
   const std::string_view head = compressed_.Peek(2);
   if (head.empty()) return false;
-  if (!Starts(head)) FileError(name, "data that are not gzip data follow the gzip data");
+  const bool padding = head[0] == '\0';
+  if (padding && OnlyZerosFollow()) return false;
+  if (padding || !Starts(head)) FileError(name, "data that are not gzip data follow the gzip data");
   inflateReset(&zlib_);
   betweenMembers_ = false;
   return true;
+}
+
+// Takes the zero bytes ahead; true when the data end with them.
+bool GzipStream::OnlyZerosFollow() {
+  for (;;) {
+    const std::string_view ahead = compressed_.Peek(1);
+    if (ahead.empty()) return true;
+    const size_t zeros = std::min(ahead.find_first_not_of('\0'), ahead.size());
+    compressed_.Consume(zeros);
+    if (zeros < ahead.size()) return false;
+  }
 }
 
 void GzipStream::Corrupt(int status) {

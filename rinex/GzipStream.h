@@ -1,5 +1,6 @@
 // GzipStream: the decompressed bytes of gzip data (one or more members, as
-// concatenated .gz files hold them), read from the layer below.
+// concatenated .gz files hold them, and zero bytes of padding after the
+// last), read from the layer below.
 #ifndef RINEX_GZIPSTREAM_H
 #define RINEX_GZIPSTREAM_H
 
@@ -24,6 +25,7 @@ class GzipStream : public ByteStream {
   bool betweenMembers_ = false;  // a member has ended; another may follow
 
   bool StartNextMember();
+  bool OnlyZerosFollow();
   [[noreturn]] void Corrupt(int status);
 };
 

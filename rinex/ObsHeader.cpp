@@ -100,6 +100,8 @@ void HeaderReader::Read() {
     const std::string_view line = NextLine();
     const std::string_view label = HeaderLabel(line);
     if (label == "END OF HEADER") break;
+    if (label.empty() && !line.empty() && line[0] == '>')
+      InputError(in_, "END OF HEADER is missing: an epoch line follows the header records");
     if (!types_->Take(line, label)) ReadRecord(line, label);
   }
   Finish();

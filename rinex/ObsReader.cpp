@@ -7,7 +7,6 @@
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
 #include "rinex/RinexTime.h"
-#include "rinex/SatSystems.h"
 #include "rinex/TextInput.h"
 
 namespace {
@@ -15,6 +14,7 @@ namespace {
 // An observation field: F14.3 value, loss-of-lock indicator, signal strength.
 constexpr size_t kFieldWidth = 16;
 constexpr size_t kValueWidth = 14;
+constexpr size_t kPointAt = kValueWidth - 4;  // three decimals after the point
 // RINEX 2: twelve satellites on an epoch line, five observations on a line.
 constexpr size_t kRinex2SatsPerLine = 12;
 constexpr size_t kRinex2ValuesPerLine = 5;
@@ -36,8 +36,19 @@ std::string SatName(char system, int number) {
   return name;
 }
 
-// The systems whose observations the reader keeps.
-bool Converted(char system) { return SystemIndex(system) >= 0; }
+// A receiver clock offset field: blank (read as 0), or a number and nothing
+// else.
+bool ParseClock(std::string_view field, long double& clock) {
+  const std::string_view number = TrimmedField(field, 0, field.size());
+  double value = 0;
+  if (!number.empty()) {
+    const char* p = number.data();
+    const char* end = p + number.size();
+    if (!ScanReal(p, end, value) || p != end) return false;
+  }
+  clock = value;
+  return true;
+}
 
 // Two-digit years of RINEX 2: 80 to 99 are 1980 to 1999, the rest 2000 on.
 int FullYear(int year) { return year >= 100 ? year : year >= 80 ? 1900 + year : 2000 + year; }
@@ -45,32 +56,24 @@ int FullYear(int year) { return year >= 100 ? year : year >= 80 ? 1900 + year : 
 }  // namespace
 
 bool ParseThousandths(std::string_view field, int64_t& value) {
-  size_t k = 0;
-  const size_t n = field.size();
-  while (k < n && field[k] == ' ') k++;
   value = 0;
-  if (k == n) return true;
+  size_t k = field.find_first_not_of(' ');
+  if (k == std::string_view::npos) return true;
+  if (field.size() != kValueWidth || field[kPointAt] != '.') return false;
   const bool negative = field[k] == '-';
   if (negative) k++;
-  const size_t wholeStart = k;
   int64_t number = 0;
-  for (; k < n && IsDigit(field[k]); k++) number = number * 10 + (field[k] - '0');
-  bool anyDigit = k > wholeStart;
-  int decimals = 0;
-  if (k < n && field[k] == '.') {
-    for (k++; k < n && IsDigit(field[k]) && decimals < 3; k++, decimals++)
-      number = number * 10 + (field[k] - '0');
-    anyDigit = anyDigit || decimals > 0;
+  for (; k < kValueWidth; k++) {
+    if (k == kPointAt) continue;
+    if (!IsDigit(field[k])) return false;
+    number = number * 10 + (field[k] - '0');
   }
-  while (k < n && field[k] == ' ') k++;
-  if (k != n || !anyDigit) return false;
-  for (; decimals < 3; decimals++) number *= 10;
   value = negative ? -number : number;
   return true;
 }
 
-ObsReader::ObsReader(TextInput& in, const ObsHeader& head)
-    : in_(in), head_(head), seenStamp_(26 * (kMaxSatNumber + 1), 0) {}
+ObsReader::ObsReader(TextInput& in, const ObsHeader& head, std::string systems)
+    : in_(in), head_(head), systems_(std::move(systems)), seenStamp_(26 * (kMaxSatNumber + 1), 0) {}
 
 std::string_view ObsReader::NextLine(size_t maxLength, const char* what) {
   if (!in_.Next()) InputError(in_, std::string("the file ends before ") + what);
@@ -112,7 +115,7 @@ bool ObsReader::Next(ObsEpoch& epoch) {
 bool ObsReader::ReadEpochLine(ObsEpoch& epoch, int& count) {
   std::string_view line;
   do {
-    if (!in_.Next()) return false;
+    if (ended_ || !in_.Next()) return false;
     line = CheckedLine(in_, kRinexLineWidth);
   } while (line.empty());
   const bool rinex2 = head_.IsRinex2();
@@ -127,9 +130,10 @@ bool ObsReader::ReadEpochLine(ObsEpoch& epoch, int& count) {
   if (!TrimmedField(countField, 0, 3).empty() && (!ParseIntField(countField, count) || count < 0))
     InputError(in_, "the number of satellites or records can not be read");
   if (epoch.flag <= 1) ReadEpochTime(line, rinex2, epoch);
-  const std::string_view clock =
-      Field(line, rinex2 ? kRinex2Clock : kRinex3Clock, rinex2 ? 12 : 15);
-  epoch.clock = RealField(clock.data(), clock.size(), 0, clock.size());
+  const size_t clockAt = rinex2 ? kRinex2Clock : kRinex3Clock;
+  if (!ParseClock(Field(line, clockAt, rinex2 ? 12 : 15), epoch.clock))
+    InputError(in_, "the receiver clock offset at column " + std::to_string(clockAt + 1) +
+                        " can not be read");
   if (rinex2 && (epoch.flag <= 1 || epoch.flag == 6)) ReadRinex2SatelliteList(line, count);
   return true;
 }
@@ -144,6 +148,9 @@ void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoc
                     ParseIntField(Field(line, at + (rinex2 ? 12 : 14), 3), t.minute) &&
                     ParseSecondsTicks(Field(line, at + (rinex2 ? 15 : 17), 11), t.secondTicks);
   if (rinex2) t.year = FullYear(t.year);
+  if (read && t.secondTicks >= 60 * kTicksPerSecond && t.secondTicks < 61 * kTicksPerSecond)
+    InputError(in_,
+               "the epoch lies in a leap second (second 60); leap-second epochs are not supported");
   if (!read || !CalendarToTicks(t, epoch.ticks))
     InputError(in_, "the epoch's date and time can not be read");
 }
@@ -196,13 +203,31 @@ void ObsReader::ReadRinex2Records(ObsEpoch& epoch, int count, bool keep) {
     if (store) AddSatellite(epoch, system, satNumbers_[i], types);
     const size_t lines = (types + kRinex2ValuesPerLine - 1) / kRinex2ValuesPerLine;
     for (size_t j = 0; j < lines; j++) {
-      const std::string_view line = NextLine(kRinexLineWidth, "the observations of the epoch");
+      if (EndsInLastRecord(i + 1 == count, j, lines)) break;
+      const std::string_view line = CheckedLine(in_, kRinexLineWidth);
       if (!store) continue;
       const size_t from = j * kRinex2ValuesPerLine;
       const size_t n = types - from < kRinex2ValuesPerLine ? types - from : kRinex2ValuesPerLine;
       ReadValues(line, 0, n, epoch, epoch.sats.back().first + from);
     }
   }
+}
+
+// Moves to the next line of a satellite's record; true when the file ends
+// instead.  Some archives cut the blank continuation lines off the last
+// record of a file: when only those are missing, the values they would hold
+// stay blank, with a warning.
+bool ObsReader::EndsInLastRecord(bool lastSatellite, size_t line, size_t lines) {
+  if (in_.Next()) return false;
+  if (!lastSatellite || line == 0)
+    InputError(in_, "the file ends before the observations of the epoch");
+  const size_t missing = lines - line;
+  InputWarning(in_, "the file ends " + std::to_string(missing) +
+                        (missing == 1 ? " line" : " lines") +
+                        " before the end of its last satellite's record; its values there are "
+                        "read as blank");
+  ended_ = true;
+  return true;
 }
 
 void ObsReader::ReadRinex3Records(ObsEpoch& epoch, int count, bool keep) {

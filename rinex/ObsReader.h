@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "rinex/ObsEpoch.h"
 #include "rinex/ObsHeader.h"
+#include "rinex/SatSystems.h"
 
 class TextInput;
 
@@ -26,8 +28,10 @@ struct ObsReadCounts {
 
 class ObsReader {
  public:
-  // The input stands on the line after the header's END OF HEADER.
-  ObsReader(TextInput& in, const ObsHeader& head);
+  // The input stands on the line after the header's END OF HEADER; the
+  // records of systems whose letters are not in `systems` are counted and
+  // passed over.
+  ObsReader(TextInput& in, const ObsHeader& head, std::string systems = kSystems);
 
   // Reads the next data epoch into `epoch`; false at the end of the file.
   // Epochs must come in time order, each later than the one before.
@@ -38,7 +42,9 @@ class ObsReader {
  private:
   TextInput& in_;
   const ObsHeader& head_;
+  const std::string systems_;
   ObsReadCounts counts_;
+  bool ended_ = false;  // the file ended inside the last epoch's last record
   int64_t lastTicks_ = INT64_MIN;
   std::vector<char> satSystems_;  // RINEX 2: the satellites of the epoch line
   std::vector<int> satNumbers_;
@@ -51,15 +57,20 @@ class ObsReader {
   void PassEvent(int count, int flag);
   void ReadRinex2SatelliteList(std::string_view line, int count);
   void ReadRinex2Records(ObsEpoch& epoch, int count, bool keep);
+  bool EndsInLastRecord(bool lastSatellite, size_t line, size_t lines);
   void ReadRinex3Records(ObsEpoch& epoch, int count, bool keep);
   void ReadValues(std::string_view line, size_t from, size_t count, ObsEpoch& epoch, size_t first);
   [[noreturn]] void MissingSatellite(int count);
   void AddSatellite(ObsEpoch& epoch, char system, int number, size_t types);
   void CheckNewSatellite(char system, int number);
+  bool Converted(char system) const { return systems_.find(system) != std::string::npos; }
 };
 
-// The value of an F14.3 observation field (blank: 0) in thousandths; false
-// when the field holds anything else.
+// The value of an F14.3 observation field (blank: 0) in thousandths: blanks,
+// an optional minus and digits up to column 10, the point in column 11 and
+// three decimals.  False when the field holds anything else, so a value has
+// at most ten digits before its point and a difference of two values fits
+// the single-difference file's fields.
 bool ParseThousandths(std::string_view field, int64_t& value);
 
 #endif

@@ -33,8 +33,9 @@ struct Station {
   int64_t first = INT64_MIN;     // time tag of the file's first epoch
   bool more = false;             // the current epoch is valid
 
-  explicit Station(const std::string& path) : in(OpenTextInput(path)), head(ReadObsHeader(*in)) {
-    reader = std::make_unique<ObsReader>(*in, head);
+  Station(const std::string& path, const std::string& systems)
+      : in(OpenTextInput(path)), head(ReadObsHeader(*in)) {
+    reader = std::make_unique<ObsReader>(*in, head, systems);
   }
 
   // Reads the next epoch; epochs closer than twice the tolerance could pair
@@ -107,8 +108,8 @@ class Conversion {
   explicit Conversion(const SdOptions& options)
       : options_(options),
         tolerance_(std::llround(options.tolerance * kTicksPerSecond)),
-        base_(options.base),
-        rover_(options.rover),
+        base_(options.base, options.systems),
+        rover_(options.rover, options.systems),
         map_(base_.head, rover_.head, options.systems, options.priorities, options.types) {}
 
   void Run();

@@ -6,6 +6,7 @@
 #include <istream>
 #include <vector>
 
+#include "PROGINC/CompressedInput.h"
 #include "PROGINC/LineReader.h"
 #include "rinex/ByteStream.h"
 #include "rinex/CompactRinexInput.h"
@@ -14,6 +15,9 @@
 #include "rinex/GzipStream.h"
 
 namespace {
+
+// A line holding only this character (^Z) ends the text of some DOS files.
+constexpr std::string_view kDosEndOfFile = "\x1a";
 
 // gzip inside gzip is sound, but data can be made that decompress to
 // themselves; real files are never compressed this often.
@@ -36,6 +40,9 @@ class StreamTextInput : public TextInput {
     lineNo = lines_.lineNo;
     if (lines_.overlong)
       InputError(*this, "line longer than " + std::to_string(kMaxLineLength) + " characters");
+    if (line == kDosEndOfFile) return !EndOfFileMark();
+    if (!lines_.terminated)
+      InputError(*this, "the last line has no line end (the file is cut short)");
     return true;
   }
 
@@ -44,12 +51,24 @@ class StreamTextInput : public TextInput {
       layers_;  // the file first, each decompressor on the one before
   std::istream in_;
   LineReader lines_;
+
+  // A DOS end-of-file mark (^Z) ends the file when nothing follows it.
+  bool EndOfFileMark() {
+    if (!lines_.Next()) return true;
+    InputError(*this, "a DOS end-of-file mark (^Z) stands before more lines");
+  }
 };
 
+// The decompressor of the data ahead in `below`; null for data that are not
+// compressed.  Forms the converter does not read are a fatal error naming
+// the form.
 std::unique_ptr<ByteStream> Decompressor(ByteStream& below) {
-  const std::string_view head = below.Peek(3);
-  if (GzipStream::Starts(head)) return std::make_unique<GzipStream>(below);
-  if (CompressStream::Starts(head)) return std::make_unique<CompressStream>(below);
+  const Compression form = CompressionOf(below.Peek(kCompressionHeadLength));
+  if (form == Compression::GZIP) return std::make_unique<GzipStream>(below);
+  if (form == Compression::COMPRESS) return std::make_unique<CompressStream>(below);
+  if (form != Compression::NONE)
+    FileError(below.name, std::string("is compressed with ") + CompressionName(form) +
+                              ", which the converter does not read; decompress it first");
   return nullptr;
 }
 

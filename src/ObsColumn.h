@@ -9,7 +9,7 @@
 #include "matrix/matrix.h"
 #include "src/ObsCatalogue.h"
 
-class Quintavelmorc;
+class PhsDiffData;
 
 // The factors a satellite's values are formed with, set when the listing
 // loads the satellite's constants.
@@ -35,8 +35,9 @@ struct ObsColumn {
   const matrix<gnssobs>* input[kMaxInputs];  // null: a type without a series (absent)
 };
 
-// The column of code `obs` for satellites of system `letter`.
-ObsColumn MakeObsColumn(Quintavelmorc& q, char letter, int obs);
+// The column of code `obs` for satellites of system `letter`, over the
+// records of `data`.
+ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs);
 // The column's value for record k, with the constants loaded for the satellite.
 gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k);
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k);

@@ -13,15 +13,12 @@
 #include <thread>
 #include <vector>
 
-#include "GNSS/GLNSat.h"
-#include "GNSS/GNSSLinCombs.h"
 #include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
 #include "GNSS/SystemConstants.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
-#include "GNSS/mGNSSc.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/FixedFormat.h"
@@ -32,6 +29,8 @@
 #include "src/ListingLayout.h"
 #include "src/ObsColumn.h"
 #include "src/Quintavelmorc.h"
+#include "src/RowLayouts.h"
+#include "src/SatelliteFactors.h"
 #include "src/SatelliteName.h"
 
 namespace {
@@ -52,39 +51,6 @@ void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
   std::cerr << std::setw(10) << rows << " x " << nObsReal << " observations" << std::endl;
 }
 
-// Loads a satellite's constants into GLC.  In metres the raw phases take the
-// system's wavelengths; the factors of carriers it lacks keep their value.
-void LoadConstants(RowFactors& f, const SystemConstants& constants) {
-  LoadGLC(constants, kAllGlcGroups);
-  if (!f.metres) return;
-  f.unitL1 = constants.lamb1;
-  f.unitL2 = constants.lamb2;
-  if (constants.lamb5 != 0.0L) f.unitL5 = constants.lamb5;
-  if (constants.lamb8 != 0.0L) f.unitL8 = constants.lamb8;
-}
-
-void SetMultipathFactors(RowFactors& f) {
-  const long double alpha = GLC::alpha;
-  f.mp1Fact1 = (1.0L + 2.0L / (alpha - 1.0L)) * GLC::lamb1;
-  f.mp1Fact2 = (2.0L / (alpha - 1.0L)) * GLC::lamb2;
-  f.mp2Fact1 = (2.0L * alpha / (alpha - 1.0L)) * GLC::lamb1;
-  f.mp2Fact2 = (2.0L * alpha / (alpha - 1.0L) - 1.0L) * GLC::lamb2;
-}
-
-// GLONASS wavelengths follow the slot's channel at the reference epoch.
-// Slots outside the tables, and satellites the channel file gives no channel
-// at that epoch (channel 0 is a channel of its own), are not listed; the
-// reason is returned, null when the satellite is set up.
-const char* SetUpGlonass(Q& q, RowFactors& f, short sat, mjd& reference) {
-  const short slot = GlonassSlot(sat);
-  if (slot < 1 || slot > GLONASSc::lamb.r) return "GLONASS SLOT OUTSIDE 1 TO 32";
-  const long double channel = q.glnfc.GetFreqNum(sat, reference);
-  if (!q.glnfc.GetIsGLNSat()) return "NO GLONASS FREQUENCY CHANNEL AT THE FIRST EPOCH";
-  GLONASSc::SetFrequency(channel, slot - 1);
-  LoadConstants(f, GlonassConstants(slot - 1));
-  return nullptr;
-}
-
 // One satellite's part of the listing: what its set-up found, the constants
 // and inputs its rows are formed with, and its rows once formatted.
 struct SatelliteJob {
@@ -102,46 +68,29 @@ struct SatelliteJob {
   OutBlock block;
 };
 
-// Loads the constants of a satellite of system `letter` into GLC and `f`;
-// false when the satellite is not to be listed.  Unit factors a system does
-// not set keep their value.  BeiDou gets no constants: its rows show only
-// the values that need none.
-bool SetUpConstellation(Q& q, RowFactors& f, SatelliteJob& job, mjd& reference) {
-  switch (job.letter) {
+// Whether the command line selected the system of `letter`.
+bool IsSelected(const Q& q, char letter) {
+  switch (letter) {
     case 'G':
-      if (!q.isG) return false;
-      LoadConstants(f, kGpsConstants);
-      break;
+      return q.isG;
     case 'R':
-      if (!q.isR) return false;
-      job.notListed = SetUpGlonass(q, f, job.sat, reference);
-      if (job.notListed != nullptr) return false;
-      break;
+      return q.isR;
     case 'E':
-      if (!q.isE) return false;
-      LoadConstants(f, kGalileoConstants);
-      break;
+      return q.isE;
     case 'C':
       return q.isC;
     default:
       return false;
   }
-  SetMultipathFactors(f);
-  return true;
 }
 
-// Every print switch the rows depend on: the calendar date and the modified
-// Julian date with one decimal of seconds, and the value fields of width 16.
-void SetRowLayouts() {
-  ymdhmsns::PrintType = ymdhmsns::NORINEX;
-  ymdhmsns::PrintFormat = ymdhmsns::YMDHMS;
-  ymdhmsns::NDecSecond = 1;
-  mjdns::PrintFormat = mjdns::MJDSEC;
-  mjdns::NDecSecond = 1;
-  gnssobsns::PrintType = gnssobsns::NOLLISSI;
-  gnssobsshortns::PrintType = gnssobsshortns::NOLLISSI;
-  gnssobsns::Width = kValueWidth;
-  gnssobsshortns::Width = kValueWidth;
+// Loads the constants of a selected satellite into GLC and `f`; false when
+// the satellite is not to be listed.  BeiDou gets no constants: its rows show
+// only the values that need none.
+bool SetUpConstellation(Q& q, RowFactors& f, SatelliteJob& job, mjd& reference) {
+  if (!IsSelected(q, job.letter)) return false;
+  job.notListed = LoadSatelliteFactors(job.sat, q.glnfc, reference, f);
+  return job.notListed == nullptr;
 }
 
 // The start of the rows of every listed epoch (calendar date and modified
@@ -214,7 +163,7 @@ void SetUpSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index
   job.factors = current;
   job.columns.clear();
   for (long i = 0; i < q.obslist.r; i++)
-    if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q, job.letter, q.obslist(i)));
+    if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q.rd, job.letter, q.obslist(i)));
   job.satText = SatelliteText(q, job.letter, job.number, epochs.state.fill);
   job.records = index.End(sat) - index.First(sat);
 }

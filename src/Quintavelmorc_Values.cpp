@@ -84,17 +84,18 @@ gnssobs Combination(const RowFactors& f, char S, ObsFormula formula, const gnsso
 // The series of a code's inputs; types whose values the records do not keep
 // (S1, D5, C6 and the like) have none and read as absent, so their titled
 // columns hold the absent value and every later value stays under its title.
-void ResolveInputs(Q& q, char letter, const ObsCatalogueEntry& entry, ObsColumn& column) {
+void ResolveInputs(PhsDiffData& data, char letter, const ObsCatalogueEntry& entry,
+                   ObsColumn& column) {
   // Galileo forms the per-system combinations with E5b as second frequency.
   const bool galileoInputs = letter == 'E' && entry.scope == ObsScope::PerSystem;
   const ObsInputs& inputs = galileoInputs ? entry.galileo : entry.gpsGlonass;
   for (short i = 0; i < inputs.count && i < ObsColumn::kMaxInputs; i++)
-    column.input[column.nInputs++] = q.rd.ObsSeries(inputs.type[i]);
+    column.input[column.nInputs++] = data.ObsSeries(inputs.type[i]);
 }
 
 }  // namespace
 
-ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
+ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs) {
   ObsColumn column{ObsColumn::VALUE,
                    obs,
                    ObsFormula::Raw,
@@ -102,7 +103,7 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
                    nullptr,
                    0,
                    {nullptr, nullptr, nullptr, nullptr}};
-  column.doppler = q.rd.DopplerSeries(static_cast<short>(obs));
+  column.doppler = data.DopplerSeries(static_cast<short>(obs));
   if (column.doppler != nullptr) {
     column.kind = ObsColumn::DOPPLER;
     return column;
@@ -110,7 +111,7 @@ ObsColumn MakeObsColumn(Q& q, char letter, int obs) {
   const ObsCatalogueEntry* entry = FindObsEntry(obs);
   if (entry == nullptr) return column;
   column.formula = entry->formula;
-  ResolveInputs(q, letter, *entry, column);
+  ResolveInputs(data, letter, *entry, column);
   return column;
 }
 

@@ -8,8 +8,11 @@
 
 namespace {
 
-SeriesStats Stats(const char* label) {
-  return SeriesStats(ClassifyColumn(label, "CYCLE"), SlipSettings());
+// Every arc, however short, gives its RMS unless a minimum is asked for.
+SeriesStats Stats(const char* label, double minArcValues = 1) {
+  SlipSettings settings;
+  settings.minArcValues = minArcValues;
+  return SeriesStats(ClassifyColumn(label, "CYCLE"), settings);
 }
 
 // Feeds values at a 30-second spacing (a gap limit of 60 s); NAN marks an
@@ -49,12 +52,39 @@ TEST(SeriesStatistics, ArcRmsRemovesEachArcsMean) {
   EXPECT_NEAR(stats.ArcRms(), std::sqrt((0.34666666666666668 + 0.08) / 5), 1e-12);
 }
 
-TEST(SeriesStatistics, AStepAboveOneMetreOpensAnArcButIsNoSlip) {
-  SeriesStats stats = Stats("C1-L1");
-  Feed(stats, {5.0, 5.2, 7.0, 7.2});
-  EXPECT_EQ(stats.Arcs(), 2);
-  EXPECT_EQ(stats.Slips(), 0);
-  EXPECT_NEAR(stats.ArcRms(), std::sqrt(0.04 / 4), 1e-12);  // 0.02 in each arc
+TEST(SeriesStatistics, ArcsBreakAtGivenSlipsNotAtMetreSteps) {
+  // Code noise of 2 m between epochs keeps the arc; a slip found elsewhere breaks it.
+  SeriesStats steps = Stats("C1-L1");
+  Feed(steps, {5.0, 7.0, 5.0, 7.0});
+  EXPECT_EQ(steps.Arcs(), 1);
+  SeriesStats broken = Stats("C1-L1");
+  broken.AddPresent(0, 5.0, 60, "a");
+  broken.AddPresent(30, 5.2, 60, "b");
+  broken.AddPresent(60, 7.0, 60, "c", {}, true);
+  broken.AddPresent(90, 7.2, 60, "d");
+  EXPECT_EQ(broken.Arcs(), 2);
+  EXPECT_EQ(broken.Slips(), 0);
+  EXPECT_NEAR(broken.ArcRms(), std::sqrt(0.04 / 4), 1e-12);  // 0.02 in each arc
+}
+
+TEST(SeriesStatistics, ArcsShorterThanTheMinimumGiveNoRms) {
+  struct Case {
+    double minimum;
+    bool hasRms;
+    double rms;  // of the arcs long enough
+  };
+  // Arc 1: 1, 3 (squares 2); a gap; arc 2: 10, 12, 14 (squares 8).
+  const Case cases[] = {
+      {1, true, std::sqrt(10.0 / 5)}, {3, true, std::sqrt(8.0 / 3)}, {4, false, 0}};
+  for (const Case& c : cases) {
+    SeriesStats stats = Stats("MP2", c.minimum);
+    Feed(stats, {1, 3, NAN, NAN, 10, 12, 14});
+    EXPECT_EQ(stats.Arcs(), 2) << c.minimum;
+    EXPECT_EQ(stats.HasArcRms(), c.hasRms) << c.minimum;
+    if (c.hasRms) {
+      EXPECT_NEAR(stats.ArcRms(), c.rms, 1e-12) << c.minimum;
+    }
+  }
 }
 
 TEST(SeriesStatistics, ScreenedColumnsCountSlipsAndOutliersAndKeepTheirEpochs) {

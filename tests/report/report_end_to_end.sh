@@ -78,6 +78,52 @@ awk -v csv="$work/listing.csv" '
     exit bad
   }' "$work/listing" || fail "CSV differs from the listing"
 
+# The single-difference file itself, its columns formed by the report: every
+# value, written by the listing's formatter, is the listing's text, Doppler,
+# raw phases and codes of every system included.
+columns=L4:MWp:MW:MP1:MC1:MP2:CL1:C1:L1:L2:D1:PC1:L3:Pp4
+(exec -a Quintavelmor "$program" -oexamples/sim_GRE_30s_1h.sd \
+  -gfexamples/sim_GRE_30s_1h_glonass.txt -cGRE -l$columns:) >"$work/same.listing" 2>/dev/null ||
+  fail "the program did not list the example's columns"
+"$report" "$work/same.listing" --csv "$work/from-listing.csv" || fail "CSV of the listing"
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  --columns $columns --csv "$work/from-sd.csv" || fail "CSV of the single-difference file"
+cmp -s "$work/from-listing.csv" "$work/from-sd.csv" ||
+  fail "columns formed from the single-difference file differ from the listing's"
+# By default each system's QC set, with the stations and the baseline on top.
+"$report" examples/sim_GRE_30s_1h.sd >"$work/sd.stats" || fail "statistics of the single-difference file"
+grep -q '^# Baseline: 3797.203 m, azimuth 139.74 deg' "$work/sd.stats" || fail "no baseline"
+grep -q '^# GLONASS: not reported, as no channel file was given' "$work/sd.stats" ||
+  fail "GLONASS left out without a word"
+[ "$(awk '$1 == "G08" && $3 == "m" {print $2}' "$work/sd.stats" | tr '\n' ' ')" = "L4 MW[P] MW[C] MP1[P] MP1[C] MP2 C1-L1 " ] ||
+  fail "G08's default columns"
+grep -qE '^G08  MW\[C\] +m +0 +121 .* - +- *$' "$work/sd.stats" || fail "a column without values shows counts"
+"$report" "$work/listing" --columns L4 2>"$work/columns.err" && fail "--columns accepted with a listing"
+# The example's 1 ms receiver clock jump at 08:24 (left in, without -ms): one
+# clock event, no satellite's slip; G18's own slip at 08:36 stays.
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  >"$work/clock.stats" || fail "statistics with GLONASS"
+[ "$(grep -c '^jump  2024-06-24 08:24:00.0 *-299792.4[0-9]* *-1.000000 ' "$work/clock.stats")" = 1 ] ||
+  fail "the clock jump is not one clock event"
+grep -qE '^[GRE][0-9]{2} .* slip +2024-06-24 08:24' "$work/clock.stats" && fail "the clock jump counted as slips"
+[ "$(grep -cE '^G18  (L4|MW\[P\]) +slip +2024-06-24 08:36:00.0 ' "$work/clock.stats")" = 2 ] ||
+  fail "G18's slip lost beside the clock event"
+# The same headline figures as JSON: one slip of G18 (found in L4 and MW),
+# one clock event, none of them a slip elsewhere.
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  --summary "$work/summary.json" >"$work/summary.out" || fail "--summary"
+[ -s "$work/summary.out" ] && fail "--summary alone wrote the statistics table"
+python3 - "$work/summary.json" <<'PY' || fail "the JSON summary"
+import json, sys
+summary = json.load(open(sys.argv[1]))
+assert len(summary["clock_events"]) == 1, summary["clock_events"]
+assert abs(summary["clock_events"][0]["milliseconds"] + 1) < 1e-4
+slips = {s["satellite"]: s["slips"] for s in summary["satellites"]}
+assert slips["G18"] == 1 and sum(n or 0 for n in slips.values()) == 1, slips
+assert [s["system"] for s in summary["systems"]] == ["G", "R", "E"]
+assert summary["context"]["epochs_present"] == 121
+PY
+
 # Outputs that can not be written: a fatal error naming them, status 1.
 failed_write() {  # expected message, then the redirection and the arguments
   local message=$1 target=$2
@@ -98,7 +144,12 @@ failed_write "CSV FILE /dev/full" /dev/null --csv /dev/full
 failed_write "STANDARD OUTPUT" /dev/full --help
 failed_write "STANDARD OUTPUT" closed --version
 
-"$report" --html "$work/html" <"$work/listing" 2>"$work/html.err" || fail "HTML mode"
+"$report" --html "$work/plain" <"$work/listing" 2>/dev/null || fail "HTML mode"
+# Raw columns (C1, L1, D1) are plotted only on request.
+sections=$(grep -c '^<section><h3>' "$work/plain/index.html")
+[ "$sections" = 8 ] || fail "$sections sections without --raw-plots, 8 expected (7 columns, dL4)"
+"$report" --html "$work/html" --raw-plots <"$work/listing" 2>"$work/html.err" ||
+  fail "HTML mode with raw plots"
 page=$work/html/index.html
 [ -s "$page" ] || fail "no index.html"
 # Standard output may carry the statistics, so the page's place goes to
@@ -106,7 +157,7 @@ page=$work/html/index.html
 [ "$(cat "$work/html.err")" = "Quintavelmor-report: page $page" ] ||
   fail "HTML mode did not name the page on standard error: $(cat "$work/html.err")"
 sections=$(grep -c '^<section><h3>' "$page")
-[ "$sections" = 10 ] || fail "$sections column sections in the page, 10 expected"
+[ "$sections" = 11 ] || fail "$sections sections in the page, 11 expected (10 columns, dL4)"
 # One plot per column and constellation with values (Galileo has no P1, so no MP1[P]).
 columns=$(grep -c 'class="column-plot"' "$page")
 [ "$columns" = 29 ] || fail "$columns column plots in the page, 29 expected"
@@ -115,7 +166,9 @@ plots=$(grep -c '<svg xmlns=' "$page")
 [ "$(grep -c 'class="axis[^"]*">time of day' "$page")" = "$plots" ] || fail "a plot without its time axis title"
 [ "$(grep -c 'rotate(-90)" text-anchor="middle" class="axis[^"]*">[^<]*([a-zA-Z-]*)<' "$page")" = "$plots" ] ||
   fail "a plot without its value axis title and unit"
-grep -q '<h2>Summary by constellation</h2>' "$page" || fail "no summary by constellation"
+grep -q '<h2 id="systems">Summary by constellation</h2>' "$page" || fail "no summary by constellation"
+grep -q '<nav class="toc">' "$page" || fail "no table of contents"
+[ "$(grep -c 'class="rate-plot"' "$page")" = 3 ] || fail "no L4 rate plot per system"
 grep -q '<tr class="slip"><td class="l">G18</td><td class="l">L4</td><td class="l">slip</td><td class="l">2024-06-24 08:36:00.0</td>' "$page" ||
   fail "G18's slip not in the page's table"
 grep -q '<path class="slip" d="[^"]*"><title>G18 L4 slip at 2024-06-24 08:36:00.0' "$page" ||
@@ -125,19 +178,33 @@ if ! command -v chromium >/dev/null; then
   echo "chromium is not installed: page not rendered"
   exit 0
 fi
-chromium_run() {
+chromium_run() {  # profile, page folder, options
   timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
-    --user-data-dir="$work/profile-$1" --enable-logging=stderr --v=0 "${@:2}" \
-    "file://$work/html/index.html"
+    --user-data-dir="$work/profile-$1" --enable-logging=stderr --v=0 "${@:3}" \
+    "file://$work/$2/index.html"
 }
-chromium_run dom --dump-dom >"$work/dom" 2>"$work/dom.log" || fail "chromium could not load the page"
+chromium_run dom html --dump-dom >"$work/dom" 2>"$work/dom.log" || fail "chromium could not load the page"
 rendered=$(grep -o 'class="column-plot"' "$work/dom" | wc -l)
 [ "$rendered" = 29 ] || fail "$rendered column plots rendered, 29 expected"
-chromium_run shot --window-size=1200,2000 --screenshot="$work/page.png" >/dev/null 2>"$work/shot.log" ||
+chromium_run shot html --window-size=1200,4000 --screenshot="$work/page.png" >/dev/null 2>"$work/shot.log" ||
   fail "chromium could not take a screenshot"
 # Drawn, with the slips' red, and the first plot's GPS satellites in colours of their own.
-python3 tests/report/check_screenshot.py "$work/page.png" 1200 2000 12 ||
+python3 tests/report/check_screenshot.py "$work/page.png" 1200 4000 12 ||
   fail "the screenshot does not show the page"
-if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log"; then fail "console messages while loading"; fi
-echo "report end to end: 5 passed, 0 failed"
+# The page of the single-difference file: the stations on top, the timeline
+# with one bar per satellite and the clock event across them, and the
+# per-satellite table with a row each.
+"$report" examples/sim_GRE_30s_1h.sd --channels examples/sim_GRE_30s_1h_glonass.txt \
+  --html "$work/sd-html" 2>/dev/null || fail "page of the single-difference file"
+chromium_run sd sd-html --dump-dom >"$work/sd.dom" 2>"$work/sd.log" ||
+  fail "chromium could not load the single-difference file's page"
+satellites=$(awk '/^SUMMARY/ {n += $3} END {print n}' "$work/clock.stats")
+[ "$(grep -o '<g class="satellite-bar">' "$work/sd.dom" | wc -l)" = "$satellites" ] ||
+  fail "the timeline has not one bar per satellite ($satellites)"
+[ "$(grep -o 'class="clock-mark"' "$work/sd.dom" | wc -l)" = 1 ] || fail "no clock event on the timeline"
+rows=$(sed -n '/<table class="satellites">/,/<\/table>/p' "$work/sd.dom" | grep -c '^<tr><td')
+[ "$rows" = "$satellites" ] || fail "$rows rows in the per-satellite table, $satellites expected"
+grep -q '<li>Baseline: 3797.203 m' "$work/sd.dom" || fail "no baseline on the page"
+if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log" "$work/sd.log"; then fail "console messages while loading"; fi
+echo "report end to end: 6 passed, 0 failed"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rinex/TextInput.h"
+#include "tests/support/rinex_text.h"
 
 namespace {
 
@@ -175,6 +176,27 @@ TEST(CompactRinexDecoding, RealFilesGiveTheLinesOfTheirPlainTwins) {
     for (size_t i = 0; i < plain.size(); i++)
       ASSERT_TRUE(SameLine(decoded[i], plain[i])) << decoded[i] << "\n" << plain[i];
   }
+}
+
+// Blanks after every line that follows END OF HEADER.
+std::string WithTrailingBlanks(const std::string& compact) {
+  const size_t body = compact.find('\n', compact.find("END OF HEADER")) + 1;
+  std::istringstream lines(compact.substr(body));
+  std::string out = compact.substr(0, body), line;
+  while (std::getline(lines, line)) out += line + "   \n";
+  return out;
+}
+
+// Some writers leave blanks after the records' lines: they change nothing,
+// not even where a clock offset line or a value's field is empty.
+TEST(CompactRinexDecoding, TrailingBlanksChangeNothing) {
+  const std::string cases[] = {
+      kCompact3 + kHeader3 + kBody3,
+      FileBytes(kData + "VLNS0010.22D"),
+      FileBytes(kData + "delf0010.21d"),
+  };
+  for (const std::string& compact : cases)
+    EXPECT_EQ(Decoded(WithTrailingBlanks(compact)), Decoded(compact));
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

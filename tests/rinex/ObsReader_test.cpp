@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "rinex/RinexTime.h"
 #include "tests/support/fatal_output.h"
@@ -117,6 +119,84 @@ TEST(ObsReader, Rinex2EpochsAndEvents) {
   EXPECT_EQ(n.skippedRecords['S' - 'A'], 1);
 }
 
+// The epochs of a file, each kept.
+std::vector<ObsEpoch> Epochs(TextInput& in) {
+  const ObsHeader head = ReadObsHeader(in);
+  ObsReader reader(in, head);
+  std::vector<ObsEpoch> epochs(1);
+  while (reader.Next(epochs.back())) epochs.emplace_back();
+  epochs.pop_back();
+  return epochs;
+}
+
+// Whether epoch `cut` of a cut copy of a file is the file's epoch `whole`.
+// In the cut copy's last epoch, the last satellite may lack the values of its
+// continuation lines (RINEX 2: five values a line).
+bool SameEpoch(const ObsEpoch& cut, const ObsEpoch& whole, bool lastOfCut) {
+  if (cut.ticks != whole.ticks || cut.clock != whole.clock || cut.flag != whole.flag ||
+      cut.sats.size() != whole.sats.size() || cut.values.size() != whole.values.size())
+    return false;
+  for (size_t s = 0; s < cut.sats.size(); s++)
+    if (cut.sats[s].system != whole.sats[s].system || cut.sats[s].number != whole.sats[s].number)
+      return false;
+  const size_t open = lastOfCut ? cut.sats.back().first + 5 : cut.values.size();
+  for (size_t k = 0; k < cut.values.size(); k++) {
+    const bool same = cut.values[k] == whole.values[k] && cut.lli[k] == whole.lli[k] &&
+                      cut.strength[k] == whole.strength[k];
+    const bool blank = k >= open && cut.values[k] == 0 && cut.lli[k] == 0 && cut.strength[k] == 0;
+    if (!same && !blank) return false;
+  }
+  return true;
+}
+
+// A file cut anywhere is an error, or gives the first epochs of the whole
+// file (status 0); never other values (status 2).  In a plain file, exactly
+// the cuts after a line end that leave every satellite its first line give
+// epochs.  The lines cut are the last satellite's of an epoch; compress data
+// cut anywhere end at any byte of the text.
+TEST(ObsReaderCutFiles, EveryCutIsAnErrorOrTheEpochsOfTheWholeFile) {
+  const struct {
+    const char* name;
+    std::string path;
+    long firstLine;             // plain text: the lines cut, from the start of the first
+    long endLine;               // to the start of the end line
+    size_t firstByte, endByte;  // compress data: the bytes cut
+  } cases[] = {
+      {"rover.obs", TEST_DATA_DIR "/rinex/matrtklib_rover.obs", 99, 100, 0, 0},
+      {"zegv.21o", TEST_DATA_DIR "/crinex/zegv0010.21o", 197, 200, 0, 0},
+      {"zegv.21o.Z", TEST_DATA_DIR "/crinex/zegv0010.21o.Z", 0, 0, 3900, 4200},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = FileBytes(c.path);
+    const std::vector<ObsEpoch> whole = Epochs(*OpenTextInputInMemory(c.name, bytes));
+    size_t first = c.firstByte, end = c.endByte;
+    for (long line = 1, at = 0; line <= c.endLine; line++, at = bytes.find('\n', at) + 1) {
+      if (line == c.firstLine) first = static_cast<size_t>(at);
+      if (line == c.endLine) end = static_cast<size_t>(at);
+    }
+    const bool plain = c.endLine > 0;
+    for (size_t cut = first; cut <= end; cut++) {
+      SCOPED_TRACE(cut);
+      const auto read = [&] {
+        const std::vector<ObsEpoch> epochs =
+            Epochs(*OpenTextInputInMemory(c.name, bytes.substr(0, cut)));
+        bool same = !epochs.empty() && epochs.size() <= whole.size();
+        for (size_t i = 0; same && i < epochs.size(); i++)
+          same = SameEpoch(epochs[i], whole[i], i + 1 == epochs.size());
+        std::exit(same ? 0 : 2);
+      };
+      if (plain) {
+        const bool lineEnd = cut > first && bytes[cut - 1] == '\n';
+        EXPECT_EXIT(read(), testing::ExitedWithCode(lineEnd ? 0 : 1), "");
+      } else {
+        EXPECT_EXIT(
+            read(), [](int status) { return WIFEXITED(status) && WEXITSTATUS(status) < 2; }, "");
+      }
+    }
+  }
+}
+
 TEST(ObsReader, Rinex3EpochsOfRealFileAndSkippedSystems) {
   auto in = OpenTextInput(TEST_DATA_DIR "/rinex/matrtklib_base.obs");
   const ObsHeader head = ReadObsHeader(*in);
@@ -183,6 +263,8 @@ TEST(ObsHeader, ScaleFactorsPerSystemAndCode) {
   EXPECT_FALSE(head.phasesAligned);
 }
 
+// Only the F14.3 shape is a value: a field cut short, shifted by a column or
+// without its point is refused, never read as another number.
 TEST(ObsReader, ParseThousandthsTakesF143Fields) {
   struct Case {
     const char* field;
@@ -191,12 +273,18 @@ TEST(ObsReader, ParseThousandthsTakesF143Fields) {
   } cases[] = {{"              ", true, 0},
                {"  24801780.917", true, 24801780917},
                {" -41706426.668", true, -41706426668},
-               {"        -0.5  ", true, -500},
                {"         -.125", true, -125},
-               {"    12.3456   ", false, 0},
-               {"       1.2.3  ", false, 0},
-               {"     *******  ", false, 0},
-               {"           -  ", false, 0}};
+               {"9999999999.999", true, 9999999999999},
+               {"-999999999.999", true, -999999999999},
+               {"        -0.5  ", false, 0},
+               {"      20225721", false, 0},
+               {"  19626525", false, 0},
+               {"  24801780.91", false, 0},
+               {" 24801780.9170", false, 0},
+               {"  +4801780.917", false, 0},
+               {"  -48-1780.917", false, 0},
+               {"     ***.***  ", false, 0},
+               {"          -.  ", false, 0}};
   for (const Case& c : cases) {
     int64_t value = 99;
     EXPECT_EQ(ParseThousandths(c.field, value), c.ok) << c.field;
@@ -211,7 +299,7 @@ TEST(ObsReader, BadInputsNameTheLine) {
   const std::string v3 =
       HeaderLine("     3.04           OBSERVATION DATA    G", "RINEX VERSION / TYPE") +
       HeaderLine("G    2 C1C L1C", "SYS / # / OBS TYPES") + HeaderLine("", "END OF HEADER");
-  const std::string g01 = "G01  20000000.000   100000.000\n";
+  const std::string g01 = "G01  20000000.000      100000.000\n";
   const std::string e1 = "> 2021 01 01 00 00  0.0000000  0  1\n";
   const std::string e2 = "> 2021 01 01 00 00 30.0000000  0  1\n";
   struct Case {
@@ -233,6 +321,19 @@ TEST(ObsReader, BadInputsNameTheLine) {
       {v3 + e1, "line 4: the file ends before the observations of the epoch"},
       {v3 + e1 + e2, "line 5: a satellite's observations were expected"},
       {v3 + e1 + "G01  2000x000.000\n", "line 5: observation 1 at column 4 is not a number"},
+      {v3 + e1 + "G01  20000000\n", "line 5: observation 1 at column 4 is not a number"},
+      {v3 + e1 + "G01   20000000.000      100000.000\n",
+       "line 5: observation 1 at column 4 is not a number"},
+      {v3 + e1 + "G01      20225721\n", "line 5: observation 1 at column 4 is not a number"},
+      {v3 + e1 + "G01  20000000.000", "line 5: the last line has no line end"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  0  1      0.00012e-3abc\n" + g01,
+       "line 4: the receiver clock offset at column 42 can not be read"},
+      {v3 + "> 2021 01 01 00 00  0.0000000  0  1      garbage\n" + g01,
+       "line 4: the receiver clock offset at column 42 can not be read"},
+      {v3 + "> 2016 12 31 23 59 60.0000000  0  1\n" + g01,
+       "line 4: the epoch lies in a leap second (second 60); leap-second epochs are not supported"},
+      {v3.substr(0, v3.rfind(HeaderLine("", "END OF HEADER"))) + e1 + g01,
+       "line 3: END OF HEADER is missing: an epoch line follows the header records"},
       {v3 + "> 2021 01 01 00 00  0.0000000  2  1\n" +
            HeaderLine("G    1 C1C", "SYS / # / OBS TYPES"),
        "line 5: the observation types change within the file"},

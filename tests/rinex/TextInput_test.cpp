@@ -3,20 +3,13 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/support/rinex_text.h"
 
 namespace {
 
 const std::string kData = TEST_DATA_DIR "/crinex/";
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 // Every line of an input, each followed by a line end.
 std::string Text(TextInput& in) {
@@ -59,6 +52,9 @@ TEST(TextInputForms, EveryFormOfAFileGivesItsLines) {
       {"compress inside gzip", Gzip(compressed)},
       {"gzip inside gzip", Gzip(Gzip(plain))},
       {"empty gzip", Gzip("")},
+      {"gzip with zero padding", Gzip(plain) + std::string(1500, '\0')},
+      {"DOS end-of-file mark", plain + "\x1a"},
+      {"DOS end-of-file mark after CR LF, in gzip", Gzip(plain + "\x1a\r\n")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.form);
@@ -91,13 +87,32 @@ TEST(TextInputErrors, UnreadableInputIsAFatalErrorNamingTheFile) {
       {"code.Z", std::string("\x1f\x9d\x90\x41\x58\x02", 6), "code.Z: compress data are corrupt"},
       {"long.txt", longLine, "long.txt, line 2: line longer than 1048576 characters"},
       {"long.gz", Gzip(longLine), "long.gz, line 2: line longer than 1048576 characters"},
+      {"zeros.gz", gzip + std::string(3, '\0') + "x",
+       "zeros.gz: data that are not gzip data follow the gzip data"},
+      {"unended.txt", "one\ntw",
+       "unended.txt, line 2: the last line has no line end \\(the file is cut"},
+      {"unended.gz", Gzip("one\ntw"), "unended.gz, line 2: the last line has no line end"},
+      {"mark.txt", "one\n\x1a\ntwo\n",
+       "mark.txt, line 2: a DOS end-of-file mark \\(\\^Z\\) stands"},
+      {"data.xz",
+       std::string("\xfd"
+                   "7zXZ\0\0\x04",
+                   8),
+       "data.xz: is compressed with xz, which the converter does not read"},
+      {"data.bz2", "BZh91AY&SY", "data.bz2: is compressed with bzip2"},
+      {"data.zip", std::string("PK\x03\x04\x14\0", 6), "data.zip: is compressed with zip"},
+      {"xz.gz",
+       Gzip(std::string("\xfd"
+                        "7zXZ\0\0\x04",
+                        8)),
+       "xz.gz: is compressed with xz"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EXIT(TextInMemory(c.name, c.bytes), testing::ExitedWithCode(1), c.message);
   }
   EXPECT_EXIT(OpenTextInput(kData + "none.gz"), testing::ExitedWithCode(1),
-              "none.gz: can not be opened");
+              "none.gz: can not be opened \\(No such file or directory\\)");
   EXPECT_EXIT(Text(*OpenTextInput(kData)), testing::ExitedWithCode(1), "crinex/: can not be read");
 }
 

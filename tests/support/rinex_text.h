@@ -1,9 +1,12 @@
 // Test support: RINEX observation text in temporary files, opened as the
-// converter opens its inputs, and header lines padded to their label column.
+// converter opens its inputs, header lines padded to their label column, and
+// the bytes of test files.
 #ifndef TESTS_SUPPORT_RINEX_TEXT_H
 #define TESTS_SUPPORT_RINEX_TEXT_H
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "rinex/TextInput.h"
@@ -15,6 +18,14 @@ inline std::string HeaderLine(const std::string& data, const std::string& label)
   std::string line = data;
   line.resize(60, ' ');
   return line + label + "\n";
+}
+
+// The bytes of a file.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
 }
 
 // A file holding `text`, open as converter input.
