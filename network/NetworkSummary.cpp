@@ -3,24 +3,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "network/Manifest.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// "N epochs from ..." on the first line of the converter's report.
-std::string Epochs(const std::string& folder) {
-  std::ifstream in(folder + "/conversion.log");
-  std::string line;
-  std::getline(in, line);
-  const size_t at = line.find(" epochs from ");
-  if (at == std::string::npos) return "";
-  const size_t from = line.find_last_of(' ', at - 1) + 1;
-  return line.substr(from, at - from);
-}
 
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"") == std::string::npos) return text;
@@ -53,6 +41,10 @@ std::vector<std::string> FolderParts(const std::string& folder) {
           folder.substr(dash + 1)};
 }
 
+std::vector<std::string> Figures(const ReportHeadline& h) {
+  return {h.epochs, h.completeness, h.satellites, h.slips, h.clockEvents, h.mp1Rms, h.mp2Rms};
+}
+
 const char kPageHead[] =
     "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
     "<title>Network summary</title>\n<style>\n"
@@ -73,7 +65,8 @@ std::vector<TaskRow> CollectRows(const std::string& output) {
     if (relative.size() < 11 || !ReadManifest(folder, manifest)) continue;
     // A failed task's folder may still hold an earlier run's outputs.
     const bool ok = manifest.status == "ok";
-    rows.push_back({relative, manifest.status, manifest.message, ok ? Epochs(folder) : ""});
+    rows.push_back({relative, manifest.status, manifest.message,
+                    ok ? ReadReportHeadline(folder + "/summary.json") : ReportHeadline()});
   }
   std::sort(rows.begin(), rows.end(),
             [](const TaskRow& a, const TaskRow& b) { return a.folder < b.folder; });
@@ -89,24 +82,28 @@ void WriteStatus(std::ostream& out, const std::vector<TaskRow>& rows) {
 }
 
 void WriteSummaryCsv(std::ostream& out, const std::vector<TaskRow>& rows) {
-  out << "year,day,base,rover,status,epochs,report,message\n";
+  out << "year,day,base,rover,status,epochs,completeness_percent,satellites,slips,clock_events,"
+         "mp1_rms_m,mp2_rms_m,report,message\n";
   for (const TaskRow& row : rows) {
     for (const std::string& part : FolderParts(row.folder)) out << part << ',';
-    out << row.status << ',' << row.epochs << ','
-        << (row.status == "ok" ? row.folder + "/report/index.html" : "") << ','
+    out << row.status << ',';
+    for (const std::string& figure : Figures(row.figures)) out << figure << ',';
+    out << (row.status == "ok" ? row.folder + "/report/index.html" : "") << ','
         << CsvField(row.message) << '\n';
   }
 }
 
 void WriteSummaryPage(std::ostream& out, const std::vector<TaskRow>& rows) {
   out << kPageHead << "<table>\n<tr><th>Year</th><th>Day</th><th>Base</th><th>Rover</th>"
-      << "<th>Status</th><th>Epochs</th><th>Report</th></tr>\n";
+      << "<th>Status</th><th>Epochs</th><th>Complete %</th><th>Satellites</th><th>Slips</th>"
+      << "<th>Clock events</th><th>MP1 RMS m</th><th>MP2 RMS m</th><th>Report</th></tr>\n";
   for (const TaskRow& row : rows) {
     out << "<tr>";
     for (const std::string& part : FolderParts(row.folder)) out << "<td>" << Html(part) << "</td>";
     const bool ok = row.status == "ok";
-    out << "<td" << (ok ? "" : " class=\"failed\"") << ">" << Html(row.status) << "</td><td>"
-        << row.epochs << "</td><td>";
+    out << "<td" << (ok ? "" : " class=\"failed\"") << ">" << Html(row.status) << "</td>";
+    for (const std::string& figure : Figures(row.figures)) out << "<td>" << figure << "</td>";
+    out << "<td>";
     if (ok) out << "<a href=\"" << Html(row.folder) << "/report/index.html\">report</a>";
     out << "</td></tr>\n";
   }

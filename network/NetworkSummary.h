@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "network/ReportHeadline.h"
+
 struct TaskRow {
   std::string folder;  // YYYY/DDD/BASE-ROVER
   std::string status;  // "ok" or "failed"
   std::string message;
-  std::string epochs;  // from the converter's report; empty when unknown
+  ReportHeadline figures;  // empty for a failed task
 };
 
 // Every task folder below `output` that holds a manifest, in folder order.
@@ -19,8 +21,8 @@ std::vector<TaskRow> CollectRows(const std::string& output);
 
 // The counts and the failed tasks with their messages.
 void WriteStatus(std::ostream& out, const std::vector<TaskRow>& rows);
-// One line per baseline-day: year, day, base, rover, status, epochs, the
-// report's page and the message.
+// One line per baseline-day: year, day, base, rover, status, the report's
+// headline figures, its page and the message.
 void WriteSummaryCsv(std::ostream& out, const std::vector<TaskRow>& rows);
 // The same as a page that needs nothing but the output folder.
 void WriteSummaryPage(std::ostream& out, const std::vector<TaskRow>& rows);

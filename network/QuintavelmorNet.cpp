@@ -1,5 +1,5 @@
 // Quintavelmor-net: plans, runs and sums up the baselines and days of a
-// station network with the converter, the listing program and the report.
+// station network with the converter and the report.
 #include <unistd.h>
 
 #include <filesystem>

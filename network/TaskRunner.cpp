@@ -84,23 +84,27 @@ std::vector<Step> Steps(const Task& task, const RunSettings& settings, const std
                                       work + "/glonass.txt"};
   if (!settings.systems.empty()) convert.insert(convert.end(), {"-s", settings.systems});
   for (const std::string& file : task.navigation) convert.insert(convert.end(), {"-n", file});
-  return {
+  std::vector<Step> steps = {
       {"conversion", convert, work + "/conversion.out", work + "/conversion.log"},
-      {"listing",
-       {Program(settings, "Quintavelmor"), "-o" + work + "/baseline.sd",
-        "-gf" + work + "/glonass.txt", "-cGRE", kListedTypes, "-ms"},
-       work + "/listing.txt",
-       work + "/listing.log"},
       {"report",
-       {Program(settings, "Quintavelmor-report"), work + "/listing.txt", "--stats", "--html",
-        work + "/report"},
+       {Program(settings, "Quintavelmor-report"), work + "/baseline.sd", "--channels",
+        work + "/glonass.txt", "--stats", "--html", work + "/report", "--summary",
+        work + "/summary.json"},
        work + "/statistics.txt",
        work + "/report.log"},
   };
+  // The listing only on request: the report reads the SD file itself.
+  if (settings.keep >= 2)
+    steps.push_back({"listing",
+                     {Program(settings, "Quintavelmor"), "-o" + work + "/baseline.sd",
+                      "-gf" + work + "/glonass.txt", "-cGRE", kListedTypes, "-ms"},
+                     work + "/listing.txt",
+                     work + "/listing.log"});
+  return steps;
 }
 
 std::vector<std::string> KeptOutputs(int keep) {
-  std::vector<std::string> kept = {"report", "statistics.txt", "conversion.log"};
+  std::vector<std::string> kept = {"report", "statistics.txt", "summary.json", "conversion.log"};
   if (keep >= 1) kept.insert(kept.end(), {"baseline.sd", "glonass.txt"});
   if (keep >= 2) kept.emplace_back("listing.txt");
   return kept;
@@ -136,7 +140,7 @@ bool AlreadyDone(const std::string& folder, const Manifest& wanted) {
 
 std::string RunSettings::Options() const {
   return "keep=" + std::to_string(keep) + " systems=" + (systems.empty() ? "default" : systems) +
-         " listing=" + kListedTypes;
+         (keep >= 2 ? std::string(" listing=") + kListedTypes : "");
 }
 
 TaskResult RunTask(const Task& task, const RunSettings& settings,

@@ -1,5 +1,5 @@
-// One task: the converter, the listing program and the report on one
-// baseline-day, in a work folder whose kept outputs are renamed into the
+// One task: the converter and the report (and the listing when asked for)
+// on one baseline-day, in a work folder whose kept outputs are renamed into the
 // task's folder only when every step succeeded.
 #ifndef NETWORK_TASKRUNNER_H
 #define NETWORK_TASKRUNNER_H
@@ -12,7 +12,7 @@
 struct RunSettings {
   std::string output;    // the network's output folder
   std::string programs;  // the folder of the companion programs; empty: the PATH
-  int keep = 0;          // 0 the report; 1 also the SD and channel files; 2 also the listing
+  int keep = 0;          // 0 the report; 1 also the SD and channel files; 2 also a listing
   std::string systems;   // the converter's --systems; empty for its default
 
   // What a task's outputs depend on besides its inputs, for the manifest.

@@ -45,11 +45,11 @@ check "plan: notes" "$notes" "$(cat err)"
 "$net" run archive -o out --nearest 1 -j 2 >/dev/null 2>err
 check "run: status" 0 $?
 check "run: tally" "3 tasks: 3 done, 0 failed, 0 skipped" "$(tail -1 err)"
-check "run: summary" "year,day,base,rover,status,epochs,report,message
-2021,001,delf,eijs,ok,79,2021/001/delf-eijs/report/index.html,
-2021,001,delf,zegv,ok,19,2021/001/delf-zegv/report/index.html,
-2021,001,wsra,zegv,ok,17,2021/001/wsra-zegv/report/index.html," "$(cat out/summary.csv)"
-check "run: task folder" "conversion.log manifest.txt report statistics.txt" \
+check "run: summary" "year,day,base,rover,status,epochs,completeness_percent,satellites,slips,clock_events,mp1_rms_m,mp2_rms_m,report,message
+2021,001,delf,eijs,ok,79,100.0,13,2,0,0.4705,0.5787,2021/001/delf-eijs/report/index.html,
+2021,001,delf,zegv,ok,19,100.0,12,0,0,0.4647,0.3624,2021/001/delf-zegv/report/index.html,
+2021,001,wsra,zegv,ok,17,100.0,13,0,0,0.4637,0.3659,2021/001/wsra-zegv/report/index.html," "$(cat out/summary.csv)"
+check "run: task folder" "conversion.log manifest.txt report statistics.txt summary.json" \
   "$(ls out/2021/001/delf-eijs | tr '\n' ' ' | sed 's/ $//')"
 check "run: page links a report" 3 "$(grep -c 'report/index.html">report' out/index.html)"
 
@@ -60,23 +60,26 @@ touch archive/wsra0010.21d
 "$net" run archive -o out --nearest 1 >/dev/null 2>err
 check "changed input: its task redone" "3 tasks: 1 done, 0 failed, 2 skipped" "$(tail -1 err)"
 
-"$net" run archive -o out --nearest 1 --keep sd >/dev/null 2>err
+"$net" run archive -o out --nearest 1 --keep listing >/dev/null 2>err
 check "other options: every task redone" "3 tasks: 3 done, 0 failed, 0 skipped" "$(tail -1 err)"
+check "--keep listing: SD, channel file and listing kept" \
+  "baseline.sd conversion.log glonass.txt listing.txt manifest.txt report statistics.txt summary.json" \
+  "$(ls out/2021/001/delf-zegv | tr '\n' ' ' | sed 's/ $//')"
 
-head -c 3000 "$data/network/eijs0010.21d" >archive/eijs0010.21d
-"$net" run archive -o out --nearest 1 --keep sd >/dev/null 2>err
+head -n 60 "$data/network/eijs0010.21d" >archive/eijs0010.21d
+"$net" run archive -o out --nearest 1 --keep listing >/dev/null 2>err
 check "broken input: status" 1 $?
 check "broken input: the failed task listed" "3 tasks: 0 done, 1 failed, 2 skipped
-failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 38: compact RINEX data end inside an epoch (the file is cut short)" \
+failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 60: compact RINEX data end inside an epoch (the file is cut short)" \
   "$(tail -2 err)"
 check "broken input: earlier outputs kept" "yes" \
   "$([ -f out/2021/001/delf-eijs/statistics.txt ] && echo yes)"
 check "broken input: no work folder left" "" "$(find out -name .work)"
 
 check "status" "3 tasks: 2 done, 1 failed
-failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 38: compact RINEX data end inside an epoch (the file is cut short)" \
+failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 60: compact RINEX data end inside an epoch (the file is cut short)" \
   "$("$net" status out)"
 check "summary: the failed row" \
-  '2021,001,delf,eijs,failed,,,"conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 38: compact RINEX data end inside an epoch (the file is cut short)"' \
+  '2021,001,delf,eijs,failed,,,,,,,,,"conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 60: compact RINEX data end inside an epoch (the file is cut short)"' \
   "$(grep ',failed,' out/summary.csv)"
 exit $((failures > 0))
