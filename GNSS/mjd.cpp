@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <iomanip>
 #include <limits>
 #include <sstream>
@@ -10,6 +11,7 @@
 
 #include "GNSS/LayoutText.h"
 #include "GNSS/TimeConverse.h"
+#include "PROGINC/FixedFormat.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/StreamField.h"
 
@@ -74,6 +76,17 @@ mjd& mjd::operator+=(long double dsec) {
     second = 0;
   }
   return *this;
+}
+
+mjd RoundedToDecimals(const mjd& t, int decimals) {
+  // Read back from its text, the second is rounded exactly as it is printed.
+  char text[kFixedTextRoom];
+  FormatFixed(text, sizeof text, t.second, 0, decimals);
+  const long double second = std::strtold(text, nullptr);
+  mjd rounded;
+  rounded.mjday = second >= kDaySeconds ? t.mjday + 1 : t.mjday;
+  rounded.second = second >= kDaySeconds ? 0 : second;
+  return rounded;
 }
 
 mjd& mjd::operator+=(long days) {

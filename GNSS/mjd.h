@@ -57,6 +57,11 @@ class mjd {
 // a - b in seconds.
 long double operator-(const mjd& a, const mjd& b);
 
+// t rounded once to `decimals` decimals of a second, as the print layouts
+// round them, and carried into the next day at midnight: the fields split
+// from it then never show second 60 nor 86400 seconds of day.
+mjd RoundedToDecimals(const mjd& t, int decimals);
+
 // Reads the day and the seconds, then validates: a number too large for its
 // field ends the program with the field's error; text that is no number
 // fails the stream and leaves t unchanged.

@@ -22,6 +22,8 @@ void CsvExport::Begin(const ListingSettings&, const ListingColumns& columns) {
   referenceSatellite_ = columns.hasReferenceSatellite;
   buffer_ += referenceSatellite_ ? "time,mjd,sod,sat,rsat" : "time,mjd,sod,sat";
   for (const std::string& label : columns.labels) buffer_ += "," + CsvField(label);
+  withAngles_ = angles_ != nullptr && angles_->Available();
+  if (withAngles_) buffer_ += ",elevation,azimuth";
   buffer_ += "\n";
 }
 
@@ -40,6 +42,14 @@ void CsvExport::Row(const ListingRow& row, const RowTime&) {
   for (const ListingValue& value : row.values) {
     buffer_ += ',';
     if (value.present) buffer_ += value.text;
+  }
+  double elevation = 0, azimuth = 0;
+  if (withAngles_ && angles_->Current(elevation, azimuth)) {
+    char text[48];
+    std::snprintf(text, sizeof text, ",%.2f,%.2f", elevation, azimuth);
+    buffer_ += text;
+  } else if (withAngles_) {
+    buffer_ += ",,";
   }
   buffer_ += '\n';
   if (buffer_.size() > (1 << 20)) Flush();

@@ -1,5 +1,6 @@
 // The listing as CSV: one row per satellite and epoch, columns time (ISO
-// 8601), mjd, sod, sat (and rsat), then one column per listing column.
+// 8601), mjd, sod, sat (and rsat), then one column per listing column, and
+// the satellite's elevation and azimuth at the base when they can be known.
 #ifndef REPORT_CSVEXPORT_H
 #define REPORT_CSVEXPORT_H
 
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "report/ListingReader.h"
+#include "report/RowAngles.h"
 
 // A CSV field, quoted when it holds a comma, a quote or a line end.
 std::string CsvField(std::string_view text);
@@ -17,7 +19,8 @@ std::string IsoTime(std::string_view listingDate);
 
 class CsvExport : public ListingConsumer {
  public:
-  explicit CsvExport(std::FILE* out) : out_(out) {}
+  // `angles`, when not null, gives the last two columns.
+  CsvExport(std::FILE* out, const RowAngles* angles) : out_(out), angles_(angles) {}
   ~CsvExport() override { Flush(); }
 
   void Begin(const ListingSettings& settings, const ListingColumns& columns) override;
@@ -29,6 +32,8 @@ class CsvExport : public ListingConsumer {
   void Flush();
 
   std::FILE* out_;
+  const RowAngles* angles_;
+  bool withAngles_ = false;
   bool referenceSatellite_ = false;
   std::string buffer_;
 };

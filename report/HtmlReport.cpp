@@ -7,6 +7,7 @@
 #include "report/AvailabilityTimeline.h"
 #include "report/FixedText.h"
 #include "report/SatelliteSummary.h"
+#include "report/SkyView.h"
 #include "report/SvgPlot.h"
 
 namespace {
@@ -30,6 +31,7 @@ const char* const kStyle =
     "svg .outlier{fill:none;stroke:#f80;stroke-width:2}"
     "svg .present{fill:#7aa6d8}svg .slip-mark{stroke:#d00;stroke-width:2}"
     "svg .outlier-mark{stroke:#f80;stroke-width:2}"
+    "svg .beyond{stroke:#000;stroke-width:1.5;stroke-dasharray:2 1}"
     "svg .clock-mark{stroke:#222;stroke-width:1.5;stroke-dasharray:4 2}"
     "nav.toc ol{columns:2;font-size:.9em}";
 
@@ -102,15 +104,26 @@ std::string SatellitesTable(const StatisticsCollector& statistics) {
   std::string html =
       "<table class=\"satellites\"><tr><th class=\"l\">SAT</th><th class=\"l\">FIRST</th>"
       "<th class=\"l\">LAST</th><th>ROWS</th><th>% OF EXPECTED</th><th>ARCS</th><th>SLIPS</th>"
-      "<th>OUTLIERS</th><th>CLOCK EVENTS</th><th>MP1 RMS (m)</th><th>MP2 RMS (m)</th></tr>\n";
+      "<th>OUTLIERS</th><th>CLOCK EVENTS</th><th>MP1 RMS (m)</th><th>MP2 RMS (m)</th>"
+      "<th>ELEVATION (deg)</th></tr>\n";
   for (const SatelliteSummary& satellite : SatelliteSummaries(statistics))
     html += "<tr>" + LeftCell(satellite.name) + LeftCell(satellite.firstEpoch) +
             LeftCell(satellite.lastEpoch) + Cell(std::to_string(satellite.rows)) +
             Cell(FigureText(satellite.percentOfExpected, 1)) + Cell(CountText(satellite.arcs)) +
             Cell(CountText(satellite.slips)) + Cell(CountText(satellite.outliers)) +
             Cell(std::to_string(satellite.clockEvents)) + Cell(FigureText(satellite.mp1Rms, 4)) +
-            Cell(FigureText(satellite.mp2Rms, 4)) + "</tr>\n";
+            Cell(FigureText(satellite.mp2Rms, 4)) + Cell(ElevationRangeText(satellite)) + "</tr>\n";
   return html + "</table>\n";
+}
+
+// The satellites' tracks across the base's sky, or why there are none.
+std::string SkySection(const StatisticsCollector& statistics) {
+  const SkyView* sky = statistics.Sky();
+  if (sky == nullptr || !sky->missing.empty())
+    return "<p>" + HtmlEscape(sky != nullptr ? sky->missing : "Geometry: none.") + "</p>\n";
+  return "<p>North up, east right, the zenith in the middle; a track is faint below the "
+         "elevation mask; red: slips, orange: outliers.</p>\n" +
+         SvgSkyPlot(*sky);
 }
 
 // The page's sections, by their anchors.
@@ -118,6 +131,7 @@ std::string TableOfContents() {
   static const char* const kSections[][2] = {{"systems", "Summary by constellation"},
                                              {"satellites", "Satellites"},
                                              {"availability", "Data availability"},
+                                             {"sky", "Sky plot"},
                                              {"events", "Slips and outliers"},
                                              {"clock", "Clock events"},
                                              {"plots", "Plots"},
@@ -161,6 +175,8 @@ std::string EventsTable(const StatisticsCollector& statistics) {
 std::string ContextSection(const StatisticsCollector& statistics) {
   std::string html = "<ul class=\"context\">\n";
   for (const std::string& line : ContextLines(statistics.Settings().context))
+    html += "<li>" + HtmlEscape(line) + "</li>\n";
+  for (const std::string& line : GeometryLines(statistics))
     html += "<li>" + HtmlEscape(line) + "</li>\n";
   return html + "</ul>\n";
 }
@@ -360,7 +376,8 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
        << SatellitesTable(statistics) << "<h2 id=\"availability\">Data availability</h2>\n"
        << "<p>A bar where a satellite has rows, open at its gaps; red: slips, orange: outliers, "
           "dashed across all: clock events.</p>\n"
-       << SvgAvailabilityTimeline(statistics) << "<h2 id=\"events\">Slips and outliers</h2>\n"
+       << SvgAvailabilityTimeline(statistics) << "<h2 id=\"sky\">Sky plot</h2>\n"
+       << SkySection(statistics) << "<h2 id=\"events\">Slips and outliers</h2>\n"
        << EventsTable(statistics) << "<h2 id=\"clock\">Clock events</h2>\n"
        << "<p>A jump of the Melbourne-W&uuml;bbena combination that nearly all satellites share "
           "at one epoch: a receiver clock jump, not slips.</p>\n"

@@ -20,6 +20,7 @@
 #include "report/SdInput.h"
 #include "report/StatisticsReport.h"
 #include "report/SummaryJson.h"
+#include "report/geometry/SkyTracks.h"
 
 namespace {
 
@@ -70,8 +71,12 @@ int main(int argc, char** argv) {
   const bool page = !options.htmlDirectory.empty();
   PlotCollector plots;
   StatisticsCollector statistics(options.slips, page ? &plots : nullptr);
-  std::vector<ListingConsumer*> consumers{&statistics};
-  CsvExport csv(csvFile);
+  // The geometry sees each row first: the statistics' mask and the CSV's
+  // angles read it.
+  SkyTracks sky(options.navigationFiles, options.preciseFiles);
+  statistics.SetElevationMask(&sky, options.elevationMask);
+  std::vector<ListingConsumer*> consumers{&sky, &statistics};
+  CsvExport csv(csvFile, &sky);
   if (csvFile != nullptr) consumers.push_back(&csv);
   L4RateCollector rates;
   if (page) consumers.push_back(&plots);
@@ -82,6 +87,8 @@ int main(int argc, char** argv) {
   else
     ReadListing(input, consumers);
 
+  const SkyView view = sky.View(statistics, options.elevationMask);
+  statistics.SetSky(&view);
   if (csvFile == stdout)
     CheckOutput(stdout, kReportProgramName, "CSV ON STANDARD OUTPUT");
   else if (csvFile != nullptr)

@@ -27,6 +27,10 @@ const char* const kReportUsage =
     "  --html DIR  DIR/index.html with the statistics and plots of the columns\n"
     "  --raw-plots the page plots the raw columns (C1, L1, D1, ...) as well\n"
     "  --summary FILE  the headline figures per system and satellite as JSON\n"
+    "geometry (elevation and azimuth at the base of a single-difference file):\n"
+    "  --nav FILE  a RINEX 2, 3 or 4 navigation file, plain or compressed (repeatable)\n"
+    "  --sp3 FILE  an SP3-c or SP3-d precise orbit file (repeatable)\n"
+    "  --elevation-mask DEG  lower values take no part in statistics and screening\n"
     "  --help      this text\n"
     "  --version   the version number\n"
     "slips and outliers in L4 and MW (see the manual page):\n"
@@ -72,7 +76,10 @@ enum Code {
   L4_DRIFT,
   MW_SLIP,
   MAX_GAP,
-  MIN_ARC
+  MIN_ARC,
+  NAV,
+  SP3,
+  ELEVATION_MASK
 };
 
 const option kLongOptions[] = {{"help", no_argument, nullptr, HELP},
@@ -89,6 +96,9 @@ const option kLongOptions[] = {{"help", no_argument, nullptr, HELP},
                                {"mw-slip", required_argument, nullptr, MW_SLIP},
                                {"max-gap", required_argument, nullptr, MAX_GAP},
                                {"min-arc", required_argument, nullptr, MIN_ARC},
+                               {"nav", required_argument, nullptr, NAV},
+                               {"sp3", required_argument, nullptr, SP3},
+                               {"elevation-mask", required_argument, nullptr, ELEVATION_MASK},
                                {nullptr, 0, nullptr, 0}};
 
 // The screening setting of option `code`, or null when it is none.
@@ -144,6 +154,16 @@ void ApplyOption(ReportOptions& options, const CommandWord& word) {
       break;
     case COLUMNS:
       options.columns = word.value;
+      break;
+    case NAV:
+      options.navigationFiles.push_back(word.value);
+      break;
+    case SP3:
+      options.preciseFiles.push_back(word.value);
+      break;
+    case ELEVATION_MASK:
+      options.elevationMask = ScreeningValue("--elevation-mask", word.value, true);
+      if (options.elevationMask >= 90) Fatal("--elevation-mask NEEDS LESS THAN 90 DEGREES");
       break;
     default:
       options.htmlDirectory = word.value;

@@ -4,6 +4,7 @@
 #define REPORT_REPORTOPTIONS_H
 
 #include <string>
+#include <vector>
 
 #include "report/SlipDetector.h"
 
@@ -15,6 +16,9 @@ struct ReportOptions {
   std::string csvFile;
   std::string htmlDirectory;
   std::string summaryFile;
+  std::vector<std::string> navigationFiles;  // broadcast orbits (--nav, repeatable)
+  std::vector<std::string> preciseFiles;     // SP3 orbits (--sp3, repeatable)
+  double elevationMask = 0;                  // degrees
   bool statistics = false;
   bool rawPlots = false;
   bool help = false;

@@ -46,6 +46,13 @@ std::vector<SatelliteSummary> SatelliteSummaries(const StatisticsCollector& stat
     }
     summary.mp1Rms = RmsOf(statistics, satellite.columns, {"MP1[P]", "MP1[C]"});
     summary.mp2Rms = RmsOf(statistics, satellite.columns, {"MP2"});
+    const SkyTrack* track =
+        statistics.Sky() != nullptr ? TrackOf(*statistics.Sky(), satellite.name) : nullptr;
+    if (track != nullptr && track->any) {
+      summary.hasElevation = true;
+      summary.lowestElevation = track->lowest;
+      summary.highestElevation = track->highest;
+    }
     summaries.push_back(summary);
   }
   return summaries;
@@ -78,3 +85,8 @@ std::string FigureText(double value, int decimals) {
 }
 
 std::string CountText(long count) { return count < 0 ? "-" : std::to_string(count); }
+
+std::string ElevationRangeText(const SatelliteSummary& satellite) {
+  if (!satellite.hasElevation) return "-";
+  return FixedText(satellite.lowestElevation, 1) + "-" + FixedText(satellite.highestElevation, 1);
+}

@@ -22,6 +22,9 @@ struct SatelliteSummary {
   long clockEvents = 0;
   double mp1Rms = -1;  // -1: no arc long enough, or no multipath column
   double mp2Rms = -1;
+  bool hasElevation = false;  // the range of the rows' elevations at the base, degrees
+  double lowestElevation = 0;
+  double highestElevation = 0;
 };
 
 struct SystemSummary {
@@ -40,5 +43,7 @@ std::vector<SystemSummary> SystemSummaries(const StatisticsCollector& statistics
 // "12.3" for a figure that is known, "-" for one that is not (negative).
 std::string FigureText(double value, int decimals);
 std::string CountText(long count);
+// "12.3-67.0" for a satellite with known elevations, else "-".
+std::string ElevationRangeText(const SatelliteSummary& satellite);
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -139,10 +140,23 @@ PhsDiffData::TypeSet TypesRead(const std::vector<int>& codes) {
 
 // The calendar date and the modified Julian date of every epoch, as the
 // listing writes them, and the stream state the values are written in.
+// Epoch e's date ("2024-06-24 08:36:00.0") and seconds of day ("30960.0")
+// lie one after the other in `text` from start[e]; `split[e]` is where the
+// seconds begin.  One block of text: a day at 1 s holds 86400 epochs.
 struct EpochTexts {
-  std::vector<std::string> date;     // "2024-06-24 08:36:00.0"
-  std::vector<std::string> seconds;  // "30960.0"
+  std::string text;
+  std::vector<std::uint32_t> start;  // one more than there are epochs
+  std::vector<std::uint32_t> split;
   StreamState state{};
+
+  std::string_view Date(long e) const {
+    const std::size_t i = static_cast<std::size_t>(e);
+    return std::string_view(text).substr(start[i], split[i] - start[i]);
+  }
+  std::string_view Seconds(long e) const {
+    const std::size_t i = static_cast<std::size_t>(e);
+    return std::string_view(text).substr(split[i], start[i + 1] - split[i]);
+  }
 };
 
 std::string_view Trimmed(std::string_view text) {
@@ -155,11 +169,14 @@ EpochTexts BuildEpochTexts(PhsDiffData& data) {
   EpochTexts texts;
   texts.state = StreamState::Of(std::cout);
   for (long e = 0; e < data.neph; e++) {
-    texts.date.emplace_back(Trimmed(YmdhmsText(mjd2ymdhms(data.epoch(e)), texts.state)));
+    texts.start.push_back(static_cast<std::uint32_t>(texts.text.size()));
+    texts.text += Trimmed(YmdhmsText(mjd2ymdhms(data.epoch(e)), texts.state));
+    texts.split.push_back(static_cast<std::uint32_t>(texts.text.size()));
     const std::string mjdText = MjdText(data.epoch(e), texts.state);
     const std::string_view day = Trimmed(mjdText);
-    texts.seconds.emplace_back(day.substr(day.find(' ') + 1));
+    texts.text += day.substr(day.find(' ') + 1);
   }
+  texts.start.push_back(static_cast<std::uint32_t>(texts.text.size()));
   return texts;
 }
 
@@ -186,8 +203,8 @@ DataContext ContextOf(const PhsDiffHeader& header, PhsDiffData& data, const Epoc
   for (long e = 0; e < data.neph; e++)
     if (data.nsat(e) > 0) context.epochsPresent++;
   if (data.neph > 0) {
-    context.firstEpoch = texts.date.front();
-    context.lastEpoch = texts.date.back();
+    context.firstEpoch = std::string(texts.Date(0));
+    context.lastEpoch = std::string(texts.Date(data.neph - 1));
     const std::uint32_t day0 = data.epoch(0).mjday;
     context.epochsExpected =
         ExpectedEpochs(SecondsSince(day0, data.epoch(0)),
@@ -244,9 +261,9 @@ class SatelliteRows {
     for (long p = index.First(sat); p < index.End(sat); p++) {
       const long e = index.epochAt(p);
       FormValues(columns, factors, index.record(p), row);
-      row.date = epochs_.date[static_cast<std::size_t>(e)];
+      row.date = epochs_.Date(e);
       row.mjdDay = data_.epoch(e).mjday;
-      row.secondsText = epochs_.seconds[static_cast<std::size_t>(e)];
+      row.secondsText = epochs_.Seconds(e);
       row.secondsOfDay = static_cast<double>(data_.epoch(e).second);
       RowTime time;
       time.seconds = SecondsSince(day0, data_.epoch(e));

@@ -49,6 +49,12 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   lastSeconds_ = anyRow_ ? std::max(lastSeconds_, time.seconds) : time.seconds;
   anyRow_ = true;
   satellite.rows++;
+  double elevation = 0, azimuth = 0;
+  if (angles_ != nullptr && mask_ > 0 && angles_->Current(elevation, azimuth) &&
+      elevation < mask_) {
+    satellite.masked++;
+    return;
+  }
   bool mwValue = false;
   for (std::size_t k = 0; k < row.values.size(); k++) {
     if (row.values[k].present && kinds_[k].model == SlipModel::Level &&
@@ -153,6 +159,22 @@ std::string ConstellationLetters(const StatisticsCollector& statistics) {
   return letters;
 }
 
+std::vector<std::string> GeometryLines(const StatisticsCollector& statistics) {
+  const SkyView* sky = statistics.Sky();
+  if (sky == nullptr) return {};
+  std::vector<std::string> lines;
+  if (!sky->missing.empty())
+    lines.push_back(sky->missing);
+  else
+    lines.push_back("Geometry: elevation and azimuth at the base" +
+                    (sky->elevationMask > 0 ? ", values below " + ShortNumber(sky->elevationMask) +
+                                                  " deg take no part in statistics and screening"
+                                            : std::string()) +
+                    ".");
+  lines.insert(lines.end(), sky->notes.begin(), sky->notes.end());
+  return lines;
+}
+
 std::string ShortNumber(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.6g", value);
@@ -240,6 +262,8 @@ void WriteHeader(std::FILE* out, const StatisticsCollector& statistics) {
                settings.observationFile.c_str());
   for (const std::string& line : ContextLines(settings.context))
     std::fprintf(out, "# %s\n", line.c_str());
+  for (const std::string& line : GeometryLines(statistics))
+    std::fprintf(out, "# %s\n", line.c_str());
   for (const std::string& sentence : ScreeningSettings(statistics))
     std::fprintf(out, "# %s\n", sentence.c_str());
   std::fprintf(out, "%-4s %-7s %-6s %8s %7s %16s %12s %16s %16s %6s %10s %6s %8s\n", "SAT",
@@ -308,15 +332,17 @@ void WriteSatelliteSummaries(std::FILE* out, const StatisticsCollector& statisti
   std::fprintf(out,
                "# per satellite: first and last row, %% of the epochs expected, arcs, slips and "
                "outliers of the screened columns, clock events, multipath RMS (m)\n");
-  std::fprintf(out, "%-4s %-22s %-22s %8s %7s %5s %5s %8s %5s %8s %8s\n", "SAT", "FIRST", "LAST",
-               "ROWS", "%EXP", "ARCS", "SLIPS", "OUTLIERS", "CLOCK", "MP1 RMS", "MP2 RMS");
+  std::fprintf(out, "%-4s %-22s %-22s %8s %7s %5s %5s %8s %5s %8s %8s %11s\n", "SAT", "FIRST",
+               "LAST", "ROWS", "%EXP", "ARCS", "SLIPS", "OUTLIERS", "CLOCK", "MP1 RMS", "MP2 RMS",
+               "ELEVATION");
   for (const SatelliteSummary& satellite : SatelliteSummaries(statistics))
-    std::fprintf(out, "%-4s %-22s %-22s %8ld %7s %5s %5s %8s %5ld %8s %8s\n",
+    std::fprintf(out, "%-4s %-22s %-22s %8ld %7s %5s %5s %8s %5ld %8s %8s %11s\n",
                  satellite.name.c_str(), satellite.firstEpoch.c_str(), satellite.lastEpoch.c_str(),
                  satellite.rows, FigureText(satellite.percentOfExpected, 1).c_str(),
                  CountText(satellite.arcs).c_str(), CountText(satellite.slips).c_str(),
                  CountText(satellite.outliers).c_str(), satellite.clockEvents,
-                 FigureText(satellite.mp1Rms, 4).c_str(), FigureText(satellite.mp2Rms, 4).c_str());
+                 FigureText(satellite.mp1Rms, 4).c_str(), FigureText(satellite.mp2Rms, 4).c_str(),
+                 ElevationRangeText(satellite).c_str());
 }
 
 void WriteClockEvents(std::FILE* out, const StatisticsCollector& statistics) {

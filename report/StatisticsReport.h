@@ -10,7 +10,9 @@
 
 #include "report/ClockEvents.h"
 #include "report/ListingReader.h"
+#include "report/RowAngles.h"
 #include "report/SeriesStats.h"
+#include "report/SkyView.h"
 
 // A multipath or code-minus-phase value waiting for its block's slips.
 struct PendingValue {
@@ -28,6 +30,7 @@ struct AvailabilityRun {
 struct SatelliteStats {
   std::string name;  // "G05"
   long rows = 0;
+  long masked = 0;         // rows below the elevation mask
   std::string firstEpoch;  // of its first and last row, as the listing writes them
   std::string lastEpoch;
   double firstSeconds = 0;
@@ -49,6 +52,16 @@ class StatisticsCollector : public ListingConsumer {
   void Row(const ListingRow& row, const RowTime& time) override;
   void EndOfBlock() override;
   void Finish() override;
+
+  // Rows whose satellite stands below `degrees` at the base (as `angles`
+  // knows it) take no part in the statistics and the screening.
+  void SetElevationMask(const RowAngles* angles, double degrees) {
+    angles_ = angles;
+    mask_ = degrees;
+  }
+  // The geometry the page and the summaries show, once it is known.
+  void SetSky(const SkyView* sky) { sky_ = sky; }
+  const SkyView* Sky() const { return sky_; }
 
   const ListingSettings& Settings() const { return settings_; }
   const SlipSettings& Slips() const { return slips_; }
@@ -79,6 +92,9 @@ class StatisticsCollector : public ListingConsumer {
   bool anyRow_ = false;
   double firstSeconds_ = 0;
   double lastSeconds_ = 0;
+  const RowAngles* angles_ = nullptr;
+  double mask_ = 0;
+  const SkyView* sky_ = nullptr;
   EpochPresence mwPresence_;
   std::vector<ClockEvent> clockEvents_;
 };
@@ -92,6 +108,10 @@ std::string ConstellationLetters(const StatisticsCollector& statistics);
 
 // What the statistics and the screening were set to, one sentence a line.
 std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics);
+
+// Where the satellites' angles come from, or why there are none, and the
+// notes the orbit files left; nothing before the geometry is known.
+std::vector<std::string> GeometryLines(const StatisticsCollector& statistics);
 
 // "2.5" for a number of seconds or metres: as many decimals as it needs, up to six.
 std::string ShortNumber(double value);

@@ -101,7 +101,13 @@ std::string SatellitesArray(const StatisticsCollector& statistics) {
             ", " + Member("outliers", Count(satellite.outliers)) + ", " +
             Member("clock_events", std::to_string(satellite.clockEvents)) + ", " +
             Member("mp1_rms_m", Figure(satellite.mp1Rms, 4)) + ", " +
-            Member("mp2_rms_m", Figure(satellite.mp2Rms, 4)) + "}";
+            Member("mp2_rms_m", Figure(satellite.mp2Rms, 4)) + ", " +
+            Member("elevation_min_deg",
+                   satellite.hasElevation ? Number(satellite.lowestElevation, 1) : "null") +
+            ", " +
+            Member("elevation_max_deg",
+                   satellite.hasElevation ? Number(satellite.highestElevation, 1) : "null") +
+            "}";
   }
   return json + (json.size() > 1 ? "\n  ]" : "]");
 }

@@ -83,6 +83,8 @@ class Canvas {
     const double clamped = std::min(std::max(value, range_.low), range_.high);
     return margins_.top + (range_.high - clamped) / (range_.high - range_.low) * PlotHeight();
   }
+  // Whether a value lies outside the drawn range (and is drawn at its edge).
+  bool Beyond(double value) const { return value < range_.low || value > range_.high; }
   double PlotWidth() const { return frame_.width - margins_.left - margins_.right; }
   double PlotHeight() const { return frame_.height - margins_.top - margins_.bottom; }
   const Margins& Edges() const { return margins_; }
@@ -146,9 +148,30 @@ std::string Axes(const PlotFrame& frame, const Canvas& canvas, ValueRange range,
          ValueTicks(frame, canvas, range, lettering);
 }
 
+// A segment reduced to the plot's resolution: of the points that fall in one
+// pixel column, the lowest and the highest, in time order, so that a spike
+// stays visible however many values the column holds.
+std::vector<PlotPoint> PixelColumns(const Canvas& canvas, const std::vector<PlotPoint>& segment) {
+  std::vector<PlotPoint> kept;
+  std::size_t i = 0;
+  while (i < segment.size()) {
+    const long column = std::lround(canvas.X(segment[i].seconds));
+    PlotPoint low = segment[i], high = segment[i];
+    for (i++; i < segment.size() && std::lround(canvas.X(segment[i].seconds)) == column; i++) {
+      if (segment[i].value < low.value) low = segment[i];
+      if (segment[i].value > high.value) high = segment[i];
+    }
+    const bool lowFirst = low.seconds <= high.seconds;
+    kept.push_back(lowFirst ? low : high);
+    if (low.seconds != high.seconds) kept.push_back(lowFirst ? high : low);
+  }
+  return kept;
+}
+
 std::string Path(const Canvas& canvas, const PlotLine& line) {
   std::string d;
-  for (const std::vector<PlotPoint>& segment : line.segments) {
+  for (const std::vector<PlotPoint>& full : line.segments) {
+    const std::vector<PlotPoint> segment = PixelColumns(canvas, full);
     for (std::size_t i = 0; i < segment.size(); i++) {
       d += i == 0 ? "M" : "L";
       d += Number(canvas.X(segment[i].seconds)) + " " + Number(canvas.Y(segment[i].value));
@@ -166,13 +189,21 @@ std::string Marker(const Canvas& canvas, const PlotMarker& marker, bool small) {
   const double x = canvas.X(marker.seconds);
   const double y = canvas.Y(marker.value);
   const double size = small ? 4 : 6;
-  const std::string title = "<title>" + HtmlEscape(marker.title) + "</title>";
+  // A value beyond the drawn range sits at its edge; the hover text says so.
+  const bool beyond = canvas.Beyond(marker.value);
+  const std::string title =
+      "<title>" +
+      HtmlEscape(marker.title + (beyond ? " (drawn at the edge: " + FixedText(marker.value, 3) +
+                                              " beyond the range)"
+                                        : std::string())) +
+      "</title>";
   if (!marker.slip)
-    return "<circle class=\"outlier\" cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"" +
-           Number(size * 0.7) + "\">" + title + "</circle>\n";
-  return "<path class=\"slip\" d=\"M" + Number(x - size) + " " + Number(y - 1.6 * size) + "L" +
-         Number(x + size) + " " + Number(y - 1.6 * size) + "L" + Number(x) + " " + Number(y) +
-         "Z\">" + title + "</path>\n";
+    return "<circle class=\"" + std::string(beyond ? "outlier beyond" : "outlier") + "\" cx=\"" +
+           Number(x) + "\" cy=\"" + Number(y) + "\" r=\"" + Number(size * 0.7) + "\">" + title +
+           "</circle>\n";
+  return "<path class=\"" + std::string(beyond ? "slip beyond" : "slip") + "\" d=\"M" +
+         Number(x - size) + " " + Number(y - 1.6 * size) + "L" + Number(x + size) + " " +
+         Number(y - 1.6 * size) + "L" + Number(x) + " " + Number(y) + "Z\">" + title + "</path>\n";
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class FileBytes : public ByteStream {
  public:
   explicit FileBytes(const std::string& path)
       : ByteStream(path), fd_(open(path.c_str(), O_RDONLY)) {
-    if (fd_ < 0) FileError(path, std::string("can not be opened (") + std::strerror(errno) + ")");
+    if (fd_ < 0) FileSystemError(path, "can not be opened", errno);
   }
   ~FileBytes() override { close(fd_); }
 
@@ -29,8 +29,7 @@ class FileBytes : public ByteStream {
     for (;;) {
       const ssize_t got = read(fd_, to, room);
       if (got >= 0) return static_cast<size_t>(got);
-      if (errno != EINTR)
-        FileError(name, std::string("can not be read (") + std::strerror(errno) + ")");
+      if (errno != EINTR) FileSystemError(name, "can not be read", errno);
     }
   }
 

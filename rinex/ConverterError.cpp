@@ -1,6 +1,8 @@
 // The converter's reports, through the program's error and warning frames.
 #include "rinex/ConverterError.h"
 
+#include <cstring>
+
 #include "PROGINC/ProgramError.h"
 #include "rinex/TextInput.h"
 
@@ -16,6 +18,10 @@ void InputError(const TextInput& in, const std::string& what) { ConverterError(A
 
 void FileError(const std::string& file, const std::string& what) {
   ConverterError(file + ": " + what);
+}
+
+void FileSystemError(const std::string& file, const std::string& what, int error) {
+  FileError(file, what + " (" + std::strerror(error) + ")");
 }
 
 void ConverterError(const std::string& what) { ProgramError(kConverterName, what.c_str()); }

@@ -13,6 +13,9 @@ class TextInput;
 [[noreturn]] void InputError(const TextInput& in, const std::string& what);
 // Fatal about a file as a whole: "<file>: <what>".
 [[noreturn]] void FileError(const std::string& file, const std::string& what);
+// Fatal about a file that the system refused: "<file>: <what> (<the
+// system's reason for error number `error`>)".
+[[noreturn]] void FileSystemError(const std::string& file, const std::string& what, int error);
 // Fatal without a file.
 [[noreturn]] void ConverterError(const std::string& what);
 // Warning frame; the run goes on.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "GNSS/SatNumber.h"
 #include "rinex/RinexTime.h"
 
 namespace {
@@ -112,4 +113,11 @@ bool EpochDifferencer::Write(const ObsEpoch& base, const ObsEpoch& rover) {
   }
   satelliteLines += static_cast<long>(written_.size());
   return true;
+}
+
+std::vector<int> EpochDifferencer::GlonassSlotsWritten() const {
+  std::vector<int> slots;
+  for (short sat = 0; sat < PhsDiffData::NSATNUMBERS; sat++)
+    if (IsNumberedSatOf(kGlonassPlace, sat) && linesOf[sat] > 0) slots.push_back(GlonassSlot(sat));
+  return slots;
 }

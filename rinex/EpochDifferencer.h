@@ -29,6 +29,8 @@ class EpochDifferencer {
   // Writes the record of the pair; false (and nothing written) when no
   // satellite of the pair has a value.
   bool Write(const ObsEpoch& base, const ObsEpoch& rover);
+  // The GLONASS slots of the satellites written, ascending.
+  std::vector<int> GlonassSlotsWritten() const;
 
   long satelliteLines = 0;                      // satellite lines written
   long linesOf[PhsDiffData::NSATNUMBERS] = {};  // satellite lines written, by satellite number

@@ -1,5 +1,6 @@
 // Quintavelmor-sd: single-difference and GLONASS channel files from the
 // RINEX observation files of a base and a rover receiver.
+#include <csignal>
 #include <iostream>
 
 #include "PROGINC/OutputCheck.h"
@@ -9,6 +10,9 @@
 #include "rinex/SdOptions.h"
 
 int main(int argc, char** argv) {
+  // A file-size limit then fails the write that passes it (EFBIG), and the
+  // run ends with a message saying so, instead of being killed silently.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (argc < 2) {
     std::cerr << SdHelpText();
     return 1;

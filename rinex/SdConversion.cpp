@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "GNSS/SdWriter.h"
-#include "rinex/AtomicOutput.h"
 #include "rinex/ConverterError.h"
 #include "rinex/EpochDifferencer.h"
 #include "rinex/GlonassChannels.h"
 #include "rinex/ObsReader.h"
+#include "rinex/OutputFile.h"
 #include "rinex/PhaseAlignment.h"
 #include "rinex/RinexTime.h"
 #include "rinex/SdReport.h"
@@ -129,6 +129,7 @@ class Conversion {
   [[noreturn]] void NoCommonEpochs();
   [[noreturn]] void NothingToWrite(const EpochDifferencer& differencer);
   void GatherChannels();
+  void WriteChannels(std::unique_ptr<OutputFile>& glonass, const EpochDifferencer& differencer);
 };
 
 void Conversion::CheckCompatible() {
@@ -246,32 +247,47 @@ void Conversion::GatherChannels() {
   for (const std::string& path : options_.navigation) channels_.ReadNavigation(path);
 }
 
-// Every output is complete before the first takes its name.
+// The channel file, when one was asked for: none when no GLONASS satellite
+// was written, and an error when none of those written has a known channel.
+void Conversion::WriteChannels(std::unique_ptr<OutputFile>& glonass,
+                               const EpochDifferencer& differencer) {
+  const std::vector<int> slots = differencer.GlonassSlotsWritten();
+  if (slots.empty()) {
+    glonass.reset();
+    return;
+  }
+  if (std::none_of(slots.begin(), slots.end(), [this](int slot) { return channels_.Has(slot); }))
+    FileError(options_.channels,
+              "no frequency channel is known for the GLONASS satellites written (neither the "
+              "observation headers nor a navigation file give one); give a GLONASS navigation "
+              "file of those days with -n NAV");
+  channels_.Write(glonass->Stream(), pairing_.firstWritten);
+}
+
+// Every output is complete and checked before the first takes its name.
 void Conversion::Run() {
   CheckOutputs(options_);
   CheckCompatible();
   if (!options_.channels.empty()) GatherChannels();
-  AtomicOutput sd(options_.output);
-  std::unique_ptr<AtomicOutput> lli;
+  OutputFile sd(options_.output);
+  std::unique_ptr<OutputFile> lli;
   if (!options_.lliList.empty()) {
-    lli = std::make_unique<AtomicOutput>(options_.lliList);
+    lli = std::make_unique<OutputFile>(options_.lliList);
     lli->Stream() << "# satellite, epoch (the rover's tag: date and time, MJD and second of day), "
                      "type, station, "
                      "indicator\n";
   }
-  std::unique_ptr<AtomicOutput> glonass;
-  if (!options_.channels.empty()) glonass = std::make_unique<AtomicOutput>(options_.channels);
+  std::unique_ptr<OutputFile> glonass;
+  if (!options_.channels.empty()) glonass = std::make_unique<OutputFile>(options_.channels);
   SdWriter writer(sd.Stream());
   WriteHeader(writer, base_.head, rover_.head, map_);
   EpochDifferencer differencer(map_, writer, lli ? &lli->Stream() : nullptr);
   PairEpochs(differencer);
   writer.Finish();
-  if (glonass) channels_.Write(glonass->Stream(), pairing_.firstWritten);
-  sd.Commit();
-  if (lli) lli->Commit();
-  if (glonass) glonass->Commit();
+  if (glonass) WriteChannels(glonass, differencer);
+  PublishTogether({&sd, lli.get(), glonass.get()});
   ReportConversion(options_, map_, base_.reader->Counts(), rover_.reader->Counts(), pairing_,
-                   differencer, glonass ? &channels_ : nullptr);
+                   differencer, options_.channels.empty() ? nullptr : &channels_);
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 
 #include "rinex/SdOptions.h"
 
-// Runs the conversion; any fatal error ends the process with status 1 and
-// leaves no output file behind.
+// Runs the conversion; any fatal error ends the process with status 1, with
+// no earlier file replaced and no temporary file left behind (an output
+// written straight through, to a device or a pipe, keeps what it was given).
 void ConvertToSd(const SdOptions& options);
 
 #endif

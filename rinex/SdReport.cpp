@@ -67,9 +67,8 @@ void Line(const std::string& what, const std::string& value) {
 
 void WarnMissingChannels(const EpochDifferencer& d, const GlonassChannels& channels) {
   std::string missing;
-  for (int slot = 1; slot < 100; slot++)
-    if (d.linesOf[GlonassSatNumber(slot)] > 0 && !channels.Has(slot))
-      missing += " " + SatName(GlonassSatNumber(slot));
+  for (const int slot : d.GlonassSlotsWritten())
+    if (!channels.Has(slot)) missing += " " + SatName(GlonassSatNumber(slot));
   if (!missing.empty())
     ConverterWarning("no frequency channel is known for the GLONASS satellites" + missing);
 }
@@ -81,12 +80,6 @@ std::string SystemsWritten(const EpochDifferencer& d) {
     if (d.linesOf[sat] > 0 && systems.find(SatLetter(static_cast<short>(sat))) == std::string::npos)
       systems += SatLetter(static_cast<short>(sat));
   return systems;
-}
-
-long GlonassLines(const EpochDifferencer& d) {
-  long lines = 0;
-  for (int slot = 0; slot < 100; slot++) lines += d.linesOf[GlonassSatNumber(slot)];
-  return lines;
 }
 
 }  // namespace
@@ -126,10 +119,14 @@ void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsRea
     Line("differences rounded to thousandths after the files' SYS / SCALE FACTOR",
          std::to_string(differences.roundedDifferences));
   Line("loss-of-lock indicators on written values (base/rover)", LossOfLock(differences));
-  if (channels != nullptr) {
+  const bool glonassWritten = !differences.GlonassSlotsWritten().empty();
+  if (channels != nullptr && glonassWritten) {
     Line("GLONASS channels", std::to_string(channels->Count()) + " slots in " + options.channels);
     WarnMissingChannels(differences, *channels);
-  } else if (GlonassLines(differences) > 0) {
+  } else if (channels != nullptr) {
+    Line("GLONASS channels",
+         "no GLONASS satellite was written, so " + options.channels + " was not written");
+  } else if (glonassWritten) {
     Line("GLONASS", "the listing needs their frequency channels: give -g CHANNELS.txt");
   }
 }

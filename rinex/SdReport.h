@@ -21,7 +21,7 @@ struct PairingCounts {
   int64_t lastWritten = 0;
 };
 
-// `channels` is null when no channel file was written.
+// `channels` is null when no channel file was asked for.
 void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsReadCounts& base,
                       const ObsReadCounts& rover, const PairingCounts& pairing,
                       const EpochDifferencer& differences, const GlonassChannels* channels);

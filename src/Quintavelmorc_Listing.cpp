@@ -111,9 +111,12 @@ void BuildEpochTexts(Q& q, const matrix<bool>& listed, EpochTexts& texts) {
   texts.start.Resize(q.rd.neph + 1L, 1, 0L);
   for (long e = 0; e < q.rd.neph; e++) {
     if (listed(e)) {
-      texts.text += YmdhmsText(mjd2ymdhms(q.rd.epoch(e)), texts.state);
+      // Rounded before it is split, so that a tag just short of a whole
+      // second is listed as that second, not as second 60.
+      const mjd shown = RoundedToDecimals(q.rd.epoch(e), mjdns::NDecSecond);
+      texts.text += YmdhmsText(mjd2ymdhms(shown), texts.state);
       texts.text += "  ";
-      texts.text += MjdText(q.rd.epoch(e), texts.state);
+      texts.text += MjdText(shown, texts.state);
     }
     texts.start(e + 1) = static_cast<long>(texts.text.size());
   }

@@ -191,6 +191,32 @@ TEST(MjdSplit, SecondsCloseToAFullMinuteCarryUpward) {
   }
 }
 
+// Rounded as the layouts print, halves of the exact binary value to even,
+// and carried into the minute, the hour and the next day.
+TEST(MjdRounding, RoundsOnceAsPrintedAndCarriesIntoTheNextDay) {
+  struct Case {
+    long double sec;
+    int decimals;
+    unsigned long day;
+    long double rounded;
+  };
+  const Case cases[] = {
+      {359.999L, 1, 57000, 360.0L},     // 00:05:59.999 is 00:06:00.0
+      {3599.96L, 1, 57000, 3600.0L},    // into the hour
+      {86399.96L, 1, 57001, 0.0L},      // into the next day
+      {86399.9996L, 3, 57001, 0.0L},    // at the settings' three decimals
+      {86399.94L, 1, 57000, 86399.9L},  // short of midnight
+      {30.25L, 1, 57000, 30.2L},        // an exact half goes to even
+      {30.75L, 1, 57000, 30.8L},        // and up when even is above
+      {0.0L, 1, 57000, 0.0L},
+  };
+  for (const Case& c : cases) {
+    const mjd rounded = RoundedToDecimals(Unchecked(57000, c.sec), c.decimals);
+    EXPECT_EQ(rounded.mjday, c.day) << (double)c.sec;
+    EXPECT_EQ(rounded.second, c.rounded) << (double)c.sec;
+  }
+}
+
 TEST(MjdReader, ReadsDayAndSecondsSeparatedByBlanks) {
   std::istringstream in("57000   43200.5\n58000 0");
   mjd first, second;

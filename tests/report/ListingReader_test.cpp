@@ -80,7 +80,7 @@ TEST(ListingReading, CsvHasOneRowPerSatelliteAndEpochWithAbsentValuesEmpty) {
   std::size_t size = 0;
   std::FILE* out = open_memstream(&text, &size);
   {
-    CsvExport csv(out);
+    CsvExport csv(out, nullptr);
     Read(listing, {&csv});
   }
   std::fclose(out);

@@ -124,6 +124,37 @@ assert [s["system"] for s in summary["systems"]] == ["G", "R", "E"]
 assert summary["context"]["epochs_present"] == 121
 PY
 
+# Geometry: elevation and azimuth at the base, in the CSV's last columns,
+# against RTKLIB's figures (rounded to 0.1 degree, at its own position) on
+# two real pairs: GPS and Galileo from a RINEX 3 navigation file, GLONASS and
+# BeiDou (GEO included) from a RINEX 3 one; compressed files read as they are.
+pairs=tests/data/rinex/pairs
+gzip -dc $pairs/cssrlib_2021-265/cssrlib_3034_sept.sd.gz >"$work/cssrlib.sd"
+"$report" "$work/cssrlib.sd" --nav tests/data/orbit/SEPT2650.21P.gz --csv "$work/cssrlib.csv" \
+  --html "$work/sky-html" --summary "$work/cssrlib.json" 2>/dev/null || fail "the cssrlib pair with its orbits"
+head -1 "$work/cssrlib.csv" | grep -q ',C1-L1,elevation,azimuth$' || fail "no angle columns at the CSV's end"
+python3 tests/report/compare_angles.py "$work/cssrlib.csv" tests/data/orbit/cssrlib_3034_peer.txt 0.2 \
+  >"$work/angles.out" || { cat "$work/angles.out"; fail "GPS and Galileo angles against the peer"; }
+gzip -dc $pairs/matrtklib_static/matrtklib_static_grec.sd.gz >"$work/matrtklib.sd"
+"$report" "$work/matrtklib.sd" --channels $pairs/matrtklib_static/glonass_channels.txt \
+  --nav $pairs/matrtklib_static/base.nav.gz --columns C1:L1 --csv "$work/matrtklib.csv" ||
+  fail "the MatRTKLIB pair with its orbits"
+python3 tests/report/compare_angles.py "$work/matrtklib.csv" tests/data/orbit/matrtklib_base_peer.txt 0.2 \
+  >"$work/angles.out" || { cat "$work/angles.out"; fail "GLONASS and BeiDou angles against the peer"; }
+[ "$(awk -F, 'NR > 1 && $NF != "" {print substr($4, 1, 1)}' "$work/matrtklib.csv" | sort -u | tr -d '\n')" = CEGR ] ||
+  fail "not every system has its angles"
+# A mask: the rows below it stay in the CSV but leave the statistics.
+"$report" "$work/matrtklib.sd" --channels $pairs/matrtklib_static/glonass_channels.txt \
+  --nav $pairs/matrtklib_static/base.nav.gz --columns C1:L1 --elevation-mask 30 --csv "$work/masked.csv" --stats \
+  >"$work/masked.stats" || fail "--elevation-mask"
+cmp -s "$work/matrtklib.csv" "$work/masked.csv" || fail "the mask changed the CSV"
+low=$(awk -F, 'NR > 1 && $NF != "" && $(NF - 1) < 30' "$work/matrtklib.csv" | wc -l)
+present=$(awk '$2 == "C1" && $3 == "m" {n += $4} END {print n}' "$work/masked.stats")
+all=$(awk -F, 'NR > 1 && $5 != ""' "$work/matrtklib.csv" | wc -l)
+[ "$low" -gt 0 ] && [ "$present" -lt "$all" ] || fail "the mask left $present of $all C1 values ($low rows low)"
+# Without orbits, one line says why, and everything else is there.
+grep -q '^# Geometry: none, as no orbits were given' "$work/sd.stats" || fail "no line on the missing geometry"
+
 # Outputs that can not be written: a fatal error naming them, status 1.
 failed_write() {  # expected message, then the redirection and the arguments
   local message=$1 target=$2
@@ -206,5 +237,14 @@ satellites=$(awk '/^SUMMARY/ {n += $3} END {print n}' "$work/clock.stats")
 rows=$(sed -n '/<table class="satellites">/,/<\/table>/p' "$work/sd.dom" | grep -c '^<tr><td')
 [ "$rows" = "$satellites" ] || fail "$rows rows in the per-satellite table, $satellites expected"
 grep -q '<li>Baseline: 3797.203 m' "$work/sd.dom" || fail "no baseline on the page"
-if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log" "$work/sd.log"; then fail "console messages while loading"; fi
+# The sky plot of the cssrlib pair: a track for each satellite with angles.
+chromium_run sky sky-html --dump-dom >"$work/sky.dom" 2>"$work/sky.log" ||
+  fail "chromium could not load the page with the sky plot"
+tracks=$(python3 -c 'import json, sys; print(sum(s["elevation_min_deg"] is not None for s in json.load(open(sys.argv[1]))["satellites"]))' "$work/cssrlib.json")
+[ "$tracks" -gt 0 ] && [ "$(grep -o '<g class="sky-track">' "$work/sky.dom" | wc -l)" = "$tracks" ] ||
+  fail "the sky plot has not one track per satellite ($tracks)"
+grep -q '<svg xmlns="http://www.w3.org/2000/svg" class="sky-plot"' "$work/sky.dom" || fail "no sky plot"
+if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log" "$work/sd.log" "$work/sky.log"; then
+  fail "console messages while loading"
+fi
 echo "report end to end: 6 passed, 0 failed"

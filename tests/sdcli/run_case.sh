@@ -11,8 +11,11 @@
 #   setup/    (optional) files present in the working folder before the run
 #   output    (optional) "full": standard output goes to /dev/full (a full
 #             disk), and the expected stdout is empty
+#   file_size_limit  (optional) the largest file the run may write, in KiB
+#             (ulimit -f)
 #   expected/ every file the working folder must hold after the run, and no
-#             other (so a failed run is seen to leave nothing behind)
+#             other (so a failed run is seen to leave nothing behind); a
+#             symbolic link must still be the same link
 # The converter runs in an empty temporary folder in which `data` points at
 # tests/data, so arguments name inputs as data/rinex/FILE.
 #
@@ -37,7 +40,9 @@ done < "$case_dir/args"
 stdout_target=$actual/stdout
 [ "$(cat "$case_dir/output" 2>/dev/null)" = full ] && stdout_target=/dev/full
 : >"$actual/stdout"
-(cd "$work" && exec -a Quintavelmor-sd "$prog" "${args[@]}") >"$stdout_target" 2>"$actual/stderr" </dev/null
+limit=$(cat "$case_dir/file_size_limit" 2>/dev/null)
+(cd "$work" && { [ -z "$limit" ] || ulimit -f "$limit"; } && exec -a Quintavelmor-sd "$prog" "${args[@]}") \
+  >"$stdout_target" 2>"$actual/stderr" </dev/null
 echo $? >"$actual/status"
 rm "$work/data"
 
@@ -61,6 +66,13 @@ compare_streams "$case_dir" "$actual" || failed=1
 if ! diff -r "$expected" "$work" >"$actual/files"; then
   echo "== written files differ:"
   head -60 "$actual/files"
+  failed=1
+fi
+# diff follows links: a link replaced by a file of the same text shows here.
+links() { (cd "$1" && find . -type l -printf '%p -> %l\n' | sort); }
+if [ "$(links "$expected")" != "$(links "$work")" ]; then
+  echo "== symbolic links differ:"
+  diff <(links "$expected") <(links "$work")
   failed=1
 fi
 exit $failed

@@ -1,5 +1,5 @@
-// Output files renamed into place when complete.
-#include "rinex/AtomicOutput.h"
+// Outputs published together when complete, or written straight through.
+#include "rinex/OutputFile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "rinex/ConverterError.h"
+#include "rinex/OutputPlace.h"
 
 namespace {
 
 // The temporary files of this process not yet renamed, in a fixed table that
 // a signal handler may read: the exit after a fatal report (which unwinds no
-// stack) and an interruption (SIGINT, SIGTERM, SIGHUP) remove them.  A slot
+// stack) and a signal that ends the process remove them.  A slot
 // is free while its first character is the terminator; a path is copied in
 // behind it and the first character stored last.
 constexpr int kSlots = 8;
@@ -41,7 +42,8 @@ void OnSignal(int signal) {
 void RegisterRemoval() {
   static const bool registered = std::atexit(RemovePending) == 0;
   (void)registered;
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+  for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2,
+                           SIGXCPU, SIGVTALRM, SIGPROF}) {
     struct sigaction current;
     if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
       std::signal(signal, OnSignal);
@@ -65,36 +67,51 @@ void Release(int slot) { pending[slot][0] = '\0'; }
 
 }  // namespace
 
-AtomicOutput::AtomicOutput(const std::string& target) : target_(target) {
-  std::vector<char> name(target.begin(), target.end());
+OutputFile::OutputFile(const std::string& target) : target_(target), out_(&buffer_) {
+  OutputPlace place = FindOutputPlace(target);
+  if (place.descriptor >= 0) {
+    buffer_.Attach(place.descriptor);
+    return;
+  }
+  replaced_ = std::move(place.replaced);
+  std::vector<char> name(replaced_.begin(), replaced_.end());
   for (const char c : std::string(".tmpXXXXXX")) name.push_back(c);
   name.push_back('\0');
   const int fd = mkstemp(name.data());
-  if (fd < 0) FileError(target, std::string("can not be written (") + std::strerror(errno) + ")");
+  if (fd < 0) FileSystemError(target, "can not be written", errno);
+  buffer_.Attach(fd);
+  temporary_ = name.data();
+  slot_ = Hold(temporary_, target);
   // mkstemp makes the file private; the result gets the usual permissions.
   const mode_t mask = umask(0);
   umask(mask);
   fchmod(fd, 0666 & ~mask);
-  close(fd);
-  temporary_ = name.data();
-  slot_ = Hold(temporary_, target);
-  out_.open(temporary_, std::ios::binary | std::ios::trunc);
-  if (!out_) FileError(target, "can not be written");
 }
 
-AtomicOutput::~AtomicOutput() {
-  if (committed_) return;
-  out_.close();
+OutputFile::~OutputFile() {
+  if (published_ || temporary_.empty()) return;
+  buffer_.Close();
   std::remove(temporary_.c_str());
   Release(slot_);
 }
 
-void AtomicOutput::Commit() {
+void OutputFile::Close() {
   out_.flush();
-  out_.close();
-  if (!out_) FileError(target_, "writing failed");
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
-    FileError(target_, std::string("can not be written (") + std::strerror(errno) + ")");
-  committed_ = true;
+  const int error = buffer_.Close();
+  if (error != 0) FileSystemError(target_, "writing failed", error);
+}
+
+void OutputFile::Publish() {
+  if (temporary_.empty()) return;
+  if (std::rename(temporary_.c_str(), replaced_.c_str()) != 0)
+    FileSystemError(target_, "can not be written", errno);
+  published_ = true;
   Release(slot_);
+}
+
+void PublishTogether(std::initializer_list<OutputFile*> outputs) {
+  for (OutputFile* output : outputs)
+    if (output != nullptr) output->Close();
+  for (OutputFile* output : outputs)
+    if (output != nullptr) output->Publish();
 }
