@@ -103,6 +103,23 @@ std::vector<Step> Steps(const Task& task, const RunSettings& settings, const std
   return steps;
 }
 
+// The converter writes no channel file when the pair has no GLONASS: the
+// later steps then go without one.
+Step WithoutAbsentChannels(Step step) {
+  auto& argv = step.argv;
+  for (size_t k = 1; k < argv.size(); k++) {
+    const bool apart = argv[k] == "--channels" && k + 1 < argv.size();
+    const std::string file = apart                           ? argv[k + 1]
+                             : argv[k].substr(0, 3) == "-gf" ? argv[k].substr(3)
+                                                             : "";
+    if (file.empty() || fs::exists(file)) continue;
+    argv.erase(argv.begin() + static_cast<long>(k),
+               argv.begin() + static_cast<long>(k + (apart ? 2 : 1)));
+    break;
+  }
+  return step;
+}
+
 std::vector<std::string> KeptOutputs(int keep) {
   std::vector<std::string> kept = {"report", "statistics.txt", "summary.json", "conversion.log"};
   if (keep >= 1) kept.insert(kept.end(), {"baseline.sd", "glonass.txt"});
@@ -115,6 +132,7 @@ bool Publish(const std::string& work, const std::string& folder, int keep) {
   std::error_code error;
   for (const std::string& name : KeptOutputs(keep)) {
     fs::remove_all(folder + "/" + name, error);
+    if (!fs::exists(work + "/" + name)) continue;  // a channel file without GLONASS
     fs::rename(work + "/" + name, folder + "/" + name, error);
     if (error) return false;
   }
@@ -156,7 +174,7 @@ TaskResult RunTask(const Task& task, const RunSettings& settings,
   std::string message;
   for (const Step& step : Steps(task, settings, work)) {
     if (stop) break;
-    message = RunStep(step);
+    message = RunStep(WithoutAbsentChannels(step));
     if (!message.empty()) break;
   }
   const bool stopped = stop != 0;
