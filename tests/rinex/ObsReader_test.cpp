@@ -153,18 +153,20 @@ bool SameEpoch(const ObsEpoch& cut, const ObsEpoch& whole, bool lastOfCut) {
 // file (status 0); never other values (status 2).  In a plain file, exactly
 // the cuts after a line end that leave every satellite its first line give
 // epochs.  The lines cut are the last satellite's of an epoch; compress data
-// cut anywhere end at any byte of the text.
+// cut anywhere end at any byte of the text, and compact RINEX cut anywhere
+// leaves its last values to be rebuilt from shorter differences.
 TEST(ObsReaderCutFiles, EveryCutIsAnErrorOrTheEpochsOfTheWholeFile) {
   const struct {
     const char* name;
     std::string path;
     long firstLine;             // plain text: the lines cut, from the start of the first
     long endLine;               // to the start of the end line
-    size_t firstByte, endByte;  // compress data: the bytes cut
+    size_t firstByte, endByte;  // compressed or compact data: the bytes cut
   } cases[] = {
       {"rover.obs", TEST_DATA_DIR "/rinex/matrtklib_rover.obs", 99, 100, 0, 0},
       {"zegv.21o", TEST_DATA_DIR "/crinex/zegv0010.21o", 197, 200, 0, 0},
       {"zegv.21o.Z", TEST_DATA_DIR "/crinex/zegv0010.21o.Z", 0, 0, 3900, 4200},
+      {"delf.21d", TEST_DATA_DIR "/crinex/delf0010.21d", 0, 0, 9000, 9300},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
