@@ -1,7 +1,7 @@
 // Units and screening of the listing's columns.
 #include "report/ColumnKind.h"
 
-#include "src/ObsCatalogue.h"
+#include "catalogue/ObsCatalogue.h"
 
 namespace {
 

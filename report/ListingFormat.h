@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/ListingLayout.h"
 #include "report/DataContext.h"
-#include "src/ListingLayout.h"
 
 // Columns of the listing, taken from its title line.
 struct ListingColumns {

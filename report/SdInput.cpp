@@ -22,17 +22,16 @@
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "catalogue/ObsCatalogue.h"
+#include "catalogue/ObsColumn.h"
+#include "catalogue/RowLayouts.h"
+#include "catalogue/SatelliteFactors.h"
 #include "report/ColumnKind.h"
 #include "report/DataContext.h"
-#include "src/ObsCatalogue.h"
-#include "src/ObsColumn.h"
-#include "src/Quintavelmorc.h"
-#include "src/RowLayouts.h"
-#include "src/SatelliteFactors.h"
 
 namespace {
 
-using Q = Quintavelmorc;
+using Q = ObsCombination;
 
 // The systems whose satellites the report takes, in the listing's order.
 constexpr char kReportedSystems[] = "GREC";

@@ -14,56 +14,6 @@ class GLNSat;
 
 class Quintavelmorc {
  public:
-  // The observation catalogue: codes 0 to 25 are the file's own observation
-  // types (numbered as in the file header), 26 to 44 the linear combinations.
-  enum {
-    C1 = 0,
-    P1,
-    P2,
-    L1,
-    L2,
-    C2,
-    S1,
-    S2,
-    D1,
-    D2,
-    C5,
-    L5,
-    D5,
-    S5,
-    C6,
-    L6,
-    D6,
-    S6,
-    C7,
-    L7,
-    D7,
-    S7,
-    C8,
-    L8,
-    D8,
-    S8,
-    LGEOMFREE,
-    PPGEOMFREE,
-    PCGEOMFREE,
-    LIONFREE,
-    PCIONFREE,
-    PPIONFREE,
-    WIDELANEL,
-    WIDELANEP,
-    WIDELANEC,
-    MELWUBC,
-    MELWUBP,
-    MP1,
-    MC1,
-    MP2,
-    C1L1,
-    P1L1,
-    P2L2,
-    P1C1,
-    P2C2
-  };
-
   // Unit of the listed raw phases (PhUnit).
   enum { CYCLE = 0, METER = 1 };
 

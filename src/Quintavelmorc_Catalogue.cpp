@@ -5,7 +5,7 @@
 
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
-#include "src/ObsCatalogue.h"
+#include "catalogue/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 
 void Quintavelmorc::ParseObs(char* tmp, int ilist) {

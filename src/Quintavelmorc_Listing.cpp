@@ -26,11 +26,11 @@
 #include "PROGINC/OutputCheck.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
-#include "src/ListingLayout.h"
-#include "src/ObsColumn.h"
+#include "catalogue/ListingLayout.h"
+#include "catalogue/ObsColumn.h"
 #include "src/Quintavelmorc.h"
-#include "src/RowLayouts.h"
-#include "src/SatelliteFactors.h"
+#include "catalogue/RowLayouts.h"
+#include "catalogue/SatelliteFactors.h"
 #include "src/SatelliteName.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
-#include "src/ObsCatalogue.h"
+#include "catalogue/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 
 namespace {

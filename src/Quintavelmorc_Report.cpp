@@ -9,8 +9,8 @@
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramName.h"
-#include "src/ListingLayout.h"
-#include "src/ObsCatalogue.h"
+#include "catalogue/ListingLayout.h"
+#include "catalogue/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "src/ObsCatalogue.h"
+#include "catalogue/ObsCatalogue.h"
 #include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/sd_text.h"
@@ -15,6 +15,7 @@
 namespace {
 
 using Q = Quintavelmorc;
+using H = PhsDiffHeader;
 using Args = std::vector<std::string>;
 
 // GPS satellites 5 and 12 with C1, L1, L2; epochs at 06:07:00, 06:07:30 and
@@ -65,7 +66,7 @@ TEST(ReadFileObservations, WithoutAListTheFileTypesAreTakenInHeaderOrder) {
   EXPECT_EQ(err, "");
   EXPECT_FALSE(d.q.isObs);
   // The unknown group names no type and gives no entry.
-  EXPECT_EQ(Column(d.q.obslist), (std::vector<short>{Q::C1, Q::L1, Q::L2, Q::P2}));
+  EXPECT_EQ(Column(d.q.obslist), (std::vector<short>{H::C1, H::L1, H::L2, H::P2}));
   EXPECT_EQ(Column(d.q.IfExistObs), (std::vector<short>{1, 1, 1, 1}));
   EXPECT_EQ(d.q.nObsReal, 4);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/ObsCatalogue.h"
 #include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/stream_capture.h"
@@ -15,6 +16,8 @@
 namespace {
 
 using Q = Quintavelmorc;
+using H = PhsDiffHeader;
+using C = ObsCombination;
 using Args = std::vector<std::string>;
 
 const std::string kFile = CliDataDir() + "gps_c1_l1_l2.sd";
@@ -104,29 +107,29 @@ TEST(GetFilesOptions, EachOptionSetsItsFields) {
        [](const Q& q) {
          EXPECT_TRUE(q.isObs);
          EXPECT_STREQ(q.observations, "C1:P2:L4:");
-         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2, Q::LGEOMFREE}));
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{H::C1, H::P2, C::LGEOMFREE}));
          EXPECT_EQ(Column(q.IfExistObs), (std::vector<short>{0, 0, 0}));
        }},
       {"-l: a trailing name without ':' is no entry",
        {"-lC1:P2:L4"},
        [](const Q& q) {
-         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::C1, Q::P2}));
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{H::C1, H::P2}));
        }},
       {"-l: the help's own example",
        {"-lC1:P2:L1:L2:P4:L4:MW"},
        [](const Q& q) {
          EXPECT_EQ(Column(q.obslist),
-                   (std::vector<short>{Q::C1, Q::P2, Q::L1, Q::L2, Q::PCGEOMFREE, Q::LGEOMFREE}));
+                   (std::vector<short>{H::C1, H::P2, H::L1, H::L2, C::PCGEOMFREE, C::LGEOMFREE}));
        }},
       {"-l: repeated codes are entries of their own",
        {"-lMW:MWc:"},
        [](const Q& q) {
-         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::MELWUBC, Q::MELWUBC}));
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{C::MELWUBC, C::MELWUBC}));
        }},
       {"-l: a later list replaces an earlier one",
        {"-lC1:P2:L4:", "-LL1:"},
        [](const Q& q) {
-         EXPECT_EQ(Column(q.obslist), (std::vector<short>{Q::L1}));
+         EXPECT_EQ(Column(q.obslist), (std::vector<short>{H::L1}));
          EXPECT_EQ(Column(q.IfExistObs), (std::vector<short>{0}));
        }},
       {"-d keeps the absolute value",
@@ -182,7 +185,7 @@ TEST(GetFilesOptions, TextAfterTheLastColonIsNamed) {
             WarningFrame("OBSERVATION LIST [-l]: \"MW\" AFTER THE LAST \":\" IS IGNORED (EACH NAME "
                          "ENDS WITH \":\")!") +
                 "L4 MW");
-  EXPECT_EQ(Column(d.q.obslist), (std::vector<short>{Q::LGEOMFREE}));
+  EXPECT_EQ(Column(d.q.obslist), (std::vector<short>{C::LGEOMFREE}));
 }
 
 TEST(GetFilesOptions, ProgramNameTakesPartInTheVerboseScan) {

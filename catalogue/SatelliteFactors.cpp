@@ -1,5 +1,5 @@
 // Setting a satellite's constants and factors up.
-#include "src/SatelliteFactors.h"
+#include "catalogue/SatelliteFactors.h"
 
 #include "GNSS/GLNSat.h"
 #include "GNSS/GNSSLinCombs.h"

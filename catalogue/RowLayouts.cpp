@@ -1,11 +1,11 @@
 // The listing's row layouts.
-#include "src/RowLayouts.h"
+#include "catalogue/RowLayouts.h"
 
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
-#include "src/ListingLayout.h"
+#include "catalogue/ListingLayout.h"
 
 void SetRowLayouts() {
   ymdhmsns::PrintType = ymdhmsns::NORINEX;

@@ -1,10 +1,38 @@
 // The observation catalogue: every code the listing can show, with the label it
 // is reported under, the names the observation list accepts for it, and the
 // observation types it is formed from, which decide whether a file can supply it.
-#ifndef SRC_OBSCATALOGUE_H
-#define SRC_OBSCATALOGUE_H
+#ifndef CATALOGUE_OBSCATALOGUE_H
+#define CATALOGUE_OBSCATALOGUE_H
 
-class PhsDiffHeader;
+#include "GNSS/PhsDiffHeader.h"
+
+// The catalogue's codes: 0 to 25 are the file's own observation types, with
+// the numbers of the file header (PhsDiffHeader::C1 to PhsDiffHeader::S8);
+// the linear combinations follow them.
+struct ObsCombination {
+  enum : short {
+    LGEOMFREE = PhsDiffHeader::NTYPES,
+    PPGEOMFREE,
+    PCGEOMFREE,
+    LIONFREE,
+    PCIONFREE,
+    PPIONFREE,
+    WIDELANEL,
+    WIDELANEP,
+    WIDELANEC,
+    MELWUBC,
+    MELWUBP,
+    MP1,
+    MC1,
+    MP2,
+    C1L1,
+    P1L1,
+    P2L2,
+    P1C1,
+    P2C2,
+    END  // one past the last code
+  };
+};
 
 // For which constellations a code is formed, and from which inputs.
 enum class ObsScope {
@@ -48,9 +76,9 @@ enum class ObsScreening {
   SlipsByLevel   // slips and outliers against the series' level (MW)
 };
 
-constexpr int kNumObsCodes = 45;     // codes 0 to 44
-constexpr int kNumObsTypes = 26;     // codes 0 to 25 are the file's own types
-constexpr int kMaxObsLabelSize = 7;  // longest label ("MP1[P]") and its terminator
+constexpr int kNumObsCodes = ObsCombination::END;    // codes 0 to 44
+constexpr int kNumObsTypes = PhsDiffHeader::NTYPES;  // codes 0 to 25 are the file's own types
+constexpr int kMaxObsLabelSize = 7;                  // longest label ("MP1[P]") and its terminator
 
 // Observation types (codes 0 to 25) a code is formed from.
 struct ObsInputs {

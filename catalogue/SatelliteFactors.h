@@ -1,11 +1,11 @@
 // The constants a satellite's values are formed with: its system's signal
 // constants loaded into GLC, and the unit and multipath factors of its row.
 // The listing and the report set satellites up through this one path.
-#ifndef SRC_SATELLITEFACTORS_H
-#define SRC_SATELLITEFACTORS_H
+#ifndef CATALOGUE_SATELLITEFACTORS_H
+#define CATALOGUE_SATELLITEFACTORS_H
 
 #include "GNSS/mjd.h"
-#include "src/ObsColumn.h"
+#include "catalogue/ObsColumn.h"
 
 class GLNSat;
 

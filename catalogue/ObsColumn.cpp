@@ -1,16 +1,16 @@
 // The value of one catalogue code for one record of a satellite.  The
 // catalogue names the inputs and the formula of each code; the formulas'
 // arithmetic is here.
+#include "catalogue/ObsColumn.h"
+
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
 #include "PROGINC/Portability.h"
-#include "src/ObsCatalogue.h"
-#include "src/ObsColumn.h"
-#include "src/Quintavelmorc.h"
+#include "catalogue/ObsCatalogue.h"
 
 namespace {
 
-using Q = Quintavelmorc;
+using H = PhsDiffHeader;
 
 // A series the file does not carry reads as absent.
 template <class T>
@@ -25,15 +25,15 @@ bool HasConstants(char S) { return S == 'G' || S == 'R' || S == 'E'; }
 // second frequency and shares the factor of L2.
 long double UnitFactor(const RowFactors& f, int type) {
   switch (type) {
-    case Q::L1:
+    case H::L1:
       return f.unitL1;
-    case Q::L2:
+    case H::L2:
       return f.unitL2;
-    case Q::L5:
+    case H::L5:
       return f.unitL5;
-    case Q::L7:
+    case H::L7:
       return f.unitL2;
-    case Q::L8:
+    case H::L8:
       return f.unitL8;
     default:
       return 1.0L;

@@ -2,8 +2,8 @@
 // report that titles them and the report companion that reads them back:
 // the field widths, the column titles and the labels of the settings lines
 // the reader looks for.
-#ifndef SRC_LISTINGLAYOUT_H
-#define SRC_LISTINGLAYOUT_H
+#ifndef CATALOGUE_LISTINGLAYOUT_H
+#define CATALOGUE_LISTINGLAYOUT_H
 
 #include <cstddef>
 

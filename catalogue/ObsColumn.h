@@ -1,13 +1,13 @@
 // ObsColumn: where the listing takes one catalogue code's values from for the
 // satellites of one system letter, resolved once so that each row only reads
 // its record's inputs and combines them.
-#ifndef SRC_OBSCOLUMN_H
-#define SRC_OBSCOLUMN_H
+#ifndef CATALOGUE_OBSCOLUMN_H
+#define CATALOGUE_OBSCOLUMN_H
 
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
+#include "catalogue/ObsCatalogue.h"
 #include "matrix/matrix.h"
-#include "src/ObsCatalogue.h"
 
 class PhsDiffData;
 

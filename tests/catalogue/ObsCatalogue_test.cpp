@@ -1,6 +1,6 @@
 // Tests of the observation catalogue: list names, labels, and which entries a
 // file can supply for the selected constellations.
-#include "src/ObsCatalogue.h"
+#include "catalogue/ObsCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -8,27 +8,27 @@
 #include <string>
 
 #include "GNSS/PhsDiffHeader.h"
-#include "src/Quintavelmorc.h"
 
 namespace {
 
-using Q = Quintavelmorc;
+using H = PhsDiffHeader;
+using C = ObsCombination;
 
 TEST(ObsCatalogueNames, EveryListNameGivesItsCode) {
   const struct {
     const char* name;
     int code;
   } cases[] = {
-      {"C1", Q::C1},        {"S2", Q::S2},          {"D8", Q::D8},          {"S8", Q::S8},
-      {"L4", Q::LGEOMFREE}, {"Pp4", Q::PPGEOMFREE}, {"Pc4", Q::PCGEOMFREE}, {"P4", Q::PCGEOMFREE},
-      {"L3", Q::LIONFREE},  {"Pc3", Q::PCIONFREE},  {"P3", Q::PCIONFREE},   {"Pp3", Q::PPIONFREE},
-      {"WL", Q::WIDELANEL}, {"WLL", Q::WIDELANEL},  {"WLP", Q::WIDELANEP},  {"WLC", Q::WIDELANEC},
-      {"MW", Q::MELWUBC},   {"MWc", Q::MELWUBC},    {"MWp", Q::MELWUBP},    {"MP1", Q::MP1},
-      {"MC1", Q::MC1},      {"MP2", Q::MP2},        {"CL1", Q::C1L1},       {"PL1", Q::P1L1},
-      {"PL2", Q::P2L2},     {"PC1", Q::P1C1},       {"PC2", Q::P2C2},
+      {"C1", H::C1},        {"S2", H::S2},          {"D8", H::D8},          {"S8", H::S8},
+      {"L4", C::LGEOMFREE}, {"Pp4", C::PPGEOMFREE}, {"Pc4", C::PCGEOMFREE}, {"P4", C::PCGEOMFREE},
+      {"L3", C::LIONFREE},  {"Pc3", C::PCIONFREE},  {"P3", C::PCIONFREE},   {"Pp3", C::PPIONFREE},
+      {"WL", C::WIDELANEL}, {"WLL", C::WIDELANEL},  {"WLP", C::WIDELANEP},  {"WLC", C::WIDELANEC},
+      {"MW", C::MELWUBC},   {"MWc", C::MELWUBC},    {"MWp", C::MELWUBP},    {"MP1", C::MP1},
+      {"MC1", C::MC1},      {"MP2", C::MP2},        {"CL1", C::C1L1},       {"PL1", C::P1L1},
+      {"PL2", C::P2L2},     {"PC1", C::P1C1},       {"PC2", C::P2C2},
   };
   for (const auto& c : cases) EXPECT_EQ(FindObsCode(c.name), c.code) << c.name;
-  EXPECT_EQ(Q::P2C2, 44);
+  EXPECT_EQ(C::P2C2, 44);
 }
 
 TEST(ObsCatalogueNames, NamesAreExactAndCaseSensitive) {
@@ -40,8 +40,8 @@ TEST(ObsCatalogueLabels, CombinationsAreLabelledAsReported) {
   const char* const labels[] = {"L4",    "P4[P]", "P4[C]", "L3",    "P3[C]",  "P3[P]",  "WL[L]",
                                 "WL[P]", "WL[C]", "MW[C]", "MW[P]", "MP1[P]", "MP1[C]", "MP2",
                                 "C1-L1", "P1-L1", "P2-L2", "P1-C1", "P2-C2"};
-  for (int code = Q::LGEOMFREE; code <= Q::P2C2; code++)
-    EXPECT_STREQ(FindObsEntry(code)->label, labels[code - Q::LGEOMFREE]) << code;
+  for (int code = C::LGEOMFREE; code <= C::P2C2; code++)
+    EXPECT_STREQ(FindObsEntry(code)->label, labels[code - C::LGEOMFREE]) << code;
   // Every raw type is labelled with its own list name.
   for (int code = 0; code < kNumObsTypes; code++)
     EXPECT_EQ(FindObsCode(FindObsEntry(code)->label), code) << code;
@@ -84,31 +84,31 @@ PhsDiffHeader HeaderWith(std::initializer_list<int> types) {
   PhsDiffHeader header;
   for (int type : types) {
     switch (type) {
-      case Q::C1:
+      case H::C1:
         header.iC1 = true;
         break;
-      case Q::P1:
+      case H::P1:
         header.iP1 = true;
         break;
-      case Q::P2:
+      case H::P2:
         header.iP2 = true;
         break;
-      case Q::L1:
+      case H::L1:
         header.iL1 = true;
         break;
-      case Q::L2:
+      case H::L2:
         header.iL2 = true;
         break;
-      case Q::C2:
+      case H::C2:
         header.iC2 = true;
         break;
-      case Q::S1:
+      case H::S1:
         header.iS1 = true;
         break;
-      case Q::C7:
+      case H::C7:
         header.iC7 = true;
         break;
-      case Q::L7:
+      case H::L7:
         header.iL7 = true;
         break;
       default:
@@ -131,44 +131,44 @@ struct AvailabilityCase {
 TEST(ObsCatalogueAvailability, FollowsHeaderFlagsAndSelectedConstellations) {
   const AvailabilityCase cases[] = {
       {"C1 L1 L2, GPS",
-       {Q::C1, Q::L1, Q::L2},
+       {H::C1, H::L1, H::L2},
        GR,
-       {Q::LGEOMFREE, Q::C1L1, Q::MC1, Q::LIONFREE, Q::WIDELANEL, Q::L1},
-       {Q::PCGEOMFREE, Q::MELWUBC, Q::MP1, Q::MP2, Q::P2L2, Q::P1C1, Q::P2}},
+       {C::LGEOMFREE, C::C1L1, C::MC1, C::LIONFREE, C::WIDELANEL, H::L1},
+       {C::PCGEOMFREE, C::MELWUBC, C::MP1, C::MP2, C::P2L2, C::P1C1, H::P2}},
       {"C1 L1 L2, Galileo only",
-       {Q::C1, Q::L1, Q::L2},
+       {H::C1, H::L1, H::L2},
        E,
-       {Q::C1L1, Q::L1, Q::L2},
-       {Q::LGEOMFREE, Q::MC1, Q::LIONFREE}},
+       {C::C1L1, H::L1, H::L2},
+       {C::LGEOMFREE, C::MC1, C::LIONFREE}},
       {"C1 C7 L1 L7, Galileo only",
-       {Q::C1, Q::C7, Q::L1, Q::L7},
+       {H::C1, H::C7, H::L1, H::L7},
        E,
-       {Q::LGEOMFREE, Q::PCGEOMFREE, Q::PCIONFREE, Q::WIDELANEC, Q::MELWUBC, Q::MC1, Q::C1L1,
-        Q::MP2, Q::P2L2},
-       {Q::P2C2, Q::PPGEOMFREE, Q::MELWUBP, Q::MP1}},
+       {C::LGEOMFREE, C::PCGEOMFREE, C::PCIONFREE, C::WIDELANEC, C::MELWUBC, C::MC1, C::C1L1,
+        C::MP2, C::P2L2},
+       {C::P2C2, C::PPGEOMFREE, C::MELWUBP, C::MP1}},
       {"C1 C7 L1 L7, GPS only",
-       {Q::C1, Q::C7, Q::L1, Q::L7},
+       {H::C1, H::C7, H::L1, H::L7},
        GR,
-       {Q::C1L1, Q::C7, Q::L7},
-       {Q::LGEOMFREE, Q::PCGEOMFREE, Q::MC1}},
+       {C::C1L1, H::C7, H::L7},
+       {C::LGEOMFREE, C::PCGEOMFREE, C::MC1}},
       // Galileo takes its second frequency from E5b.
       {"P2 C2 L2 C7 L7, Galileo only",
-       {Q::P2, Q::C2, Q::L2, Q::C7, Q::L7},
+       {H::P2, H::C2, H::L2, H::C7, H::L7},
        E,
-       {Q::P2, Q::P2L2},
-       {Q::P2C2}},
-      {"P2 C2 L2, GPS", {Q::P2, Q::C2, Q::L2}, GR, {Q::P2C2, Q::P2L2}, {Q::P1C1}},
+       {H::P2, C::P2L2},
+       {C::P2C2}},
+      {"P2 C2 L2, GPS", {H::P2, H::C2, H::L2}, GR, {C::P2C2, C::P2L2}, {C::P1C1}},
       {"P1 P2 L1 L2 C1, GPS and Galileo",
-       {Q::P1, Q::P2, Q::L1, Q::L2, Q::C1},
+       {H::P1, H::P2, H::L1, H::L2, H::C1},
        GR_E,
-       {Q::PPGEOMFREE, Q::PPIONFREE, Q::WIDELANEP, Q::MELWUBP, Q::MP1, Q::MP2, Q::P1L1, Q::P1C1},
-       {Q::P2C2, Q::C2}},
+       {C::PPGEOMFREE, C::PPIONFREE, C::WIDELANEP, C::MELWUBP, C::MP1, C::MP2, C::P1L1, C::P1C1},
+       {C::P2C2, H::C2}},
       // Raw types and the cross-system differences need no selection at all.
       {"C1 P1 L1 S1, nothing selected",
-       {Q::C1, Q::P1, Q::L1, Q::S1},
+       {H::C1, H::P1, H::L1, H::S1},
        NONE,
-       {Q::C1, Q::P1, Q::L1, Q::S1, Q::C1L1, Q::P1L1, Q::P1C1},
-       {Q::LGEOMFREE, Q::S2, Q::D1}},
+       {H::C1, H::P1, H::L1, H::S1, C::C1L1, C::P1L1, C::P1C1},
+       {C::LGEOMFREE, H::S2, H::D1}},
   };
   for (const AvailabilityCase& c : cases) {
     const PhsDiffHeader header = HeaderWith(c.header);
@@ -182,7 +182,7 @@ TEST(ObsCatalogueAvailability, FollowsHeaderFlagsAndSelectedConstellations) {
 }
 
 TEST(ObsCatalogueAvailability, CodesOutsideTheCatalogueAreNeverAvailable) {
-  const PhsDiffHeader header = HeaderWith({Q::C1, Q::L1, Q::L2});
+  const PhsDiffHeader header = HeaderWith({H::C1, H::L1, H::L2});
   EXPECT_FALSE(IsObsAvailable(-1, header, true, true));
   EXPECT_FALSE(IsObsAvailable(kNumObsCodes, header, true, true));
   EXPECT_FALSE(HeaderHasObsType(header, kNumObsTypes));
