@@ -1,0 +1,67 @@
+// From the inventory's station-days to the tasks of every day.
+#include "network/NetworkPlan.h"
+
+#include <cstdio>
+#include <map>
+#include <utility>
+
+namespace {
+
+std::string DayText(int year, int dayOfYear) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%03d", year, dayOfYear);
+  return text;
+}
+
+void PlanDay(const std::pair<int, int>& day, const std::vector<const StationDay*>& files,
+             const Inventory& inventory, const BaselineRule& rule, NetworkPlan& plan) {
+  std::vector<Station> stations;
+  stations.reserve(files.size());
+  for (const StationDay* file : files)
+    stations.push_back({file->station, {file->position[0], file->position[1], file->position[2]}});
+  std::vector<std::string> notes;
+  const std::vector<Baseline> baselines = FormBaselines(rule, stations, notes);
+  const std::string dayText = DayText(day.first, day.second);
+  for (const std::string& note : notes) plan.notes.push_back(dayText + ": " + note);
+  const auto navigation = inventory.navigation.find(day);
+  if (navigation == inventory.navigation.end() && !baselines.empty())
+    plan.notes.push_back(dayText +
+                         ": no navigation file; GLONASS channels come from the headers alone");
+  for (const Baseline& baseline : baselines) {
+    Task task{day.first, day.second, baseline.base, baseline.rover, {}, {}, {}};
+    for (const StationDay* file : files) {
+      if (file->station == baseline.base) task.baseFile = file->path;
+      if (file->station == baseline.rover) task.roverFile = file->path;
+    }
+    if (navigation != inventory.navigation.end()) task.navigation = navigation->second;
+    plan.tasks.push_back(task);
+  }
+}
+
+}  // namespace
+
+std::string Task::Folder() const {
+  char day[16];
+  std::snprintf(day, sizeof day, "%04d/%03d/", year, dayOfYear);
+  return day + base + "-" + rover;
+}
+
+NetworkPlan MakePlan(const Inventory& inventory, const BaselineRule& rule) {
+  std::map<std::pair<int, int>, std::vector<const StationDay*>> days;
+  for (const StationDay& file : inventory.observations)
+    days[{file.year, file.dayOfYear}].push_back(&file);
+  NetworkPlan plan;
+  for (const auto& [day, files] : days) PlanDay(day, files, inventory, rule, plan);
+  return plan;
+}
+
+void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& rule) {
+  out << "# baselines: " << DescribeRule(rule) << "\n";
+  out << "# tasks: " << plan.tasks.size() << "\n";
+  for (const Task& task : plan.tasks) {
+    out << DayText(task.year, task.dayOfYear) << '\t' << task.base << '\t' << task.rover << '\t'
+        << task.baseFile << '\t' << task.roverFile;
+    for (const std::string& file : task.navigation) out << '\t' << file;
+    out << '\n';
+  }
+}
