@@ -28,9 +28,9 @@
 #include "PROGINC/ProgramName.h"
 #include "catalogue/ListingLayout.h"
 #include "catalogue/ObsColumn.h"
-#include "src/Quintavelmorc.h"
 #include "catalogue/RowLayouts.h"
 #include "catalogue/SatelliteFactors.h"
+#include "src/Quintavelmorc.h"
 #include "src/SatelliteName.h"
 
 namespace {
