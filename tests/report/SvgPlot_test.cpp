@@ -56,6 +56,7 @@ TEST(SvgLines, ReducedToPixelColumnsKeepingTheirSpikes) {
   frame.firstSeconds = 0;
   frame.lastSeconds = 86400;
   std::vector<PlotPoint> points;
+  points.reserve(86400);
   for (int t = 0; t < 86400; t++)
     points.push_back({static_cast<double>(t), t == 43200 ? 9.0 : 0.0});
   const std::vector<double> heights =
