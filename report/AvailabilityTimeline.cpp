@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "report/FixedText.h"
 #include "report/SvgPlot.h"
 
 namespace {
@@ -16,11 +16,7 @@ constexpr int kTop = 8;
 constexpr int kBottom = 40;
 constexpr int kRowHeight = 12;
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
-}
+std::string Number(double value) { return FixedText(value, 1); }
 
 class TimeAxis {
  public:

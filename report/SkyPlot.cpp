@@ -1,7 +1,7 @@
 // Drawing the sky plot.
 #include <cmath>
-#include <cstdio>
 
+#include "report/FixedText.h"
 #include "report/SkyView.h"
 #include "report/SvgPlot.h"
 
@@ -12,11 +12,7 @@ constexpr int kSize = 520;
 constexpr double kCentre = kSize / 2.0;
 constexpr double kRadius = kSize / 2.0 - 40;
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
-}
+std::string Number(double value) { return FixedText(value, 1); }
 
 // The plot position of a direction: the horizon on the outer ring.
 void Place(double elevation, double azimuth, double& x, double& y) {
