@@ -17,6 +17,7 @@
 #include "GNSS/PhsDiffHeader.h"
 #include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
+#include "GNSS/SatelliteName.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
@@ -251,8 +252,7 @@ class SatelliteRows {
     std::vector<ObsColumn> columns;
     for (std::size_t k = 0; k < plan_.codes.size(); k++)
       columns.push_back(MakeObsColumn(data_, letter, formed[k] ? plan_.codes[k] : -1));
-    char name[8];
-    std::snprintf(name, sizeof name, "%c%02d", letter, SatNumberInSystem(sat));
+    const std::string name = SatName(sat);
     ListingRow row;
     row.satellite = name;
     row.values.resize(columns.size());
@@ -407,8 +407,8 @@ void ReadSingleDifferences(const SdInputOptions& options,
     if (letter == 'R' && !glonass) continue;
     if (const char* reason = LoadSatelliteFactors(sat, *channels, reference, factors)) {
       char message[128];
-      std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT REPORTED)!", reason,
-                    GlonassSlot(sat));
+      std::snprintf(message, sizeof message, "%s (SATELLITE %s NOT REPORTED)!", reason,
+                    SatName(sat).c_str());
       ProgramWarning(kReportProgramName, message);
       continue;
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "GNSS/SatelliteName.h"
 #include "PROGINC/NumField.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
@@ -27,13 +28,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 unsigned char Indicator(std::string_view field, size_t at) {
   return at < field.size() && IsDigit(field[at]) ? static_cast<unsigned char>(field[at] - '0') : 0;
-}
-
-std::string SatName(char system, int number) {
-  std::string name(1, system);
-  name += static_cast<char>('0' + number / 10);
-  name += static_cast<char>('0' + number % 10);
-  return name;
 }
 
 // A receiver clock offset field: blank (read as 0), or a number and nothing
