@@ -23,6 +23,7 @@
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "PROGINC/TextField.h"
 #include "catalogue/ObsCatalogue.h"
 #include "catalogue/ObsColumn.h"
 #include "catalogue/RowLayouts.h"
@@ -158,12 +159,6 @@ struct EpochTexts {
     return std::string_view(text).substr(split[i], start[i + 1] - split[i]);
   }
 };
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 EpochTexts BuildEpochTexts(PhsDiffData& data) {
   EpochTexts texts;
