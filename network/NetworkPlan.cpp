@@ -28,14 +28,26 @@ void PlanDay(const std::pair<int, int>& day, const std::vector<const StationDay*
     plan.notes.push_back(dayText +
                          ": no navigation file; GLONASS channels come from the headers alone");
   for (const Baseline& baseline : baselines) {
-    Task task{day.first, day.second, baseline.base, baseline.rover, {}, {}, {}};
+    Task task{day.first, day.second, baseline.base, baseline.rover, {}, {}, {}, {}, {}};
     for (const StationDay* file : files) {
-      if (file->station == baseline.base) task.baseFile = file->path;
-      if (file->station == baseline.rover) task.roverFile = file->path;
+      if (file->station == baseline.base) {
+        task.baseFile = file->path;
+        task.basePieces = file->pieces;
+      }
+      if (file->station == baseline.rover) {
+        task.roverFile = file->path;
+        task.roverPieces = file->pieces;
+      }
     }
     if (navigation != inventory.navigation.end()) task.navigation = navigation->second;
     plan.tasks.push_back(task);
   }
+}
+
+std::string FilesText(const std::string& first, const std::vector<std::string>& pieces) {
+  std::string text = first;
+  for (const std::string& piece : pieces) text += "+" + piece;
+  return text;
 }
 
 }  // namespace
@@ -60,7 +72,8 @@ void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& r
   out << "# tasks: " << plan.tasks.size() << "\n";
   for (const Task& task : plan.tasks) {
     out << DayText(task.year, task.dayOfYear) << '\t' << task.base << '\t' << task.rover << '\t'
-        << task.baseFile << '\t' << task.roverFile;
+        << FilesText(task.baseFile, task.basePieces) << '\t'
+        << FilesText(task.roverFile, task.roverPieces);
     for (const std::string& file : task.navigation) out << '\t' << file;
     out << '\n';
   }

@@ -17,6 +17,8 @@ struct Task {
   std::string rover;
   std::string baseFile;
   std::string roverFile;
+  std::vector<std::string> basePieces;  // the later pieces of a day in pieces
+  std::vector<std::string> roverPieces;
   std::vector<std::string> navigation;
 
   // YYYY/DDD/BASE-ROVER, below the output folder.
@@ -31,7 +33,8 @@ struct NetworkPlan {
 NetworkPlan MakePlan(const Inventory& inventory, const BaselineRule& rule);
 
 // The plan as text: the rule, then one tab-separated line per task (day,
-// base, rover, base file, rover file, navigation files).
+// base, rover, base file, rover file, navigation files); the pieces of a day
+// follow its first one, each after a "+".
 void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& rule);
 
 #endif
