@@ -4,8 +4,9 @@
 # slurmd as root, all below a temporary folder and on ports nobody listens
 # on.  The four real stations of 2021-01-01 run on this machine and on the
 # cluster (arrays cut small, so that there are two of them, throttled); the
-# outputs must be the same byte for byte.  Then a run without --wait, summed
-# up later by status and summary.
+# outputs must be the same byte for byte.  Then a task that fails there, a
+# run without --wait summed up later by status and summary, and the message
+# when sbatch is missing.
 # Without root or the packages the test is skipped (status 77), but in CI a
 # cluster that cannot start is a failure.  The daemons are stopped by their
 # process ids whatever happens.
@@ -65,6 +66,10 @@ free_port() {
     fi
   done
 }
+
+check "no sbatch: the message" "**** Quintavelmor-net: Error -> --slurm: sbatch is not on the PATH; run where the cluster's commands are, or without --slurm on this machine ****" \
+  "$(PATH=/nonexistent "$net" run "$data/network" -o "$work/none" --star wsra --slurm 2>&1 | sed -n 2p)"
+check "no sbatch: nothing planned" "" "$(ls "$work")"
 
 mkdir -p "$work/munge" "$work/state" "$work/spool" "$work/log"
 dd if=/dev/urandom of="$work/munge/munge.key" bs=1024 count=1 status=none
@@ -145,21 +150,25 @@ check "cluster: tally" "3 tasks: 3 done, 0 failed, 0 skipped" "$(tail -1 err)"
 check "cluster: outputs the same as this machine's" "" \
   "$(diff -r --exclude=slurm here/out there/out 2>&1)"
 check "cluster: the plan submitted" "$(cat here/out/plan.txt)" "$(cat there/out/slurm/1/plan.txt)"
+# A broken input: its task fails on the cluster, the others are skipped.
 cd there || exit 1
+head -n 60 "$data/network/eijs0010.21d" >../archive/eijs0010.21d
 "$net" run ../archive -o out --nearest 1 --systems GE --slurm --wait >../out 2>../err
-check "cluster rerun: nothing submitted" "" "$(cat ../out)"
-check "cluster rerun: all skipped" "3 tasks: 0 done, 0 failed, 3 skipped" "$(tail -1 ../err)"
+check "failed task: status" 1 $?
+check "failed task: the tally" "3 tasks: 0 done, 1 failed, 2 skipped
+failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> ../archive/eijs0010.21d, line 60: compact RINEX data end inside an epoch (the file is cut short)" \
+  "$(tail -2 ../err)"
 
 # Without --wait: the job id now, the outcome later from the manifests.
-touch ../archive/wsra0010.21d
+cp "$data/network/eijs0010.21d" ../archive/
 "$net" run ../archive -o out --nearest 1 --systems GE --slurm >../out 2>../err
 check "no wait: status" 0 $?
-check "no wait: the array" "job JOB: tasks 1 to 1 of 1 in out/slurm/2/plan.txt, 1 elements of up to 1" \
+check "no wait: the array" "job JOB: tasks 1 to 1 of 1 in out/slurm/3/plan.txt, 1 elements of up to 1" \
   "$(jobs_printed ../out)"
 check "no wait: the hint" 'submitted; "Quintavelmor-net status out" counts the tasks as they end' \
   "$(tail -1 ../err)"
-check "no wait: the task submitted" "wsra zegv" \
-  "$(grep -v '^#' out/slurm/2/plan.txt | cut -f2,3 | tr '\t' ' ')"
+check "no wait: the task submitted" "delf eijs" \
+  "$(grep -v '^#' out/slurm/3/plan.txt | cut -f2,3 | tr '\t' ' ')"
 job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' ../out)
 for _ in $(seq 120); do
   [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && break
