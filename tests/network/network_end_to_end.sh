@@ -7,6 +7,7 @@
 # whose observation types differ, whose tasks fail with its name.
 # Usage: network_end_to_end.sh NETWORK_PROGRAM TEST_DATA_DIR
 set -u
+source "$(dirname "$0")/../support/check.sh" || exit 2
 net=$1
 data=$2
 work=$(mktemp -d)
@@ -19,15 +20,6 @@ cp "$data/crinex/delf0010.21d" "$data/crinex/delf0010.21o.gz" "$data/network/wsr
 cp "$data/crinex/zegv0010.21o" archive/zegveld.obs
 echo "field notes" > archive/notes.txt
 
-failures=0
-# check WHAT EXPECTED ACTUAL
-check() {
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    diff <(echo "$2") <(echo "$3")
-    failures=$((failures + 1))
-  fi
-}
 
 nav=archive/CBW100NLD_R_20210010000_01D_MN.rnx
 plan="# baselines: each station's 1 nearest, base first by name
@@ -105,7 +97,7 @@ check "pieces beside the whole day: the whole day taken" \
   "forms of delf 2021-001: the whole day's file taken; pieces passed over pieces/delf001a00.21o pieces/delf001a15.21o.gz pieces/delf001a30.21o pieces/delf001a45.21o" \
   "$(cat err)"
 rm pieces/delf0010.21o.gz
-delf="pieces/delf001a00.21o+pieces/delf001a15.21o.gz+pieces/delf001a30.21o+pieces/delf001a45.21o"
+delf="pieces/delf001a00.21o + pieces/delf001a15.21o.gz + pieces/delf001a30.21o + pieces/delf001a45.21o"
 "$net" run pieces -o joined --nearest 1 --systems GE >/dev/null 2>err
 check "pieces: planned in time order" "$delf	pieces/eijs0010.21d" \
   "$(grep -o "pieces/delf.*eijs0010.21d" joined/plan.txt)"
