@@ -116,11 +116,11 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 // A navigation or orbit file that can not be read ends the run in the
-// converter's frame, as its readers have always reported.
+// report's own frame.
 int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const InputFailure& failure) {
-    ProgramError(kConverterName, failure.what());
+    Fatal(failure.what());
   }
 }
