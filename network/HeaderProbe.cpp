@@ -10,6 +10,9 @@
 #include <string_view>
 
 #include "GNSS/ymdhms.h"
+#include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
+#include "rinex/InputFailure.h"
 #include "rinex/TextInput.h"
 
 namespace {
@@ -52,8 +55,12 @@ void TakeRecord(std::string_view line, HeaderFacts& facts) {
 void ReadInChild(const std::string& path, int out) {
   dup2(out, STDERR_FILENO);
   HeaderFacts facts;
-  const auto in = OpenTextInput(path);
-  while (in->Next() && !Starts(Label(in->line), "END OF HEADER")) TakeRecord(in->line, facts);
+  try {
+    const auto in = OpenTextInput(path);
+    while (in->Next() && !Starts(Label(in->line), "END OF HEADER")) TakeRecord(in->line, facts);
+  } catch (const InputFailure& failure) {
+    ProgramError(kConverterName, failure.what());
+  }
   std::string marker = facts.marker.substr(0, facts.marker.find_last_not_of(' ') + 1);
   if (marker.empty()) marker = "-";
   std::fprintf(stderr, "OK %c %d %d %d %.4f %.4f %.4f %s\n", facts.fileType, facts.year,

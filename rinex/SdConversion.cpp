@@ -45,10 +45,9 @@ struct Station {
     more = reader->Next(epoch);
     if (more && first == INT64_MIN) first = epoch.ticks;
     if (more && previous != INT64_MIN && epoch.ticks - previous <= 2 * tolerance)
-      ConverterError(
-          in->name + ", line " + std::to_string(epoch.lineNo) +
-          ": the epoch follows the one before it within twice the pairing tolerance; give a "
-          "smaller --tolerance");
+      throw InputFailure(in->name, epoch.lineNo,
+                         "the epoch follows the one before it within twice the pairing "
+                         "tolerance; give a smaller --tolerance");
   }
 };
 
