@@ -131,6 +131,15 @@ cp "$data/crinex/delf0010.21d" "$data/crinex/zegv0010.21o" "$data/network/wsra00
 
 # The submitter's lines with the job ids as JOB.
 jobs_printed() { sed 's/^job [0-9]*:/job JOB:/' "$1"; }
+# Waits until the job the submitter printed (in file $1) has left the queue.
+job_left_queue() {
+  local job
+  job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' "$1")
+  for _ in $(seq 120); do
+    [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && return
+    sleep 0.5
+  done
+}
 
 # The outputs name their folder: both runs write to "out", from folders of
 # their own.
@@ -169,11 +178,7 @@ check "no wait: the hint" 'submitted; "Quintavelmor-net status out" counts the t
   "$(tail -1 ../err)"
 check "no wait: the task submitted" "delf eijs" \
   "$(grep -v '^#' out/slurm/3/plan.txt | cut -f2,3 | tr '\t' ' ')"
-job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' ../out)
-for _ in $(seq 120); do
-  [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && break
-  sleep 0.5
-done
+job_left_queue ../out
 check "no wait: status later" "3 tasks: 3 done, 0 failed" "$("$net" status out)"
 "$net" summary out
 check "no wait: summary later" "$(cat ../here/out/summary.csv)" "$(cat out/summary.csv)"
@@ -195,11 +200,7 @@ check "Ctrl-C while waiting: status" 130 $?
 check "Ctrl-C while waiting: the message" \
   'stopped waiting: the arrays run on; "Quintavelmor-net status out" counts the tasks as they end' \
   "$(tail -1 ../err)"
-job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' ../out)
-for _ in $(seq 120); do
-  [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && break
-  sleep 0.5
-done
+job_left_queue ../out
 "$net" run ../archive -o out --nearest 1 --systems GE --slurm --wait >../out 2>../err
 check "Ctrl-C while waiting: the job ran on, its task is done" \
   "3 tasks: 0 done, 0 failed, 3 skipped" "$(tail -1 ../err)"
