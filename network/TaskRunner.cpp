@@ -82,6 +82,10 @@ std::vector<Step> Steps(const Task& task, const RunSettings& settings, const std
                                       work + "/baseline.sd",
                                       "-g",
                                       work + "/glonass.txt"};
+  for (const std::string& piece : task.basePieces)
+    convert.insert(convert.end(), {"--base-piece", piece});
+  for (const std::string& piece : task.roverPieces)
+    convert.insert(convert.end(), {"--rover-piece", piece});
   if (!settings.systems.empty()) convert.insert(convert.end(), {"-s", settings.systems});
   for (const std::string& file : task.navigation) convert.insert(convert.end(), {"-n", file});
   std::vector<Step> steps = {
@@ -144,14 +148,10 @@ Manifest TaskManifest(const Task& task, const RunSettings& settings) {
   manifest.options = settings.Options();
   for (const std::string& file : {task.baseFile, task.roverFile})
     manifest.inputs.push_back(DescribeInput(file));
+  for (const auto* pieces : {&task.basePieces, &task.roverPieces})
+    for (const std::string& file : *pieces) manifest.inputs.push_back(DescribeInput(file));
   for (const std::string& file : task.navigation) manifest.inputs.push_back(DescribeInput(file));
   return manifest;
-}
-
-bool AlreadyDone(const std::string& folder, const Manifest& wanted) {
-  Manifest found;
-  return ReadManifest(folder, found) && found.status == "ok" && found.options == wanted.options &&
-         found.inputs == wanted.inputs && fs::exists(folder + "/statistics.txt");
 }
 
 }  // namespace
@@ -161,11 +161,25 @@ std::string RunSettings::Options() const {
          (keep >= 2 ? std::string(" listing=") + kListedTypes : "");
 }
 
+TaskResult RecordedResult(const Task& task, const RunSettings& settings) {
+  const std::string folder = settings.output + "/" + task.Folder();
+  const Manifest wanted = TaskManifest(task, settings);
+  Manifest found;
+  if (!ReadManifest(folder, found) || found.options != wanted.options ||
+      found.inputs != wanted.inputs)
+    return {TaskOutcome::STOPPED, ""};
+  if (found.status == "ok" && fs::exists(folder + "/statistics.txt"))
+    return {TaskOutcome::DONE, ""};
+  if (found.status == "failed") return {TaskOutcome::FAILED, found.message};
+  return {TaskOutcome::STOPPED, ""};
+}
+
 TaskResult RunTask(const Task& task, const RunSettings& settings,
                    const volatile std::sig_atomic_t& stop) {
   const std::string folder = settings.output + "/" + task.Folder();
+  if (RecordedResult(task, settings).outcome == TaskOutcome::DONE)
+    return {TaskOutcome::SKIPPED, ""};
   Manifest manifest = TaskManifest(task, settings);
-  if (AlreadyDone(folder, manifest)) return {TaskOutcome::SKIPPED, ""};
   const std::string work = folder + "/.work";
   std::error_code error;
   fs::remove_all(work, error);
