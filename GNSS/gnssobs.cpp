@@ -50,7 +50,7 @@ int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& prec
     precision = 3;
     return FormatFixed(text, room, o.obs, width, 3);
   }
-  return FormatRightAligned(text, room, "*.***", width);
+  return FormatRightAligned(text, room, kMissingValueMark, width);
 }
 
 int ObsText(char* text, size_t room, const gnssobs& o, StreamState& state) {
@@ -65,7 +65,7 @@ int ObsText(char* text, size_t room, const gnssobs& o, StreamState& state) {
       return length;
     }
     case gnssobsns::NORINEX:
-      layout = WithIndicators(o, present, 2, "*.***", " * *", state);
+      layout = WithIndicators(o, present, 2, kMissingValueMark, " * *", state);
       break;
     case gnssobsns::RINEX:
       layout = WithIndicators(o, present, 1, "0.000", "  ", state);

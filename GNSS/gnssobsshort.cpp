@@ -1,7 +1,6 @@
 // gnssobsshort: fixed-column reader and stream writer.
 #include "GNSS/gnssobsshort.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "GNSS/gnssobs.h"
@@ -47,7 +46,8 @@ int ObsText(char* text, size_t room, const gnssobsshort& o, StreamState& state) 
       return WithTail(text, room, ValueOrZero(text, room, o, 14, state), "  ");
     case gnssobsshortns::NORINEX:
       // Without indicators, in the columns of gnssobs's layout.
-      if (std::fabs(o.obs) <= kPrintThreshold) return std::snprintf(text, room, "     *.*** * *");
+      if (std::fabs(o.obs) <= kPrintThreshold)
+        return WithTail(text, room, FormatRightAligned(text, room, kMissingValueMark, 10), " * *");
       state.precision = 3;
       return WithTail(text, room, FormatFixed(text, room, o.obs, 10, 3), " 0 0");
     default:

@@ -10,6 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// What the single-difference file and the listing write, right-aligned, in
+// the field of a value that is missing.
+constexpr char kMissingValueMark[] = "*.***";
+
 // Longest text FormatFixed writes by its own arithmetic; longer results (and
 // any result that does not fit `room`) are cut as snprintf cuts them.
 constexpr int kFixedTextRoom = 64;

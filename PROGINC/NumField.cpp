@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "PROGINC/FixedFormat.h"
 #include "PROGINC/Portability.h"
 
 namespace {
@@ -209,9 +210,12 @@ uint64_t EightDigits(uint64_t digits) {
 }
 
 // The missing mark as the files write it: blanks, then "*.***" at the end.
+constexpr size_t kMarkLength = sizeof kMissingValueMark - 1;
+
 bool MissingMark(const char* field, size_t width) {
-  const char* mark = field + width - 5;
-  return mark[0] == '*' && std::memcmp(mark + 1, ".***", 4) == 0 && AllBlanks(field, width - 5);
+  const char* mark = field + width - kMarkLength;
+  return std::memcmp(mark, kMissingValueMark, kMarkLength) == 0 &&
+         AllBlanks(field, width - kMarkLength);
 }
 
 // The fast path of decimal fields, the shape of the values the files carry:

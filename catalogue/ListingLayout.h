@@ -7,10 +7,13 @@
 
 #include <cstddef>
 
+#include "PROGINC/FixedFormat.h"
+
 // A row: the calendar date " 2017-03-05 06:07:08.5" (a blank first), two
 // blanks and the modified Julian date "57817 22028.5" right-aligned, the
 // satellite "  G05", the reference-satellite mark of higher difference levels
-// and one field per available list entry.
+// and one field per available list entry, kMissingValueMark right-aligned
+// where a value is missing.
 constexpr std::size_t kDateWidth = 22;
 constexpr std::size_t kMjdWidth = 16;
 constexpr std::size_t kSatelliteWidth = 5;
@@ -31,5 +34,9 @@ constexpr char kPhaseUnitLine[] = "#RAW phase unit:    ";
 constexpr char kStartEpochLine[] = "#Start epoch:   ";
 constexpr char kEndEpochLine[] = "#End epoch:     ";
 constexpr char kIntervalLine[] = "#Time interval:  ";
+
+// The unit of the raw phase columns as the phase-unit line names it.
+constexpr char kPhaseUnitCycles[] = "CYCLE";
+constexpr char kPhaseUnitMetres[] = "METER";
 
 #endif

@@ -1,6 +1,7 @@
 // Units and screening of the listing's columns.
 #include "report/ColumnKind.h"
 
+#include "catalogue/ListingLayout.h"
 #include "catalogue/ObsCatalogue.h"
 
 namespace {
@@ -8,7 +9,7 @@ namespace {
 std::string UnitName(ObsUnit unit, const std::string& phaseUnit) {
   switch (unit) {
     case ObsUnit::Phase:
-      return phaseUnit == "METER" ? "m" : "cycles";
+      return phaseUnit == kPhaseUnitMetres ? "m" : "cycles";
     case ObsUnit::Hertz:
       return "Hz";
     case ObsUnit::DecibelHertz:

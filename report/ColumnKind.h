@@ -23,7 +23,7 @@ struct ColumnKind {
 };
 
 // The kind of the column titled `label`, as the observation catalogue gives
-// its unit and screening; `phaseUnit` ("CYCLE" or "METER") is the unit of the
+// its unit and screening; `phaseUnit` (kPhaseUnitCycles or kPhaseUnitMetres) is the unit of the
 // raw phase columns.
 ColumnKind ClassifyColumn(const std::string& label, const std::string& phaseUnit);
 

@@ -28,7 +28,7 @@ bool ParseValue(std::string_view field, bool zeroIsAbsent, ListingValue& value,
   value.text = Trimmed(field);
   value.present = false;
   value.value = 0;
-  if (value.text == "*.***") return true;
+  if (value.text == kMissingValueMark) return true;
   if (!ReadDecimal(value.text, value.value)) {
     error = "VALUE FIELD \"" + std::string(field) + "\" IS NOT A NUMBER";
     return false;
@@ -95,7 +95,8 @@ void ReadSettingsLine(std::string_view line, ListingSettings& settings) {
     settings.observationFile =
         std::string(Trimmed(line.substr(Label(kObservationFileLine).size())));
   } else if (StartsWith(line, Label(kPhaseUnitLine))) {
-    settings.phaseUnit = line.find("METER") != std::string_view::npos ? "METER" : "CYCLE";
+    settings.phaseUnit =
+        line.find(kPhaseUnitMetres) != std::string_view::npos ? kPhaseUnitMetres : kPhaseUnitCycles;
   } else if (StartsWith(line, Label(kIntervalLine))) {
     double interval = 0;
     settings.interval =

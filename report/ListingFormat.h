@@ -19,11 +19,11 @@ struct ListingColumns {
 // What the settings lines say that the report uses.
 struct ListingSettings {
   std::string observationFile;
-  std::string phaseUnit = "CYCLE";  // unit of the raw phase columns
-  double interval = 0;              // listing interval in seconds, 0 when none was set
-  bool hasWindow = false;           // start and end epochs were read
-  long startDay = 0;                // modified Julian day of the window's start
-  double startSeconds = 0;          // seconds of that day
+  std::string phaseUnit = kPhaseUnitCycles;  // unit of the raw phase columns
+  double interval = 0;                       // listing interval in seconds, 0 when none was set
+  bool hasWindow = false;                    // start and end epochs were read
+  long startDay = 0;                         // modified Julian day of the window's start
+  double startSeconds = 0;                   // seconds of that day
   long endDay = 0;
   double endSeconds = 0;
   std::vector<std::string> lines;  // every settings line as written, "#" included

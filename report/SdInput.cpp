@@ -21,6 +21,7 @@
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
+#include "PROGINC/FixedFormat.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
 #include "PROGINC/TextField.h"
@@ -298,7 +299,7 @@ class SatelliteRows {
     for (std::size_t c = 0; c < columns.size(); c++) {
       ListingValue& out = row.values[c];
       out.text = std::string_view(text_).substr(start, ends[c] - start);
-      if (out.text == "*.***") out.present = false;
+      if (out.text == kMissingValueMark) out.present = false;
       start = ends[c];
     }
   }

@@ -13,6 +13,7 @@
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
 #include "PROGINC/cfilef.h"
+#include "catalogue/ListingLayout.h"
 #include "src/Quintavelmor_Help.h"
 #include "src/Quintavelmorc.h"
 
@@ -242,11 +243,9 @@ void SetPhaseUnit(Quintavelmorc& q, const char* arg) {
   q.PhUnit = unit == 'm' ? Quintavelmorc::METER : Quintavelmorc::CYCLE;
   if (!q.verbose) return;
   OptionMessage(cerr) << "Unit of RAW phase single differences";
-  if (!q.isUnit)
-    cerr << " set incorrectly, using default: CYCLE!";
-  else
-    cerr << (q.PhUnit == Quintavelmorc::METER ? ": METER!" : ": CYCLE!");
-  cerr << endl;
+  if (!q.isUnit) cerr << " set incorrectly, using default";
+  cerr << ": " << (q.PhUnit == Quintavelmorc::METER ? kPhaseUnitMetres : kPhaseUnitCycles) << '!'
+       << endl;
 }
 
 bool IsChannelFileOption(const char* arg) {

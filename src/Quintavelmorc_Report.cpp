@@ -86,12 +86,8 @@ void Quintavelmorc::PrintSet() {
   if (isGLNfc) out << "#GLN FREQ CHN file:  " << gfcfile << std::endl;
   PrintSatellites(satprn, out);
   PrintObsAvailability(*this, out);
-  out << kPhaseUnitLine;
-  if (!isUnit)
-    out << " CYCLE  (default)";
-  else
-    out << (PhUnit == METER ? " METER  (manually set)" : " CYCLE  (manually set)");
-  out << std::endl;
+  out << kPhaseUnitLine << ' ' << (PhUnit == METER ? kPhaseUnitMetres : kPhaseUnitCycles)
+      << (isUnit ? "  (manually set)" : "  (default)") << std::endl;
   out << kStartEpochLine;
   WriteEpoch(out, stE, isStart);
   out << kEndEpochLine;

@@ -6,10 +6,11 @@
 #include <cstdio>
 #include <ostream>
 
+#include "PROGINC/FixedFormat.h"
+
 namespace {
 
 const double kMissingBelow = 0.00001;
-const char kMissing[] = "*.***";
 
 // Writes the digits of a non-negative whole number backwards from end;
 // returns the new start.
@@ -46,7 +47,7 @@ void AppendFixed(std::string& text, unsigned long long magnitude, bool negative,
 
 void AppendField(std::string& text, double value) {
   if (!(std::fabs(value) > kMissingBelow)) {
-    AppendRightAligned(text, kMissing, sizeof kMissing - 1, kSimFieldWidth);
+    AppendRightAligned(text, kMissingValueMark, sizeof kMissingValueMark - 1, kSimFieldWidth);
     return;
   }
   // The magnitude is rounded, so that a tiny negative value keeps its sign.
