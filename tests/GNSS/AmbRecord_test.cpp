@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 #include "tests/support/temp_file.h"
 
 namespace {
@@ -18,10 +19,6 @@ std::vector<unsigned char> FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(in),
                                     std::istreambuf_iterator<char>());
-}
-
-std::string ErrorFrame(const std::string& message) {
-  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
 }
 
 TEST(AmbRecordLayout, FieldsStandAtTheirOffsetsLittleEndian) {

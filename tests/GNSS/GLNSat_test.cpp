@@ -12,6 +12,7 @@
 
 #include "GNSS/TimeConverse.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 
 namespace {
 
@@ -201,10 +202,6 @@ TEST_F(ChannelFile, SlotThatCannotBeGlonassMatchesNoSatellite) {
 // Death tests run first and alone; they share the file helpers.
 class ChannelFileDeathTest : public ChannelFile {};
 
-std::string ProgramFrame(const std::string& message) {
-  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
-}
-
 // A field out of range is reported with the line it stands on, counted with
 // the comment lines, and the date it belongs to.
 TEST_F(ChannelFileDeathTest, DateFieldOutOfRangeEndsTheProgramNamingTheLine) {
@@ -233,8 +230,8 @@ TEST_F(ChannelFileDeathTest, DateFieldOutOfRangeEndsTheProgramNamingTheLine) {
       fresh.SetFile(path.c_str());
       fresh.ReadFile();
     });
-    EXPECT_EQ(output.err, ProgramFrame(std::string("GLONASS FREQUENCY CHANNEL FILE, LINE 4: ") +
-                                       c.message + "!"));
+    EXPECT_EQ(output.err, ErrorFrame(std::string("GLONASS FREQUENCY CHANNEL FILE, LINE 4: ") +
+                                     c.message + "!"));
     EXPECT_EQ(output.out, "");
   }
 }
@@ -244,7 +241,7 @@ TEST_F(ChannelFileDeathTest, MissingFileEndsTheProgramAtSetFile) {
     GLNSat table;
     table.SetFile("/tmp/quintavelmor_no_such_channel_file.txt");
   });
-  EXPECT_EQ(output.err, ProgramFrame("GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!"));
+  EXPECT_EQ(output.err, ErrorFrame("GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!"));
   EXPECT_EQ(output.out, "");
 }
 
@@ -254,7 +251,7 @@ TEST_F(ChannelFileDeathTest, FileThatCannotBeOpenedEndsTheProgramAtReadFile) {
     std::snprintf(table.file, sizeof(table.file), "%s", "/tmp/quintavelmor_vanished_file.txt");
     table.ReadFile();
   });
-  EXPECT_EQ(output.err, ProgramFrame("GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!"));
+  EXPECT_EQ(output.err, ErrorFrame("GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!"));
 }
 
 TEST_F(ChannelFileDeathTest, NameThatDoesNotFitIsRejected) {
@@ -263,7 +260,7 @@ TEST_F(ChannelFileDeathTest, NameThatDoesNotFitIsRejected) {
     GLNSat table;
     table.SetFile(name.c_str());
   });
-  EXPECT_EQ(output.err, ProgramFrame("GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!"));
+  EXPECT_EQ(output.err, ErrorFrame("GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "GNSS/mGNSSc.h"
+#include "tests/support/observation_values.h"
 
 namespace {
 
@@ -45,14 +46,6 @@ CoefficientSet Glonass(long double channel, short row) {
   return {GLONASSc::LCion1, GLONASSc::LCion2, GLONASSc::LCwl1,        GLONASSc::LCwl2,
           GLONASSc::LCnl1,  GLONASSc::LCnl2,  GLONASSc::lamb(row, 0), GLONASSc::lamb(row, 1),
           GPSc::lamb5,      GLONASSc::lamb3,  GALILEOc::lamb8,        GLONASSc::alpha};
-}
-
-gnssobs Obs(long double value, unsigned short lli = 0, unsigned short ss = 0) {
-  gnssobs o;
-  o.obs = value;
-  o.lli = lli;
-  o.ss = ss;
-  return o;
 }
 
 class Combinations : public ::testing::Test {

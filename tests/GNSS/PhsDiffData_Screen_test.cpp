@@ -13,6 +13,7 @@
 #include "GNSS/mGNSSc.h"
 #include "tests/support/epoch_records.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 
 namespace {
 
@@ -40,10 +41,6 @@ void WriteArcs(const std::string& path, const std::vector<AmbRecord>& arcs) {
   AmbRecordWriter out(path.c_str());
   for (const AmbRecord& a : arcs) out.Write(a);
   out.Close();
-}
-
-std::string ErrorFrame(const std::string& message) {
-  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
 }
 
 // Seconds 0, step, 2 step, ... for n epochs.

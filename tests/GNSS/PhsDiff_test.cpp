@@ -9,20 +9,12 @@
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 #include "tests/support/sd_text.h"
 
 namespace {
 
 const long kDay = 60485;
-
-std::string ErrorFrame(const std::string& message) {
-  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
-}
-
-std::string WarningFrame(const std::string& message) {
-  return "\n#### Quintavelmor: Warning -> " + message +
-         " ####\n     Continuing Quintavelmor ... \n\n";
-}
 
 // Three epochs of 2, 1 and 2 records of C1, L1, S1, D1; the header takes 6 lines.
 std::string CleanFile() {

@@ -12,12 +12,9 @@
 #include "funkcije/KotnePretvorbe.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/stream_text.h"
+#include "tests/support/time_output.h"
 
 namespace {
-
-std::string ClassFrame(const std::string& text) {
-  return "\n**** flh: Error -> " + text + " ****\n     Exiting class flh ... \n";
-}
 
 class FlhLayouts : public ::testing::Test {
  protected:
@@ -25,23 +22,25 @@ class FlhLayouts : public ::testing::Test {
 };
 
 TEST(FlhChecksDeathTest, OutOfRangeValuesEndTheProgram) {
-  EXPECT_EQ(RunExpectingExit([] { flh(100, 0, 0); }).out, ClassFrame("LATITUDE not valid"));
-  EXPECT_EQ(RunExpectingExit([] { flh(10, 200, 0); }).out, ClassFrame("LONGITUDE not valid"));
-  EXPECT_EQ(RunExpectingExit([] { flh(-91, 200, 0); }).out, ClassFrame("LATITUDE not valid"));
+  EXPECT_EQ(RunExpectingExit([] { flh(100, 0, 0); }).out, ClassFrame("flh", "LATITUDE not valid"));
+  EXPECT_EQ(RunExpectingExit([] { flh(10, 200, 0); }).out,
+            ClassFrame("flh", "LONGITUDE not valid"));
+  EXPECT_EQ(RunExpectingExit([] { flh(-91, 200, 0); }).out,
+            ClassFrame("flh", "LATITUDE not valid"));
   EXPECT_EQ(RunExpectingExit([] {
               flh a(80, 0, 0);
               a += flh(20, 0, 0);
             }).out,
-            ClassFrame("LATITUDE not valid"));
+            ClassFrame("flh", "LATITUDE not valid"));
   EXPECT_EQ(RunExpectingExit([] { flh(0, 170, 0) + flh(0, 20, 0); }).out,
-            ClassFrame("LONGITUDE not valid"));
+            ClassFrame("flh", "LONGITUDE not valid"));
   EXPECT_EQ(RunExpectingExit([] {
               flh a;
               a.Set(0, 181, 0);
               flh b;
               b = a;
             }).out,
-            ClassFrame("LONGITUDE not valid"));
+            ClassFrame("flh", "LONGITUDE not valid"));
 }
 
 TEST(FlhChecks, LimitsAreInclusiveAndSetDoesNotCheck) {

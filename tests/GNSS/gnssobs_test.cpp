@@ -9,24 +9,14 @@
 
 #include "GNSS/gnssobsshort.h"
 #include "matrix/matrix.h"
+#include "tests/support/observation_values.h"
 
 namespace {
-
-gnssobs Obs(long double value, unsigned short lli = 0, unsigned short ss = 0) {
-  gnssobs o;
-  o.obs = value;
-  o.lli = lli;
-  o.ss = ss;
-  return o;
-}
 
 // Restores the process-wide print switches after each test.
 class GnssobsPrint : public ::testing::Test {
  protected:
-  void TearDown() override {
-    gnssobsns::PrintType = gnssobsns::NORINEX;
-    gnssobsns::Width = 14;
-  }
+  void TearDown() override { RestoreObsPrintSwitches(); }
   static std::string Written(const gnssobs& o, unsigned short printType, int width = 14) {
     gnssobsns::PrintType = printType;
     gnssobsns::Width = width;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "GNSS/gnssobs.h"
+#include "tests/support/observation_values.h"
 
 namespace {
 
@@ -19,12 +20,7 @@ gnssobsshort Doppler(long double value) {
 
 class GnssobsshortPrint : public ::testing::Test {
  protected:
-  void TearDown() override {
-    gnssobsshortns::PrintType = gnssobsshortns::NORINEX;
-    gnssobsshortns::Width = 14;
-    gnssobsns::PrintType = gnssobsns::NORINEX;
-    gnssobsns::Width = 14;
-  }
+  void TearDown() override { RestoreObsPrintSwitches(); }
 };
 
 TEST_F(GnssobsshortPrint, LayoutsForPresentAndAbsentValues) {

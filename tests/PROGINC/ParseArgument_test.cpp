@@ -13,6 +13,7 @@
 #include "GNSS/ymdhms.h"
 #include "funkcije/KotnePretvorbe.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 
 namespace {
 
@@ -29,10 +30,6 @@ std::vector<long> Column(const matrix<T>& m) {
   std::vector<long> values;
   for (long i = 0; i < m.r; ++i) values.push_back(m(i));
   return values;
-}
-
-std::string ErrorFrame(const std::string& text) {
-  return "\n**** Quintavelmor: Error -> " + text + " ****\n     Exiting Quintavelmor ... \n\n";
 }
 
 struct SatCase {

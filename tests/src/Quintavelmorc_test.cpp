@@ -11,6 +11,7 @@
 #include "catalogue/ObsCatalogue.h"
 #include "tests/support/driver_run.h"
 #include "tests/support/fatal_output.h"
+#include "tests/support/program_frames.h"
 #include "tests/support/stream_capture.h"
 
 namespace {
@@ -22,15 +23,6 @@ using Args = std::vector<std::string>;
 
 const std::string kFile = CliDataDir() + "gps_c1_l1_l2.sd";
 const std::string kMissing = CliDataDir() + "not_there.txt";
-
-std::string ErrorFrame(const std::string& message) {
-  return "\n**** Quintavelmor: Error -> " + message + " ****\n     Exiting Quintavelmor ... \n\n";
-}
-
-std::string WarningFrame(const std::string& message) {
-  return "\n#### Quintavelmor: Warning -> " + message +
-         " ####\n     Continuing Quintavelmor ... \n\n";
-}
 
 struct Output {
   std::string out;
