@@ -43,8 +43,8 @@ echo "network: $STATIONS stations x $DAYS days at 30 s, $TASKS tasks (${RULE[*]}
 
 # By hand: each task's two commands as the runner gives them, into one folder.
 by_hand() {
-  local day base rover basefile roverfile
-  while IFS=$'\t' read -r day base rover basefile roverfile; do
+  local day basefile roverfile
+  while IFS=$'\t' read -r day _ _ basefile roverfile; do
     [[ $day == \#* ]] && continue
     "$BUILD_DIR/Quintavelmor-sd" "$basefile" "$roverfile" -o "$OUT/hand/baseline.sd" \
       -g "$OUT/hand/glonass.txt" > /dev/null 2>&1
