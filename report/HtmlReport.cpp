@@ -216,7 +216,7 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const SeriesStats& stats = satellite.columns[k];
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
-      const bool screened = any && kind == SeriesKind::Slips;
+      const bool screened = any && kind != SeriesKind::Plain;
       html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
               Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
