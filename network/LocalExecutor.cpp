@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <iostream>
 #include <mutex>
 #include <thread>
 
@@ -82,4 +83,15 @@ RunTally RunLocally(const std::vector<Task>& tasks, const RunSettings& settings,
   RunTally tally = progress.Finish(tasks);
   tally.stopped = tally.stopped || stopRequested != 0;
   return tally;
+}
+
+int ReportTally(const RunTally& tally) {
+  std::cerr << tally.total << " tasks: " << tally.done << " done, " << tally.failed << " failed, "
+            << tally.skipped << " skipped\n";
+  for (const std::string& failure : tally.failures) std::cerr << "failed " << failure << "\n";
+  if (tally.stopped) {
+    std::cerr << "stopped: the tasks not finished are left for the next run\n";
+    return 130;
+  }
+  return tally.failed > 0 ? 1 : 0;
 }

@@ -20,4 +20,8 @@ struct RunTally {
 
 RunTally RunLocally(const std::vector<Task>& tasks, const RunSettings& settings, int jobs);
 
+// Writes the counts and the failed tasks to standard error; returns the
+// run's exit status: 130 when stopped, 1 when a task failed, else 0.
+int ReportTally(const RunTally& tally);
+
 #endif

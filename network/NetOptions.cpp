@@ -7,6 +7,7 @@
 #include "PROGINC/CommandLine.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "network/SlurmChunks.h"
 
 namespace {
 
@@ -49,14 +50,36 @@ void SetRule(NetOptions& o, BaselineRule::Kind kind) {
   o.rule.kind = kind;
 }
 
+// What a task keeps, by its --keep word.
+const char* const kKeepNames[] = {"report", "sd", "listing"};
+
 int Keep(const std::string& text) {
-  if (text == "report") return 0;
-  if (text == "sd") return 1;
-  if (text == "listing") return 2;
+  for (int keep = 0; keep < 3; keep++)
+    if (text == kKeepNames[keep]) return keep;
   OptionError("--keep \"" + text + "\" is none of report, sd, listing");
 }
 
-enum Code { PAIRS = 256, STAR, WITHIN, NEAREST, KEEP, SYSTEMS, VERSION };
+enum Code {
+  PAIRS = 256,
+  STAR,
+  WITHIN,
+  NEAREST,
+  KEEP,
+  SYSTEMS,
+  VERSION,
+  SLURM,
+  PARTITION,
+  ACCOUNT,
+  TIME,
+  MEMORY,
+  CPUS,
+  THROTTLE,
+  TASK_SECONDS,
+  MAX_JOBS,
+  WAIT,
+  FIRST,
+  SIZE
+};
 
 const option kLongOptions[] = {{"output", required_argument, nullptr, 'o'},
                                {"jobs", required_argument, nullptr, 'j'},
@@ -66,9 +89,64 @@ const option kLongOptions[] = {{"output", required_argument, nullptr, 'o'},
                                {"nearest", required_argument, nullptr, NEAREST},
                                {"keep", required_argument, nullptr, KEEP},
                                {"systems", required_argument, nullptr, SYSTEMS},
+                               {"slurm", no_argument, nullptr, SLURM},
+                               {"partition", required_argument, nullptr, PARTITION},
+                               {"account", required_argument, nullptr, ACCOUNT},
+                               {"time", required_argument, nullptr, TIME},
+                               {"mem", required_argument, nullptr, MEMORY},
+                               {"cpus-per-task", required_argument, nullptr, CPUS},
+                               {"throttle", required_argument, nullptr, THROTTLE},
+                               {"task-seconds", required_argument, nullptr, TASK_SECONDS},
+                               {"max-jobs", required_argument, nullptr, MAX_JOBS},
+                               {"wait", no_argument, nullptr, WAIT},
+                               {"first", required_argument, nullptr, FIRST},
+                               {"size", required_argument, nullptr, SIZE},
                                {"help", no_argument, nullptr, 'h'},
                                {"version", no_argument, nullptr, VERSION},
                                {nullptr, 0, nullptr, 0}};
+
+std::string TimeLimit(const std::string& text) {
+  if (TimeLimitSeconds(text) < 0)
+    OptionError("--time \"" + text +
+                "\" is no time limit (MINUTES, HOURS:MINUTES:SECONDS, DAYS-HOURS...)");
+  return text;
+}
+
+// The options that go to the cluster; true when the word was one of them.
+bool ApplyCluster(SlurmSettings& c, const CommandWord& word) {
+  const std::string& v = word.value;
+  switch (word.code) {
+    case PARTITION:
+      c.partition = v;
+      return true;
+    case ACCOUNT:
+      c.account = v;
+      return true;
+    case TIME:
+      c.time = TimeLimit(v);
+      return true;
+    case MEMORY:
+      c.memory = v;
+      return true;
+    case CPUS:
+      c.cpusPerTask = WholeNumber("--cpus-per-task", v, 1);
+      return true;
+    case THROTTLE:
+      c.throttle = WholeNumber("--throttle", v, 1);
+      return true;
+    case TASK_SECONDS:
+      c.taskSeconds = WholeNumber("--task-seconds", v, 1);
+      return true;
+    case MAX_JOBS:
+      c.maxJobs = WholeNumber("--max-jobs", v, 1);
+      return true;
+    case WAIT:
+      c.wait = true;
+      return true;
+    default:
+      return false;
+  }
+}
 
 void Apply(NetOptions& o, const CommandWord& word) {
   const std::string& v = word.value;
@@ -103,6 +181,15 @@ void Apply(NetOptions& o, const CommandWord& word) {
     case SYSTEMS:
       o.systems = v;
       break;
+    case SLURM:
+      o.slurm = true;
+      break;
+    case FIRST:
+      o.first = WholeNumber("--first", v, 0);
+      break;
+    case SIZE:
+      o.size = WholeNumber("--size", v, 1);
+      break;
     case 'h':
       o.help = true;
       break;
@@ -114,7 +201,21 @@ void Apply(NetOptions& o, const CommandWord& word) {
   }
 }
 
+// The options of one executor only with that executor.
+void CheckExecutor(const NetOptions& o, const std::string& clusterOption, bool jobsGiven) {
+  if (o.slurm && o.command != "run") OptionError("--slurm is an option of run");
+  if (!o.slurm && !clusterOption.empty()) OptionError(clusterOption + " needs --slurm");
+  if (o.slurm && jobsGiven)
+    OptionError("-j is for this machine; on the cluster give --cpus-per-task");
+}
+
+void CheckChunk(const NetOptions& o) {
+  if (o.inputs.size() != 1 || o.output.empty() || o.first < 0 || o.size < 1)
+    OptionError("run-chunk needs the plan file, -o, --first and --size");
+}
+
 void CheckComplete(const NetOptions& o) {
+  if (o.command == "run-chunk") return CheckChunk(o);
   const bool planning = o.command == "plan" || o.command == "run";
   if (!planning && o.command != "status" && o.command != "summary")
     OptionError("\"" + o.command + "\" is none of plan, run, status, summary");
@@ -129,10 +230,17 @@ void CheckComplete(const NetOptions& o) {
 
 NetOptions ParseNetOptions(int argc, char** argv) {
   NetOptions options;
+  std::string clusterOption;  // the first option that goes to the cluster
+  bool jobsGiven = false;
   for (const CommandWord& word : ReadCommandLine(argc, argv, "o:j:h", kLongOptions)) {
     if (word.kind == CommandWord::UNKNOWN) OptionError("unknown option " + word.element);
     if (word.kind == CommandWord::MISSING_VALUE) OptionError(word.element + " needs a value");
     if (word.kind == CommandWord::UNWANTED_VALUE) OptionError(word.element + " takes no value");
+    jobsGiven = jobsGiven || (word.kind == CommandWord::OPTION && word.code == 'j');
+    if (word.kind == CommandWord::OPTION && ApplyCluster(options.cluster, word)) {
+      if (clusterOption.empty()) clusterOption = word.element.substr(0, word.element.find('='));
+      continue;
+    }
     if (word.kind == CommandWord::OPTION) Apply(options, word);
     if (word.kind != CommandWord::OPERAND) continue;
     if (options.command.empty())
@@ -149,13 +257,17 @@ NetOptions ParseNetOptions(int argc, char** argv) {
     options.inputs.clear();
   }
   CheckComplete(options);
+  if (options.command != "run-chunk") CheckExecutor(options, clusterOption, jobsGiven);
   return options;
 }
+
+const char* KeepName(int keep) { return kKeepNames[keep]; }
 
 const char* NetHelpText() {
   return "Usage: Quintavelmor-net plan INPUT... -o OUT RULE\n"
          "       Quintavelmor-net run INPUT... -o OUT RULE [-j N] [--keep WHAT] [--systems "
          "LETTERS]\n"
+         "       Quintavelmor-net run INPUT... -o OUT RULE --slurm [CLUSTER OPTIONS]\n"
          "       Quintavelmor-net status OUT\n"
          "       Quintavelmor-net summary OUT\n"
          "\n"
@@ -190,6 +302,21 @@ const char* NetHelpText() {
          "      --systems LETTERS    the converter's --systems\n"
          "  -h, --help               this text\n"
          "      --version            the program's name and version\n"
+         "\n"
+         "Cluster options (run --slurm: job arrays submitted with sbatch, each element\n"
+         "running a chunk of the plan with the same task runner as -j does):\n"
+         "      --partition NAME, --account NAME, --time LIMIT, --mem SIZE,\n"
+         "      --cpus-per-task N    passed to sbatch; an element runs N tasks at once\n"
+         "      --throttle N         elements running at once (--array=...%N); several\n"
+         "                           arrays then run one after the other\n"
+         "      --task-seconds S     the estimate of one task on one core (default 300):\n"
+         "                           an element gets as many tasks as fit nine tenths\n"
+         "                           of --time\n"
+         "      --max-jobs N         array elements in all (default: the site's\n"
+         "                           MaxJobCount); arrays keep to its MaxArraySize\n"
+         "      --wait               wait for the arrays, then write the summary;\n"
+         "                           without it the job ids are printed and status\n"
+         "                           and summary tell the rest later\n"
          "\n"
          "A task whose manifest shows it done with the same inputs and options is\n"
          "skipped.  Of several forms of one station-day the first is taken in this\n"

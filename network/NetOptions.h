@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "network/Baselines.h"
+#include "network/SlurmExecutor.h"
 
 struct NetOptions {
-  std::string command;              // plan, run, status or summary
+  std::string command;              // plan, run, status, summary, or run-chunk in an array element
   std::vector<std::string> inputs;  // plan and run: folders and files
   std::string output;               // the output folder
   BaselineRule rule;
@@ -17,6 +18,10 @@ struct NetOptions {
   int jobs = 1;
   int keep = 0;  // 0 report, 1 also the SD file, 2 also the listing
   std::string systems;
+  bool slurm = false;     // run: on the cluster instead of this machine
+  SlurmSettings cluster;  // with --slurm
+  long first = -1;        // run-chunk: the first task of the element's array
+  long size = 0;          // run-chunk: tasks per element
   bool help = false;
   bool version = false;
 };
@@ -25,5 +30,8 @@ struct NetOptions {
 NetOptions ParseNetOptions(int argc, char** argv);
 
 const char* NetHelpText();
+
+// The --keep word of what a task keeps (0, 1 or 2).
+const char* KeepName(int keep);
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <map>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -38,6 +39,20 @@ void PlanDay(const std::pair<int, int>& day, const std::vector<const StationDay*
   }
 }
 
+// "YYYY-DDD\tBASE\tROVER\tBASEFILE\tROVERFILE[\tNAVIGATION]...".
+bool ReadTask(const std::string& line, Task& task) {
+  std::istringstream fields(line);
+  std::string day;
+  char dash = 0;
+  std::getline(fields, day, '\t');
+  std::istringstream dayFields(day);
+  if (!(dayFields >> task.year >> dash >> task.dayOfYear) || dash != '-') return false;
+  for (std::string* field : {&task.base, &task.rover, &task.baseFile, &task.roverFile})
+    if (!std::getline(fields, *field, '\t') || field->empty()) return false;
+  for (std::string file; std::getline(fields, file, '\t');) task.navigation.push_back(file);
+  return true;
+}
+
 }  // namespace
 
 std::string Task::Folder() const {
@@ -64,4 +79,14 @@ void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& r
     for (const std::string& file : task.navigation) out << '\t' << file;
     out << '\n';
   }
+}
+
+bool ReadPlanTasks(std::istream& in, std::vector<Task>& tasks) {
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    Task task;
+    if (!ReadTask(line, task)) return false;
+    tasks.push_back(task);
+  }
+  return true;
 }

@@ -3,6 +3,7 @@
 #ifndef NETWORK_NETWORKPLAN_H
 #define NETWORK_NETWORKPLAN_H
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -33,5 +34,7 @@ NetworkPlan MakePlan(const Inventory& inventory, const BaselineRule& rule);
 // The plan as text: the rule, then one tab-separated line per task (day,
 // base, rover, base file, rover file, navigation files).
 void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& rule);
+// The tasks of a plan WritePlan wrote; false at a line that is no task.
+bool ReadPlanTasks(std::istream& in, std::vector<Task>& tasks);
 
 #endif

@@ -10,11 +10,13 @@
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
 #include "PROGINC/ProgramVersion.h"
+#include "network/ClusterCommand.h"
 #include "network/Inventory.h"
 #include "network/LocalExecutor.h"
 #include "network/NetOptions.h"
 #include "network/NetworkPlan.h"
 #include "network/NetworkSummary.h"
+#include "network/SlurmExecutor.h"
 
 namespace fs = std::filesystem;
 
@@ -22,12 +24,17 @@ namespace {
 
 void Fail(const std::string& what) { ProgramError(kNetworkName, what.c_str()); }
 
-// The companions beside this program when they are there, else the PATH's.
-std::string ProgramsFolder() {
+// This program's file; empty when the system does not tell.
+std::string SelfPath() {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  const fs::path folder = self.parent_path();
+  return error ? "" : self.string();
+}
+
+// The companions beside this program when they are there, else the PATH's.
+std::string ProgramsFolder() {
+  const fs::path folder = fs::path(SelfPath()).parent_path();
+  if (folder.empty()) return "";
   return access((folder / "Quintavelmor-sd").c_str(), X_OK) == 0 ? folder.string() : "";
 }
 
@@ -65,19 +72,31 @@ NetworkPlan Plan(const NetOptions& options) {
   return plan;
 }
 
+RunSettings Settings(const NetOptions& options) {
+  return {options.output, ProgramsFolder(), options.keep, options.systems};
+}
+
 int Run(const NetOptions& options) {
+  if (options.slurm && !OnPath("sbatch"))
+    Fail(
+        "--slurm: sbatch is not on the PATH; run where the cluster's commands are, or without "
+        "--slurm on this machine");
   const NetworkPlan plan = Plan(options);
-  const RunSettings settings{options.output, ProgramsFolder(), options.keep, options.systems};
-  const RunTally tally = RunLocally(plan.tasks, settings, options.jobs);
-  Summarise(options.output);
-  std::cerr << tally.total << " tasks: " << tally.done << " done, " << tally.failed << " failed, "
-            << tally.skipped << " skipped\n";
-  for (const std::string& failure : tally.failures) std::cerr << "failed " << failure << "\n";
-  if (tally.stopped) {
-    std::cerr << "stopped: the tasks not finished are left for the next run\n";
-    return 130;
+  if (options.slurm) {
+    SlurmSettings cluster = options.cluster;
+    cluster.program = SelfPath();
+    const SlurmRun run = RunOnSlurm(plan.tasks, options.rule, Settings(options), cluster);
+    if (!run.finished) {
+      std::cerr << "submitted; \"" << kNetworkName << " status " << options.output
+                << "\" counts the tasks as they end\n";
+      return 0;
+    }
+    Summarise(options.output);
+    return ReportTally(run.tally);
   }
-  return tally.failed > 0 ? 1 : 0;
+  const RunTally tally = RunLocally(plan.tasks, Settings(options), options.jobs);
+  Summarise(options.output);
+  return ReportTally(tally);
 }
 
 }  // namespace
@@ -103,6 +122,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.command == "run") return Run(options);
+  if (options.command == "run-chunk")
+    return RunChunk(options.inputs.front(), Settings(options), options.first, options.size,
+                    options.jobs);
   if (!fs::is_directory(options.output)) Fail(options.output + " is no output folder of a run");
   if (options.command == "status") WriteStatus(std::cout, CollectRows(options.output));
   if (options.command == "summary") Summarise(options.output);

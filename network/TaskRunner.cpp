@@ -148,12 +148,6 @@ Manifest TaskManifest(const Task& task, const RunSettings& settings) {
   return manifest;
 }
 
-bool AlreadyDone(const std::string& folder, const Manifest& wanted) {
-  Manifest found;
-  return ReadManifest(folder, found) && found.status == "ok" && found.options == wanted.options &&
-         found.inputs == wanted.inputs && fs::exists(folder + "/statistics.txt");
-}
-
 }  // namespace
 
 std::string RunSettings::Options() const {
@@ -161,11 +155,25 @@ std::string RunSettings::Options() const {
          (keep >= 2 ? std::string(" listing=") + kListedTypes : "");
 }
 
+TaskResult RecordedResult(const Task& task, const RunSettings& settings) {
+  const std::string folder = settings.output + "/" + task.Folder();
+  const Manifest wanted = TaskManifest(task, settings);
+  Manifest found;
+  if (!ReadManifest(folder, found) || found.options != wanted.options ||
+      found.inputs != wanted.inputs)
+    return {TaskOutcome::STOPPED, ""};
+  if (found.status == "ok" && fs::exists(folder + "/statistics.txt"))
+    return {TaskOutcome::DONE, ""};
+  if (found.status == "failed") return {TaskOutcome::FAILED, found.message};
+  return {TaskOutcome::STOPPED, ""};
+}
+
 TaskResult RunTask(const Task& task, const RunSettings& settings,
                    const volatile std::sig_atomic_t& stop) {
   const std::string folder = settings.output + "/" + task.Folder();
+  if (RecordedResult(task, settings).outcome == TaskOutcome::DONE)
+    return {TaskOutcome::SKIPPED, ""};
   Manifest manifest = TaskManifest(task, settings);
-  if (AlreadyDone(folder, manifest)) return {TaskOutcome::SKIPPED, ""};
   const std::string work = folder + "/.work";
   std::error_code error;
   fs::remove_all(work, error);

@@ -26,6 +26,11 @@ struct TaskResult {
   std::string message;
 };
 
+// What the task's manifest records for the inputs and options it would run
+// with now: DONE, FAILED with its message, or STOPPED when there is no such
+// record (never run with these, or cut off before the end).
+TaskResult RecordedResult(const Task& task, const RunSettings& settings);
+
 // Runs the task unless its manifest shows it done with the same inputs and
 // options; a stop request (set from a signal handler) ends it between steps
 // with its work folder removed.

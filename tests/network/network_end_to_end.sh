@@ -5,6 +5,7 @@
 # task fails without stopping the others or losing earlier outputs.
 # Usage: network_end_to_end.sh NETWORK_PROGRAM TEST_DATA_DIR
 set -u
+source "$(dirname "$0")/../support/check.sh" || exit 2
 net=$1
 data=$2
 work=$(mktemp -d)
@@ -17,15 +18,6 @@ cp "$data/crinex/delf0010.21d" "$data/crinex/delf0010.21o.gz" "$data/network/wsr
 cp "$data/crinex/zegv0010.21o" archive/zegveld.obs
 echo "field notes" > archive/notes.txt
 
-failures=0
-# check WHAT EXPECTED ACTUAL
-check() {
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    diff <(echo "$2") <(echo "$3")
-    failures=$((failures + 1))
-  fi
-}
 
 nav=archive/CBW100NLD_R_20210010000_01D_MN.rnx
 plan="# baselines: each station's 1 nearest, base first by name
