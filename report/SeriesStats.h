@@ -21,6 +21,9 @@ class ArcValueSink {
   virtual ~ArcValueSink() = default;
   virtual void ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
                         double value) = 0;
+  // A value of a row below the elevation mask, which no arc takes.
+  virtual void MaskedValue(std::size_t satellite, std::size_t column, double seconds,
+                           double value) = 0;
 };
 
 // Where a series' settled values go: the sink (none when null) and the

@@ -53,6 +53,8 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   if (angles_ != nullptr && mask_ > 0 && angles_->Current(elevation, azimuth) &&
       elevation < mask_) {
     satellite.masked++;
+    for (std::size_t k = 0; sink_ != nullptr && k < row.values.size(); k++)
+      if (row.values[k].present) sink_->MaskedValue(current_, k, time.seconds, row.values[k].value);
     return;
   }
   bool mwValue = false;
