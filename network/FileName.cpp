@@ -50,6 +50,7 @@ bool ParseShortName(const std::string& name, NamedFile& file) {
   int minute = 0;
   if (dot == 10 && (session == '0' || !Digits(name, 8, 2, minute) || minute > 59)) return false;
   file.startMinute += minute;
+  file.piece = session != '0';
   const char type = static_cast<char>(std::tolower(static_cast<unsigned char>(name[dot + 3])));
   if (std::strchr("odngplfhq", type) == nullptr) return false;
   file.navigation = type != 'o' && type != 'd';
@@ -82,6 +83,7 @@ bool ParseLongName(const std::string& name, NamedFile& file) {
       !Digits(parts[2], 7, 2, hour) || !Digits(parts[2], 9, 2, minute) || hour > 23 || minute > 59)
     return false;
   file.startMinute = hour * 60 + minute;
+  file.piece = parts[3] != "01D";
   const std::string& last = parts.back();
   if (last.size() != 6 || last[2] != '.') return false;
   const std::string format = Lower(last.substr(3));

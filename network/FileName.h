@@ -10,6 +10,7 @@ struct NamedFile {
   int year = 0;
   int dayOfYear = 0;
   int startMinute = 0;  // minute of the day the file begins
+  bool piece = false;   // the name says it holds part of a day (hourly, 15 minutes)
   bool navigation = false;
   bool longName = false;  // the RINEX 3/4 convention
   bool compact = false;   // compact RINEX (Hatanaka)

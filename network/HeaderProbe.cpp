@@ -1,15 +1,12 @@
 // The header facts of a RINEX file, from its lines up to END OF HEADER.
 #include "network/HeaderProbe.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <iostream>
 #include <sstream>
 #include <string_view>
 
 #include "GNSS/ymdhms.h"
+#include "rinex/InputFailure.h"
+#include "rinex/RinexLine.h"
 #include "rinex/TextInput.h"
 
 namespace {
@@ -22,6 +19,8 @@ bool Starts(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+// The date only when it is one (ymdhms would end the process on a day
+// beyond its month or a year outside 1901 to 2199).
 void TakeFirstObservation(std::string_view line, HeaderFacts& facts) {
   std::istringstream fields{std::string(line.substr(0, 60))};
   int year = 0;
@@ -29,18 +28,24 @@ void TakeFirstObservation(std::string_view line, HeaderFacts& facts) {
   int day = 0;
   int hour = 0;
   int minute = 0;
-  if (!(fields >> year >> month >> day >> hour >> minute) || month < 1 || month > 12 || day < 1 ||
-      day > 31 || hour > 23 || minute > 59)
+  if (!(fields >> year >> month >> day >> hour >> minute) || year < 0 || year > 65535 ||
+      month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 ||
+      minute > 59)
     return;
+  ymdhms date;
+  date.year = static_cast<unsigned short>(year);
+  date.month = static_cast<unsigned short>(month);
+  date.day = static_cast<unsigned short>(day);
+  if (!date.TestYear() || !date.TestDay()) return;
   facts.year = year;
-  facts.dayOfYear = ymdhms(year, month, day, 0, 0, 0).GetDayOfYear();
+  facts.dayOfYear = date.GetDayOfYear();
   facts.startMinute = hour * 60 + minute;
 }
 
 void TakeRecord(std::string_view line, HeaderFacts& facts) {
   const std::string_view label = Label(line);
   if (Starts(label, "RINEX VERSION / TYPE") && line.size() > 20) facts.fileType = line[20];
-  if (Starts(label, "MARKER NAME")) facts.marker = std::string(line.substr(0, 60));
+  if (Starts(label, "MARKER NAME")) facts.marker = std::string(TrimmedField(line, 0, 60));
   if (Starts(label, "TIME OF FIRST OBS")) TakeFirstObservation(line, facts);
   if (Starts(label, "APPROX POSITION XYZ")) {
     std::istringstream fields{std::string(line.substr(0, 60))};
@@ -48,57 +53,25 @@ void TakeRecord(std::string_view line, HeaderFacts& facts) {
   }
 }
 
-// The child's answer: one line of facts, or the input layer's message.
-void ReadInChild(const std::string& path, int out) {
-  dup2(out, STDERR_FILENO);
-  HeaderFacts facts;
-  const auto in = OpenTextInput(path);
-  while (in->Next() && !Starts(Label(in->line), "END OF HEADER")) TakeRecord(in->line, facts);
-  std::string marker = facts.marker.substr(0, facts.marker.find_last_not_of(' ') + 1);
-  if (marker.empty()) marker = "-";
-  std::fprintf(stderr, "OK %c %d %d %d %.4f %.4f %.4f %s\n", facts.fileType, facts.year,
-               facts.dayOfYear, facts.startMinute, facts.position[0], facts.position[1],
-               facts.position[2], marker.c_str());
-  std::fflush(stderr);
-}
-
-HeaderFacts ParseAnswer(const std::string& answer) {
-  HeaderFacts facts;
-  std::istringstream fields(answer);
-  std::string ok;
-  if (!(fields >> ok) || ok != "OK") {
-    facts.problem = answer.substr(0, answer.find('\n'));
-    if (facts.problem.empty()) facts.problem = "the header could not be read";
-    return facts;
-  }
-  fields >> facts.fileType >> facts.year >> facts.dayOfYear >> facts.startMinute >>
-      facts.position[0] >> facts.position[1] >> facts.position[2];
-  std::getline(fields >> std::ws, facts.marker);
-  if (facts.marker == "-") facts.marker.clear();
-  facts.readable = true;
-  return facts;
+// The failure as the reason that follows the file's name in the list of
+// files not placed.
+std::string Reason(const InputFailure& failure) {
+  if (failure.Line() == 0) return failure.Message();
+  return "line " + std::to_string(failure.Line()) + ": " + failure.Message();
 }
 
 }  // namespace
 
 HeaderFacts ProbeHeader(const std::string& path) {
-  int channel[2];
-  if (pipe(channel) != 0) return ParseAnswer("no pipe for reading the header");
-  // The child must not write what the parent has buffered a second time.
-  std::cout.flush();
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
-    ReadInChild(path, channel[1]);
-    _exit(0);
+  HeaderFacts facts;
+  try {
+    const auto in = OpenTextInput(path);
+    while (in->Next() && !Starts(Label(in->line), "END OF HEADER")) TakeRecord(in->line, facts);
+  } catch (const InputFailure& failure) {
+    HeaderFacts refused;
+    refused.problem = Reason(failure);
+    return refused;
   }
-  close(channel[1]);
-  std::string answer;
-  char buffer[4096];
-  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
-    answer.append(buffer, got);
-  close(channel[0]);
-  if (child > 0) waitpid(child, nullptr, 0);
-  return ParseAnswer(answer);
+  facts.readable = true;
+  return facts;
 }

@@ -67,13 +67,15 @@ std::string DayText(const DayKey& key) {
   return std::get<2>(key) + text;
 }
 
-// The first readable form of a station-day, in the order of FormRank.
-void ChooseForm(const DayKey& key, std::vector<Candidate>& forms, Inventory& inventory) {
+// The first readable of the forms of one file, in the order of FormRank;
+// the choice is noted when there was one.
+const Candidate* TakeForm(const DayKey& key, std::vector<Candidate>& forms, HeaderFacts& facts,
+                          Inventory& inventory) {
   std::stable_sort(forms.begin(), forms.end(), [](const Candidate& a, const Candidate& b) {
     return FormRank(a.name) < FormRank(b.name);
   });
   for (size_t k = 0; k < forms.size(); k++) {
-    const HeaderFacts facts = ProbeHeader(forms[k].path);
+    facts = ProbeHeader(forms[k].path);
     if (!facts.readable) {
       inventory.unplaced.emplace_back(forms[k].path, facts.problem);
       continue;
@@ -82,28 +84,45 @@ void ChooseForm(const DayKey& key, std::vector<Candidate>& forms, Inventory& inv
     for (size_t other = k + 1; other < forms.size(); other++)
       choice += (other == k + 1 ? " taken; passed over " : ", ") + forms[other].path;
     if (forms.size() > k + 1) inventory.choices.push_back(choice);
-    if (std::get<3>(key)) {
-      inventory.navigation[{std::get<0>(key), std::get<1>(key)}].push_back(forms[k].path);
-      return;
-    }
-    StationDay day{std::get<2>(key), std::get<0>(key), std::get<1>(key), forms[k].path, {}};
-    std::copy(facts.position, facts.position + 3, day.position);
-    inventory.observations.push_back(day);
-    return;
+    return &forms[k];
   }
+  return nullptr;
 }
 
-// Pieces of a day (hourly or 15-minute files) are not joined: such a
-// station-day is left out with every piece named.
-bool SinglePiece(const std::vector<Candidate>& forms, Inventory& inventory) {
-  for (const Candidate& form : forms)
-    if (form.name.startMinute != forms.front().name.startMinute) {
-      for (const Candidate& piece : forms)
-        inventory.unplaced.emplace_back(
-            piece.path, "one of several pieces of a day; pieces are not joined into one input");
-      return false;
+// A file of the whole day is taken before pieces of it; the pieces passed
+// over are noted.
+void PreferWholeDay(const DayKey& key, std::vector<Candidate>& candidates, Inventory& inventory) {
+  const auto firstPiece = std::stable_partition(candidates.begin(), candidates.end(),
+                                                [](const Candidate& c) { return !c.name.piece; });
+  if (firstPiece == candidates.begin() || firstPiece == candidates.end()) return;
+  std::string choice = DayText(key) + ": the whole day's file taken; pieces passed over";
+  for (auto piece = firstPiece; piece != candidates.end(); ++piece) choice += " " + piece->path;
+  inventory.choices.push_back(choice);
+  candidates.erase(firstPiece, candidates.end());
+}
+
+// The pieces of a station-day by their start, each in the form taken: one
+// file for a daily file, several for hourly or 15-minute pieces.
+void PlaceDay(const DayKey& key, std::vector<Candidate>& candidates, Inventory& inventory) {
+  PreferWholeDay(key, candidates, inventory);
+  std::map<int, std::vector<Candidate>> pieces;
+  for (const Candidate& candidate : candidates)
+    pieces[candidate.name.startMinute].push_back(candidate);
+  StationDay day{std::get<2>(key), std::get<0>(key), std::get<1>(key), "", {}, {}};
+  for (auto& [minute, forms] : pieces) {
+    HeaderFacts facts;
+    const Candidate* taken = TakeForm(key, forms, facts, inventory);
+    if (taken == nullptr) continue;
+    if (std::get<3>(key)) {
+      inventory.navigation[{day.year, day.dayOfYear}].push_back(taken->path);
+    } else if (day.path.empty()) {
+      day.path = taken->path;
+      std::copy(facts.position, facts.position + 3, day.position);
+    } else {
+      day.pieces.push_back(taken->path);
     }
-  return true;
+  }
+  if (!day.path.empty()) inventory.observations.push_back(day);
 }
 
 }  // namespace
@@ -122,7 +141,6 @@ Inventory TakeInventory(const std::vector<std::string>& inputs) {
     const NamedFile& n = candidate.name;
     days[{n.year, n.dayOfYear, n.station, n.navigation}].push_back(candidate);
   }
-  for (auto& [key, forms] : days)
-    if (SinglePiece(forms, inventory)) ChooseForm(key, forms, inventory);
+  for (auto& [key, candidates] : days) PlaceDay(key, candidates, inventory);
   return inventory;
 }

@@ -13,8 +13,9 @@ struct StationDay {
   std::string station;  // four characters, lower case
   int year = 0;
   int dayOfYear = 0;
-  std::string path;                // the form taken
-  double position[3] = {0, 0, 0};  // from its header
+  std::string path;                 // the form taken; of a day in pieces, the first piece
+  std::vector<std::string> pieces;  // the later pieces of the day, in time order
+  double position[3] = {0, 0, 0};   // from its header
 };
 
 struct Inventory {

@@ -2,6 +2,7 @@
 #include "network/NetworkPlan.h"
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <sstream>
 #include <utility>
@@ -29,13 +30,40 @@ void PlanDay(const std::pair<int, int>& day, const std::vector<const StationDay*
     plan.notes.push_back(dayText +
                          ": no navigation file; GLONASS channels come from the headers alone");
   for (const Baseline& baseline : baselines) {
-    Task task{day.first, day.second, baseline.base, baseline.rover, {}, {}, {}};
+    Task task{day.first, day.second, baseline.base, baseline.rover, {}, {}, {}, {}, {}};
     for (const StationDay* file : files) {
-      if (file->station == baseline.base) task.baseFile = file->path;
-      if (file->station == baseline.rover) task.roverFile = file->path;
+      if (file->station == baseline.base) {
+        task.baseFile = file->path;
+        task.basePieces = file->pieces;
+      }
+      if (file->station == baseline.rover) {
+        task.roverFile = file->path;
+        task.roverPieces = file->pieces;
+      }
     }
     if (navigation != inventory.navigation.end()) task.navigation = navigation->second;
     plan.tasks.push_back(task);
+  }
+}
+
+// Between the pieces of a day in the plan's file column.
+const char kPieceSeparator[] = " + ";
+
+std::string FilesText(const std::string& first, const std::vector<std::string>& pieces) {
+  std::string text = first;
+  for (const std::string& piece : pieces) text += kPieceSeparator + piece;
+  return text;
+}
+
+// A file column: the first piece, then the later ones.
+void ReadPieces(const std::string& field, std::string& first, std::vector<std::string>& pieces) {
+  const size_t separator = field.find(kPieceSeparator);
+  first = field.substr(0, separator);
+  for (size_t from = separator; from != std::string::npos;) {
+    from += std::strlen(kPieceSeparator);
+    const size_t next = field.find(kPieceSeparator, from);
+    pieces.push_back(field.substr(from, next == std::string::npos ? next : next - from));
+    from = next;
   }
 }
 
@@ -47,8 +75,11 @@ bool ReadTask(const std::string& line, Task& task) {
   std::getline(fields, day, '\t');
   std::istringstream dayFields(day);
   if (!(dayFields >> task.year >> dash >> task.dayOfYear) || dash != '-') return false;
-  for (std::string* field : {&task.base, &task.rover, &task.baseFile, &task.roverFile})
+  std::string baseFiles, roverFiles;
+  for (std::string* field : {&task.base, &task.rover, &baseFiles, &roverFiles})
     if (!std::getline(fields, *field, '\t') || field->empty()) return false;
+  ReadPieces(baseFiles, task.baseFile, task.basePieces);
+  ReadPieces(roverFiles, task.roverFile, task.roverPieces);
   for (std::string file; std::getline(fields, file, '\t');) task.navigation.push_back(file);
   return true;
 }
@@ -75,7 +106,8 @@ void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& r
   out << "# tasks: " << plan.tasks.size() << "\n";
   for (const Task& task : plan.tasks) {
     out << DayText(task.year, task.dayOfYear) << '\t' << task.base << '\t' << task.rover << '\t'
-        << task.baseFile << '\t' << task.roverFile;
+        << FilesText(task.baseFile, task.basePieces) << '\t'
+        << FilesText(task.roverFile, task.roverPieces);
     for (const std::string& file : task.navigation) out << '\t' << file;
     out << '\n';
   }

@@ -18,6 +18,8 @@ struct Task {
   std::string rover;
   std::string baseFile;
   std::string roverFile;
+  std::vector<std::string> basePieces;  // the later pieces of a day in pieces
+  std::vector<std::string> roverPieces;
   std::vector<std::string> navigation;
 
   // YYYY/DDD/BASE-ROVER, below the output folder.
@@ -32,7 +34,8 @@ struct NetworkPlan {
 NetworkPlan MakePlan(const Inventory& inventory, const BaselineRule& rule);
 
 // The plan as text: the rule, then one tab-separated line per task (day,
-// base, rover, base file, rover file, navigation files).
+// base, rover, base file, rover file, navigation files); the pieces of a day
+// follow its first one, each after " + ".
 void WritePlan(std::ostream& out, const NetworkPlan& plan, const BaselineRule& rule);
 // The tasks of a plan WritePlan wrote; false at a line that is no task.
 bool ReadPlanTasks(std::istream& in, std::vector<Task>& tasks);

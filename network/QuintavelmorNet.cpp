@@ -86,10 +86,12 @@ int Run(const NetOptions& options) {
     SlurmSettings cluster = options.cluster;
     cluster.program = SelfPath();
     const SlurmRun run = RunOnSlurm(plan.tasks, options.rule, Settings(options), cluster);
-    if (!run.finished) {
-      std::cerr << "submitted; \"" << kNetworkName << " status " << options.output
+    if (run.state != SlurmRun::FINISHED) {
+      const bool stopped = run.state == SlurmRun::STOPPED_WAITING;
+      std::cerr << (stopped ? "stopped waiting: the arrays run on; \"" : "submitted; \"")
+                << kNetworkName << " status " << options.output
                 << "\" counts the tasks as they end\n";
-      return 0;
+      return stopped ? 130 : 0;
     }
     Summarise(options.output);
     return ReportTally(run.tally);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,11 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Set by SIGINT while the arrays are waited for.
+volatile std::sig_atomic_t waitingStopped = 0;
+
+void StopWaiting(int) { waitingStopped = 1; }
 
 [[noreturn]] void Fail(const std::string& what) { ProgramError(kNetworkName, what.c_str()); }
 
@@ -111,6 +117,19 @@ struct Submitted {
 
 std::string JobId(const std::string& parsable) { return parsable.substr(0, parsable.find(';')); }
 
+// Waits for the sbatch --wait processes; false when Ctrl-C stopped it.  The
+// terminal's SIGINT ends those processes too, not the jobs.
+bool WaitForArrays(std::vector<Submitted>& arrays) {
+  waitingStopped = 0;
+  struct sigaction action {};
+  action.sa_handler = StopWaiting;
+  action.sa_flags = SA_RESETHAND;
+  sigaction(SIGINT, &action, nullptr);
+  for (Submitted& submitted : arrays) submitted.sbatch.Wait();
+  std::signal(SIGINT, SIG_DFL);
+  return waitingStopped == 0;
+}
+
 // The outcome of every submitted task from the manifests; a task without one
 // points to the log of its element.
 void TallyFromManifests(const std::vector<Task>& tasks, const RunSettings& settings,
@@ -146,7 +165,7 @@ SlurmRun RunOnSlurm(const std::vector<Task>& tasks, const BaselineRule& rule,
   run.tally.total = static_cast<int>(tasks.size());
   run.tally.skipped = static_cast<int>(tasks.size() - pending.size());
   if (pending.empty()) {
-    run.finished = true;
+    run.state = SlurmRun::FINISHED;
     return run;
   }
   const ChunkPlan chunks = CutIntoArrays(static_cast<long>(pending.size()), slurm);
@@ -172,9 +191,12 @@ SlurmRun RunOnSlurm(const std::vector<Task>& tasks, const BaselineRule& rule,
     arrays.push_back({array, jobId, std::move(sbatch)});
   }
   if (!slurm.wait) return run;
-  for (Submitted& submitted : arrays) submitted.sbatch.Wait();
+  if (!WaitForArrays(arrays)) {
+    run.state = SlurmRun::STOPPED_WAITING;
+    return run;
+  }
   TallyFromManifests(pending, settings, arrays, chunks.tasksPerElement, folder, run.tally);
-  run.finished = true;
+  run.state = SlurmRun::FINISHED;
   return run;
 }
 

@@ -27,13 +27,20 @@ struct SlurmSettings {
 };
 
 struct SlurmRun {
-  bool finished = false;  // every task ended (waited for, or nothing to submit)
-  RunTally tally;         // when finished
+  enum State {
+    SUBMITTED,        // without --wait
+    STOPPED_WAITING,  // Ctrl-C while waiting: the arrays run on
+    FINISHED,         // every task ended (waited for, or nothing to submit)
+  };
+  State state = SUBMITTED;
+  RunTally tally;  // when finished
 };
 
 // Submits the tasks whose manifests do not show them done as job arrays
 // below OUT/slurm/N/ (their plan, the element script and one log per
 // element), prints each array's job id and, with --wait, waits for them.
+// Ctrl-C while waiting stops the waiting alone (a second one ends the
+// program at once).
 SlurmRun RunOnSlurm(const std::vector<Task>& tasks, const BaselineRule& rule,
                     const RunSettings& settings, const SlurmSettings& slurm);
 

@@ -82,6 +82,10 @@ std::vector<Step> Steps(const Task& task, const RunSettings& settings, const std
                                       work + "/baseline.sd",
                                       "-g",
                                       work + "/glonass.txt"};
+  for (const std::string& piece : task.basePieces)
+    convert.insert(convert.end(), {"--base-piece", piece});
+  for (const std::string& piece : task.roverPieces)
+    convert.insert(convert.end(), {"--rover-piece", piece});
   if (!settings.systems.empty()) convert.insert(convert.end(), {"-s", settings.systems});
   for (const std::string& file : task.navigation) convert.insert(convert.end(), {"-n", file});
   std::vector<Step> steps = {
@@ -144,6 +148,8 @@ Manifest TaskManifest(const Task& task, const RunSettings& settings) {
   manifest.options = settings.Options();
   for (const std::string& file : {task.baseFile, task.roverFile})
     manifest.inputs.push_back(DescribeInput(file));
+  for (const auto* pieces : {&task.basePieces, &task.roverPieces})
+    for (const std::string& file : *pieces) manifest.inputs.push_back(DescribeInput(file));
   for (const std::string& file : task.navigation) manifest.inputs.push_back(DescribeInput(file));
   return manifest;
 }

@@ -21,6 +21,7 @@
 #include "report/StatisticsReport.h"
 #include "report/SummaryJson.h"
 #include "report/geometry/SkyTracks.h"
+#include "rinex/InputFailure.h"
 
 namespace {
 
@@ -40,9 +41,7 @@ void CloseOutput(std::FILE* file, const std::string& what) {
   if (std::fclose(file) != 0) OutputFailed(kReportProgramName, what, errno);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   const ReportOptions options = ParseReportOptions(argc, argv);
   if (options.help || options.version) {
     if (options.help)
@@ -112,4 +111,16 @@ int main(int argc, char** argv) {
     CheckOutput(stdout, kReportProgramName, "STATISTICS ON STANDARD OUTPUT");
   }
   return 0;
+}
+
+}  // namespace
+
+// A navigation or orbit file that can not be read ends the run in the
+// report's own frame.
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const InputFailure& failure) {
+    Fatal(failure.what());
+  }
 }

@@ -1,15 +1,18 @@
 // The converter's fatal and warning reports: every message names the file it
-// concerns and, where there is one, the line.
+// concerns and, where there is one, the line.  A fatal report is thrown as an
+// InputFailure, which the program's main reports in its error frame (status
+// 1); a warning is written at once and the run goes on.
 #ifndef RINEX_CONVERTERERROR_H
 #define RINEX_CONVERTERERROR_H
 
 #include <string>
 
 #include "PROGINC/ProgramName.h"
+#include "rinex/InputFailure.h"
 
 class TextInput;
 
-// Fatal: "<file>, line <n>: <what>" in the program's error frame, status 1.
+// Fatal: "<file>, line <n>: <what>".
 [[noreturn]] void InputError(const TextInput& in, const std::string& what);
 // Fatal about a file as a whole: "<file>: <what>".
 [[noreturn]] void FileError(const std::string& file, const std::string& what);

@@ -18,8 +18,8 @@
 namespace {
 
 // The temporary files of this process not yet renamed, in a fixed table that
-// a signal handler may read: the exit after a fatal report (which unwinds no
-// stack) and a signal that ends the process remove them.  A slot
+// a signal handler may read: an exit that unwinds no stack (a base class's
+// own fatal report) and a signal that ends the process remove them.  A slot
 // is free while its first character is the terminator; a path is copied in
 // behind it and the first character stored last.
 constexpr int kSlots = 8;

@@ -4,9 +4,10 @@
 // written and checked, so that a failed run leaves neither a partial file
 // nor a damaged earlier one.  An output written straight through (a device,
 // a FIFO, the standard output) can not be withdrawn, so it is written as the
-// run goes.  The temporary files not yet published are removed when a fatal
-// report ends the process through exit, and when a signal whose default is
-// to end the process ends it.
+// run goes.  The temporary files not yet published are removed when the
+// output is destroyed (a failure unwinds the run), when the process ends
+// through exit without unwinding, and when a signal whose default is to end
+// the process ends it.
 #ifndef RINEX_OUTPUTFILE_H
 #define RINEX_OUTPUTFILE_H
 

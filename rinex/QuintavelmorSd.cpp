@@ -4,15 +4,16 @@
 #include <iostream>
 
 #include "PROGINC/OutputCheck.h"
+#include "PROGINC/ProgramError.h"
+#include "PROGINC/ProgramName.h"
 #include "PROGINC/ProgramVersion.h"
-#include "rinex/ConverterError.h"
+#include "rinex/InputFailure.h"
 #include "rinex/SdConversion.h"
 #include "rinex/SdOptions.h"
 
-int main(int argc, char** argv) {
-  // A file-size limit then fails the write that passes it (EFBIG), and the
-  // run ends with a message saying so, instead of being killed silently.
-  std::signal(SIGXFSZ, SIG_IGN);
+namespace {
+
+int Run(int argc, char** argv) {
   if (argc < 2) {
     std::cerr << SdHelpText();
     return 1;
@@ -30,4 +31,19 @@ int main(int argc, char** argv) {
   }
   ConvertToSd(options);
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A file-size limit then fails the write that passes it (EFBIG), and the
+  // run ends with a message saying so, instead of being killed silently.
+  std::signal(SIGXFSZ, SIG_IGN);
+  // A failure unwinds the run first, so the outputs not yet published are
+  // removed before the report.
+  try {
+    return Run(argc, argv);
+  } catch (const InputFailure& failure) {
+    ProgramError(kConverterName, failure.what());
+  }
 }

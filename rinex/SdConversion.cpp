@@ -17,6 +17,7 @@
 #include "rinex/ObsReader.h"
 #include "rinex/OutputFile.h"
 #include "rinex/PhaseAlignment.h"
+#include "rinex/PieceInput.h"
 #include "rinex/RinexTime.h"
 #include "rinex/SdReport.h"
 #include "rinex/TextInput.h"
@@ -25,16 +26,16 @@ namespace {
 
 // One input file with its header and reader.
 struct Station {
+  ObsHeader head;  // before the input, which fills it
   std::unique_ptr<TextInput> in;
-  ObsHeader head;
   std::unique_ptr<ObsReader> reader;
   ObsEpoch epoch;
   int64_t previous = INT64_MIN;  // time tag of the epoch before the current one
   int64_t first = INT64_MIN;     // time tag of the file's first epoch
   bool more = false;             // the current epoch is valid
 
-  Station(const std::string& path, const std::string& systems)
-      : in(OpenTextInput(path)), head(ReadObsHeader(*in)) {
+  Station(const std::vector<std::string>& pieces, const std::string& systems)
+      : in(OpenObservationPieces(pieces, head)) {
     reader = std::make_unique<ObsReader>(*in, head, systems);
   }
 
@@ -45,10 +46,9 @@ struct Station {
     more = reader->Next(epoch);
     if (more && first == INT64_MIN) first = epoch.ticks;
     if (more && previous != INT64_MIN && epoch.ticks - previous <= 2 * tolerance)
-      ConverterError(
-          in->name + ", line " + std::to_string(epoch.lineNo) +
-          ": the epoch follows the one before it within twice the pairing tolerance; give a "
-          "smaller --tolerance");
+      throw InputFailure(in->name, epoch.lineNo,
+                         "the epoch follows the one before it within twice the pairing "
+                         "tolerance; give a smaller --tolerance");
   }
 };
 
@@ -61,7 +61,9 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 // An output must not replace an input, nor another output.
 void CheckOutputs(const SdOptions& options) {
-  std::vector<std::string> inputs = {options.base, options.rover};
+  std::vector<std::string> inputs = PieceFiles(options.base, options.basePieces);
+  inputs.insert(inputs.end(), options.roverPieces.begin(), options.roverPieces.end());
+  inputs.push_back(options.rover);
   inputs.insert(inputs.end(), options.navigation.begin(), options.navigation.end());
   std::vector<std::string> outputs;
   for (const std::string* path : {&options.output, &options.channels, &options.lliList}) {
@@ -108,8 +110,8 @@ class Conversion {
   explicit Conversion(const SdOptions& options)
       : options_(options),
         tolerance_(std::llround(options.tolerance * kTicksPerSecond)),
-        base_(options.base, options.systems),
-        rover_(options.rover, options.systems),
+        base_(PieceFiles(options.base, options.basePieces), options.systems),
+        rover_(PieceFiles(options.rover, options.roverPieces), options.systems),
         map_(base_.head, rover_.head, options.systems, options.priorities, options.types) {}
 
   void Run();

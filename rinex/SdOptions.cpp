@@ -75,6 +75,9 @@ const Option kOptions[] = {
     {0, "types", true, [](SdOptions& o, const std::string& v) { o.types = ParseTypes(v); }},
     {0, "priority", true,
      [](SdOptions& o, const std::string& v) { o.priorities.push_back(ParsePriority(v)); }},
+    {0, "base-piece", true, [](SdOptions& o, const std::string& v) { o.basePieces.push_back(v); }},
+    {0, "rover-piece", true,
+     [](SdOptions& o, const std::string& v) { o.roverPieces.push_back(v); }},
     {0, "lli-list", true, [](SdOptions& o, const std::string& v) { o.lliList = v; }},
     {'v', "verbose", false, [](SdOptions& o, const std::string&) { o.verbose = true; }},
     {'h', "help", false, [](SdOptions& o, const std::string&) { o.help = true; }},
@@ -140,6 +143,13 @@ void ApplyOption(SdOptions& options, const CommandWord& word) {
 
 }  // namespace
 
+std::vector<std::string> PieceFiles(const std::string& first,
+                                    const std::vector<std::string>& later) {
+  std::vector<std::string> files = {first};
+  files.insert(files.end(), later.begin(), later.end());
+  return files;
+}
+
 SdOptions ParseSdOptions(int argc, const char* const* argv) {
   const GetoptTable table = MakeGetoptTable();
   SdOptions options;
@@ -183,6 +193,10 @@ const char* SdHelpText() {
          "      --priority SYS:TYPE:ATTRIBUTES\n"
          "                               tracking attributes for one type, best first,\n"
          "                               e.g. G:L2:LXS; may be repeated\n"
+         "      --base-piece FILE        a later piece of the base's day (an hourly or\n"
+         "                               15-minute file), read after BASE and the pieces\n"
+         "                               given before it; may be repeated\n"
+         "      --rover-piece FILE       the same for the rover's day\n"
          "      --lli-list FILE          list every loss-of-lock indicator on a written\n"
          "                               value: satellite, epoch, type, station, indicator\n"
          "  -v, --verbose                also report which RINEX code feeds each type\n"

@@ -11,6 +11,8 @@
 struct SdOptions {
   std::string base;
   std::string rover;
+  std::vector<std::string> basePieces;        // --base-piece: later pieces of the base's day
+  std::vector<std::string> roverPieces;       // --rover-piece: later pieces of the rover's day
   std::string output;                         // -o: the single-difference file
   std::string channels;                       // -g: the GLONASS channel file, or empty
   std::vector<std::string> navigation;        // -n: GLONASS navigation files
@@ -23,6 +25,10 @@ struct SdOptions {
   bool help = false;                          // -h: the help text, nothing else
   bool version = false;                       // --version: the version, nothing else
 };
+
+// The files of the base or the rover: the operand, then its later pieces.
+std::vector<std::string> PieceFiles(const std::string& first,
+                                    const std::vector<std::string>& later);
 
 // Reads the command line; a mistake in it is a fatal error that says which.
 SdOptions ParseSdOptions(int argc, const char* const* argv);

@@ -61,6 +61,13 @@ std::string LossOfLock(const EpochDifferencer& d) {
   return text;
 }
 
+// An input as the user gave it, with the count of its later pieces.
+std::string InputText(const std::string& first, const std::vector<std::string>& later) {
+  if (later.empty()) return first;
+  return first + " and " + std::to_string(later.size()) +
+         (later.size() == 1 ? " later piece" : " later pieces");
+}
+
 void Line(const std::string& what, const std::string& value) {
   if (!value.empty()) std::cerr << "  " << what << ": " << value << '\n';
 }
@@ -96,10 +103,10 @@ void ReportConversion(const SdOptions& options, const TypeMap& map, const ObsRea
   Line("types", types.substr(1));
   if (options.verbose)
     for (const std::string& pair : map.Pairs(SystemsWritten(differences))) Line("codes", pair);
-  Line("base " + options.base,
+  Line("base " + InputText(options.base, options.basePieces),
        std::to_string(base.epochs) + " epochs, " + std::to_string(pairing.baseOnly) +
            " without a rover epoch; systems not converted: " + SkippedSystems(base));
-  Line("rover " + options.rover,
+  Line("rover " + InputText(options.rover, options.roverPieces),
        std::to_string(rover.epochs) + " epochs, " + std::to_string(pairing.roverOnly) +
            " without a base epoch; systems not converted: " + SkippedSystems(rover));
   if (pairing.common > pairing.written)

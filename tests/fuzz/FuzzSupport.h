@@ -1,6 +1,6 @@
 // Shared pieces of the fuzzing targets: temporary input files, discarded
-// output, and running the program's steps so that a fatal report counts as a
-// handled input.
+// output, and running the programs' steps so that a fatal report or a
+// failure counts as a handled input.
 #ifndef TESTS_FUZZ_FUZZSUPPORT_H
 #define TESTS_FUZZ_FUZZSUPPORT_H
 
@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
-// What the fuzzing build's EndProcess throws instead of ending the process.
+#include "rinex/InputFailure.h"
+
+// What the fuzzing build's EndProcess throws instead of ending the process,
+// for the listing's targets.
 struct FatalReport {
   int status;
 };
@@ -21,6 +24,16 @@ void SurviveFatal(Steps steps) {
   try {
     steps();
   } catch (const FatalReport&) {
+  }
+}
+
+// Runs `steps`; a failure the converter or its readers throw (an input they
+// refuse) ends only this input.
+template <class Steps>
+void SurviveFailure(Steps steps) {
+  try {
+    steps();
+  } catch (const InputFailure&) {
   }
 }
 

@@ -16,7 +16,7 @@ const size_t kMaxCharacters = size_t(4) << 20;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   DiscardProgramOutput();
-  SurviveFatal([&] {
+  SurviveFailure([&] {
     std::unique_ptr<TextInput> in =
         OpenTextInputInMemory("input", std::string_view(reinterpret_cast<const char*>(data), size));
     size_t characters = 0;

@@ -19,7 +19,7 @@ const long kMaxEpochs = 2000;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   DiscardProgramOutput();
-  SurviveFatal([&] {
+  SurviveFailure([&] {
     std::unique_ptr<TextInput> in = OpenTextInputInMemory(
         "rover.obs", std::string_view(reinterpret_cast<const char*>(data), size));
     const ObsHeader head = ReadObsHeader(*in);
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   if (size > 256 * 1024) return 0;  // the conversion reads the whole file
   const std::string rover = WriteScratchFile("rover.obs", data, size);
-  SurviveFatal([&] {
+  SurviveFailure([&] {
     SdOptions options;
     options.base = QUINTAVELMOR_FUZZ_RINEX_BASE;
     options.rover = rover;
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.lliList = ScratchFolder() + "/pair_lli.txt";
     ConvertToSd(options);
   });
-  SurviveFatal([&] {
+  SurviveFailure([&] {
     GlonassChannels channels;
     channels.ReadNavigation(rover);
   });

@@ -2,7 +2,9 @@
 # The network program on four real stations of 2021-01-01: placing files by
 # name and by header, forms passed over, planning, a run, a rerun that skips
 # finished work, a changed input that is redone, and a broken input whose
-# task fails without stopping the others or losing earlier outputs.
+# task fails without stopping the others or losing earlier outputs; then a
+# day cut into 15-minute pieces, joined into the same results, and a piece
+# whose observation types differ, whose tasks fail with its name.
 # Usage: network_end_to_end.sh NETWORK_PROGRAM TEST_DATA_DIR
 set -u
 source "$(dirname "$0")/../support/check.sh" || exit 2
@@ -41,6 +43,7 @@ check "run: summary" "year,day,base,rover,status,epochs,completeness_percent,sat
 2021,001,delf,eijs,ok,79,100.0,13,2,0,0.4705,0.5787,2021/001/delf-eijs/report/index.html,
 2021,001,delf,zegv,ok,19,100.0,12,0,0,0.4647,0.3624,2021/001/delf-zegv/report/index.html,
 2021,001,wsra,zegv,ok,17,100.0,13,0,0,0.4637,0.3659,2021/001/wsra-zegv/report/index.html," "$(cat out/summary.csv)"
+whole_day=$(head -3 out/summary.csv | cut -d, -f1-12)
 check "run: task folder" "conversion.log manifest.txt report statistics.txt summary.json" \
   "$(ls out/2021/001/delf-eijs | tr '\n' ' ' | sed 's/ $//')"
 check "run: page links a report" 3 "$(grep -c 'report/index.html">report' out/index.html)"
@@ -74,4 +77,38 @@ failed 2021/001/delf-eijs: conversion: Quintavelmor-sd: Error -> archive/eijs001
 check "summary: the failed row" \
   '2021,001,delf,eijs,failed,,,,,,,,,"conversion: Quintavelmor-sd: Error -> archive/eijs0010.21d, line 60: compact RINEX data end inside an epoch (the file is cut short)"' \
   "$(grep ',failed,' out/summary.csv)"
+
+# One station's day in 15-minute pieces, cut from the real file: its header
+# heads every piece.
+mkdir pieces
+cp "$data/crinex/zegv0010.21o" "$data/network/eijs0010.21d" "$data/network/wsra0010.21d" \
+  "$data/network/CBW100NLD_R_20210010000_01D_MN.rnx" pieces/
+zcat "$data/crinex/delf0010.21o.gz" | awk '
+  !body { header = header $0 "\n"; body = /END OF HEADER/; next }
+  substr($0, 19, 1) == "." {
+    piece = sprintf("pieces/delf001a%02d.21o", int(substr($0, 13, 3) / 15) * 15)
+    if (!(piece in begun)) { begun[piece] = 1; printf "%s", header > piece }
+  }
+  { print > piece }'
+gzip pieces/delf001a15.21o
+cp "$data/crinex/delf0010.21o.gz" pieces/
+"$net" plan pieces -o joined --nearest 1 --systems GE >/dev/null 2>err
+check "pieces beside the whole day: the whole day taken" \
+  "forms of delf 2021-001: the whole day's file taken; pieces passed over pieces/delf001a00.21o pieces/delf001a15.21o.gz pieces/delf001a30.21o pieces/delf001a45.21o" \
+  "$(cat err)"
+rm pieces/delf0010.21o.gz
+delf="pieces/delf001a00.21o + pieces/delf001a15.21o.gz + pieces/delf001a30.21o + pieces/delf001a45.21o"
+"$net" run pieces -o joined --nearest 1 --systems GE >/dev/null 2>err
+check "pieces: planned in time order" "$delf	pieces/eijs0010.21d" \
+  "$(grep -o "pieces/delf.*eijs0010.21d" joined/plan.txt)"
+check "pieces: results as of the whole day" "$whole_day" \
+  "$(head -3 joined/summary.csv | cut -d, -f1-12)"
+
+sed -i 's/     7    L1    L2/     7    L2    L1/' pieces/delf001a30.21o
+"$net" run pieces -o joined --nearest 1 --systems GE >/dev/null 2>err
+check "piece of other types: status" 1 $?
+types="conversion: Quintavelmor-sd: Error -> pieces/delf001a30.21o: other observation types than the first piece pieces/delf001a00.21o (L2 L1 C1 P2 P1 S1 S2 against L1 L2 C1 P2 P1 S1 S2); the pieces of a day are read as one file"
+check "piece of other types: its tasks fail, the others go on" "3 tasks: 0 done, 2 failed, 1 skipped
+failed 2021/001/delf-eijs: $types
+failed 2021/001/delf-zegv: $types" "$(tail -3 err)"
 exit $((failures > 0))

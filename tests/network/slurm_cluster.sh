@@ -5,8 +5,8 @@
 # on.  The four real stations of 2021-01-01 run on this machine and on the
 # cluster (arrays cut small, so that there are two of them, throttled); the
 # outputs must be the same byte for byte.  Then a task that fails there, a
-# run without --wait summed up later by status and summary, and the message
-# when sbatch is missing.
+# run without --wait summed up later by status and summary, Ctrl-C while
+# waiting, and the message when sbatch is missing.
 # Without root or the packages the test is skipped (status 77), but in CI a
 # cluster that cannot start is a failure.  The daemons are stopped by their
 # process ids whatever happens.
@@ -131,6 +131,15 @@ cp "$data/crinex/delf0010.21d" "$data/crinex/zegv0010.21o" "$data/network/wsra00
 
 # The submitter's lines with the job ids as JOB.
 jobs_printed() { sed 's/^job [0-9]*:/job JOB:/' "$1"; }
+# Waits until the job the submitter printed (in file $1) has left the queue.
+job_left_queue() {
+  local job
+  job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' "$1")
+  for _ in $(seq 120); do
+    [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && return
+    sleep 0.5
+  done
+}
 
 # The outputs name their folder: both runs write to "out", from folders of
 # their own.
@@ -169,12 +178,30 @@ check "no wait: the hint" 'submitted; "Quintavelmor-net status out" counts the t
   "$(tail -1 ../err)"
 check "no wait: the task submitted" "delf eijs" \
   "$(grep -v '^#' out/slurm/3/plan.txt | cut -f2,3 | tr '\t' ' ')"
-job=$(sed -n 's/^job \([0-9]*\):.*/\1/p' ../out)
-for _ in $(seq 120); do
-  [ -z "$(squeue -h -j "$job" 2>/dev/null)" ] && break
-  sleep 0.5
-done
+job_left_queue ../out
 check "no wait: status later" "3 tasks: 3 done, 0 failed" "$("$net" status out)"
 "$net" summary out
 check "no wait: summary later" "$(cat ../here/out/summary.csv)" "$(cat out/summary.csv)"
+
+# Ctrl-C while waiting: the waiting stops, the job runs on.  The run gets a
+# process group of its own (as a terminal's foreground job has), with SIGINT
+# not ignored as it is for a script's background commands.
+touch ../archive/wsra0010.21d
+setsid env --default-signal=INT "$net" run ../archive -o out --nearest 1 --systems GE --slurm \
+  --wait >../out 2>../err &
+run=$!
+for _ in $(seq 100); do
+  grep -q '^job ' ../out && break
+  sleep 0.1
+done
+kill -INT -- "-$run"
+wait "$run"
+check "Ctrl-C while waiting: status" 130 $?
+check "Ctrl-C while waiting: the message" \
+  'stopped waiting: the arrays run on; "Quintavelmor-net status out" counts the tasks as they end' \
+  "$(tail -1 ../err)"
+job_left_queue ../out
+"$net" run ../archive -o out --nearest 1 --systems GE --slurm --wait >../out 2>../err
+check "Ctrl-C while waiting: the job ran on, its task is done" \
+  "3 tasks: 0 done, 0 failed, 3 skipped" "$(tail -1 ../err)"
 exit $((failures > 0))

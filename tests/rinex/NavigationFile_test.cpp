@@ -9,6 +9,7 @@
 #include <string>
 
 #include "rinex/RinexTime.h"
+#include "tests/support/input_failure.h"
 #include "tests/support/rinex_text.h"
 
 namespace {
@@ -132,7 +133,7 @@ TEST(NavigationFile, RefusesWhatItCannotRead) {
     SCOPED_TRACE(f.what);
     TempFile file;
     WriteText(file.path, f.text);
-    EXPECT_EXIT(ReadNavigationFile(file.path), testing::ExitedWithCode(1), f.message);
+    ExpectFailure([&] { ReadNavigationFile(file.path); }, f.message);
   }
 }
 
