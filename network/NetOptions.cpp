@@ -2,11 +2,11 @@
 #include "network/NetOptions.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "PROGINC/CommandLine.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "network/PairsFile.h"
 #include "network/SlurmChunks.h"
 
 namespace {
@@ -23,25 +23,13 @@ long WholeNumber(const std::string& option, const std::string& text, long least)
   return value;
 }
 
-// Lines "BASE ROVER"; blank lines and lines from # on are passed over.
 std::vector<Baseline> ReadPairs(const std::string& path) {
   std::ifstream in(path);
   if (!in) OptionError("--pairs: cannot read " + path);
-  std::vector<Baseline> pairs;
-  int lineNo = 0;
-  for (std::string line; std::getline(in, line);) {
-    lineNo++;
-    std::istringstream fields(line.substr(0, line.find('#')));
-    Baseline pair;
-    std::string extra;
-    if (!(fields >> pair.base)) continue;
-    if (!(fields >> pair.rover) || (fields >> extra) || pair.base == pair.rover)
-      OptionError(path + ", line " + std::to_string(lineNo) + ": not two stations BASE ROVER");
-    for (std::string* name : {&pair.base, &pair.rover})
-      for (char& c : *name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    pairs.push_back(pair);
-  }
-  return pairs;
+  const PairsFile file = ReadPairsFile(in, path);
+  if (!file.error.empty()) OptionError(file.error);
+  for (const std::string& note : file.notes) ProgramWarning(kNetworkName, note.c_str());
+  return file.pairs;
 }
 
 void SetRule(NetOptions& o, BaselineRule::Kind kind) {

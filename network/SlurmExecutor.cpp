@@ -117,6 +117,23 @@ struct Submitted {
 
 std::string JobId(const std::string& parsable) { return parsable.substr(0, parsable.find(';')); }
 
+// Submits one array and prints its line; `after` is the job it waits for.
+Submitted SubmitArray(const ArrayJob& array, long size, long tasks, const std::string& folder,
+                      const RunSettings& settings, const SlurmSettings& slurm,
+                      const std::string& after) {
+  ClusterCommand sbatch(SbatchWords(array, size, folder, settings, slurm, after));
+  if (!sbatch.Started()) Fail("cannot start sbatch");
+  const std::string jobId = JobId(sbatch.ReadLine());
+  if (jobId.empty())
+    Fail("sbatch submitted no job for the tasks from " + std::to_string(array.firstTask + 1) +
+         " on");
+  const long last = std::min(array.firstTask + array.elements * size, tasks);
+  std::cout << "job " << jobId << ": tasks " << array.firstTask + 1 << " to " << last << " of "
+            << tasks << " in " << folder << "/plan.txt, " << array.elements << " elements of up to "
+            << size << std::endl;
+  return {array, jobId, std::move(sbatch)};
+}
+
 // Waits for the sbatch --wait processes; false when Ctrl-C stopped it.  The
 // terminal's SIGINT ends those processes too, not the jobs.
 bool WaitForArrays(std::vector<Submitted>& arrays) {
@@ -176,19 +193,8 @@ SlurmRun RunOnSlurm(const std::vector<Task>& tasks, const BaselineRule& rule,
     // Under a throttle each array waits for the one before, so that the
     // throttle holds for the whole plan.
     const std::string after = slurm.throttle > 0 && !arrays.empty() ? arrays.back().jobId : "";
-    ClusterCommand sbatch(
-        SbatchWords(array, chunks.tasksPerElement, folder, settings, slurm, after));
-    if (!sbatch.Started()) Fail("cannot start sbatch");
-    const std::string jobId = JobId(sbatch.ReadLine());
-    if (jobId.empty())
-      Fail("sbatch submitted no job for the tasks from " + std::to_string(array.firstTask + 1) +
-           " on");
-    const long last = std::min(array.firstTask + array.elements * chunks.tasksPerElement,
-                               static_cast<long>(pending.size()));
-    std::cout << "job " << jobId << ": tasks " << array.firstTask + 1 << " to " << last << " of "
-              << pending.size() << " in " << folder << "/plan.txt, " << array.elements
-              << " elements of up to " << chunks.tasksPerElement << std::endl;
-    arrays.push_back({array, jobId, std::move(sbatch)});
+    arrays.push_back(SubmitArray(array, chunks.tasksPerElement, static_cast<long>(pending.size()),
+                                 folder, settings, slurm, after));
   }
   if (!slurm.wait) return run;
   if (!WaitForArrays(arrays)) {

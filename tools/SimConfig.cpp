@@ -43,6 +43,14 @@ std::uint64_t ParseWhole(const std::string& option, const std::string& text) {
   return value;
 }
 
+int ParseCount(const std::string& option, const std::string& text, int least, int most) {
+  const std::uint64_t value = ParseWhole(option, text);
+  if (value < static_cast<std::uint64_t>(least) || value > static_cast<std::uint64_t>(most))
+    Fail(option + ": from " + std::to_string(least) + " to " + std::to_string(most) + ": \"" +
+         text + "\"");
+  return static_cast<int>(value);
+}
+
 std::vector<int> ParseTypes(const std::string& text) {
   std::vector<int> types;
   std::size_t from = 0;
@@ -99,8 +107,27 @@ void ApplyOption(SimConfig& config, const std::string& option, const std::string
       Fail("--missing: a share from 0 to 1");
   } else if (option == "--types")
     config.types = ParseTypes(value);
+  else if (option == "--network")
+    config.networkStations = ParseCount(option, value, 2, 999);
+  else if (option == "--network-folder")
+    config.networkFolder = value;
+  else if (option == "--days")
+    config.networkDays = ParseCount(option, value, 1, 366);
+  else if (option == "--spacing")
+    config.networkSpacing = ParsePositive(option, value);
   else
     Fail("unknown option " + option);
+}
+
+// The options without a value.
+bool SetSwitch(SimConfig& config, const std::string& option) {
+  bool* flag = option == "--compact"         ? &config.compactRinex
+               : option == "--clock-offsets" ? &config.rinexClockOffsets
+               : option == "--long-names"    ? &config.longNames
+               : option == "--gzip"          ? &config.gzip
+                                             : nullptr;
+  if (flag != nullptr) *flag = true;
+  return flag != nullptr;
 }
 
 }  // namespace
@@ -120,10 +147,7 @@ SimConfig ParseSimArgs(int argc, const char* const* argv) {
       PrintSimUsage(std::cout);
       std::exit(0);
     }
-    if (option == "--compact" || option == "--clock-offsets") {
-      (option == "--compact" ? config.compactRinex : config.rinexClockOffsets) = true;
-      continue;
-    }
+    if (SetSwitch(config, option)) continue;
     if (i + 1 >= argc) Fail("option " + option + " needs a value");
     ApplyOption(config, option, argv[++i]);
     jumpGiven = jumpGiven || option == "--jump-at";
@@ -134,7 +158,8 @@ SimConfig ParseSimArgs(int argc, const char* const* argv) {
     Fail("--base-rinex and --rover-rinex go together");
   if (!jumpGiven) config.jumpAt = 0.4 * config.duration;
   if (!slipGiven) config.slipAt = 0.6 * config.duration;
-  if (!sdGiven && !config.baseRinexFile.empty()) config.sdFile.clear();
+  if (!sdGiven && (!config.baseRinexFile.empty() || config.networkStations > 0))
+    config.sdFile.clear();
   return config;
 }
 
@@ -164,5 +189,17 @@ void PrintSimUsage(std::ostream& out) {
          "                      first epoch on; negative: none (40 % of the duration)\n"
          "  --slip-at SECONDS   cycle slip on one satellite; negative: none (60 % of the "
          "duration)\n"
-         "  --missing SHARE     share of values written as missing (0.002)\n";
+         "  --missing SHARE     share of values written as missing (0.002)\n"
+         "\n"
+         "A network instead of a pair: stations on a grid sharing one sky, one RINEX\n"
+         "file per station and day, named as archives name them:\n"
+         "  --network N         this many stations, n000 to n(N-1) (2 to 999)\n"
+         "  --network-folder DIR  where their files go (.)\n"
+         "  --days N            days from the date of --start, each over --duration\n"
+         "                      from its time of day (1)\n"
+         "  --spacing METRES    east-west distance of grid neighbours; north-south 1.25\n"
+         "                      times it (10000)\n"
+         "  --long-names        NNNN00SIM_R_YYYYDDD0000_01D_30S_MO.rnx instead of\n"
+         "                      nnnnddd0.yyo (.crx and .yyd with --compact)\n"
+         "  --gzip              the files gzip-compressed (.gz)\n";
 }

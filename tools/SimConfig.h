@@ -26,6 +26,14 @@ struct SimConfig {
   double slipAt = -1.0;        // s after the first epoch; negative: none
   double missingRate = 0.002;  // share of values written as missing
   std::vector<int> types;      // observation-type codes, header order
+  // A network instead of a pair: this many stations sharing one sky, each
+  // with one RINEX file per day in the network folder; 0: a pair.
+  int networkStations = 0;
+  std::string networkFolder = ".";
+  int networkDays = 1;              // days from the start's date, each from its time of day
+  double networkSpacing = 10000.0;  // m between neighbouring stations of the grid
+  bool longNames = false;           // the RINEX 3 long names instead of the short ones
+  bool gzip = false;                // the files gzip-compressed, as archives keep them
 };
 
 // The defaults: one hour at 30 s from 2024-06-24 08:00, three constellations,

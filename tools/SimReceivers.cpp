@@ -51,10 +51,10 @@ SimReceivers::SimReceivers(const SimPlan& plan, const SimRinexOutputs& outputs)
       baseFile_(*outputs.base, outputs.compact),
       roverFile_(*outputs.rover, outputs.compact) {
   std::string header;
-  AppendRinexHeader(header, kSimBase, BasePosition(), plan, columns_);
+  AppendRinexHeader(header, *outputs.baseStation, BasePosition(), plan, columns_);
   baseFile_.Header(header, plan.firstMjd);
   header.clear();
-  AppendRinexHeader(header, kSimRover, RoverPosition(plan.scene), plan, columns_);
+  AppendRinexHeader(header, *outputs.roverStation, RoverPosition(plan.scene), plan, columns_);
   roverFile_.Header(header, plan.firstMjd);
 }
 

@@ -8,6 +8,7 @@
 
 #include "tools/SimConfig.h"
 #include "tools/SimObservation.h"
+#include "tools/SimSite.h"
 
 struct SimPlan {
   long firstMjd = 0;         // day of the first epoch
@@ -28,8 +29,10 @@ SimPlan MakePlan(const SimConfig& config);
 struct SimRinexOutputs {
   std::ostream* base = nullptr;
   std::ostream* rover = nullptr;
-  bool compact = false;       // compact RINEX 3.0 instead of plain RINEX 3.04
-  bool clockOffsets = false;  // the epoch lines give the receivers' clock offsets
+  bool compact = false;                       // compact RINEX 3.0 instead of plain RINEX 3.04
+  bool clockOffsets = false;                  // the epoch lines give the receivers' clock offsets
+  const SimStation* baseStation = &kSimBase;  // as their headers name them
+  const SimStation* roverStation = &kSimRover;
 };
 
 // Writes the files of a run in one pass, satellites above the elevation mask

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "tools/SimConfig.h"
+#include "tools/SimNetwork.h"
 #include "tools/SimRun.h"
 
 namespace {
@@ -57,6 +58,10 @@ void WriteFiles(SimPlan& plan, const SimConfig& config) {
 
 int main(int argc, char** argv) {
   const SimConfig config = ParseSimArgs(argc, argv);
+  if (config.networkStations > 0) {
+    for (const std::string& path : WriteNetwork(config)) std::cout << path << "\n";
+    return 0;
+  }
   SimPlan plan = MakePlan(config);
   if (!config.channelFile.empty()) WriteChannels(plan, config.channelFile);
   WriteFiles(plan, config);

@@ -192,11 +192,18 @@ TEST(SimSelection, SatsKeepsThatManyPerConstellation) {
 
 TEST(SimOptions, BadValuesEndWithStatusTwo) {
   const std::vector<std::vector<const char*>> commands = {
-      {"sdsim", "--interval", "0"},      {"sdsim", "--types", "C1:XX"},
-      {"sdsim", "--systems", "GC"},      {"sdsim", "--start", "2024-13-01/00:00:00"},
-      {"sdsim", "--duration"},           {"sdsim", "--frobnicate", "1"},
-      {"sdsim", "--seed", "-3"},         {"sdsim", "--missing", "1.5"},
-      {"sdsim", "--base-rinex", "b.rnx"}};
+      {"sdsim", "--interval", "0"},
+      {"sdsim", "--types", "C1:XX"},
+      {"sdsim", "--systems", "GC"},
+      {"sdsim", "--start", "2024-13-01/00:00:00"},
+      {"sdsim", "--duration"},
+      {"sdsim", "--frobnicate", "1"},
+      {"sdsim", "--seed", "-3"},
+      {"sdsim", "--missing", "1.5"},
+      {"sdsim", "--base-rinex", "b.rnx"},
+      {"sdsim", "--network", "1"},
+      {"sdsim", "--days", "367"},
+      {"sdsim", "--spacing", "0"}};
   for (const auto& command : commands)
     EXPECT_EXIT(ParseSimArgs(static_cast<int>(command.size()), command.data()),
                 testing::ExitedWithCode(2), "sdsim: ")
