@@ -154,9 +154,20 @@ int DigitCount(uint64_t n) {
 // at a time would wait for the stores).
 constexpr int kShortField = 32;
 
-int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
+// Characters of a scaled value's text: sign, whole part (at least one digit),
+// point and decimals.
+int TextLength(const Scaled& scaled, int decimals) {
   const int digits = std::max(DigitCount(scaled.units), decimals + 1);
-  const int length = digits + (decimals > 0 ? 1 : 0) + (scaled.negative ? 1 : 0);
+  return digits + (decimals > 0 ? 1 : 0) + (scaled.negative ? 1 : 0);
+}
+
+Scaled ScaledUnits(int64_t units) {
+  const bool negative = units < 0;
+  return {negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units), negative};
+}
+
+int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
+  const int length = TextLength(scaled, decimals);
   const int total = width > length ? width : length;
   std::memset(text, ' ', kShortField);
   Body(scaled, decimals, text + total);
@@ -191,13 +202,19 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
 }
 
 int FormatUnits(char* text, size_t room, int64_t units, int width, int decimals) {
-  const bool negative = units < 0;
-  const Scaled scaled{negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units),
-                      negative};
+  const Scaled scaled = ScaledUnits(units);
   if (decimals >= 0 && decimals <= kShortField - 22 && width <= kShortField && room > kShortField)
     return ShortBlankPadded(text, scaled, width, decimals);
   const int scale = std::min(std::max(decimals, 0), kMaxDecimals);
   return FormatFixed(text, room, static_cast<long double>(units) / kPow10[scale], width, decimals);
+}
+
+bool WriteUnits(char* to, int width, int64_t units, int decimals) {
+  const Scaled scaled = ScaledUnits(units);
+  if (decimals < 0 || decimals > kMaxDecimals || TextLength(scaled, decimals) > width) return false;
+  const char* first = Body(scaled, decimals, to + width);
+  std::memset(to, ' ', static_cast<size_t>(first - to));
+  return true;
 }
 
 int FormatRightAligned(char* text, size_t room, const char* word, int width) {

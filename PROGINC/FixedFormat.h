@@ -25,6 +25,11 @@ int FormatFixed(char* text, size_t room, long double value, int width, int decim
 // "12.345") as FormatFixed writes that value, padded with blanks.
 int FormatUnits(char* text, size_t room, int64_t units, int width, int decimals);
 
+// Writes the same text right-aligned in exactly `width` characters at `to`,
+// without a terminating zero, as the fields of a line are filled in place;
+// false (and nothing written) when it does not fit.
+bool WriteUnits(char* to, int width, int64_t units, int decimals);
+
 // Writes `word` right-aligned in `width`, padded with blanks, as "%*s" does.
 int FormatRightAligned(char* text, size_t room, const char* word, int width);
 

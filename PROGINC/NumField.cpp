@@ -263,6 +263,24 @@ double DecimalField(const char* line, size_t len, size_t off, size_t width) {
   return RealField(line, len, off, width);
 }
 
+bool ReadDecimal(std::string_view text, double& value) {
+  const char* p = text.data();
+  const char* end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  if (p < end && (*p == '+' || *p == '-')) p++;
+  const char* digits = p;
+  Decimal number;
+  number.AddDigits(p, end, false);
+  if (p < end && *p == '.') {
+    p++;
+    number.AddDigits(p, end, true);
+  }
+  if (number.digits == 0 || p != end) return false;
+  const double magnitude = number.Exact() ? number.Value() : SlowConvert(digits, end);
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 long CountField(const char* line, size_t len, size_t off, size_t width) {
   size_t last = 0;
   if (!FieldBounds(len, off, width, last)) return 0;

@@ -5,6 +5,7 @@
 #define PROGINC_NUMFIELD_H
 
 #include <cstddef>
+#include <string_view>
 
 // Skips white space from p, then reads the longest decimal number (sign,
 // digits, point, exponent) before end.  On success p moves past the number.
@@ -22,6 +23,10 @@ long IntField(const char* line, size_t len, size_t off, size_t width);
 // three decimals, filling a field of 12 characters or more) on a machine that
 // stores the lowest byte first.  Any other text goes through RealField.
 double DecimalField(const char* line, size_t len, size_t off, size_t width);
+// The whole text as a fixed-point number: an optional sign, digits and at
+// most one point ("-12345.678", "5.", ".5"), nothing else (no blanks, no
+// exponent); the value strtod gives.
+bool ReadDecimal(std::string_view text, double& value);
 // A length or count: leading blanks, then digits only (a sign reads as 0).
 long CountField(const char* line, size_t len, size_t off, size_t width);
 

@@ -7,6 +7,7 @@
 
 #include "GNSS/SatNumber.h"
 #include "PROGINC/NumField.h"
+#include "PROGINC/TextField.h"
 #include "orbit/GpsSeconds.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
@@ -42,11 +43,9 @@ double EpochLineTime(const TextInput& in, std::string_view line) {
   const std::string_view seconds = Field(line, 20, 11);
   epoch.secondTicks =
       std::llround(RealField(seconds.data(), seconds.size(), 0, seconds.size()) * kTicksPerSecond);
-  if (!ParseIntField(Field(line, 3, 4), epoch.year) ||
-      !ParseIntField(Field(line, 8, 2), epoch.month) ||
-      !ParseIntField(Field(line, 11, 2), epoch.day) ||
-      !ParseIntField(Field(line, 14, 2), epoch.hour) ||
-      !ParseIntField(Field(line, 17, 2), epoch.minute) || !CalendarToTicks(epoch, ticks))
+  if (!ReadWhole(Field(line, 3, 4), epoch.year) || !ReadWhole(Field(line, 8, 2), epoch.month) ||
+      !ReadWhole(Field(line, 11, 2), epoch.day) || !ReadWhole(Field(line, 14, 2), epoch.hour) ||
+      !ReadWhole(Field(line, 17, 2), epoch.minute) || !CalendarToTicks(epoch, ticks))
     InputError(in, "the epoch line's time cannot be read");
   return SecondsOfTicks(ticks);
 }
@@ -89,7 +88,7 @@ void PreciseOrbits::Load(const std::string& path) {
     } else if (inEpoch && !line.empty() && line[0] == 'P') {
       int number = 0;
       const int place = SystemIndex(line.size() > 1 ? line[1] : ' ');
-      if (place < 0 || !ParseIntField(Field(line, 2, 2), number) || number < 1) continue;
+      if (place < 0 || !ReadWhole(Field(line, 2, 2), number) || number < 1) continue;
       const xyz km(RealField(line.data(), line.size(), 4, 14),
                    RealField(line.data(), line.size(), 18, 14),
                    RealField(line.data(), line.size(), 32, 14));

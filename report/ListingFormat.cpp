@@ -1,20 +1,15 @@
 // Reading the listing's settings lines, title line and rows.
 #include "report/ListingFormat.h"
 
-#include <cstdint>
-#include <cstdlib>
 #include <string>
+
+#include "PROGINC/NumField.h"
+#include "PROGINC/TextField.h"
 
 namespace {
 
 constexpr std::size_t kSatelliteStart = kDateWidth + kMjdWidth;          // 38
 constexpr std::size_t kValuesStart = kSatelliteStart + kSatelliteWidth;  // 43
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
@@ -28,68 +23,13 @@ bool IsRightAligned(std::string_view field, std::string_view label) {
          field.substr(pad) == label;
 }
 
-// A whole number such as "57817" or "-3".
-bool ParseWhole(std::string_view text, long& number) {
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.size() > 12) return false;
-  long value = 0;
-  for (char digit : text) {
-    if (digit < '0' || digit > '9') return false;
-    value = value * 10 + (digit - '0');
-  }
-  number = negative ? -value : value;
-  return true;
-}
-
-// A fixed-point number as the listing writes it ("-12345.678").  Short digit
-// strings are converted exactly by integer arithmetic (one correctly rounded
-// division), anything else by the standard conversion.
-bool ParseDecimal(std::string_view text, double& number) {
-  std::string_view digits = text;
-  bool negative = false;
-  if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) {
-    negative = digits[0] == '-';
-    digits.remove_prefix(1);
-  }
-  std::uint64_t mantissa = 0;
-  int fractionDigits = -1;
-  int count = 0;
-  for (char c : digits) {
-    if (c == '.' && fractionDigits < 0) {
-      fractionDigits = 0;
-      continue;
-    }
-    if (c < '0' || c > '9') return false;
-    mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-    if (fractionDigits >= 0) fractionDigits++;
-    count++;
-  }
-  if (count == 0) return false;
-  if (count <= 15) {
-    static const double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double value =
-        static_cast<double>(mantissa) / kPowers[fractionDigits < 0 ? 0 : fractionDigits];
-    number = negative ? -value : value;
-    return true;
-  }
-  const std::string copy(text);
-  char* end = nullptr;
-  number = std::strtod(copy.c_str(), &end);
-  return end == copy.c_str() + copy.size();
-}
-
 bool ParseValue(std::string_view field, bool zeroIsAbsent, ListingValue& value,
                 std::string& error) {
-  value.text = Trim(field);
+  value.text = Trimmed(field);
   value.present = false;
   value.value = 0;
   if (value.text == "*.***") return true;
-  if (!ParseDecimal(value.text, value.value)) {
+  if (!ReadDecimal(value.text, value.value)) {
     error = "VALUE FIELD \"" + std::string(field) + "\" IS NOT A NUMBER";
     return false;
   }
@@ -108,11 +48,11 @@ bool ParseWindowEpoch(std::string_view text, long& day, double& seconds) {
   const std::size_t open = text.find('[');
   const std::size_t close = text.find(']', open == std::string_view::npos ? 0 : open);
   if (open == std::string_view::npos || close == std::string_view::npos) return false;
-  std::string_view inside = Trim(text.substr(open + 1, close - open - 1));
+  std::string_view inside = Trimmed(text.substr(open + 1, close - open - 1));
   const std::size_t blank = inside.find(' ');
   if (blank == std::string_view::npos) return false;
-  return ParseWhole(inside.substr(0, blank), day) &&
-         ParseDecimal(Trim(inside.substr(blank)), seconds);
+  return ReadWhole(inside.substr(0, blank), day) &&
+         ReadDecimal(Trimmed(inside.substr(blank)), seconds);
 }
 
 }  // namespace
@@ -139,7 +79,7 @@ bool ParseTitleLine(std::string_view line, ListingColumns& columns, std::string&
     return false;
   }
   for (; position < line.size(); position += kValueWidth) {
-    const std::string_view label = Trim(line.substr(position, kValueWidth));
+    const std::string_view label = Trimmed(line.substr(position, kValueWidth));
     if (label.empty() || label.find(' ') != std::string_view::npos) {
       error = "TITLE LINE HAS AN EMPTY OR BROKEN COLUMN LABEL";
       return false;
@@ -152,13 +92,14 @@ bool ParseTitleLine(std::string_view line, ListingColumns& columns, std::string&
 void ReadSettingsLine(std::string_view line, ListingSettings& settings) {
   settings.lines.emplace_back(line);
   if (StartsWith(line, Label(kObservationFileLine))) {
-    settings.observationFile = std::string(Trim(line.substr(Label(kObservationFileLine).size())));
+    settings.observationFile =
+        std::string(Trimmed(line.substr(Label(kObservationFileLine).size())));
   } else if (StartsWith(line, Label(kPhaseUnitLine))) {
     settings.phaseUnit = line.find("METER") != std::string_view::npos ? "METER" : "CYCLE";
   } else if (StartsWith(line, Label(kIntervalLine))) {
     double interval = 0;
     settings.interval =
-        ParseDecimal(Trim(line.substr(Label(kIntervalLine).size())), interval) ? interval : 0;
+        ReadDecimal(Trimmed(line.substr(Label(kIntervalLine).size())), interval) ? interval : 0;
   } else if (StartsWith(line, Label(kStartEpochLine))) {
     settings.hasWindow = ParseWindowEpoch(line, settings.startDay, settings.startSeconds);
   } else if (StartsWith(line, Label(kEndEpochLine))) {
@@ -177,15 +118,15 @@ bool ParseRow(std::string_view line, const ListingColumns& columns,
             " CHARACTERS EXPECTED, " + std::to_string(line.size()) + " FOUND)";
     return false;
   }
-  row.date = Trim(line.substr(0, kDateWidth));
-  row.secondsText = Trim(line.substr(kDateWidth + 8, 8));
-  row.satellite = Trim(line.substr(kSatelliteStart, kSatelliteWidth));
+  row.date = Trimmed(line.substr(0, kDateWidth));
+  row.secondsText = Trimmed(line.substr(kDateWidth + 8, 8));
+  row.satellite = Trimmed(line.substr(kSatelliteStart, kSatelliteWidth));
   row.referenceSatellite = columns.hasReferenceSatellite
-                               ? Trim(line.substr(kValuesStart, kSatelliteWidth))
+                               ? Trimmed(line.substr(kValuesStart, kSatelliteWidth))
                                : std::string_view();
   if (row.date.size() < 19 || row.date[4] != '-' || row.date[10] != ' ' ||
-      !ParseWhole(Trim(line.substr(kDateWidth, 8)), row.mjdDay) ||
-      !ParseDecimal(row.secondsText, row.secondsOfDay) || row.satellite.empty()) {
+      !ReadWhole(line.substr(kDateWidth, 8), row.mjdDay) ||
+      !ReadDecimal(row.secondsText, row.secondsOfDay) || row.satellite.empty()) {
     error = "ROW DOES NOT BEGIN WITH A DATE, A MODIFIED JULIAN DATE AND A SATELLITE";
     return false;
   }

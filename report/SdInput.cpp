@@ -17,11 +17,13 @@
 #include "GNSS/PhsDiffHeader.h"
 #include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
+#include "GNSS/SatelliteName.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
 #include "PROGINC/ProgramError.h"
 #include "PROGINC/ProgramName.h"
+#include "PROGINC/TextField.h"
 #include "catalogue/ObsCatalogue.h"
 #include "catalogue/ObsColumn.h"
 #include "catalogue/RowLayouts.h"
@@ -158,12 +160,6 @@ struct EpochTexts {
   }
 };
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 EpochTexts BuildEpochTexts(PhsDiffData& data) {
   EpochTexts texts;
   texts.state = StreamState::Of(std::cout);
@@ -251,8 +247,7 @@ class SatelliteRows {
     std::vector<ObsColumn> columns;
     for (std::size_t k = 0; k < plan_.codes.size(); k++)
       columns.push_back(MakeObsColumn(data_, letter, formed[k] ? plan_.codes[k] : -1));
-    char name[8];
-    std::snprintf(name, sizeof name, "%c%02d", letter, SatNumberInSystem(sat));
+    const std::string name = SatName(sat);
     ListingRow row;
     row.satellite = name;
     row.values.resize(columns.size());
@@ -409,8 +404,8 @@ void ReadSingleDifferences(const SdInputOptions& options,
     if (letter == 'R' && !glonass) continue;
     if (const char* reason = LoadSatelliteFactors(sat, *channels, reference, factors)) {
       char message[128];
-      std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT REPORTED)!", reason,
-                    GlonassSlot(sat));
+      std::snprintf(message, sizeof message, "%s (SATELLITE %s NOT REPORTED)!", reason,
+                    SatName(sat).c_str());
       ProgramWarning(kReportProgramName, message);
       continue;
     }

@@ -50,22 +50,3 @@ void ApplyTextDifference(std::string& text, std::string_view difference) {
     if (c != ' ') text[i] = c == '&' ? ' ' : c;
   }
 }
-
-bool WriteFixed(int64_t value, int decimals, int width, char* to) {
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  char* at = to + width;
-  for (int digit = 0; digit < decimals; digit++, magnitude /= 10)
-    *--at = static_cast<char>('0' + magnitude % 10);
-  *--at = '.';
-  do {
-    if (at == to) return false;
-    *--at = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0);
-  if (value < 0) {
-    if (at == to) return false;
-    *--at = '-';
-  }
-  while (at > to) *--at = ' ';
-  return true;
-}

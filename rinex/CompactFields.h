@@ -37,9 +37,4 @@ class CompactArc {
 // `text` extends it.
 void ApplyTextDifference(std::string& text, std::string_view difference);
 
-// Writes `value` (in units of 10^-decimals) right-aligned in `width`
-// characters at `to`, with at least one digit before the point; false when
-// it does not fit.
-bool WriteFixed(int64_t value, int decimals, int width, char* to);
-
 #endif

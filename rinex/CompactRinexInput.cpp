@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "PROGINC/FixedFormat.h"
+#include "PROGINC/TextField.h"
 #include "rinex/ConverterError.h"
+#include "rinex/RinexLine.h"
 
 // Where each version keeps the parts of an epoch, in the compact file and in
 // the RINEX text.
@@ -36,33 +39,9 @@ const size_t kLabelAt = 60;
 const char kVersionLabel[] = "CRINEX VERS   / TYPE";
 const char kProgramLabel[] = "CRINEX PROG / DATE";
 const long kMaxTypes = 999;
-// An observation: the value with three decimals in 14 characters, then the
-// loss-of-lock indicator and the signal strength.
-const int kValueWidth = 14;
-const int kValueDecimals = 3;
-const size_t kFieldWidth = 16;
 
 bool HasLabel(std::string_view line, std::string_view label) {
   return line.size() >= kLabelAt + label.size() && line.compare(kLabelAt, label.size(), label) == 0;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') + 1 - first);
-}
-
-// A right-aligned count in `width` characters from `from`: blanks, then
-// digits; -1 when it is not that.
-long ReadCount(std::string_view line, size_t from, size_t width) {
-  if (line.size() < from + width) return -1;
-  long count = -1;
-  for (const char c : line.substr(from, width)) {
-    if (c == ' ' && count < 0) continue;
-    if (c < '0' || c > '9') return -1;
-    count = (count < 0 ? 0 : count * 10) + (c - '0');
-  }
-  return count;
 }
 
 }  // namespace
@@ -168,11 +147,7 @@ void CompactRinexInput::TypesLine(std::string_view text) {
 // A line of an epoch's record without trailing blanks, which some writers
 // leave: a blank changes no character of a text difference, and fields
 // past a line's end are empty anyway.
-std::string_view CompactRinexInput::DataLine() const {
-  std::string_view text = compact_->line;
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
+std::string_view CompactRinexInput::DataLine() const { return TrimmedRight(compact_->line); }
 
 void CompactRinexInput::EpochRecord() {
   const std::string_view difference = DataLine();
@@ -228,8 +203,8 @@ void CompactRinexInput::WriteEpochLines(long satellites) {
   if (clock_.started()) {
     text_.resize(start + layout_->clockAt, ' ');
     text_.resize(start + layout_->clockAt + layout_->clockWidth);
-    if (!WriteFixed(clock_.value(), layout_->clockDecimals, layout_->clockWidth,
-                    &text_[start + layout_->clockAt]))
+    if (!WriteUnits(&text_[start + layout_->clockAt], layout_->clockWidth, clock_.value(),
+                    layout_->clockDecimals))
       Inconsistent("compact RINEX receiver clock offset does not fit its field");
   }
   EndLine(start);
@@ -292,16 +267,16 @@ void CompactRinexInput::WriteObservations(std::string_view satellite,
     const size_t start = text_.size();
     const size_t count = std::min(layout_->typesPerLine, types - type);
     text_.append(satellite);
-    text_.resize(text_.size() + kFieldWidth * count);
-    char* field = &text_[text_.size() - kFieldWidth * count];
-    for (size_t k = 0; k < count; k++, type++, field += kFieldWidth) {
+    text_.resize(text_.size() + kObsFieldWidth * count);
+    char* field = &text_[text_.size() - kObsFieldWidth * count];
+    for (size_t k = 0; k < count; k++, type++, field += kObsFieldWidth) {
       const CompactArc& arc = state.arcs[type];
       if (!arc.started())
-        std::memset(field, ' ', kValueWidth);
-      else if (!WriteFixed(arc.value(), kValueDecimals, kValueWidth, field))
+        std::memset(field, ' ', kObsValueWidth);
+      else if (!WriteUnits(field, static_cast<int>(kObsValueWidth), arc.value(), kObsValueDecimals))
         Inconsistent("compact RINEX observation does not fit its field");
-      field[kValueWidth] = state.flags[2 * type];
-      field[kValueWidth + 1] = state.flags[2 * type + 1];
+      field[kObsValueWidth] = state.flags[2 * type];
+      field[kObsValueWidth + 1] = state.flags[2 * type + 1];
     }
     EndLine(start);
   } while (type < types);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "GNSS/SatNumber.h"
+#include "GNSS/SatelliteName.h"
 #include "rinex/RinexTime.h"
 
 namespace {
@@ -80,8 +81,8 @@ void EpochDifferencer::TallyLli(const Pair& pair, size_t k, unsigned char lli, b
   const int64_t day = ticks / kTicksPerDay;
   const int64_t second = ticks - day * kTicksPerDay;
   char line[128];
-  std::snprintf(line, sizeof line, "%c%02d  %s  %6lld %5lld.%07lld  %s  %-5s  %d\n",
-                kSystems[pair.system], pair.sat % 100, TicksText(ticks).c_str(),
+  std::snprintf(line, sizeof line, "%s  %s  %6lld %5lld.%07lld  %s  %-5s  %d\n",
+                SatName(kSystems[pair.system], pair.sat % 100).c_str(), TicksText(ticks).c_str(),
                 static_cast<long long>(day), static_cast<long long>(second / kTicksPerSecond),
                 static_cast<long long>(second % kTicksPerSecond),
                 PhsDiffHeader::TypeName(map_.Written()[k]), rover ? "rover" : "base", lli);

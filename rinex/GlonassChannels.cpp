@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "GNSS/SatelliteName.h"
 #include "rinex/ConverterError.h"
 #include "rinex/NavigationFile.h"
 #include "rinex/RinexTime.h"
@@ -19,9 +20,7 @@ void GlonassChannels::Add(int slot, int channel, const std::string& source) {
     return;
   }
   if (channel_[slot] == channel) return;
-  char slotName[8];
-  std::snprintf(slotName, sizeof slotName, "R%02d", slot);
-  const std::string conflict = std::string("GLONASS ") + slotName + ": channel " +
+  const std::string conflict = "GLONASS " + SatName('R', slot) + ": channel " +
                                std::to_string(channel_[slot]) + " from " + source_[slot] +
                                " is kept; " + source + " gives " + std::to_string(channel);
   if (std::find(warned_.begin(), warned_.end(), conflict) != warned_.end()) return;
@@ -52,9 +51,9 @@ void GlonassChannels::Write(std::ostream& out, int64_t fromTicks) const {
   for (int slot = 1; slot < NSLOTS; slot++) {
     if (!known_[slot]) continue;
     char line[96];
-    std::snprintf(line, sizeof line, "R%02d       %04d %02d %02d %02d %02d %02d.%d%20s%d\n", slot,
-                  t.year, t.month, t.day, t.hour, t.minute, tenths / 10, tenths % 10, "",
-                  channel_[slot]);
+    std::snprintf(line, sizeof line, "%s       %04d %02d %02d %02d %02d %02d.%d%20s%d\n",
+                  SatName('R', slot).c_str(), t.year, t.month, t.day, t.hour, t.minute, tenths / 10,
+                  tenths % 10, "", channel_[slot]);
     out << line;
   }
 }

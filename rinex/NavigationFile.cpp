@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "PROGINC/NumField.h"
+#include "PROGINC/TextField.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
 #include "rinex/RinexTime.h"
@@ -89,12 +90,12 @@ BroadcastRecord StartRecord(const TextInput& in, std::string_view line,
   BroadcastRecord record;
   record.system = layout.Rinex2() ? layout.system : line[0];
   CalendarEpoch epoch;
-  const bool valid = ParseIntField(Field(line, at.number, 2), record.number) &&
-                     ParseIntField(Field(line, at.year, at.yearWidth), epoch.year) &&
-                     ParseIntField(Field(line, at.month, 2), epoch.month) &&
-                     ParseIntField(Field(line, at.day, 2), epoch.day) &&
-                     ParseIntField(Field(line, at.hour, 2), epoch.hour) &&
-                     ParseIntField(Field(line, at.minute, 2), epoch.minute) &&
+  const bool valid = ReadWhole(Field(line, at.number, 2), record.number) &&
+                     ReadWhole(Field(line, at.year, at.yearWidth), epoch.year) &&
+                     ReadWhole(Field(line, at.month, 2), epoch.month) &&
+                     ReadWhole(Field(line, at.day, 2), epoch.day) &&
+                     ReadWhole(Field(line, at.hour, 2), epoch.hour) &&
+                     ReadWhole(Field(line, at.minute, 2), epoch.minute) &&
                      ParseSecondsTicks(Field(line, at.second, at.secondWidth), epoch.secondTicks);
   // Two-digit years of RINEX 2: 80 to 99 are 1980 to 1999.
   if (at.yearWidth == 2) epoch.year += epoch.year < 80 ? 2000 : 1900;
@@ -197,7 +198,7 @@ NavigationFile ReadNavigationFile(const std::string& path) {
     const std::string_view label = HeaderLabel(line);
     if (label == "END OF HEADER") break;
     if (label == "LEAP SECONDS")
-      file.hasLeapSeconds = ParseIntField(Field(line, 0, 6), file.leapSeconds);
+      file.hasLeapSeconds = ReadWhole(Field(line, 0, 6), file.leapSeconds);
   }
   RecordReader(*in, layout, file).ReadAll();
   return file;

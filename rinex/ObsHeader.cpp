@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "PROGINC/NumField.h"
+#include "PROGINC/TextField.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
 #include "rinex/RinexTime.h"
@@ -143,11 +144,10 @@ void HeaderReader::ReadScaleFactor(std::string_view line) {
   const std::string_view system = Field(line, 0, 1);
   if (!system.empty() && system != " ") {
     int factor = 0, count = 0;
-    if (!IsLetter(system[0]) || !ParseIntField(Field(line, 2, 4), factor) ||
+    if (!IsLetter(system[0]) || !ReadWhole(Field(line, 2, 4), factor) ||
         (factor != 1 && factor != 10 && factor != 100 && factor != 1000))
       InputError(in_, "SYS / SCALE FACTOR gives no system and factor 1, 10, 100 or 1000");
-    if (!TrimmedField(line, 8, 2).empty() &&
-        (!ParseIntField(Field(line, 8, 2), count) || count < 0))
+    if (!TrimmedField(line, 8, 2).empty() && (!ReadWhole(Field(line, 8, 2), count) || count < 0))
       InputError(in_, "the number of codes of SYS / SCALE FACTOR can not be read");
     scales_.push_back({system[0], factor, {}});
     scaleCodesLeft_ = static_cast<size_t>(count);
@@ -168,8 +168,8 @@ void HeaderReader::ReadGlonassSlots(std::string_view line) {
     const size_t at = 4 + 7 * k;
     if (TrimmedField(line, at, 6).empty()) continue;
     int slot = 0, channel = 0;
-    if (Field(line, at, 1) != "R" || !ParseIntField(Field(line, at + 1, 2), slot) ||
-        !ParseIntField(Field(line, at + 4, 2), channel))
+    if (Field(line, at, 1) != "R" || !ReadWhole(Field(line, at + 1, 2), slot) ||
+        !ReadWhole(Field(line, at + 4, 2), channel))
       InputError(in_, "GLONASS SLOT / FRQ # entry " + std::to_string(k + 1) + " can not be read");
     head_.glonassChannels.push_back({slot, channel});
   }
@@ -234,7 +234,7 @@ bool ObsTypeRecords::Take(std::string_view line, std::string_view label) {
 void ObsTypeRecords::ReadRinex2(std::string_view line) {
   if (!TrimmedField(line, 0, 6).empty()) {
     int count = 0;
-    if (!ParseIntField(Field(line, 0, 6), count) || count < 0)
+    if (!ReadWhole(Field(line, 0, 6), count) || count < 0)
       InputError(in_, "the number of observation types can not be read");
     typesSystem_ = 'G';
     typesLeft_ = static_cast<size_t>(count);
@@ -252,7 +252,7 @@ void ObsTypeRecords::ReadRinex3(std::string_view line) {
     int count = 0;
     if (!IsLetter(system[0]))
       InputError(in_, "\"" + std::string(system) + "\" is no satellite system");
-    if (!ParseIntField(Field(line, 3, 3), count) || count < 0)
+    if (!ReadWhole(Field(line, 3, 3), count) || count < 0)
       InputError(in_, "the number of observation types can not be read");
     typesSystem_ = system[0];
     typesLeft_ = static_cast<size_t>(count);

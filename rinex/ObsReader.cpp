@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "GNSS/SatelliteName.h"
 #include "PROGINC/NumField.h"
+#include "PROGINC/TextField.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexLine.h"
 #include "rinex/RinexTime.h"
@@ -11,10 +13,6 @@
 
 namespace {
 
-// An observation field: F14.3 value, loss-of-lock indicator, signal strength.
-constexpr size_t kFieldWidth = 16;
-constexpr size_t kValueWidth = 14;
-constexpr size_t kPointAt = kValueWidth - 4;  // three decimals after the point
 // RINEX 2: twelve satellites on an epoch line, five observations on a line.
 constexpr size_t kRinex2SatsPerLine = 12;
 constexpr size_t kRinex2ValuesPerLine = 5;
@@ -29,17 +27,10 @@ unsigned char Indicator(std::string_view field, size_t at) {
   return at < field.size() && IsDigit(field[at]) ? static_cast<unsigned char>(field[at] - '0') : 0;
 }
 
-std::string SatName(char system, int number) {
-  std::string name(1, system);
-  name += static_cast<char>('0' + number / 10);
-  name += static_cast<char>('0' + number % 10);
-  return name;
-}
-
 // A receiver clock offset field: blank (read as 0), or a number and nothing
 // else.
 bool ParseClock(std::string_view field, long double& clock) {
-  const std::string_view number = TrimmedField(field, 0, field.size());
+  const std::string_view number = Trimmed(field);
   double value = 0;
   if (!number.empty()) {
     const char* p = number.data();
@@ -54,23 +45,6 @@ bool ParseClock(std::string_view field, long double& clock) {
 int FullYear(int year) { return year >= 100 ? year : year >= 80 ? 1900 + year : 2000 + year; }
 
 }  // namespace
-
-bool ParseThousandths(std::string_view field, int64_t& value) {
-  value = 0;
-  size_t k = field.find_first_not_of(' ');
-  if (k == std::string_view::npos) return true;
-  if (field.size() != kValueWidth || field[kPointAt] != '.') return false;
-  const bool negative = field[k] == '-';
-  if (negative) k++;
-  int64_t number = 0;
-  for (; k < kValueWidth; k++) {
-    if (k == kPointAt) continue;
-    if (!IsDigit(field[k])) return false;
-    number = number * 10 + (field[k] - '0');
-  }
-  value = negative ? -number : number;
-  return true;
-}
 
 ObsReader::ObsReader(TextInput& in, const ObsHeader& head, std::string systems)
     : in_(in), head_(head), systems_(std::move(systems)), seenStamp_(26 * (kMaxSatNumber + 1), 0) {}
@@ -127,7 +101,7 @@ bool ObsReader::ReadEpochLine(ObsEpoch& epoch, int& count) {
   epoch.flag = flag[0] - '0';
   const std::string_view countField = Field(line, rinex2 ? kRinex2Count : kRinex3Count, 3);
   count = 0;
-  if (!TrimmedField(countField, 0, 3).empty() && (!ParseIntField(countField, count) || count < 0))
+  if (!TrimmedField(countField, 0, 3).empty() && (!ReadWhole(countField, count) || count < 0))
     InputError(in_, "the number of satellites or records can not be read");
   if (epoch.flag <= 1) ReadEpochTime(line, rinex2, epoch);
   const size_t clockAt = rinex2 ? kRinex2Clock : kRinex3Clock;
@@ -141,11 +115,11 @@ bool ObsReader::ReadEpochLine(ObsEpoch& epoch, int& count) {
 void ObsReader::ReadEpochTime(std::string_view line, bool rinex2, ObsEpoch& epoch) {
   const size_t at = rinex2 ? 0 : 1;  // RINEX 3 and 4 have a four-digit year one column on
   CalendarEpoch t;
-  const bool read = ParseIntField(Field(line, at, rinex2 ? 3 : 5), t.year) &&
-                    ParseIntField(Field(line, at + (rinex2 ? 3 : 5), 3), t.month) &&
-                    ParseIntField(Field(line, at + (rinex2 ? 6 : 8), 3), t.day) &&
-                    ParseIntField(Field(line, at + (rinex2 ? 9 : 11), 3), t.hour) &&
-                    ParseIntField(Field(line, at + (rinex2 ? 12 : 14), 3), t.minute) &&
+  const bool read = ReadWhole(Field(line, at, rinex2 ? 3 : 5), t.year) &&
+                    ReadWhole(Field(line, at + (rinex2 ? 3 : 5), 3), t.month) &&
+                    ReadWhole(Field(line, at + (rinex2 ? 6 : 8), 3), t.day) &&
+                    ReadWhole(Field(line, at + (rinex2 ? 9 : 11), 3), t.hour) &&
+                    ReadWhole(Field(line, at + (rinex2 ? 12 : 14), 3), t.minute) &&
                     ParseSecondsTicks(Field(line, at + (rinex2 ? 15 : 17), 11), t.secondTicks);
   if (rinex2) t.year = FullYear(t.year);
   if (read && t.secondTicks >= 60 * kTicksPerSecond && t.secondTicks < 61 * kTicksPerSecond)
@@ -187,7 +161,7 @@ void ObsReader::ReadRinex2SatelliteList(std::string_view line, int count) {
     const std::string_view sat = Field(line, kRinex2Sats + 3 * onLine, 3);
     int number = 0;
     const bool letter = sat.size() == 3 && (sat[0] == ' ' || (sat[0] >= 'A' && sat[0] <= 'Z'));
-    if (!letter || !ParseIntField(sat.substr(1), number) || number < 1 || number > kMaxSatNumber)
+    if (!letter || !ReadWhole(sat.substr(1), number) || number < 1 || number > kMaxSatNumber)
       InputError(in_, "satellite " + std::to_string(k + 1) + " of the epoch can not be read");
     satSystems_.push_back(sat[0] == ' ' ? 'G' : sat[0]);
     satNumbers_.push_back(number);
@@ -241,9 +215,9 @@ void ObsReader::ReadRinex3Records(ObsEpoch& epoch, int count, bool keep) {
     if (store && types == 0)
       InputError(in_, std::string("the header lists no observation types for system ") + system);
     const std::string_view line =
-        CheckedLine(in_, 3 + kFieldWidth * (types ? types : head_.MaxTypes()));
+        CheckedLine(in_, 3 + kObsFieldWidth * (types ? types : head_.MaxTypes()));
     int number = 0;
-    if (line.size() < 3 || !ParseIntField(Field(line, 1, 2), number) || number < 1)
+    if (line.size() < 3 || !ReadWhole(Field(line, 1, 2), number) || number < 1)
       MissingSatellite(count);
     if (keep && !store && system >= 'A' && system <= 'Z') counts_.skippedRecords[system - 'A']++;
     if (!store) continue;
@@ -276,13 +250,14 @@ void ObsReader::CheckNewSatellite(char system, int number) {
 void ObsReader::ReadValues(std::string_view line, size_t from, size_t count, ObsEpoch& epoch,
                            size_t first) {
   for (size_t k = 0; k < count; k++) {
-    const std::string_view field = Field(line, from + kFieldWidth * k, kFieldWidth);
+    const std::string_view field = Field(line, from + kObsFieldWidth * k, kObsFieldWidth);
     if (field.empty()) break;
-    if (!ParseThousandths(field.substr(0, kValueWidth), epoch.values[first + k]))
+    if (!ReadUnits(field.substr(0, kObsValueWidth), kObsValueWidth, kObsValueDecimals,
+                   epoch.values[first + k]))
       InputError(in_, "observation " + std::to_string(k + 1) + " at column " +
-                          std::to_string(from + kFieldWidth * k + 1) +
+                          std::to_string(from + kObsFieldWidth * k + 1) +
                           " is not a number with three decimals");
-    epoch.lli[first + k] = Indicator(field, kValueWidth);
-    epoch.strength[first + k] = Indicator(field, kValueWidth + 1);
+    epoch.lli[first + k] = Indicator(field, kObsValueWidth);
+    epoch.strength[first + k] = Indicator(field, kObsValueWidth + 1);
   }
 }

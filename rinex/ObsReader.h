@@ -66,11 +66,4 @@ class ObsReader {
   bool Converted(char system) const { return systems_.find(system) != std::string::npos; }
 };
 
-// The value of an F14.3 observation field (blank: 0) in thousandths: blanks,
-// an optional minus and digits up to column 10, the point in column 11 and
-// three decimals.  False when the field holds anything else, so a value has
-// at most ten digits before its point and a difference of two values fits
-// the single-difference file's fields.
-bool ParseThousandths(std::string_view field, int64_t& value);
-
 #endif

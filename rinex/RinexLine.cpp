@@ -30,15 +30,8 @@ std::string_view CheckedLine(const TextInput& in, size_t maxLength) {
     const size_t column = FirstUnprintable(line) + 1;
     InputError(in, "character " + std::to_string(column) + " is not printable ASCII");
   }
-  while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+  line = TrimmedRight(line);
   if (line.size() > maxLength)
     InputError(in, "line longer than " + std::to_string(maxLength) + " characters");
   return line;
-}
-
-std::string_view TrimmedField(std::string_view line, size_t offset, size_t width) {
-  std::string_view field = Field(line, offset, width);
-  while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-  while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-  return field;
 }

@@ -7,24 +7,26 @@
 #include <cstddef>
 #include <string_view>
 
+#include "PROGINC/TextField.h"
+
 class TextInput;
 
 // Header lines and RINEX 2 record lines hold at most 80 characters.
 constexpr size_t kRinexLineWidth = 80;
 
+// An observation field of a record: the value in F14.3, then the loss-of-lock
+// indicator and the signal strength, a character each.  Values are read in
+// thousandths and only in that shape, so a value has at most ten digits
+// before its point and a difference of two values fits the
+// single-difference file's fields.
+constexpr size_t kObsFieldWidth = 16;
+constexpr size_t kObsValueWidth = 14;
+constexpr int kObsValueDecimals = 3;
+
 // The current line of `in` without its trailing blanks.  A line holding a
 // byte that is not printable ASCII, or longer than `maxLength` without its
 // trailing blanks, is a fatal error naming the file and the line.
 std::string_view CheckedLine(const TextInput& in, size_t maxLength);
-
-// The `width` characters at `offset`, as far as the line reaches.
-inline std::string_view Field(std::string_view line, size_t offset, size_t width) {
-  if (offset >= line.size()) return {};
-  return line.substr(offset, width);
-}
-
-// The field without blanks before and after it.
-std::string_view TrimmedField(std::string_view line, size_t offset, size_t width);
 
 // The header label of a line: columns 61 to 80 without trailing blanks.
 inline std::string_view HeaderLabel(std::string_view line) { return TrimmedField(line, 60, 20); }

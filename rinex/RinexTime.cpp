@@ -7,11 +7,9 @@
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
-#include "rinex/RinexLine.h"
+#include "PROGINC/TextField.h"
 
 namespace {
-
-std::string_view Trimmed(std::string_view field) { return TrimmedField(field, 0, field.size()); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -73,22 +71,5 @@ bool ParseSecondsTicks(std::string_view field, int64_t& ticks) {
   if (k != field.size()) return false;
   for (; decimals < 7; decimals++) fraction *= 10;
   ticks = whole * kTicksPerSecond + fraction;
-  return true;
-}
-
-bool ParseIntField(std::string_view field, int& value) {
-  field = Trimmed(field);
-  bool negative = false;
-  if (!field.empty() && (field.front() == '-' || field.front() == '+')) {
-    negative = field.front() == '-';
-    field.remove_prefix(1);
-  }
-  if (field.empty() || field.size() > 9) return false;
-  int number = 0;
-  for (const char c : field) {
-    if (!IsDigit(c)) return false;
-    number = number * 10 + (c - '0');
-  }
-  value = negative ? -number : number;
   return true;
 }

@@ -33,8 +33,4 @@ std::string TicksText(int64_t ticks);
 // A seconds field "ss.sssssss" (blanks around, up to seven decimals) in
 // ticks; false when it is no such number.
 bool ParseSecondsTicks(std::string_view field, int64_t& ticks);
-// A whole number field (blanks around, optional sign); false when the field
-// holds anything else.  An all-blank field is false too.
-bool ParseIntField(std::string_view field, int& value);
-
 #endif

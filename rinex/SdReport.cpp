@@ -1,22 +1,15 @@
 // The converter's report on standard error.
 #include "rinex/SdReport.h"
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "GNSS/SatNumber.h"
+#include "GNSS/SatelliteName.h"
 #include "rinex/ConverterError.h"
 #include "rinex/RinexTime.h"
 
 namespace {
-
-std::string SatName(int sat) {
-  char name[8];
-  std::snprintf(name, sizeof name, "%c%02d", SatLetter(static_cast<short>(sat)),
-                SatNumberInSystem(static_cast<short>(sat)));
-  return name;
-}
 
 // "base 3, rover 0" when either count is not 0; empty otherwise.
 std::string BothCounts(long base, long rover) {

@@ -15,6 +15,7 @@
 
 #include "GNSS/SatNumber.h"
 #include "GNSS/SatRecordIndex.h"
+#include "GNSS/SatelliteName.h"
 #include "GNSS/SystemConstants.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/gnssobs.h"
@@ -31,7 +32,6 @@
 #include "catalogue/RowLayouts.h"
 #include "catalogue/SatelliteFactors.h"
 #include "src/Quintavelmorc.h"
-#include "src/SatelliteName.h"
 
 namespace {
 
@@ -40,15 +40,14 @@ using Q = Quintavelmorc;
 // A GLONASS satellite that cannot be listed, and why.
 void WarnGlonassNotListed(const char* reason, short sat) {
   char message[128];
-  std::snprintf(message, sizeof message, "%s (SATELLITE R%02d NOT LISTED)!", reason,
-                GlonassSlot(sat));
+  std::snprintf(message, sizeof message, "%s (SATELLITE %s NOT LISTED)!", reason,
+                SatName(sat).c_str());
   ProgramWarning(kProgramName, message);
 }
 
 void WriteSummary(char letter, unsigned short number, long rows, int nObsReal) {
-  std::cerr << "  SAT: " << letter;
-  WriteSatNumber(std::cerr, number);
-  std::cerr << std::setw(10) << rows << " x " << nObsReal << " observations" << std::endl;
+  std::cerr << "  SAT: " << SatName(letter, number) << std::setw(10) << rows << " x " << nObsReal
+            << " observations" << std::endl;
 }
 
 // One satellite's part of the listing: what its set-up found, the constants
@@ -122,13 +121,12 @@ void BuildEpochTexts(Q& q, const matrix<bool>& listed, EpochTexts& texts) {
   }
 }
 
-// Letter, number within the system and the reference-satellite mark, as the
-// stream writes them after the epoch texts.
+// The satellite's name, its letter right-aligned in three places, and the
+// reference-satellite mark, as the stream writes them after the epoch texts.
 std::string SatelliteText(const Q& q, char letter, unsigned short number, char fill) {
   std::ostringstream out;
   out.fill(fill);
-  out << std::setw(3) << letter;
-  WriteSatNumber(out, number);
+  out << std::string(2, fill) << SatName(letter, number);
   // The records keep no reference satellite: the RSAT column of higher
   // difference levels is marked as not known.
   if (q.rh.diffLevel > 1) out << kUnknownReferenceSatellite;

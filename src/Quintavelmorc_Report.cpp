@@ -5,6 +5,7 @@
 
 #include "GNSS/PhsDiffHeader.h"
 #include "GNSS/SatNumber.h"
+#include "GNSS/SatelliteName.h"
 #include "GNSS/TimeConverse.h"
 #include "GNSS/mjd.h"
 #include "GNSS/ymdhms.h"
@@ -12,7 +13,6 @@
 #include "catalogue/ListingLayout.h"
 #include "catalogue/ObsCatalogue.h"
 #include "src/Quintavelmorc.h"
-#include "src/SatelliteName.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ void PrintSatellites(const matrix<short>& satprn, std::ostream& out) {
     out << " ";
     const char letter = SatLetter(satprn(i));
     if (letter == 0) continue;
-    out << letter;
-    WriteSatNumber(out, SatNumberInSystem(satprn(i)));
+    out << SatName(satprn(i));
   }
   out << std::endl;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "GNSS/SatelliteName.h"
 #include "tools/SimTime.h"
 
 namespace {
@@ -70,7 +71,7 @@ void SimCompactEncoder::AppendEpochLine(std::string& text, const SimRinexEpoch& 
   std::string line;
   AppendEpochHead(line, epoch);
   line.resize(kSatelliteListAt, ' ');
-  for (const SimRinexRecord& record : epoch.records) AppendSatelliteName(line, record.number);
+  for (const SimRinexRecord& record : epoch.records) line += SatName(record.number);
   if (epochLine_.empty()) {
     text.append(line);
     epochLine_ = line;

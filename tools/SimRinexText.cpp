@@ -5,7 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "GNSS/SatNumber.h"
+#include "GNSS/SatelliteName.h"
 #include "tools/SimFormat.h"
 #include "tools/SimTime.h"
 
@@ -192,13 +192,6 @@ void SimRinexEpoch::AddRecord(short number, std::size_t count) {
   records.push_back({number, values.size(), count});
 }
 
-void AppendSatelliteName(std::string& text, short number) {
-  const short inSystem = SatNumberInSystem(number);
-  text.push_back(SatLetter(number));
-  text.push_back(static_cast<char>('0' + inSystem / 10));
-  text.push_back(static_cast<char>('0' + inSystem % 10));
-}
-
 void AppendEpochHead(std::string& text, const SimRinexEpoch& epoch) {
   int year = 0, month = 0, day = 0;
   MjdToCivil(epoch.mjd, year, month, day);
@@ -221,7 +214,7 @@ void AppendRinexEpoch(std::string& text, const SimRinexEpoch& epoch) {
   text.push_back('\n');
   for (const SimRinexRecord& record : epoch.records) {
     const std::size_t start = text.size();
-    AppendSatelliteName(text, record.number);
+    text += SatName(record.number);
     for (std::size_t k = record.first; k < record.first + record.count; k++) {
       const long long value = epoch.values[k];
       if (value == kSimAbsent)

@@ -50,9 +50,6 @@ struct SimRinexEpoch {
   void AddRecord(short number, std::size_t count);
 };
 
-// Appends a satellite's name in a record: system letter and two digits, "G05".
-void AppendSatelliteName(std::string& text, short number);
-
 // Appends the epoch line up to the satellite count: "> 2024 06 24 08 00  0.0000000  0 27".
 void AppendEpochHead(std::string& text, const SimRinexEpoch& epoch);
 // Appends the epoch line and the satellites' records, without trailing blanks.

@@ -193,6 +193,11 @@ std::string UnitsText(long long units, int width, int decimals) {
 }
 
 TEST(FixedFormat, WholeUnitsAsTheirDecimalText) {
+  char field[6] = "#####";
+  EXPECT_FALSE(WriteUnits(field, 5, -1000, 3));  // "-1.000" is six characters
+  EXPECT_STREQ(field, "#####");
+  EXPECT_TRUE(WriteUnits(field, 5, 5, 3));
+  EXPECT_STREQ(field, "0.005");
   std::mt19937_64 random(5);
   std::uniform_int_distribution<long long> any(-40000000000000LL, 40000000000000LL);
   std::vector<long long> cases = {
@@ -205,6 +210,12 @@ TEST(FixedFormat, WholeUnitsAsTheirDecimalText) {
       const std::string expected = UnitsText(units, 17, decimals);
       ASSERT_EQ(std::string(text), expected) << units;
       ASSERT_EQ(length, static_cast<int>(expected.size()));
+      // In place in exactly 17 characters, or refused when longer.
+      std::string inPlace(17, '#');
+      ASSERT_EQ(WriteUnits(&inPlace[0], 17, units, decimals), expected.size() <= 17) << units;
+      if (expected.size() <= 17) {
+        ASSERT_EQ(inPlace, expected) << units;
+      }
     }
   }
 }

@@ -50,10 +50,44 @@ TEST(NumFieldReal, SameValueAsTheStandardConversion) {
                                         static_cast<int>(random() % 60) - 30);
     std::snprintf(text, sizeof text, "%.*f", decimals, (random() & 1) ? -magnitude : magnitude);
     ASSERT_EQ(Real(text), std::strtod(text, nullptr)) << text;
+    double whole = 0;
+    ASSERT_TRUE(ReadDecimal(text, whole)) << text;
+    ASSERT_EQ(whole, std::strtod(text, nullptr)) << text;
   }
   for (const char* text : {"123456789012345678901234", "0.1234567890123456789", "9007199254740993",
                            "4.9e-324", "1.7976931348623157e308", "00000000000000000000012.5"})
     EXPECT_EQ(Real(text), std::strtod(text, nullptr)) << text;
+}
+
+// The whole text or nothing: no blanks, no exponent, one point at most.
+TEST(NumFieldReadDecimal, OnlyFixedPointText) {
+  const struct {
+    const char* text;
+    bool ok;
+    double value;
+  } cases[] = {{"-12345.678", true, -12345.678},
+               {"+2.5", true, 2.5},
+               {"5.", true, 5},
+               {".5", true, 0.5},
+               {"57817", true, 57817},
+               {"0.1234567890123456789", true, 0.1234567890123456789},
+               {"123456789012345678901234", true, 123456789012345678901234.0},
+               {"", false, 0},
+               {".", false, 0},
+               {"-", false, 0},
+               {" 1.5", false, 0},
+               {"1.5 ", false, 0},
+               {"1e3", false, 0},
+               {"1.2.3", false, 0},
+               {"*.***", false, 0},
+               {"nan", false, 0}};
+  for (const auto& c : cases) {
+    double value = 99;
+    EXPECT_EQ(ReadDecimal(c.text, value), c.ok) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.text;
+    }
+  }
 }
 
 TEST(NumFieldField, StaysInsideItsColumnsAndTheLine) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -53,29 +54,61 @@ TEST(ObsCatalogueLabels, CodesOutsideTheCatalogueHaveNoEntry) {
   EXPECT_NE(FindObsEntry(kNumObsCodes - 1), nullptr);
 }
 
-// Formula, unit and screening of every code, one letter each, in code order:
-// formula (r raw, then a-l for GeometryFreePhase ... Difference), unit (m, p
-// phase, h Hz, d dB-Hz) and screening (-, a ArcRms, t SlipsByTrend, l SlipsByLevel).
-TEST(ObsCatalogueAnswers, FormulaUnitAndScreeningOfEveryCode) {
-  const char* const rows[kNumObsCodes] = {
-      "rm-", "rm-", "rm-", "rp-", "rp-", "rm-", "rd-", "rd-", "rh-", "rh-", "rm-", "rp-",
-      "rh-", "rd-", "rm-", "rp-", "rh-", "rd-", "rm-", "rp-", "rh-", "rd-", "rm-", "rp-",
-      "rh-", "rd-", "amt", "bm-", "bm-", "cm-", "dm-", "dm-", "em-", "fm-", "fm-", "gml",
-      "gml", "hma", "hma", "ima", "jma", "jma", "kma", "lm-", "lm-"};
-  for (int code = 0; code < kNumObsCodes; code++) {
+// A raw type is the input itself, in the unit its letter names, and is not
+// screened.
+TEST(ObsCatalogueAnswers, RawTypesInTheUnitOfTheirLetter) {
+  for (int code = 0; code < kNumObsTypes; code++) {
     const ObsCatalogueEntry& entry = *FindObsEntry(code);
-    const char* row = rows[code];
     SCOPED_TRACE(entry.label);
-    EXPECT_EQ(static_cast<int>(entry.formula), row[0] == 'r' ? 0 : row[0] - 'a' + 1);
-    EXPECT_EQ(entry.unit, row[1] == 'm'   ? ObsUnit::Metres
-                          : row[1] == 'p' ? ObsUnit::Phase
-                          : row[1] == 'h' ? ObsUnit::Hertz
-                                          : ObsUnit::DecibelHertz);
-    EXPECT_EQ(entry.screening, row[2] == 'a'   ? ObsScreening::ArcRms
-                               : row[2] == 't' ? ObsScreening::SlipsByTrend
-                               : row[2] == 'l' ? ObsScreening::SlipsByLevel
-                                               : ObsScreening::None);
+    const char letter = entry.label[0];
+    const ObsUnit unit = letter == 'L'   ? ObsUnit::Phase
+                         : letter == 'D' ? ObsUnit::Hertz
+                         : letter == 'S' ? ObsUnit::DecibelHertz
+                                         : ObsUnit::Metres;
+    ASSERT_NE(std::strchr("CPLDS", letter), nullptr);
+    EXPECT_EQ(entry.formula, ObsFormula::Raw);
+    EXPECT_EQ(entry.unit, unit);
+    EXPECT_EQ(entry.screening, ObsScreening::None);
     EXPECT_EQ(FindObsEntryByLabel(entry.label), &entry);
+  }
+}
+
+// Every combination is formed in metres by its formula and screened as the
+// report judges its label.
+TEST(ObsCatalogueAnswers, CombinationsByLabel) {
+  using F = ObsFormula;
+  using S = ObsScreening;
+  const struct {
+    const char* label;
+    F formula;
+    S screening;
+  } cases[] = {{"L4", F::GeometryFreePhase, S::SlipsByTrend},
+               {"P4[P]", F::GeometryFreeCode, S::None},
+               {"P4[C]", F::GeometryFreeCode, S::None},
+               {"L3", F::IonoFreePhase, S::None},
+               {"P3[C]", F::IonoFreeCode, S::None},
+               {"P3[P]", F::IonoFreeCode, S::None},
+               {"WL[L]", F::WideLanePhase, S::None},
+               {"WL[P]", F::WideLaneCode, S::None},
+               {"WL[C]", F::WideLaneCode, S::None},
+               {"MW[C]", F::MelbourneWuebbena, S::SlipsByLevel},
+               {"MW[P]", F::MelbourneWuebbena, S::SlipsByLevel},
+               {"MP1[P]", F::MultipathFirst, S::ArcRms},
+               {"MP1[C]", F::MultipathFirst, S::ArcRms},
+               {"MP2", F::MultipathSecond, S::ArcRms},
+               {"C1-L1", F::MinusPhase1, S::ArcRms},
+               {"P1-L1", F::MinusPhase1, S::ArcRms},
+               {"P2-L2", F::MinusPhase2, S::ArcRms},
+               {"P1-C1", F::Difference, S::None},
+               {"P2-C2", F::Difference, S::None}};
+  static_assert(sizeof cases / sizeof cases[0] == kNumObsCodes - kNumObsTypes,
+                "one case per combination");
+  for (const auto& c : cases) {
+    const ObsCatalogueEntry* entry = FindObsEntryByLabel(c.label);
+    ASSERT_NE(entry, nullptr) << c.label;
+    EXPECT_EQ(entry->formula, c.formula) << c.label;
+    EXPECT_EQ(entry->unit, ObsUnit::Metres) << c.label;
+    EXPECT_EQ(entry->screening, c.screening) << c.label;
   }
   EXPECT_EQ(FindObsEntryByLabel("L4[+]"), nullptr);
 }

@@ -262,37 +262,6 @@ TEST(ObsHeader, ScaleFactorsPerSystemAndCode) {
   EXPECT_FALSE(head.phasesAligned);
 }
 
-// Only the F14.3 shape is a value: a field cut short, shifted by a column or
-// without its point is refused, never read as another number.
-TEST(ObsReader, ParseThousandthsTakesF143Fields) {
-  struct Case {
-    const char* field;
-    bool ok;
-    int64_t value;
-  } cases[] = {{"              ", true, 0},
-               {"  24801780.917", true, 24801780917},
-               {" -41706426.668", true, -41706426668},
-               {"         -.125", true, -125},
-               {"9999999999.999", true, 9999999999999},
-               {"-999999999.999", true, -999999999999},
-               {"        -0.5  ", false, 0},
-               {"      20225721", false, 0},
-               {"  19626525", false, 0},
-               {"  24801780.91", false, 0},
-               {" 24801780.9170", false, 0},
-               {"  +4801780.917", false, 0},
-               {"  -48-1780.917", false, 0},
-               {"     ***.***  ", false, 0},
-               {"          -.  ", false, 0}};
-  for (const Case& c : cases) {
-    int64_t value = 99;
-    EXPECT_EQ(ParseThousandths(c.field, value), c.ok) << c.field;
-    if (c.ok) {
-      EXPECT_EQ(value, c.value) << c.field;
-    }
-  }
-}
-
 // Each bad input fails with a message naming the file and the line.
 TEST(ObsReader, BadInputsNameTheLine) {
   const std::string v3 =
