@@ -6,9 +6,10 @@
 
 #include "rinex/SdOptions.h"
 
-// Runs the conversion; any fatal error ends the process with status 1, with
-// no earlier file replaced and no temporary file left behind (an output
-// written straight through, to a device or a pipe, keeps what it was given).
+// Runs the conversion; a fatal error is thrown as an InputFailure, with no
+// earlier file replaced and no temporary file left behind once it has left
+// this function (an output written straight through, to a device or a pipe,
+// keeps what it was given).
 void ConvertToSd(const SdOptions& options);
 
 #endif

@@ -29,8 +29,8 @@ class StreamTextInput : public TextInput {
   explicit StreamTextInput(std::vector<std::unique_ptr<ByteStream>> layers)
       : layers_(std::move(layers)), in_(layers_.back().get()), lines_(in_, 0, kMaxLineLength) {
     name = layers_.front()->name;
-    // A fatal report thrown by a layer (the fuzzing build's) passes through
-    // the stream instead of ending the input quietly.
+    // A failure thrown by a layer (corrupt or cut-off compressed data)
+    // passes through the stream instead of ending the input quietly.
     in_.exceptions(std::ios::badbit);
   }
 

@@ -3,7 +3,9 @@
 // compact RINEX (Hatanaka), which is handed out as the RINEX text it encodes.
 // The form is recognised by content, not by the file's name.  A line is
 // handed out without its line end (LF or CR LF) and stays valid until the
-// next call.  Everything streams: memory does not grow with the file.
+// next call.  Everything streams: memory does not grow with the file.  The
+// fatal errors of this layer are thrown as an InputFailure
+// (rinex/InputFailure.h), for the program's main to report.
 #ifndef RINEX_TEXTINPUT_H
 #define RINEX_TEXTINPUT_H
 
