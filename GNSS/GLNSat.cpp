@@ -119,7 +119,7 @@ mjd ReadEpoch(const std::string& line, long lineNo, const char* which, const Dat
     std::snprintf(message, sizeof message,
                   "GLONASS FREQUENCY CHANNEL FILE, LINE %ld: %s %s NOT VALID!", lineNo, which,
                   field);
-    ProgramError(kProgramName, message);
+    ProgramError(Loader().program, message);
   }
   return ymdhms2mjd(dm);
 }
@@ -130,10 +130,10 @@ GLNSat::GLNSat() : IsGLNSat(false), nsat(0), lastEph(88068, 86399.0L) { file[0] 
 
 void GLNSat::SetFile(const char* name) {
   if (strnlen(name, sizeof(file)) >= sizeof(file))
-    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!");
+    ProgramError(Loader().program, "GLONASS FREQUENCY CHANNEL FILE NAME IS TOO LONG!");
   std::snprintf(file, sizeof(file), "%s", name);
   if (!FileExists(file))
-    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!");
+    ProgramError(Loader().program, "GLONASS FREQUENCY CHANNEL FILE DOES NOT EXIST!");
 }
 
 void GLNSat::ReadFile() {
@@ -143,7 +143,7 @@ void GLNSat::ReadFile() {
 
 std::istream& GLNSat::OpenFile() {
   if (!input.Open(file))
-    ProgramError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
+    ProgramError(Loader().program, "GLONASS FREQUENCY CHANNEL FILE CAN NOT BE OPENED!");
   return input.Stream();
 }
 
@@ -151,7 +151,8 @@ void GLNSat::CountGNSSats() {
   std::istream& in = OpenFile();
   const Compression form = CompressionOf(in);
   if (form != Compression::NONE)
-    CompressedInputError(kProgramName, "GLONASS FREQUENCY CHANNEL FILE", form, file, "-gf");
+    CompressedInputError(Loader().program, "GLONASS FREQUENCY CHANNEL FILE", form, file,
+                         Loader().channelOption);
   LineReader reader(in, 0);
   std::string line;
   nsat = 0;

@@ -20,7 +20,9 @@ namespace {
 
 const int kValueWidth = PhsDiffScanner::VALUE_WIDTH;
 
-[[noreturn]] void CannotOpen() { ProgramError(kProgramName, "PhsDiff FILE CAN NOT BE OPENED!"); }
+[[noreturn]] void CannotOpen() {
+  ProgramError(Loader().program, "PhsDiff FILE CAN NOT BE OPENED!");
+}
 
 // Skips line 1 and the header records; true when it stops on the end line.
 bool SkipHeader(LineReader& lines) {
@@ -58,7 +60,7 @@ PhsDiff::PhsDiff(PhsDiffHeader& head, PhsDiffData& data)
 
 void PhsDiff::SetFile(const char* name) {
   if (std::strlen(name) >= sizeof sdfile)
-    ProgramError(kProgramName, "PhsDiff FILE NAME LONGER THAN 255 CHARACTERS!");
+    ProgramError(Loader().program, "PhsDiff FILE NAME LONGER THAN 255 CHARACTERS!");
   std::strcpy(sdfile, name);
   if (!FileExists(sdfile)) CannotOpen();
 }
@@ -67,7 +69,7 @@ void PhsDiff::CountRec() {
   if (!input.Open(sdfile)) CannotOpen();
   const Compression form = CompressionOf(input.Stream());
   if (form != Compression::NONE)
-    CompressedInputError(kProgramName, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o",
+    CompressedInputError(Loader().program, "SINGLE-DIFFERENCE FILE", form, sdfile, "-o",
                          kCompressedToConverter);
   PhsDiffScanner scan(input.Stream(), 0);
   if (SkipHeader(scan.lines) &&
@@ -81,7 +83,7 @@ void PhsDiff::CountRec() {
     while (found < scan.Count() && scan.NextSatellite()) found++;
     records += found;
     if (records > INT_MAX || epochs > INT_MAX)
-      ProgramError(kProgramName, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
+      ProgramError(Loader().program, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
   }
   nepoch = static_cast<int>(epochs);
   nobsall = static_cast<int>(records);
@@ -94,7 +96,7 @@ void PhsDiff::ReadFile() {
   std::istream& in = input.Stream();
   in >> rhead;
   if (in.fail())
-    ProgramError(kProgramName, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
+    ProgramError(Loader().program, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
   in >> rdata;
   input.Release();
 }

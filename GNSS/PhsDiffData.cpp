@@ -97,20 +97,20 @@ void WarnShortEpoch(long lineNo, long announced, long found) {
       warning, sizeof warning,
       "SINGLE DIFFERENCES FILE ENDS IN THE EPOCH OF LINE %ld: %ld OF %ld SATELLITE LINES READ",
       lineNo, found, announced);
-  ProgramWarning(kProgramName, warning);
+  ProgramWarning(Loader().program, warning);
 }
 
 void WarnCutLine(long lineNo) {
   char warning[160];
   std::snprintf(warning, sizeof warning,
                 "SINGLE DIFFERENCES FILE, LINE %ld: LAST LINE IS CUT OFF AND IS NOT READ", lineNo);
-  ProgramWarning(kProgramName, warning);
+  ProgramWarning(Loader().program, warning);
 }
 
 // The series were sized from the counting pass; a file that no longer
 // matches those counts (changed between the passes) is not read further.
 [[noreturn]] void CountsDiffer() {
-  ProgramError(kProgramName, "SINGLE DIFFERENCES FILE CHANGED WHILE IT WAS BEING READ!");
+  ProgramError(Loader().program, "SINGLE DIFFERENCES FILE CHANGED WHILE IT WAS BEING READ!");
 }
 
 void CheckRoom(long index, long size) {
@@ -137,7 +137,7 @@ void SetInterval(PhsDiffData& data) {
     const long double d = data.epoch(i) - data.epoch(i - 1);
     if (d < 0)
       ProgramError(
-          kProgramName,
+          Loader().program,
           "PROBLEMS WITH CONSECUTIVE EPOCHS IN SINGLE DIFFERENCES FILE (eph(i) < eph(i-1))");
     if (d < head.interval) head.interval = static_cast<float>(d);
   }

@@ -72,7 +72,7 @@ void CopyValue(const char* line, size_t len, size_t pos, long count, char* field
     char warning[128];
     std::snprintf(warning, sizeof warning,
                   "HEADER RECORD %s: VALUE LONGER THAN %ld CHARACTERS IS CUT", label, room);
-    ProgramWarning(kProgramName, warning);
+    ProgramWarning(Loader().program, warning);
   }
   substr(line, static_cast<int>(pos), static_cast<int>(wanted < room ? wanted : room), field);
 }
@@ -228,8 +228,8 @@ std::istream& operator>>(std::istream& in, PhsDiffHeader& head) {
     const char* const error =
         "OBSERVATION DIFFERENCE FILE IS NOT IN VALID FORMAT [1. LINE: "
         "[SINGLE|DOUBLE|TRIPLE]_DIFFERENCES]!";
-    if (NamesRinex(line)) ProgramErrorWithHint(kProgramName, error, kRinexToConverter);
-    ProgramError(kProgramName, error);
+    if (NamesRinex(line)) ProgramErrorWithHint(Loader().program, error, kRinexToConverter);
+    ProgramError(Loader().program, error);
   }
   head.IsValid = true;
   while (ReadLine(in, line, head.nHeadLines)) {

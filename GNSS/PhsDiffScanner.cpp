@@ -21,7 +21,7 @@ bool IsBlankLine(const char* line, size_t length) {
 void SDFileLineError(long lineNo, const char* what) {
   char message[160];
   std::snprintf(message, sizeof message, "SINGLE DIFFERENCES FILE, LINE %ld: %s!", lineNo, what);
-  ProgramError(kProgramName, message);
+  ProgramError(Loader().program, message);
 }
 
 PhsDiffScanner::PhsDiffScanner(std::istream& in, long headerLines)

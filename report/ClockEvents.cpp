@@ -16,10 +16,17 @@ bool IsMwColumn(const ColumnKind& kind) {
   return kind.kind == SeriesKind::Slips && kind.model == SlipModel::Level;
 }
 
-// One satellite's jump at an epoch: the size of its first MW slip there.
+// Whether column `kind` is screened for steps of the code (multipath and
+// code-minus-phase): a clock jump moves them as much as MW, the other way
+// (MW takes the code with a minus, they with a plus).
+bool IsCodeStepColumn(const ColumnKind& kind) { return kind.kind == SeriesKind::ArcRms; }
+
+// One satellite's jump at an epoch: the size of its first MW slip there, and
+// the threshold it crossed.
 struct Jump {
   std::size_t satellite = 0;
   double size = 0;
+  double threshold = 0;
   std::string epoch;
 };
 
@@ -41,7 +48,7 @@ std::map<long long, std::vector<Jump>> JumpsByEpoch(const std::vector<SatelliteS
         std::vector<Jump>& at = jumps[std::llround(mark.seconds * 1000)];
         const bool seen = std::any_of(at.begin(), at.end(),
                                       [s](const Jump& jump) { return jump.satellite == s; });
-        if (!seen) at.push_back(Jump{s, mark.size, mark.epoch});
+        if (!seen) at.push_back(Jump{s, mark.size, mark.threshold, mark.epoch});
       }
     }
   return jumps;
@@ -62,15 +69,15 @@ long EpochPresence::At(double seconds) const {
 
 std::vector<ClockEvent> FindClockEvents(std::vector<SatelliteStats>& satellites,
                                         const std::vector<ColumnKind>& kinds,
-                                        const EpochPresence& presence, double tolerance) {
+                                        const EpochPresence& presence) {
   std::vector<ClockEvent> events;
   for (const auto& [key, jumps] : JumpsByEpoch(satellites, kinds)) {
     if (static_cast<long>(jumps.size()) < kClockEventSatellites) continue;
     std::vector<double> sizes;
     for (const Jump& jump : jumps) sizes.push_back(jump.size);
     const double common = Median(sizes);
-    const long agreeing = std::count_if(sizes.begin(), sizes.end(), [&](double size) {
-      return std::fabs(size - common) <= tolerance;
+    const long agreeing = std::count_if(jumps.begin(), jumps.end(), [&](const Jump& jump) {
+      return std::fabs(jump.size - common) <= jump.threshold;
     });
     const double seconds = static_cast<double>(key) / 1000;
     const long present = std::max(presence.At(seconds), static_cast<long>(jumps.size()));
@@ -80,7 +87,10 @@ std::vector<ClockEvent> FindClockEvents(std::vector<SatelliteStats>& satellites,
     events.push_back(ClockEvent{seconds, jumps.front().epoch, common, agreeing, present});
     for (SatelliteStats& satellite : satellites)
       for (std::size_t k = 0; k < kinds.size() && k < satellite.columns.size(); k++)
-        if (IsMwColumn(kinds[k])) satellite.columns[k].TakeClockEvent(seconds, common, tolerance);
+        if (IsMwColumn(kinds[k]))
+          satellite.columns[k].TakeClockEvent(seconds, common);
+        else if (IsCodeStepColumn(kinds[k]))
+          satellite.columns[k].TakeClockEvent(seconds, -common);
   }
   return events;
 }

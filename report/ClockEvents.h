@@ -40,10 +40,12 @@ class EpochPresence {
 };
 
 // Finds the clock events among the slips of the Melbourne-Wuebbena columns
-// (`kinds`): sizes that agree within `tolerance` metres with their median.
-// The satellites' slips at each event are taken out or resized.
+// (`kinds`): jumps whose sizes differ from their median by no more than the
+// threshold each crossed, the one its own screening applied there.  The
+// satellites' slips of MW and steps of the code at each event are taken out
+// or resized.
 std::vector<ClockEvent> FindClockEvents(std::vector<SatelliteStats>& satellites,
                                         const std::vector<ColumnKind>& kinds,
-                                        const EpochPresence& presence, double tolerance);
+                                        const EpochPresence& presence);
 
 #endif

@@ -1,8 +1,11 @@
 // Writing the report page.
 #include "report/HtmlReport.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <utility>
 
 #include "report/AvailabilityTimeline.h"
 #include "report/FixedText.h"
@@ -132,6 +135,7 @@ std::string TableOfContents() {
                                              {"satellites", "Satellites"},
                                              {"availability", "Data availability"},
                                              {"sky", "Sky plot"},
+                                             {"elevation", "Multipath against elevation"},
                                              {"events", "Slips and outliers"},
                                              {"clock", "Clock events"},
                                              {"plots", "Plots"},
@@ -216,7 +220,7 @@ std::string StatisticsTable(const StatisticsCollector& statistics) {
       const SeriesStats& stats = satellite.columns[k];
       const bool any = stats.Present() > 0;
       const SeriesKind kind = stats.Column().kind;
-      const bool screened = any && kind == SeriesKind::Slips;
+      const bool screened = any && kind != SeriesKind::Plain;
       html += "<tr>" + LeftCell(satellite.name) + LeftCell(statistics.Columns().labels[k]) +
               Cell(stats.Column().unit) + Cell(std::to_string(stats.Present())) +
               Cell(std::to_string(stats.Absent())) + Cell(any ? FixedText(stats.Mean(), 3) : "-") +
@@ -275,6 +279,15 @@ std::string OffsetsTable(const StatisticsCollector& statistics, const PlotCollec
   return html + "</table></details>\n";
 }
 
+// Whether satellite `s` of system `letter` has values to draw in column `k`,
+// in arcs or below the elevation mask: such satellites take the colours in
+// turn, the same in every plot of the column.
+bool Drawn(const StatisticsCollector& statistics, const PlotCollector& plots, std::size_t s,
+           std::size_t k, char letter) {
+  return InSystem(statistics.Satellites()[s], letter) &&
+         !(plots.Segments(s, k).empty() && plots.MaskedSegments(s, k).empty());
+}
+
 // One constellation's plot of column `k`, its legend, its offsets and the
 // small plots of its satellites; empty when none of them has a value there.
 std::string ConstellationPlots(const StatisticsCollector& statistics, const PlotCollector& plots,
@@ -297,22 +310,111 @@ std::string ConstellationPlots(const StatisticsCollector& statistics, const Plot
   std::vector<PlotMarker> markers;
   std::string legend = "<div class=\"legend\">";
   std::string small = "<div class=\"small\">";
+  std::size_t styles = 0;
   for (std::size_t s = 0; s < statistics.Satellites().size(); s++) {
-    if (!InSystem(statistics.Satellites()[s], letter)) continue;
+    if (!Drawn(statistics, plots, s, k, letter)) continue;
     const std::string& name = statistics.Satellites()[s].name;
-    PlotLine line{SatelliteStyle(lines.size()), name, plots.Segments(s, k)};
-    if (line.segments.empty()) continue;
-    const std::vector<PlotMarker> own = Markers(statistics, plots, s, k);
-    legend += "<span>" + StyleSample(line.style) + HtmlEscape(name) + "</span>";
-    small += "<figure>" + SvgTimeSeries(smallFrame, {line}, own) + "<figcaption>" +
+    const LineStyle style = SatelliteStyle(styles++);
+    std::vector<PlotLine> own;
+    for (const PlotLine& line : {PlotLine{style, name, plots.MaskedSegments(s, k), true},
+                                 PlotLine{style, name, plots.Segments(s, k)}})
+      if (!line.segments.empty()) own.push_back(line);
+    const std::vector<PlotMarker> ownMarkers = Markers(statistics, plots, s, k);
+    legend += "<span>" + StyleSample(style) + HtmlEscape(name) + "</span>";
+    small += "<figure>" + SvgTimeSeries(smallFrame, own, ownMarkers) + "<figcaption>" +
              HtmlEscape(name + " " + label) + "</figcaption></figure>\n";
-    markers.insert(markers.end(), own.begin(), own.end());
-    lines.push_back(line);
+    markers.insert(markers.end(), ownMarkers.begin(), ownMarkers.end());
+    lines.insert(lines.end(), own.begin(), own.end());
   }
   if (lines.empty()) return "";
   return "<h4>" + HtmlEscape(SystemName(letter) + ": " + label) + "</h4>\n" +
          SvgTimeSeries(frame, lines, markers) + legend + "</div>\n" +
          OffsetsTable(statistics, plots, k, letter) + small + "</div>\n";
+}
+
+// A series' points placed at its satellite's elevation, reduced to the
+// lowest and the highest value of each half degree, in elevation order.
+std::vector<PlotPoint> AtElevation(const PlotSegments& segments, const SkyTrack& track) {
+  constexpr double kBinDegrees = 0.5;
+  std::map<long, std::pair<PlotPoint, PlotPoint>> bins;
+  for (const std::vector<PlotPoint>& segment : segments)
+    for (const PlotPoint& point : segment) {
+      double elevation = 0;
+      if (!ElevationAt(track, point.seconds, elevation)) continue;
+      const PlotPoint placed{elevation, point.value};
+      const auto [bin, added] =
+          bins.try_emplace(std::lround(std::floor(elevation / kBinDegrees)), placed, placed);
+      if (added) continue;
+      if (placed.value < bin->second.first.value) bin->second.first = placed;
+      if (placed.value > bin->second.second.value) bin->second.second = placed;
+    }
+  std::vector<PlotPoint> points;
+  for (const auto& [bin, extremes] : bins) {
+    const auto [low, high] = extremes;
+    points.push_back(low.seconds <= high.seconds ? low : high);
+    if (low.seconds != high.seconds || low.value != high.value)
+      points.push_back(low.seconds <= high.seconds ? high : low);
+  }
+  return points;
+}
+
+// One system's plot of multipath column `k` against elevation; empty when
+// none of its satellites has a value with a known elevation.
+std::string ElevationPlot(const StatisticsCollector& statistics, const PlotCollector& plots,
+                          std::size_t k, char letter) {
+  const SkyView& sky = *statistics.Sky();
+  const std::string& label = statistics.Columns().labels[k];
+  PlotFrame frame;
+  frame.axis = PlotAxis::Elevation;
+  frame.cssClass = "elevation-plot";
+  frame.valueTitle = label + " less arc means (" + statistics.Kinds()[k].unit + ")";
+  frame.firstSeconds = 0;
+  frame.lastSeconds = 90;
+  std::vector<PlotLine> lines;
+  std::vector<PlotMarker> markers;
+  std::string legend = "<div class=\"legend\">";
+  std::size_t styles = 0;  // the colours of the time plots
+  for (std::size_t s = 0; s < statistics.Satellites().size(); s++) {
+    if (!Drawn(statistics, plots, s, k, letter)) continue;
+    const SatelliteStats& satellite = statistics.Satellites()[s];
+    const LineStyle style = SatelliteStyle(styles++);
+    const SkyTrack* track = TrackOf(sky, satellite.name);
+    if (track == nullptr) continue;
+    PlotLine line{style, satellite.name, {AtElevation(plots.Segments(s, k), *track)}};
+    PlotLine low{style, satellite.name, {AtElevation(plots.MaskedSegments(s, k), *track)}, true};
+    if (line.segments[0].empty() && low.segments[0].empty()) continue;
+    legend += "<span>" + StyleSample(style) + HtmlEscape(satellite.name) + "</span>";
+    for (PlotLine* drawn : {&low, &line})
+      if (!drawn->segments[0].empty()) lines.push_back(*drawn);
+    for (PlotMarker marker : Markers(statistics, plots, s, k)) {
+      double elevation = 0;
+      if (!ElevationAt(*track, marker.seconds, elevation)) continue;
+      marker.seconds = elevation;
+      markers.push_back(marker);
+    }
+  }
+  if (lines.empty()) return "";
+  return "<h4>" + HtmlEscape(SystemName(letter) + ": " + label + " against elevation") + "</h4>\n" +
+         SvgTimeSeries(frame, lines, markers) + legend + "</div>\n";
+}
+
+// Per system, each multipath column against the satellites' elevation at
+// the base, or why there is no geometry.
+std::string ElevationSection(const StatisticsCollector& statistics, const PlotCollector& plots) {
+  const SkyView* sky = statistics.Sky();
+  if (sky == nullptr || !sky->missing.empty())
+    return "<p>" + HtmlEscape(sky != nullptr ? sky->missing : "Geometry: none.") + "</p>\n";
+  std::string plotsHtml;
+  for (std::size_t k = 0; k < statistics.Columns().labels.size(); k++) {
+    if (statistics.Columns().labels[k].rfind("MP", 0) != 0) continue;
+    for (char letter : ConstellationLetters(statistics))
+      plotsHtml += ElevationPlot(statistics, plots, k, letter);
+  }
+  if (plotsHtml.empty()) return "<p>No multipath column has a value of known elevation.</p>\n";
+  return "<p>Each satellite's multipath less its arc means, at its elevation at the base: the "
+         "lowest and the highest value of each half degree. Faint: below the elevation mask, each "
+         "stretch less its own mean; red: slips, orange: outliers.</p>\n" +
+         plotsHtml;
 }
 
 std::string ColumnSection(const StatisticsCollector& statistics, const PlotCollector& plots,
@@ -377,7 +479,8 @@ bool WriteHtmlReport(const std::string& directory, const StatisticsCollector& st
        << "<p>A bar where a satellite has rows, open at its gaps; red: slips, orange: outliers, "
           "dashed across all: clock events.</p>\n"
        << SvgAvailabilityTimeline(statistics) << "<h2 id=\"sky\">Sky plot</h2>\n"
-       << SkySection(statistics) << "<h2 id=\"events\">Slips and outliers</h2>\n"
+       << SkySection(statistics) << "<h2 id=\"elevation\">Multipath against elevation</h2>\n"
+       << ElevationSection(statistics, plots) << "<h2 id=\"events\">Slips and outliers</h2>\n"
        << EventsTable(statistics) << "<h2 id=\"clock\">Clock events</h2>\n"
        << "<p>A jump of the Melbourne-W&uuml;bbena combination that nearly all satellites share "
           "at one epoch: a receiver clock jump, not slips.</p>\n"

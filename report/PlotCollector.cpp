@@ -34,14 +34,28 @@ std::size_t PlotCollector::BucketIndex(double seconds) const {
   return std::min(static_cast<std::size_t>(std::min(index, 1e9)), bucketLimit_ - 1);
 }
 
-PlotCollector::Series& PlotCollector::SeriesOf(std::size_t satellite, std::size_t column) {
-  while (series_.size() <= satellite) series_.emplace_back(columnCount_);
-  return series_[satellite][column];
+PlotCollector::Series& PlotCollector::SeriesIn(std::vector<std::vector<Series>>& all,
+                                               std::size_t satellite, std::size_t column,
+                                               std::size_t columns) {
+  while (all.size() <= satellite) all.emplace_back(columns);
+  return all[satellite][column];
 }
 
 void PlotCollector::ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
                              double value) {
-  Series& series = SeriesOf(satellite, column);
+  Add(SeriesIn(series_, satellite, column, columnCount_), arc, seconds, value);
+}
+
+void PlotCollector::MaskedValue(std::size_t satellite, std::size_t column, double seconds,
+                                double value) {
+  Series& series = SeriesIn(masked_, satellite, column, columnCount_);
+  const bool apart =
+      series.arcs.empty() || std::fabs(seconds - series.arcs.back().lastSeconds) > gapLimit_;
+  const std::size_t stretch = series.arcs.size() - (apart ? 0 : 1);
+  Add(series, static_cast<long>(stretch), seconds, value);
+}
+
+void PlotCollector::Add(Series& series, long arc, double seconds, double value) const {
   const std::size_t arcIndex = static_cast<std::size_t>(std::max(arc, 0L));
   if (series.arcs.size() <= arcIndex) series.arcs.resize(arcIndex + 1);
   PlotArc& arcTotals = series.arcs[arcIndex];
@@ -72,9 +86,15 @@ const std::vector<PlotArc>& PlotCollector::Arcs(std::size_t s, std::size_t k) co
 }
 
 PlotSegments PlotCollector::Segments(std::size_t s, std::size_t k) const {
+  return s < series_.size() ? SegmentsOf(series_[s][k]) : PlotSegments();
+}
+
+PlotSegments PlotCollector::MaskedSegments(std::size_t s, std::size_t k) const {
+  return s < masked_.size() ? SegmentsOf(masked_[s][k]) : PlotSegments();
+}
+
+PlotSegments PlotCollector::SegmentsOf(const Series& series) const {
   PlotSegments segments;
-  if (s >= series_.size()) return segments;
-  const Series& series = series_[s][k];
   // A satellite's blocks may come apart in the listing: time order first.
   std::vector<PlotBucket> buckets = series.buckets;
   std::stable_sort(buckets.begin(), buckets.end(),

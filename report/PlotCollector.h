@@ -53,10 +53,16 @@ class PlotCollector : public ListingConsumer, public ArcValueSink {
   void Finish() override {}
   void ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
                 double value) override;
+  // Values below the elevation mask, in stretches without a gap, each drawn
+  // less its own mean.
+  void MaskedValue(std::size_t satellite, std::size_t column, double seconds,
+                   double value) override;
 
   // The series of satellite `s` (as the statistics number them) in column
   // `k`, in time order, each arc less its mean.
   PlotSegments Segments(std::size_t s, std::size_t k) const;
+  // Its values below the mask, each stretch less its mean.
+  PlotSegments MaskedSegments(std::size_t s, std::size_t k) const;
   // The arcs of that series, by number; empty when it has no value.
   const std::vector<PlotArc>& Arcs(std::size_t s, std::size_t k) const;
   double FirstSeconds() const { return firstSeconds_; }
@@ -69,7 +75,10 @@ class PlotCollector : public ListingConsumer, public ArcValueSink {
   };
 
   std::size_t BucketIndex(double seconds) const;
-  Series& SeriesOf(std::size_t satellite, std::size_t column);
+  static Series& SeriesIn(std::vector<std::vector<Series>>& all, std::size_t satellite,
+                          std::size_t column, std::size_t columns);
+  void Add(Series& series, long arc, double seconds, double value) const;
+  PlotSegments SegmentsOf(const Series& series) const;
 
   bool lessArcMeans_;
   std::size_t columnCount_ = 0;
@@ -81,6 +90,7 @@ class PlotCollector : public ListingConsumer, public ArcValueSink {
   double firstSeconds_ = 0;
   double lastSeconds_ = 0;
   std::vector<std::vector<Series>> series_;  // [satellite][column]
+  std::vector<std::vector<Series>> masked_;  // the same, below the mask
 };
 
 #endif

@@ -36,8 +36,10 @@ std::vector<SatelliteSummary> SatelliteSummaries(const StatisticsCollector& stat
           100.0 * static_cast<double>(satellite.rows) / static_cast<double>(expected);
     std::set<long long> slipEpochs;
     for (const SeriesStats& column : satellite.columns) {
-      if (column.Column().kind != SeriesKind::Slips || column.Present() == 0) continue;
-      summary.arcs = std::max(summary.arcs, column.Arcs());
+      if (column.Column().kind == SeriesKind::Plain || column.Present() == 0) continue;
+      // Arcs are those of L4 and MW; the jumps of the code count as slips and outliers.
+      if (column.Column().kind == SeriesKind::Slips)
+        summary.arcs = std::max(summary.arcs, column.Arcs());
       summary.outliers = std::max(summary.outliers, 0L) + column.Outliers();
       summary.clockEvents = std::max(summary.clockEvents, column.ClockEvents());
       for (const SlipMark& mark : column.SlipMarks())

@@ -355,6 +355,8 @@ std::vector<int> ColumnCodes(const std::string& list) {
 
 void ReadSingleDifferences(const SdInputOptions& options,
                            const std::vector<ListingConsumer*>& consumers) {
+  // The loaders' messages carry this program's name and option.
+  SpeakForLoader(LoaderVoice{kReportProgramName, "--channels="});
   const std::vector<int> listed = options.columns.empty()
                                       ? std::vector<int>(std::begin(kQcCodes), std::end(kQcCodes))
                                       : ColumnCodes(options.columns);

@@ -18,13 +18,7 @@ class SeriesStats::Settler : public SlipListener {
 
 void SeriesStats::AddPresent(double time, double value, double gapLimit, std::string_view epoch,
                              const SeriesOutput& output, bool breakBefore) {
-  present_++;
-  const double delta = value - mean_;
-  mean_ += delta / static_cast<double>(present_);
-  squares_ += delta * (value - mean_);
-  min_ = present_ == 1 || value < min_ ? value : min_;
-  max_ = present_ == 1 || value > max_ ? value : max_;
-
+  Count(value);
   if (column_.kind == SeriesKind::Slips) {
     Settler settler(*this, output);
     detector_.Add(time, value, epoch, settler);
@@ -34,6 +28,25 @@ void SeriesStats::AddPresent(double time, double value, double gapLimit, std::st
   hasPrevious_ = true;
   previousTime_ = time;
   Settle(time, value, output);
+}
+
+void SeriesStats::AddStep(const SlipEvent& step, const SeriesOutput& output) {
+  Count(step.value);
+  Record(step);
+  if (step.kind == SlipEventKind::Outlier) return;
+  StartArc();
+  hasPrevious_ = true;
+  previousTime_ = step.seconds;
+  Settle(step.seconds, step.value, output);
+}
+
+void SeriesStats::Count(double value) {
+  present_++;
+  const double delta = value - mean_;
+  mean_ += delta / static_cast<double>(present_);
+  squares_ += delta * (value - mean_);
+  min_ = present_ == 1 || value < min_ ? value : min_;
+  max_ = present_ == 1 || value > max_ ? value : max_;
 }
 
 void SeriesStats::EndBlock(const SeriesOutput& output) {
@@ -67,18 +80,27 @@ void SeriesStats::Record(SlipEvent event) {
   (slip ? slips_ : outliers_)++;
   // A slip opens the arc after the current one; an outlier sits in the current one.
   event.arc = slip ? arcs_ : arcs_ - 1;
-  if (slip) slipMarks_.push_back(SlipMark{event.seconds, event.size, event.epoch});
+  if (slip)
+    slipMarks_.push_back(
+        SlipMark{event.seconds, event.size, event.epoch, event.threshold, event.since});
   if (events_.size() < kMaxEventsKept) events_.push_back(std::move(event));
 }
 
-void SeriesStats::TakeClockEvent(double seconds, double common, double tolerance) {
-  auto same = [seconds](double other) { return std::fabs(other - seconds) < 1e-3; };
+void SeriesStats::TakeClockEvent(double seconds, double common) {
+  constexpr double kSameEpoch = 1e-3;
+  auto takes = [seconds](const SlipMark& mark) {
+    return std::fabs(mark.seconds - seconds) < kSameEpoch ||
+           (mark.since < seconds - kSameEpoch && seconds < mark.seconds);
+  };
   for (std::size_t m = 0; m < slipMarks_.size(); m++) {
-    if (!same(slipMarks_[m].seconds)) continue;
+    if (!takes(slipMarks_[m])) continue;
     clockEvents_++;
-    const bool jumpAlone = std::fabs(slipMarks_[m].size - common) <= tolerance;
+    const double at = slipMarks_[m].seconds;
+    const bool jumpAlone = std::fabs(slipMarks_[m].size - common) <= slipMarks_[m].threshold;
     for (std::size_t e = 0; e < events_.size(); e++) {
-      if (events_[e].kind != SlipEventKind::Slip || !same(events_[e].seconds)) continue;
+      if (events_[e].kind != SlipEventKind::Slip ||
+          std::fabs(events_[e].seconds - at) >= kSameEpoch)
+        continue;
       if (jumpAlone)
         events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(e));
       else

@@ -21,6 +21,9 @@ class ArcValueSink {
   virtual ~ArcValueSink() = default;
   virtual void ArcValue(std::size_t satellite, std::size_t column, long arc, double seconds,
                         double value) = 0;
+  // A value of a row below the elevation mask, which no arc takes.
+  virtual void MaskedValue(std::size_t satellite, std::size_t column, double seconds,
+                           double value) = 0;
 };
 
 // Where a series' settled values go: the sink (none when null) and the
@@ -37,6 +40,8 @@ struct SlipMark {
   double seconds = 0;
   double size = 0;
   std::string epoch;
+  double threshold = 0;  // what the step had to exceed
+  double since = 0;      // the time of the last value kept before it
 };
 
 class SeriesStats {
@@ -53,6 +58,9 @@ class SeriesStats {
   // `epoch` names the row in the list of events.
   void AddPresent(double time, double value, double gapLimit, std::string_view epoch,
                   const SeriesOutput& output = {}, bool breakBefore = false);
+  // A present value of an arc-RMS column whose step the caller judged: an
+  // outlier is counted and kept out of the arcs, a slip starts a new arc.
+  void AddStep(const SlipEvent& step, const SeriesOutput& output = {});
   // Arcs never continue across satellite blocks.
   void EndBlock(const SeriesOutput& output = {});
   // Adds another series' totals (for constellation summaries); events are not merged.
@@ -78,15 +86,17 @@ class SeriesStats {
   const std::vector<SlipMark>& SlipMarks() const { return slipMarks_; }
   // Clock events at which the series had a value that jumped.
   long ClockEvents() const { return clockEvents_; }
-  // A clock event of `common` (the jump all satellites share) at the slip
-  // marked at `seconds`: a slip whose size agrees within `tolerance` was the
-  // jump alone and is no slip of the series; any other keeps its slip, sized
-  // less the common jump.
-  void TakeClockEvent(double seconds, double common, double tolerance);
+  // A clock event of `common` (the jump all satellites share) at `seconds`,
+  // taken by the slip marked there or by the first after a gap that spans
+  // it: a slip whose size agrees with the jump within the threshold it
+  // crossed was the jump alone and is no slip of the series; any other keeps
+  // its slip, sized less the common jump.
+  void TakeClockEvent(double seconds, double common);
 
  private:
   class Settler;
 
+  void Count(double value);
   void StartArc();
   void Settle(double time, double value, const SeriesOutput& output);
   void Record(SlipEvent event);

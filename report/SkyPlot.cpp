@@ -1,4 +1,5 @@
 // Drawing the sky plot.
+#include <algorithm>
 #include <cmath>
 
 #include "report/FixedText.h"
@@ -82,6 +83,32 @@ const SkyTrack* TrackOf(const SkyView& sky, const std::string& name) {
   for (const SkyTrack& track : sky.tracks)
     if (track.name == name) return &track;
   return nullptr;
+}
+
+bool ElevationAt(const SkyTrack& track, double seconds, double& elevation) {
+  // Points are a minute apart; farther apart, the satellite was not seen between.
+  constexpr double kReach = 60, kLongestStep = 600;
+  const std::vector<SkyPoint>& points = track.points;
+  const auto after =
+      std::lower_bound(points.begin(), points.end(), seconds,
+                       [](const SkyPoint& point, double time) { return point.seconds < time; });
+  if (after != points.end() && after->seconds - seconds <= kReach &&
+      (after == points.begin() || after->seconds == seconds)) {
+    elevation = after->elevation;
+    return true;
+  }
+  if (after == points.begin()) return false;
+  const SkyPoint& before = *(after - 1);
+  if (after == points.end() || after->seconds - before.seconds > kLongestStep) {
+    const bool nearBefore = seconds - before.seconds <= kReach;
+    const bool nearAfter = after != points.end() && after->seconds - seconds <= kReach;
+    if (!nearBefore && !nearAfter) return false;
+    elevation = nearBefore ? before.elevation : after->elevation;
+    return true;
+  }
+  const double f = (seconds - before.seconds) / (after->seconds - before.seconds);
+  elevation = before.elevation + f * (after->elevation - before.elevation);
+  return true;
 }
 
 std::string SvgSkyPlot(const SkyView& sky) {

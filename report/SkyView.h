@@ -40,6 +40,10 @@ struct SkyView {
 // The track of satellite `name`, or null.
 const SkyTrack* TrackOf(const SkyView& sky, const std::string& name);
 
+// The elevation of the track's satellite at `seconds`, between its points
+// (or within a minute of its ends); false where the track does not reach.
+bool ElevationAt(const SkyTrack& track, double seconds, double& elevation);
+
 // The polar sky plot: north up, east right, the zenith in the middle, rings
 // every 30 degrees; one line per satellite (faint below the mask), slips and
 // outliers marked.

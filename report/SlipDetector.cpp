@@ -56,12 +56,14 @@ void SlipDetector::StartPass() {
 void SlipDetector::Judge(double seconds, double value, std::string_view epoch,
                          SlipListener& listener) {
   const double residual = value - Predict(seconds);
-  if (std::fabs(residual) <= Threshold(seconds - lastSeconds_)) {
+  const double threshold = Threshold(seconds - lastSeconds_);
+  if (std::fabs(residual) <= threshold) {
     Keep(seconds, value, residual, listener);
     return;
   }
   holding_ = true;
-  held_ = SlipEvent{SlipEventKind::Slip, seconds, value, residual, 0, std::string(epoch)};
+  held_ = SlipEvent{SlipEventKind::Slip, seconds,   value,       residual, 0,
+                    std::string(epoch),  threshold, lastSeconds_};
 }
 
 // The value after a held one decides: nearer the old arc's prediction, the

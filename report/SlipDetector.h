@@ -55,9 +55,11 @@ struct SlipEvent {
   SlipEventKind kind = SlipEventKind::Slip;
   double seconds = 0;
   double value = 0;
-  double size = 0;    // the value minus the prediction of the arc before it
-  long arc = 0;       // a slip: the arc it opens; an outlier: the arc it interrupts
-  std::string epoch;  // the row's date as the listing writes it
+  double size = 0;       // the value minus the prediction of the arc before it
+  long arc = 0;          // a slip: the arc it opens; an outlier: the arc it interrupts
+  std::string epoch;     // the row's date as the listing writes it
+  double threshold = 0;  // what the step had to exceed to be held
+  double since = 0;      // the time of the last value kept before it
 };
 
 // "slip" or "outlier".

@@ -53,6 +53,8 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   if (angles_ != nullptr && mask_ > 0 && angles_->Current(elevation, azimuth) &&
       elevation < mask_) {
     satellite.masked++;
+    for (std::size_t k = 0; sink_ != nullptr && k < row.values.size(); k++)
+      if (row.values[k].present) sink_->MaskedValue(current_, k, time.seconds, row.values[k].value);
     return;
   }
   bool mwValue = false;
@@ -61,8 +63,7 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
         kinds_[k].kind == SeriesKind::Slips)
       mwValue = true;
     if (row.values[k].present && kinds_[k].kind == SeriesKind::ArcRms)
-      satellite.pending[k].push_back(
-          PendingValue{time.seconds, row.values[k].value, time.gapLimit});
+      Pend(satellite, k, PendingValue{time.seconds, row.values[k].value, time.gapLimit}, row.date);
     else if (row.values[k].present)
       satellite.columns[k].AddPresent(time.seconds, row.values[k].value, time.gapLimit, row.date,
                                       SeriesOutput{sink_, current_, k});
@@ -72,11 +73,15 @@ void StatisticsCollector::Row(const ListingRow& row, const RowTime& time) {
   if (mwValue) mwPresence_.Add(time.seconds);
 }
 
-namespace {
+void StatisticsCollector::Pend(SatelliteStats& satellite, std::size_t column,
+                               const PendingValue& value, std::string_view epoch) {
+  std::vector<PendingValue>& pending = satellite.pending[column];
+  if (!pending.empty() && std::fabs(value.value - pending.back().value) > kCodeStepMetres)
+    satellite.stepEpochs[CodeStepKey(value.seconds)] = std::string(epoch);
+  pending.push_back(value);
+}
 
-// A step no code noise makes: a clock jump where the satellite had no MW
-// value to show it (a millisecond is 300 km).
-constexpr double kClockStepMetres = 100;
+namespace {
 
 // The times of every slip the satellite's screened columns found, in order.
 std::vector<double> SlipTimes(const std::vector<SeriesStats>& columns) {
@@ -87,16 +92,10 @@ std::vector<double> SlipTimes(const std::vector<SeriesStats>& columns) {
   return times;
 }
 
-// Whether a slip lies after `previous` and at or before `seconds`.
-bool SlipBetween(const std::vector<double>& slips, double previous, double seconds) {
-  const auto next = std::upper_bound(slips.begin(), slips.end(), previous);
-  return next != slips.end() && *next <= seconds;
-}
-
 }  // namespace
 
 // The screened columns settle first; the arc-RMS columns then break their
-// arcs at the slips found, and at gaps.
+// arcs at the slips found, at gaps and at jumps of the code.
 void StatisticsCollector::EndSatelliteBlock(std::size_t satellite) {
   SatelliteStats& stats = satellites_[satellite];
   std::vector<SeriesStats>& columns = stats.columns;
@@ -107,18 +106,12 @@ void StatisticsCollector::EndSatelliteBlock(std::size_t satellite) {
   for (std::size_t k = 0; k < columns.size(); k++) {
     if (kinds_[k].kind != SeriesKind::ArcRms) continue;
     const SeriesOutput output{sink_, satellite, k};
-    const PendingValue* previous = nullptr;
-    for (const PendingValue& value : stats.pending[k]) {
-      const bool slip =
-          previous != nullptr && (SlipBetween(slips, previous->seconds, value.seconds) ||
-                                  std::fabs(value.value - previous->value) > kClockStepMetres);
-      columns[k].AddPresent(value.seconds, value.value, value.gapLimit, {}, output, slip);
-      previous = &value;
-    }
+    SettleCodeSeries(stats.pending[k], slips, stats.stepEpochs, columns[k], output);
     stats.pending[k].clear();
     stats.pending[k].shrink_to_fit();
     columns[k].EndBlock(output);
   }
+  stats.stepEpochs.clear();
 }
 
 long StatisticsCollector::ExpectedEpochs() const {
@@ -134,7 +127,7 @@ void StatisticsCollector::EndOfBlock() {
 // Then the slips all satellites share are told apart as clock events.
 void StatisticsCollector::Finish() {
   for (std::size_t s = 0; s < satellites_.size(); s++) EndSatelliteBlock(s);
-  clockEvents_ = FindClockEvents(satellites_, kinds_, mwPresence_, slips_.mwMetres);
+  clockEvents_ = FindClockEvents(satellites_, kinds_, mwPresence_);
 }
 
 SatelliteStats ConstellationTotals(const StatisticsCollector& statistics, char letter) {
@@ -219,8 +212,10 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
           maxGap + " (a new pass).",
       "ARC RMS: the RMS about each arc's mean, in the multipath and code-minus-phase columns, "
       "where an arc also breaks at the satellite's slips in L4 and MW (clock events among "
-      "them) and at a step above " +
-          ShortNumber(kClockStepMetres) + " m (a clock jump); arcs of fewer than " +
+      "them); a step above " +
+          ShortNumber(kCodeStepMetres) +
+          " m that none explains is a jump of the code, an outlier of the column when the next "
+          "value comes back, else a slip of it; arcs of fewer than " +
           ShortNumber(slips.minArcValues) + " values give no RMS.",
       L4Sentence(slips, statistics.Interval()),
       "MW[C], MW[P]: a value is held when it leaves the mean of the arc's last " +
@@ -230,7 +225,9 @@ std::vector<std::string> ScreeningSettings(const StatisticsCollector& statistics
       "A held value is a slip (a new arc starts at it) when the next value stays near its level, "
       "and an outlier when the next value comes back; a gap of up to " +
           maxGap + " is judged the same way. SIZE: the value minus the arc's prediction.",
-      "WL[L] and the code-minus-phase columns keep the receivers' clock jitter: statistics only.",
+      std::string("WL[L] and the code-minus-phase columns keep the receivers' clock jitter: they "
+                  "are not screened for slips (the code-minus-phase ones only for jumps of the "
+                  "code)."),
   };
 }
 
@@ -241,7 +238,8 @@ void WriteColumnLine(std::FILE* out, const std::string& satellite, const std::st
   const bool any = stats.Present() > 0;
   const SeriesKind kind = stats.Column().kind;
   // A column without values was not screened: it shows no count of slips.
-  const bool screened = any && kind == SeriesKind::Slips;
+  // Multipath and code-minus-phase columns count their jumps of the code.
+  const bool screened = any && kind != SeriesKind::Plain;
   std::fprintf(
       out, "%-4s %-7s %-6s %8ld %7ld %16s %12s %16s %16s %6s %10s %6s %8s\n", satellite.c_str(),
       label.c_str(), stats.Column().unit.c_str(), stats.Present(), stats.Absent(),

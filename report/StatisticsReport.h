@@ -9,17 +9,11 @@
 #include <vector>
 
 #include "report/ClockEvents.h"
+#include "report/CodeSteps.h"
 #include "report/ListingReader.h"
 #include "report/RowAngles.h"
 #include "report/SeriesStats.h"
 #include "report/SkyView.h"
-
-// A multipath or code-minus-phase value waiting for its block's slips.
-struct PendingValue {
-  double seconds = 0;
-  double value = 0;
-  double gapLimit = 0;
-};
 
 // A stretch of time in which a satellite has rows without a gap.
 struct AvailabilityRun {
@@ -40,6 +34,7 @@ struct SatelliteStats {
   // Per column, the block's values of the arc-RMS columns: their arcs break
   // at the slips the screened columns find, which are settled at the block's end.
   std::vector<std::vector<PendingValue>> pending;
+  CodeStepEpochs stepEpochs;  // the block's rows where such a value stepped
 };
 
 class StatisticsCollector : public ListingConsumer {
@@ -79,6 +74,9 @@ class StatisticsCollector : public ListingConsumer {
 
  private:
   SatelliteStats& SatelliteNamed(std::string_view name);
+  // Holds an arc-RMS column's value until its block's slips are known.
+  void Pend(SatelliteStats& satellite, std::size_t column, const PendingValue& value,
+            std::string_view epoch);
   void EndSatelliteBlock(std::size_t satellite);
 
   SlipSettings slips_;

@@ -98,7 +98,10 @@ class Canvas {
 std::string TimeTicks(const PlotFrame& frame, const Canvas& canvas, const Lettering& lettering) {
   const Margins& m = canvas.Edges();
   const double bottom = frame.height - m.bottom;
-  const double step = TimeStep(frame.lastSeconds - frame.firstSeconds, lettering.timeTicks);
+  const double span = frame.lastSeconds - frame.firstSeconds;
+  const bool elevation = frame.axis == PlotAxis::Elevation;
+  const double step =
+      elevation ? NiceStep(span, lettering.timeTicks) : TimeStep(span, lettering.timeTicks);
   std::string svg;
   for (double t = std::ceil(frame.firstSeconds / step) * step; t <= frame.lastSeconds; t += step) {
     const std::string x = Number(canvas.X(t));
@@ -106,11 +109,14 @@ std::string TimeTicks(const PlotFrame& frame, const Canvas& canvas, const Letter
            Number(bottom) + "\" stroke=\"#ddd\"/>\n";
     svg += "<text x=\"" + x + "\" y=\"" + Number(bottom + lettering.labelDrop) +
            "\" text-anchor=\"middle\" class=\"" + lettering.tickClass + "\">" +
-           TimeOfDay(t, step < 60) + "</text>\n";
+           (elevation ? FixedText(t, 0) : TimeOfDay(t, step < 60)) + "</text>\n";
   }
+  const std::string title = elevation
+                                ? "elevation (deg)"
+                                : "time of day (hh:mm" + std::string(step < 60 ? ":ss" : "") + ")";
   svg += "<text x=\"" + Number(m.left + canvas.PlotWidth() / 2) + "\" y=\"" +
          Number(frame.height - 3.0) + "\" text-anchor=\"middle\" class=\"" + lettering.axisClass +
-         "\">time of day (hh:mm" + std::string(step < 60 ? ":ss" : "") + ")</text>\n";
+         "\">" + title + "</text>\n";
   return svg;
 }
 
@@ -163,25 +169,32 @@ std::vector<PlotPoint> PixelColumns(const Canvas& canvas, const std::vector<Plot
     }
     const bool lowFirst = low.seconds <= high.seconds;
     kept.push_back(lowFirst ? low : high);
-    if (low.seconds != high.seconds) kept.push_back(lowFirst ? high : low);
+    if (low.seconds != high.seconds || low.value != high.value)
+      kept.push_back(lowFirst ? high : low);
   }
   return kept;
 }
 
-std::string Path(const Canvas& canvas, const PlotLine& line) {
+// A line through the points, or (`dots`) a dot at each, which the round
+// caps of a zero-length stroke draw.
+std::string Path(const Canvas& canvas, const PlotLine& line, bool dots) {
   std::string d;
   for (const std::vector<PlotPoint>& full : line.segments) {
     const std::vector<PlotPoint> segment = PixelColumns(canvas, full);
     for (std::size_t i = 0; i < segment.size(); i++) {
-      d += i == 0 ? "M" : "L";
+      d += i == 0 || dots ? "M" : "L";
       d += Number(canvas.X(segment[i].seconds)) + " " + Number(canvas.Y(segment[i].value));
+      if (dots) d += "l0 0";
     }
-    if (segment.size() == 1) d += "l0 0";
+    if (segment.size() == 1 && !dots) d += "l0 0";
   }
-  std::string dash;
-  if (!line.style.dash.empty()) dash = "\" stroke-dasharray=\"" + line.style.dash;
-  return "<path d=\"" + d + "\" stroke=\"" + line.style.colour + dash + "\"><title>" +
-         HtmlEscape(line.name) + "</title></path>\n";
+  std::string style;
+  if (!line.style.dash.empty() && !dots) style = "\" stroke-dasharray=\"" + line.style.dash;
+  if (dots) style += "\" stroke-width=\"3";
+  if (line.faint) style += "\" stroke-opacity=\"0.3";
+  return "<path d=\"" + d + "\" stroke=\"" + line.style.colour + style + "\"><title>" +
+         HtmlEscape(line.name + (line.faint ? " below the elevation mask" : "")) +
+         "</title></path>\n";
 }
 
 // A slip: a red triangle pointing down at the value; an outlier: an orange ring.
@@ -276,7 +289,7 @@ std::string SvgTimeSeries(const PlotFrame& frame, const std::vector<PlotLine>& l
   svg +=
       "<g fill=\"none\" stroke-width=\"1.2\" stroke-linecap=\"round\" "
       "stroke-linejoin=\"round\">\n";
-  for (const PlotLine& line : lines) svg += Path(canvas, line);
+  for (const PlotLine& line : lines) svg += Path(canvas, line, frame.axis == PlotAxis::Elevation);
   svg += "</g>\n";
   for (const PlotMarker& marker : markers) svg += Marker(canvas, marker, frame.small);
   return svg + "</svg>\n";

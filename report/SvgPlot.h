@@ -20,6 +20,7 @@ struct PlotLine {
   LineStyle style;
   std::string name;  // satellite, for the hover title
   PlotSegments segments;
+  bool faint = false;  // values below the elevation mask
 };
 
 // A slip or an outlier where it was found; values outside the plot's range
@@ -31,7 +32,12 @@ struct PlotMarker {
   std::string title;  // hover text
 };
 
+// What the horizontal axis holds: the points' `seconds` as a time of day, or
+// as an elevation in degrees (the points then drawn as dots, unjoined).
+enum class PlotAxis { TimeOfDay, Elevation };
+
 struct PlotFrame {
+  PlotAxis axis = PlotAxis::TimeOfDay;
   int width = 960;
   int height = 300;
   bool small = false;      // a satellite's own plot: smaller lettering, fewer ticks

@@ -35,6 +35,23 @@ TEST(PlotSeries, EachArcIsDrawnLessItsMeanAndBreaksAtGapsAndNewArcs) {
   EXPECT_TRUE(plots.Segments(5, 0).empty());  // a satellite without values
 }
 
+TEST(PlotSeries, ValuesBelowTheMaskAreDrawnLessTheMeanOfTheirStretch) {
+  PlotCollector plots;
+  ListingColumns columns;
+  columns.labels = {"MP1[C]"};
+  plots.Begin(ListingSettings(), columns);
+  ListingRow row;
+  plots.Row(row, RowTime{0, 60});
+  // A stretch of 5 and 7, then after a gap of 240 s one of 100 and 104.
+  for (const auto& v : {std::pair{0.0, 5.0}, {60.0, 7.0}, {300.0, 100.0}, {360.0, 104.0}})
+    plots.MaskedValue(0, 0, v.first, v.second);
+  const PlotSegments segments = plots.MaskedSegments(0, 0);
+  ASSERT_EQ(segments.size(), 2u);
+  EXPECT_DOUBLE_EQ(segments[0][0].value, -1);
+  EXPECT_DOUBLE_EQ(segments[1][1].value, 2);
+  EXPECT_TRUE(plots.Segments(0, 0).empty());  // no arc takes them
+}
+
 TEST(PlotSeries, EightySatellitesGetStylesOfTheirOwn) {
   std::set<std::pair<std::string, std::string>> styles;
   for (std::size_t i = 0; i < 80; i++) {

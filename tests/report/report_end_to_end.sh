@@ -143,6 +143,14 @@ python3 tests/report/compare_angles.py "$work/matrtklib.csv" tests/data/orbit/ma
   >"$work/angles.out" || { cat "$work/angles.out"; fail "GLONASS and BeiDou angles against the peer"; }
 [ "$(awk -F, 'NR > 1 && $NF != "" {print substr($4, 1, 1)}' "$work/matrtklib.csv" | sort -u | tr -d '\n')" = CEGR ] ||
   fail "not every system has its angles"
+# RINEX 4: the KMS300DNK navigation file, at that station (a made-up pair of
+# two receivers at its position, at the peer's epochs and satellites).
+"$report" tests/data/orbit/kms300_station.sd --channels tests/data/orbit/kms300_channels.txt \
+  --nav tests/data/orbit/KMS300DNK_R_20221591000_01H_MN.rnx.gz --columns C1 --csv "$work/kms300.csv" ||
+  fail "the KMS300DNK station with its RINEX 4 orbits"
+python3 tests/report/compare_angles.py "$work/kms300.csv" tests/data/orbit/kms300_peer.txt 0.2 \
+  >"$work/angles.out" || { cat "$work/angles.out"; fail "angles from RINEX 4 against the peer"; }
+grep -q '^80 angles compared, 0 apart$' "$work/angles.out" || fail "not every RINEX 4 angle compared"
 # A mask: the rows below it stay in the CSV but leave the statistics.
 "$report" "$work/matrtklib.sd" --channels $pairs/matrtklib_static/glonass_channels.txt \
   --nav $pairs/matrtklib_static/base.nav.gz --columns C1:L1 --elevation-mask 30 --csv "$work/masked.csv" --stats \
@@ -244,6 +252,19 @@ tracks=$(python3 -c 'import json, sys; print(sum(s["elevation_min_deg"] is not N
 [ "$tracks" -gt 0 ] && [ "$(grep -o '<g class="sky-track">' "$work/sky.dom" | wc -l)" = "$tracks" ] ||
   fail "the sky plot has not one track per satellite ($tracks)"
 grep -q '<svg xmlns="http://www.w3.org/2000/svg" class="sky-plot"' "$work/sky.dom" || fail "no sky plot"
+# Multipath against elevation: in the table of contents, one plot per system
+# and multipath column (GPS and Galileo, MP1[C] and MP2), its axis the
+# elevation; below a mask the values are drawn faint.
+grep -q '<a href="#elevation">Multipath against elevation</a>' "$work/sky.dom" ||
+  fail "multipath against elevation not in the table of contents"
+[ "$(grep -o '<svg xmlns="http://www.w3.org/2000/svg" class="elevation-plot"' "$work/sky.dom" | wc -l)" = 4 ] ||
+  fail "not one multipath against elevation plot per system and multipath column"
+[ "$(grep -o 'y="[0-9.]*" text-anchor="middle" class="axis">elevation (deg)</text>' "$work/sky.dom" | wc -l)" = 4 ] ||
+  fail "an elevation plot without its elevation axis"
+"$report" "$work/cssrlib.sd" --nav tests/data/orbit/SEPT2650.21P.gz --elevation-mask 20 \
+  --html "$work/mask-html" 2>/dev/null || fail "the cssrlib pair with a mask"
+grep -q 'stroke-opacity="0.3"><title>G14 below the elevation mask' "$work/mask-html/index.html" ||
+  fail "G14's multipath below the mask not drawn faint"
 if grep -h 'CONSOLE' "$work/dom.log" "$work/shot.log" "$work/sd.log" "$work/sky.log"; then
   fail "console messages while loading"
 fi
