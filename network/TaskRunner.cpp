@@ -24,6 +24,11 @@ struct Step {
   std::vector<std::string> argv;  // argv[0]: the program
   std::string out;                // standard output to this file
   std::string log;                // standard error to this file
+  // The folder it runs in, empty for the run's own: the report and the
+  // listing run in the work folder, so that the file names they write into
+  // their outputs are the names the kept files have beside them, not the
+  // work folder's, which is gone when the task ends.
+  std::string folder;
 };
 
 std::string Program(const RunSettings& settings, const char* name) {
@@ -58,6 +63,11 @@ std::string RunStep(const Step& step) {
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, step.log.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (!step.folder.empty() &&
+      posix_spawn_file_actions_addchdir_np(&actions, step.folder.c_str()) != 0) {
+    posix_spawn_file_actions_destroy(&actions);
+    return std::string(step.name) + ": cannot run in " + step.folder;
+  }
   std::vector<char*> argv;
   for (const std::string& word : step.argv) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
@@ -89,21 +99,22 @@ std::vector<Step> Steps(const Task& task, const RunSettings& settings, const std
   if (!settings.systems.empty()) convert.insert(convert.end(), {"-s", settings.systems});
   for (const std::string& file : task.navigation) convert.insert(convert.end(), {"-n", file});
   std::vector<Step> steps = {
-      {"conversion", convert, work + "/conversion.out", work + "/conversion.log"},
+      {"conversion", convert, work + "/conversion.out", work + "/conversion.log", ""},
       {"report",
-       {Program(settings, "Quintavelmor-report"), work + "/baseline.sd", "--channels",
-        work + "/glonass.txt", "--stats", "--html", work + "/report", "--summary",
-        work + "/summary.json"},
+       {Program(settings, "Quintavelmor-report"), "baseline.sd", "--channels", "glonass.txt",
+        "--stats", "--html", "report", "--summary", "summary.json"},
        work + "/statistics.txt",
-       work + "/report.log"},
+       work + "/report.log",
+       work},
   };
   // The listing only on request: the report reads the SD file itself.
   if (settings.keep >= 2)
     steps.push_back({"listing",
-                     {Program(settings, "Quintavelmor"), "-o" + work + "/baseline.sd",
-                      "-gf" + work + "/glonass.txt", "-cGRE", kListedTypes, "-ms"},
+                     {Program(settings, "Quintavelmor"), "-obaseline.sd", "-gfglonass.txt", "-cGRE",
+                      kListedTypes, "-ms"},
                      work + "/listing.txt",
-                     work + "/listing.log"});
+                     work + "/listing.log",
+                     work});
   return steps;
 }
 
@@ -116,7 +127,7 @@ Step WithoutAbsentChannels(Step step) {
     const std::string file = apart                           ? argv[k + 1]
                              : argv[k].substr(0, 3) == "-gf" ? argv[k].substr(3)
                                                              : "";
-    if (file.empty() || fs::exists(file)) continue;
+    if (file.empty() || fs::exists(fs::path(step.folder) / file)) continue;
     argv.erase(argv.begin() + static_cast<long>(k),
                argv.begin() + static_cast<long>(k + (apart ? 2 : 1)));
     break;

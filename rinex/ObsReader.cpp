@@ -50,7 +50,7 @@ ObsReader::ObsReader(TextInput& in, const ObsHeader& head, std::string systems)
     : in_(in), head_(head), systems_(std::move(systems)), seenStamp_(26 * (kMaxSatNumber + 1), 0) {}
 
 std::string_view ObsReader::NextLine(size_t maxLength, const char* what) {
-  if (!in_.Next()) InputError(in_, std::string("the file ends before ") + what);
+  if (!in_.NextInRecord()) InputError(in_, std::string("the file ends before ") + what);
   return CheckedLine(in_, maxLength);
 }
 
@@ -192,7 +192,7 @@ void ObsReader::ReadRinex2Records(ObsEpoch& epoch, int count, bool keep) {
 // record of a file: when only those are missing, the values they would hold
 // stay blank, with a warning.
 bool ObsReader::EndsInLastRecord(bool lastSatellite, size_t line, size_t lines) {
-  if (in_.Next()) return false;
+  if (in_.NextInRecord()) return false;
   if (!lastSatellite || line == 0)
     InputError(in_, "the file ends before the observations of the epoch");
   const size_t missing = lines - line;
@@ -200,13 +200,13 @@ bool ObsReader::EndsInLastRecord(bool lastSatellite, size_t line, size_t lines) 
                         (missing == 1 ? " line" : " lines") +
                         " before the end of its last satellite's record; its values there are "
                         "read as blank");
-  ended_ = true;
+  ended_ = !in_.PieceFollows();
   return true;
 }
 
 void ObsReader::ReadRinex3Records(ObsEpoch& epoch, int count, bool keep) {
   for (int i = 0; i < count; i++) {
-    if (!in_.Next()) InputError(in_, "the file ends before the observations of the epoch");
+    if (!in_.NextInRecord()) InputError(in_, "the file ends before the observations of the epoch");
     std::string_view raw = in_.line;
     const char system = raw.empty() ? ' ' : raw[0];
     if (system < 'A' || system > 'Z') MissingSatellite(count);

@@ -40,22 +40,42 @@ class PieceInput : public TextInput {
       : current_(std::move(first)), head_(head), paths_(paths) {}
 
   bool Next() override {
-    while (!current_->Next()) {
-      if (++piece_ == paths_.size()) return false;
-      current_ = OpenTextInput(paths_[piece_]);
+    while (pieceEnded_ || !current_->Next()) {
+      pieceEnded_ = true;  // never read past an end twice
+      if (!PieceFollows()) return false;
+      pieceEnded_ = false;
+      current_ = OpenTextInput(paths_[++piece_]);
       CheckPiece(paths_[piece_], ReadObsHeader(*current_), paths_.front(), head_);
     }
-    line = current_->line;
-    lineNo = current_->lineNo;
-    name = current_->name;
+    Take();
     return true;
   }
+
+  // A record cut short at the end of a piece ends there, as it would at the
+  // end of a single file, instead of taking the next piece's lines.
+  bool NextInRecord() override {
+    if (pieceEnded_ || !current_->Next()) {
+      pieceEnded_ = true;
+      return false;
+    }
+    Take();
+    return true;
+  }
+
+  bool PieceFollows() const override { return piece_ + 1 < paths_.size(); }
 
  private:
   std::unique_ptr<TextInput> current_;
   const ObsHeader head_;  // the first piece's
   const std::vector<std::string> paths_;
-  size_t piece_ = 0;  // the piece being read
+  size_t piece_ = 0;         // the piece being read
+  bool pieceEnded_ = false;  // its last line has been read
+
+  void Take() {
+    line = current_->line;
+    lineNo = current_->lineNo;
+    name = current_->name;
+  }
 };
 
 }  // namespace

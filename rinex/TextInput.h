@@ -22,6 +22,13 @@ class TextInput {
   // inconsistent compact RINEX, a line over kMaxLineLength) is a fatal error
   // naming the file and, where there is one, the line.
   virtual bool Next() = 0;
+  // Moves to the next line of the record being read: as Next, except that
+  // joined pieces never carry a record over into the next piece (false at the
+  // end of each piece, as at the end of a single file).
+  virtual bool NextInRecord() { return Next(); }
+  // After NextInRecord found the end: true when another piece follows, which
+  // the next call of Next begins to read.
+  virtual bool PieceFollows() const { return false; }
 
   std::string_view line;  // the current line
   // Its number in the file as stored, counted from 1: in compressed data the

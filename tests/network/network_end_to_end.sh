@@ -60,6 +60,11 @@ check "other options: every task redone" "3 tasks: 3 done, 0 failed, 0 skipped" 
 check "--keep listing: SD file and listing kept, no channel file without GLONASS" \
   "baseline.sd conversion.log listing.txt manifest.txt report statistics.txt summary.json" \
   "$(ls out/2021/001/delf-zegv | tr '\n' ' ' | sed 's/ $//')"
+check "--keep listing: the report and the listing name the SD file as it is kept" \
+  "#OBSER file:     baseline.sd
+<title>Quintavelmor report: baseline.sd" \
+  "$(grep -h '^#OBSER file:' out/2021/001/delf-zegv/listing.txt)
+$(grep -o '<title>Quintavelmor report: [^<]*' out/2021/001/delf-zegv/report/index.html)"
 
 head -n 60 "$data/network/eijs0010.21d" >archive/eijs0010.21d
 "$net" run archive -o out --nearest 1 --systems GE --keep listing >/dev/null 2>err

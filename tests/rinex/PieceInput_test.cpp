@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "rinex/ObsReader.h"
 #include "tests/support/input_failure.h"
 #include "tests/support/rinex_text.h"
 
@@ -103,6 +104,26 @@ TEST(PieceInput, ALaterPieceThatWouldBeMisreadIsRefusedByName) {
     if (message.find('@') != std::string::npos) message = Replaced(message, "@", pieces.paths[0]);
     ExpectFailure([&] { Joined(*joined); }, pieces.paths[1] + message);
   }
+}
+
+// Some archives cut the blank continuation lines off a file's last record.
+// Cut so at the end of a piece, the record ends there, as at the end of a
+// single file: the next piece's lines are not read into it.
+TEST(PieceInput, ARecordCutShortAtTheEndOfAPieceEndsThere) {
+  const CutDay day = CutIntoQuarters(kDay);
+  CutDay cut = day;
+  std::string& first = cut.bodies[0];
+  first.erase(first.rfind('\n', first.size() - 2) + 1);
+  const auto epochTimes = [](const PieceFiles& pieces) {
+    ObsHeader head;
+    const auto in = OpenObservationPieces(pieces.paths, head);
+    ObsReader reader(*in, head);
+    std::vector<int64_t> times;
+    for (ObsEpoch epoch; reader.Next(epoch);) times.push_back(epoch.ticks);
+    return times;
+  };
+  const std::vector<std::string> headers(4, day.header);
+  EXPECT_EQ(epochTimes(PieceFiles(cut, headers)), epochTimes(PieceFiles(day, headers)));
 }
 
 }  // namespace
