@@ -3,8 +3,11 @@
 
 #include <climits>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <system_error>
 
 #include "GNSS/PhsDiffScanner.h"
 #include "GNSS/SdWriter.h"
@@ -51,10 +54,21 @@ void PrintRecords(SdWriter& writer, PhsDiffData& data) {
   }
 }
 
+// The byte from which the first pass looks for the epoch line that divides
+// the records; negative for none.
+std::streamoff SplitSearchStart(const PhsDiff& loader) {
+  if (loader.input.ReadsCopy()) return -1;
+  if (loader.splitFrom >= 0) return loader.splitFrom;
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(loader.sdfile, ec);
+  if (ec || size < static_cast<std::uintmax_t>(PhsDiff::kTwoPartsBytes)) return -1;
+  return static_cast<std::streamoff>(size / 2);
+}
+
 }  // namespace
 
 PhsDiff::PhsDiff(PhsDiffHeader& head, PhsDiffData& data)
-    : rhead(head), rdata(data), nepoch(0), nobsall(0) {
+    : rhead(head), rdata(data), nepoch(0), nobsall(0), splitFrom(-1) {
   sdfile[0] = '\0';
 }
 
@@ -76,14 +90,22 @@ void PhsDiff::CountRec() {
       PhsDiffHeader::EndLineHasObservations(scan.lines.line, scan.lines.length))
     rhead.HasObservations = true;
   if (!rhead.HasObservations) return;
+  split = RecordSplit();
+  const std::streamoff splitSearch = SplitSearchStart(*this);
   long epochs = 0, records = 0;
-  while (scan.NextEpoch()) {
-    epochs++;
-    long found = 0;
-    while (found < scan.Count() && scan.NextSatellite()) found++;
-    records += found;
-    if (records > INT_MAX || epochs > INT_MAX)
-      ProgramError(Loader().program, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
+  try {
+    while (scan.NextEpoch()) {
+      if (splitSearch >= 0 && !split.Found() && scan.lines.offset >= splitSearch)
+        split = {scan.lines.offset, scan.lines.lineNo - 1, epochs, records};
+      epochs++;
+      long found = 0;
+      while (found < scan.Count() && scan.NextSatellite()) found++;
+      records += found;
+      if (records > INT_MAX || epochs > INT_MAX)
+        ProgramError(Loader().program, "SINGLE DIFFERENCES FILE HAS TOO MANY RECORDS!");
+    }
+  } catch (const SDFileFault& fault) {
+    SDFileLineError(fault);
   }
   nepoch = static_cast<int>(epochs);
   nobsall = static_cast<int>(records);
@@ -97,7 +119,13 @@ void PhsDiff::ReadFile() {
   in >> rhead;
   if (in.fail())
     ProgramError(Loader().program, "SINGLE DIFFERENCES FILE ENDS BEFORE ITS END OF HEADER LINE!");
-  in >> rdata;
+  // The second part is read through a stream of its own.
+  std::ifstream rest;
+  if (split.Found()) {
+    rest.open(sdfile, std::ios::binary);
+    rest.seekg(split.offset);
+  }
+  ReadRecords(in, rest.is_open() && rest.good() ? &rest : nullptr, split, rdata);
   input.Release();
 }
 

@@ -3,6 +3,7 @@
 #ifndef GNSS_PHSDIFF_H
 #define GNSS_PHSDIFF_H
 
+#include <ios>
 #include <ostream>
 
 #include "GNSS/PhsDiffData.h"
@@ -19,6 +20,16 @@ class PhsDiff {
   int nepoch;       // epochs found by the first pass
   int nobsall;      // satellite lines found by the first pass
   PassInput input;  // the file, pass by pass
+  // The first pass divides the records at the first epoch line that starts
+  // at or after byte splitFrom, for the reading pass to read both parts at
+  // once; negative (the default): at half of a file of kTwoPartsBytes or
+  // more.  A file read from a copy (a pipe) is read in one part.
+  std::streamoff splitFrom;
+  RecordSplit split;  // where the first pass divided the records
+
+  // Below this size a file is read in one part: a thread would cost more
+  // than it saves.
+  static constexpr std::streamoff kTwoPartsBytes = std::streamoff(1) << 20;
 
   PhsDiff(PhsDiffHeader& head, PhsDiffData& data);
 

@@ -113,9 +113,25 @@ class PhsDiffData {
   bool HasSystemObs(int system) const;
 };
 
-// Reads all epoch records; the stream must stand on the line after the
-// header's end line, and SetNRecords must have been given the counts of the
-// same file's first pass.
+// Where the counting pass divides the epoch records of a file in two, so
+// that the reading pass can read both parts at once: the epoch line that
+// starts the second part, and what lies before it.
+struct RecordSplit {
+  std::streamoff offset = -1;  // the line's first byte in the file; negative: no split
+  long linesBefore = 0;        // lines of the file before it
+  long epochs = 0;             // epochs before it
+  long records = 0;            // satellite lines before it
+
+  bool Found() const { return offset >= 0; }
+};
+
+// Reads all epoch records; `in` must stand on the line after the header's
+// end line, and SetNRecords must have been given the counts of the same
+// file's counting pass.  Given `rest`, a second stream of the same file
+// standing at split.offset, the records on either side of the split are read
+// at once, on two threads.
+void ReadRecords(std::istream& in, std::istream* rest, const RecordSplit& split, PhsDiffData& data);
+// Reads all epoch records in one part.
 std::istream& operator>>(std::istream& in, PhsDiffData& data);
 
 #endif

@@ -18,9 +18,10 @@ bool IsBlankLine(const char* line, size_t length) {
 
 }  // namespace
 
-void SDFileLineError(long lineNo, const char* what) {
+void SDFileLineError(const SDFileFault& fault) {
   char message[160];
-  std::snprintf(message, sizeof message, "SINGLE DIFFERENCES FILE, LINE %ld: %s!", lineNo, what);
+  std::snprintf(message, sizeof message, "SINGLE DIFFERENCES FILE, LINE %ld: %s!", fault.lineNo,
+                fault.what);
   ProgramError(Loader().program, message);
 }
 
@@ -48,9 +49,9 @@ bool PhsDiffScanner::NextEpoch() {
   const char* p = lines.line;
   long count = 0;
   if (!ScanInt(p, lines.line + lines.length, count))
-    SDFileLineError(lines.lineNo, "EPOCH LINE CAN NOT BE READ");
+    throw SDFileFault{lines.lineNo, "EPOCH LINE CAN NOT BE READ"};
   if (count < 0 || count > SHRT_MAX)
-    SDFileLineError(lines.lineNo, "NUMBER OF SATELLITES NOT VALID");
+    throw SDFileFault{lines.lineNo, "NUMBER OF SATELLITES NOT VALID"};
   count_ = count;
   return true;
 }
@@ -58,6 +59,6 @@ bool PhsDiffScanner::NextEpoch() {
 bool PhsDiffScanner::NextSatellite() {
   if (!lines.Next()) return false;
   if (IsBlankLine(lines.line, lines.length))
-    SDFileLineError(lines.lineNo, "SATELLITE LINE EXPECTED");
+    throw SDFileFault{lines.lineNo, "SATELLITE LINE EXPECTED"};
   return !IsCut(true);
 }

@@ -8,6 +8,13 @@
 
 #include "PROGINC/LineReader.h"
 
+// A line of the file that can not be read: its number and what is wrong with
+// it, thrown by the scanner and the record reader.
+struct SDFileFault {
+  long lineNo;
+  const char* what;
+};
+
 class PhsDiffScanner {
  public:
   // A satellite line: the number in SAT_WIDTH characters, then one field of
@@ -20,10 +27,10 @@ class PhsDiffScanner {
 
   // Moves to the next epoch line; blank lines before it are skipped.  False
   // at the end of the input.  An epoch line whose satellite count cannot be
-  // read, or is negative or too large, ends the program.
+  // read, or is negative or too large, is an SDFileFault.
   bool NextEpoch();
   // Moves to the next satellite line of the current epoch; false when the
-  // input ends before it.  A blank line in its place ends the program.
+  // input ends before it.  A blank line in its place is an SDFileFault.
   bool NextSatellite();
 
   // Satellite lines that the current epoch line announces.
@@ -42,7 +49,7 @@ class PhsDiffScanner {
   bool IsCut(bool satelliteLine);
 };
 
-// Ends the program with a message about one line of the file.
-[[noreturn]] void SDFileLineError(long lineNo, const char* what);
+// Ends the program with the message of a fault in one line of the file.
+[[noreturn]] void SDFileLineError(const SDFileFault& fault);
 
 #endif

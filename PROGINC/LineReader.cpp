@@ -15,11 +15,13 @@ LineReader::LineReader(std::istream& in, long linesBefore, size_t maxLength)
       lineNo(linesBefore),
       terminated(true),
       overlong(false),
+      offset(0),
       in_(in),
       maxLength_(maxLength),
       buffer_(kBlockSize),
       start_(0),
       filled_(0),
+      before_(0),
       atEnd_(false) {}
 
 bool LineReader::Next() {
@@ -54,6 +56,7 @@ bool LineReader::Next() {
 bool LineReader::ReadMore() {
   const size_t rest = filled_ - start_;
   if (start_ > 0) std::memmove(buffer_.data(), buffer_.data() + start_, rest);
+  before_ += static_cast<std::streamoff>(start_);
   start_ = 0;
   filled_ = rest;
   if (filled_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
@@ -64,6 +67,7 @@ bool LineReader::ReadMore() {
 }
 
 void LineReader::Hand(size_t from, size_t to, bool lineEnd) {
+  offset = before_ + static_cast<std::streamoff>(from);
   if (to > from && buffer_[to - 1] == '\r') to--;
   line = buffer_.data() + from;
   length = to - from;

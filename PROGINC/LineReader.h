@@ -21,19 +21,21 @@ class LineReader {
   // Moves to the next line; false at the end of the input.
   bool Next();
 
-  const char* line;  // the current line, not zero-terminated
-  size_t length;     // its number of characters
-  long lineNo;       // its number in the file, counted from 1
-  bool terminated;   // false for a last line that has no line end
-  bool overlong;     // the line goes on past maxLength characters
+  const char* line;       // the current line, not zero-terminated
+  size_t length;          // its number of characters
+  long lineNo;            // its number in the file, counted from 1
+  bool terminated;        // false for a last line that has no line end
+  bool overlong;          // the line goes on past maxLength characters
+  std::streamoff offset;  // where the line starts, in bytes from where reading began
 
  private:
   std::istream& in_;
   size_t maxLength_;
   std::vector<char> buffer_;
-  size_t start_;   // first unread character in the buffer
-  size_t filled_;  // characters held in the buffer
-  bool atEnd_;     // the stream has no more characters
+  size_t start_;           // first unread character in the buffer
+  size_t filled_;          // characters held in the buffer
+  std::streamoff before_;  // characters of the stream that came before the buffer's
+  bool atEnd_;             // the stream has no more characters
 
   bool ReadMore();
   void Hand(size_t from, size_t to, bool lineEnd);

@@ -26,6 +26,8 @@ class PassInput {
   bool Open(const char* path);
   // The bytes of the current pass.
   std::istream& Stream() { return stream_; }
+  // Whether the passes read a copy: the file can not be opened again.
+  bool ReadsCopy() const { return !copied_.empty(); }
   // After the last pass: closes the file and frees the copy.
   void Release();
 

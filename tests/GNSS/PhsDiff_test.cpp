@@ -257,6 +257,44 @@ TEST(PhsDiffMalformed, EachCaseHasItsOutcome) {
   }
 }
 
+// What loading a file gives: the fatal frame, or the warnings and the records.
+std::string Outcome(const std::string& text, bool fatal, std::streamoff splitFrom) {
+  const PhsDiffData::TypeSet all = PhsDiffData::TypeSet().set();
+  if (fatal) return RunExpectingExit([&] { LoadedFile f(text, all, splitFrom); }).err;
+  testing::internal::CaptureStderr();
+  LoadedFile f(text, all, splitFrom);
+  const std::string err = testing::internal::GetCapturedStderr();
+  return err + Dump(f.head, f.data) + std::to_string(f.head.interval);
+}
+
+// The records read in two parts at once, divided at each line in turn, give
+// what one reading from the first line to the last gives: the same values,
+// and the same first fault or the same warnings.
+TEST(PhsDiffTwoParts, EveryDivisionReadsAsOnePart) {
+  std::vector<MalformedCase> cases = MalformedCorpus();
+  const std::string head = HeaderText(4, " C1 L1 S1 D1");
+  const std::string clean = CleanFile();
+  cases.push_back({"clean", clean, "", false});
+  cases.push_back({"cut in the last epoch", clean.substr(0, clean.size() - 12), "", false});
+  cases.push_back({"faults in both halves",
+                   head + EpochLine(1, kDay, 0) + SatLine(5, {1, 2, 3, 4}) + EpochLine(1, kDay, 1) +
+                       SatLine(800, {1, 2, 3, 4}) + EpochLine(1, kDay, 2) +
+                       SatLine(5, {1, 2, 3, 4}) + EpochLine(1, kDay, 86401) +
+                       SatLine(5, {1, 2, 3, 4}),
+                   "", true});
+  cases.push_back(
+      {"epochs out of order", clean + EpochLine(1, kDay, 10) + SatLine(3, {1, 2, 3, 4}), "", true});
+  for (const MalformedCase& c : cases) {
+    const std::string whole = Outcome(c.text, c.fatal, -1);
+    std::vector<size_t> lineStarts{0};
+    for (size_t end = c.text.find('\n'); end != std::string::npos; end = c.text.find('\n', end + 1))
+      lineStarts.push_back(end + 1);
+    for (size_t at : lineStarts)
+      EXPECT_EQ(Outcome(c.text, c.fatal, static_cast<std::streamoff>(at)), whole)
+          << c.name << ", divided from byte " << at;
+  }
+}
+
 TEST(PhsDiffMalformed, TruncatedLastEpochKeepsItsLinesAndWarns) {
   const std::string text = HeaderText(1, " C1") + EpochLine(2, kDay, 0) + SatLine(1, {1}) +
                            SatLine(2, {2}) + EpochLine(4, kDay, 1) + SatLine(3, {3}) +

@@ -64,6 +64,29 @@ TEST(LineReaderLines, ManyShortLinesAcrossBlocks) {
   EXPECT_EQ(lines.back(), "299999");
 }
 
+TEST(LineReaderLines, OffsetsAreWhereTheLinesStart) {
+  // Lines of every length up to past a block, with both line ends.
+  std::string text;
+  std::vector<std::streamoff> starts;
+  for (size_t length = 0; text.size() < 3 * 65536; length += 997) {
+    starts.push_back(static_cast<std::streamoff>(text.size()));
+    text += std::string(length, 'x') + (length % 2 ? "\r\n" : "\n");
+  }
+  std::istringstream in(text);
+  LineReader reader(in, 0);
+  for (std::streamoff start : starts) {
+    ASSERT_TRUE(reader.Next());
+    EXPECT_EQ(reader.offset, start);
+  }
+  EXPECT_FALSE(reader.Next());
+  // Pieces of an overlong line start where the one before stopped.
+  std::istringstream pieces("abcdefg\nh");
+  LineReader limited(pieces, 0, 3);
+  std::vector<std::streamoff> offsets;
+  while (limited.Next()) offsets.push_back(limited.offset);
+  EXPECT_EQ(offsets, (std::vector<std::streamoff>{0, 3, 6, 8}));
+}
+
 TEST(LineReaderLines, ContinuesWhereTheStreamStands) {
   std::istringstream in("head\nbody 1\nbody 2");
   std::string first;

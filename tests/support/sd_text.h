@@ -61,9 +61,13 @@ struct LoadedFile {
   TempFile file;
 
   explicit LoadedFile(const std::string& text) : LoadedFile(text, PhsDiffData::TypeSet().set()) {}
-  // Keeps the values of the `kept` types only.
-  LoadedFile(const std::string& text, const PhsDiffData::TypeSet& kept) {
+  // Keeps the values of the `kept` types only; reads the records in two
+  // parts divided at the first epoch line at or after byte `splitFrom`, when
+  // that is not negative.
+  LoadedFile(const std::string& text, const PhsDiffData::TypeSet& kept,
+             std::streamoff splitFrom = -1) {
     data.KeepTypes(kept);
+    loader.splitFrom = splitFrom;
     WriteText(file.path, text);
     loader.SetFile(file.path.c_str());
     loader.ReadFile();
