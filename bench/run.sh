@@ -19,7 +19,6 @@ RUNS=${RUNS:-5}
 DATA=$ROOT/bench/data
 PROG=$BUILD_DIR/Quintavelmor
 SDSIM=$BUILD_DIR/tools/sdsim
-TYPES=C1:P2:L1:L2:C2:D1:D2:C5:L5:C7:L7
 # shellcheck source=bench/measure.sh
 source "$ROOT/bench/measure.sh"
 
@@ -30,15 +29,7 @@ fi
 mkdir -p "$DATA"
 
 # simulate NAME SDSIM-OPTIONS...: writes $DATA/NAME.sd and its channel file once.
-simulate() {
-  local name=$1
-  shift
-  if [ ! -s "$DATA/$name.sd" ]; then
-    echo "bench: writing $DATA/$name.sd" >&2
-    "$SDSIM" --sd "$DATA/$name.sd" --channels "$DATA/${name}_glonass.txt" \
-      --start 2024-06-24/00:00:00 --interval 1 --types "$TYPES" "$@"
-  fi
-}
+simulate() { simulate_sd "$SDSIM" "$DATA" "$@"; }
 
 simulate halfday --duration 43199
 simulate day --duration 86399
