@@ -40,7 +40,7 @@ simulate sats48 --duration 43199 --sats 16
 # Bytes the loaded records hold: the series of the header's types, `sat`,
 # `epoch` and the per-epoch tables, with the sizes of this build's types.
 data_bytes() {
-  awk -v obs=32 -v dop=16 -v sat=2 -v ep=32 -v per_epoch=50 '
+  awk -v obs=20 -v dop=16 -v sat=2 -v ep=32 -v per_epoch=50 '
     !body && /^# & TYPES OF OBS:/ {
       for (i = 5; i <= NF; i++) {
         if ($i ~ /^(C1|P1|P2|L1|L2|C2|C5|L5|C7|L7|C8|L8)$/) record += obs
