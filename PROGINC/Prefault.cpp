@@ -19,10 +19,11 @@ void PrefaultForWriting(void* begin, size_t bytes) {
   const long pageSize = sysconf(_SC_PAGESIZE);
   if (pageSize <= 0) return;
   const auto page = static_cast<uintptr_t>(pageSize);
-  const auto from = reinterpret_cast<uintptr_t>(begin);
-  const uintptr_t first = (from + page - 1) / page * page;
-  const uintptr_t end = (from + bytes) / page * page;
-  if (end <= first) return;
+  char* const start = static_cast<char*>(begin);
+  const uintptr_t skip = (page - reinterpret_cast<uintptr_t>(start) % page) % page;
+  if (bytes <= skip) return;
+  const size_t length = (bytes - skip) / page * page;
+  if (length == 0) return;
   // A refusal leaves the pages to come at their first write.
-  (void)madvise(reinterpret_cast<void*>(first), end - first, kPopulateWrite);
+  (void)madvise(start + skip, length, kPopulateWrite);
 }
