@@ -53,7 +53,13 @@ void WriteSubmission(const std::string& folder, const std::vector<Task>& tasks,
   script << "#!/bin/sh\n# One element of a job array: its chunk of plan.txt.\nexec "
          << ShellQuoted(program) << " \"$@\"\n";
   if (!plan.flush() || !script.flush()) Fail("cannot write the submission in " + folder);
-  chmod((folder + "/element.sh").c_str(), 0755);
+  if (chmod((folder + "/element.sh").c_str(), 0755) != 0)
+    Fail("cannot make " + folder + "/element.sh executable");
+}
+
+// Cores of one array element: its tasks run side by side on them.
+long ElementCores(const SlurmSettings& slurm) {
+  return slurm.cpusPerTask > 0 ? slurm.cpusPerTask : 1;
 }
 
 SiteLimits ReadSiteLimits() {
@@ -73,7 +79,7 @@ ChunkPlan CutIntoArrays(long tasks, const SlurmSettings& slurm) {
   request.tasks = tasks;
   request.timeLimitSeconds = slurm.time.empty() ? 0 : TimeLimitSeconds(slurm.time);
   request.taskSeconds = slurm.taskSeconds;
-  request.cpusPerElement = slurm.cpusPerTask > 0 ? slurm.cpusPerTask : 1;
+  request.cpusPerElement = ElementCores(slurm);
   request.maxJobs =
       slurm.maxJobs > 0 && slurm.maxJobs < site.maxJobCount ? slurm.maxJobs : site.maxJobCount;
   request.maxArraySize = site.maxArraySize;
@@ -100,11 +106,10 @@ std::vector<std::string> SbatchWords(const ArrayJob& array, long size, const std
   AddOption(words, "--cpus-per-task",
             slurm.cpusPerTask > 0 ? std::to_string(slurm.cpusPerTask) : "");
   AddOption(words, "--dependency", after.empty() ? "" : "afterany:" + after);
-  const long jobs = slurm.cpusPerTask > 0 ? slurm.cpusPerTask : 1;
   words.insert(words.end(),
                {folder + "/element.sh", "run-chunk", folder + "/plan.txt", "-o", settings.output,
                 "--first", std::to_string(array.firstTask), "--size", std::to_string(size), "-j",
-                std::to_string(jobs), "--keep", KeepName(settings.keep)});
+                std::to_string(ElementCores(slurm)), "--keep", KeepName(settings.keep)});
   if (!settings.systems.empty()) words.insert(words.end(), {"--systems", settings.systems});
   return words;
 }
