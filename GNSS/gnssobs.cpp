@@ -43,6 +43,17 @@ std::string WithIndicators(const gnssobs& o, bool present, int indicatorWidth,
       .Take();
 }
 
+// The RINEX and NORINEX layouts, which carry the indicators.
+int IndicatorLayoutText(char* text, size_t room, const gnssobs& o, StreamState& state) {
+  const bool present = std::fabs(o.obs) > kPrintThreshold;
+  std::string layout;
+  if (gnssobsns::PrintType == gnssobsns::NORINEX)
+    layout = WithIndicators(o, present, 2, kMissingValueMark, " * *", state);
+  else if (gnssobsns::PrintType == gnssobsns::RINEX)
+    layout = WithIndicators(o, present, 1, "0.000", "  ", state);
+  return std::snprintf(text, room, "%s", layout.c_str());
+}
+
 }  // namespace
 
 int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& precision) {
@@ -55,25 +66,11 @@ int NollissiText(char* text, size_t room, const gnssobs& o, int width, int& prec
 
 int ObsText(char* text, size_t room, const gnssobs& o, StreamState& state) {
   state.SetFixed();
-  const bool present = std::fabs(o.obs) > kPrintThreshold;
-  std::string layout;
-  switch (gnssobsns::PrintType) {
-    case gnssobsns::NOLLISSI: {
-      int precision = static_cast<int>(state.precision);
-      const int length = NollissiText(text, room, o, gnssobsns::Width, precision);
-      state.precision = precision;
-      return length;
-    }
-    case gnssobsns::NORINEX:
-      layout = WithIndicators(o, present, 2, kMissingValueMark, " * *", state);
-      break;
-    case gnssobsns::RINEX:
-      layout = WithIndicators(o, present, 1, "0.000", "  ", state);
-      break;
-    default:
-      break;
-  }
-  return std::snprintf(text, room, "%s", layout.c_str());
+  if (gnssobsns::PrintType != gnssobsns::NOLLISSI) return IndicatorLayoutText(text, room, o, state);
+  int precision = static_cast<int>(state.precision);
+  const int length = NollissiText(text, room, o, gnssobsns::Width, precision);
+  state.precision = precision;
+  return length;
 }
 
 long double ReadObsField(const char* text) {

@@ -61,10 +61,11 @@ bool RoundShifted64(uint128 product, int shift, Scaled& result) {
 
 // The x87 extended format: a 64-bit mantissa with an explicit integer bit,
 // a 15-bit biased exponent and the sign; value = mantissa * 2^(exponent - 16383 - 63).
-bool ScaleExactly(long double value, int decimals, Scaled& result) {
+bool ScaleExactly(const long double& value, int decimals, Scaled& result) {
 #if LDBL_MANT_DIG == 64 && QUINTAVELMOR_HAS_UINT128
-  unsigned char bytes[sizeof(long double)];
-  std::memcpy(bytes, &value, sizeof value);
+  // The ten bytes of the number only, not the padding after them: a load
+  // reaching past a value just stored would wait for the store to end.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
   uint64_t mantissa = 0;
   uint16_t signExponent = 0;
   std::memcpy(&mantissa, bytes, sizeof mantissa);
@@ -177,7 +178,8 @@ int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) 
 
 }  // namespace
 
-int FormatFixed(char* text, size_t room, long double value, int width, int decimals, char pad) {
+int FormatFixed(char* text, size_t room, const long double& value, int width, int decimals,
+                char pad) {
   Scaled scaled{0, false};
   if (decimals < 0 || decimals > kMaxDecimals || width >= kFixedTextRoom ||
       !ScaleExactly(value, decimals, scaled))

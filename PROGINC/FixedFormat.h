@@ -22,7 +22,7 @@ constexpr int kFixedTextRoom = 64;
 // with blanks, or with zeros after the sign when `pad` is '0' (the "0" flag);
 // a zero-terminated text in `text` (room characters).  Returns the length the
 // full text has, as snprintf does.
-int FormatFixed(char* text, size_t room, long double value, int width, int decimals,
+int FormatFixed(char* text, size_t room, const long double& value, int width, int decimals,
                 char pad = ' ');
 
 // Writes a whole number of units of 10^-decimals (12345 at 3 decimals is
