@@ -3,6 +3,8 @@
 // arithmetic is here.
 #include "catalogue/ObsColumn.h"
 
+#include <algorithm>
+
 #include "GNSS/GNSSLinCombs.h"
 #include "GNSS/PhsDiffData.h"
 #include "PROGINC/Portability.h"
@@ -139,9 +141,24 @@ void Prefetch(const matrix<T>* series, long k) {
   PrefetchForRead(entry + sizeof(T) - 1);
 }
 
+template <class T>
+void AddOnce(std::vector<const matrix<T>*>& series, const matrix<T>* one) {
+  if (one != nullptr && std::find(series.begin(), series.end(), one) == series.end())
+    series.push_back(one);
+}
+
 }  // namespace
 
-void PrefetchColumn(const ObsColumn& column, long k) {
-  Prefetch(column.doppler, k);
-  for (short i = 0; i < column.nInputs; i++) Prefetch(column.input[i], k);
+RowSeries SeriesOfRow(const std::vector<ObsColumn>& columns) {
+  RowSeries series;
+  for (const ObsColumn& column : columns) {
+    AddOnce(series.doppler, column.doppler);
+    for (short i = 0; i < column.nInputs; i++) AddOnce(series.values, column.input[i]);
+  }
+  return series;
+}
+
+void PrefetchRow(const RowSeries& series, long k) {
+  for (const matrix<gnssobs>* values : series.values) Prefetch(values, k);
+  for (const matrix<gnssobsshort>* doppler : series.doppler) Prefetch(doppler, k);
 }

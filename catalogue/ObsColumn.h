@@ -4,6 +4,8 @@
 #ifndef CATALOGUE_OBSCOLUMN_H
 #define CATALOGUE_OBSCOLUMN_H
 
+#include <vector>
+
 #include "GNSS/gnssobs.h"
 #include "GNSS/gnssobsshort.h"
 #include "catalogue/ObsCatalogue.h"
@@ -41,8 +43,14 @@ ObsColumn MakeObsColumn(PhsDiffData& data, char letter, int obs);
 // The column's value for record k, with the constants loaded for the satellite.
 gnssobs ColumnValue(const RowFactors& factors, const ObsColumn& column, long k);
 gnssobsshort ColumnDoppler(const ObsColumn& column, long k);
-// Asks the processor to fetch record k's inputs ahead of use: the listing
-// visits one satellite's records, scattered over all series.
-void PrefetchColumn(const ObsColumn& column, long k);
+// The series the columns of a row read, each once, whichever columns share it.
+struct RowSeries {
+  std::vector<const matrix<gnssobs>*> values;
+  std::vector<const matrix<gnssobsshort>*> doppler;
+};
+RowSeries SeriesOfRow(const std::vector<ObsColumn>& columns);
+// Asks the processor to fetch record k of each series ahead of use: the
+// listing visits one satellite's records, scattered over all series.
+void PrefetchRow(const RowSeries& series, long k);
 
 #endif

@@ -1,7 +1,7 @@
 // Quintavelmorc::PrintObs and TestEpoch: the listing, satellite by satellite,
 // of the chosen observations and combinations at the listed epochs.  The
-// satellites are set up in turn on the calling thread; the rows of two
-// satellites are formatted at once, on two threads, and written in order.
+// satellites are set up in turn on the calling thread; the rows of the next
+// few satellites are formatted at once, each on a thread, and written in order.
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -61,6 +61,7 @@ struct SatelliteJob {
   SystemConstants constants{};
   RowFactors factors;
   std::vector<ObsColumn> columns;
+  RowSeries inputs;  // the series the columns read
   std::string satText;
   long records = 0;  // records of the satellite, listed or not
   long rows = 0;
@@ -165,6 +166,7 @@ void SetUpSatellite(Q& q, short sat, mjd& reference, const SatRecordIndex& index
   job.columns.clear();
   for (long i = 0; i < q.obslist.r; i++)
     if (q.IfExistObs(i) == 1) job.columns.push_back(MakeObsColumn(q.rd, job.letter, q.obslist(i)));
+  job.inputs = SeriesOfRow(job.columns);
   job.satText = SatelliteText(q, job.letter, job.number, epochs.state.fill);
   job.records = index.End(sat) - index.First(sat);
 }
@@ -181,7 +183,7 @@ void FormatRows(SatelliteJob& job, const SatRecordIndex& index, const matrix<boo
   for (long p = index.First(job.sat); p < end; p++) {
     if (p + prefetchAhead < end) {
       const long ahead = index.record(p + prefetchAhead);
-      for (const ObsColumn& column : job.columns) PrefetchColumn(column, ahead);
+      PrefetchRow(job.inputs, ahead);
     }
     const long k = index.record(p);
     const long e = index.epochAt(p);
@@ -215,32 +217,31 @@ void WriteSatellite(const Q& q, SatelliteJob& job) {
   CheckOutput(std::cout, kProgramName, Q::kListingOutput);
 }
 
-// Below this many records between them, two satellites are formatted one
-// after the other: a thread would cost more than it saves.
-constexpr long kRecordsForTwoThreads = 4096;
+// Satellites set up and being formatted at once, the one to be written next
+// among them: with two cores, while one satellite is written or waited for,
+// the next ones are formatted.
+constexpr long kSatellitesInFlight = 3;
 
-// Formats the rows of both satellites, on two threads when both are listed
-// and have records enough between them.  Each thread loads its satellite's
-// constants into its own GLC.
-void FormatPair(SatelliteJob& first, SatelliteJob& second, const SatRecordIndex& index,
-                const matrix<bool>& listed, const EpochTexts& epochs) {
-  const bool twoThreads =
-      first.listed && second.listed && first.records + second.records >= kRecordsForTwoThreads;
-  if (!twoThreads) {
-    FormatRows(first, index, listed, epochs);
-    FormatRows(second, index, listed, epochs);
-    return;
+// Below this many records, a satellite is formatted on the calling thread:
+// a thread would cost more than it saves.
+constexpr long kRecordsForThread = 2048;
+
+// Formats the rows of a satellite just set up: on a thread of its own, or
+// here when it is small or no thread is to be had.  A thread loads the
+// satellite's constants into its own GLC; here they are the ones its set-up
+// left in GLC already.
+std::thread StartFormatting(SatelliteJob& job, const SatRecordIndex& index,
+                            const matrix<bool>& listed, const EpochTexts& epochs) {
+  if (job.listed && job.records >= kRecordsForThread) {
+    try {
+      return std::thread(FormatRows, std::ref(job), std::cref(index), std::cref(listed),
+                         std::cref(epochs));
+    } catch (const std::system_error&) {
+      // No thread to be had: formatted here.
+    }
   }
-  std::thread other;
-  try {
-    other = std::thread(FormatRows, std::ref(first), std::cref(index), std::cref(listed),
-                        std::cref(epochs));
-  } catch (const std::system_error&) {
-    // No thread to be had: one after the other.
-    FormatRows(first, index, listed, epochs);
-  }
-  FormatRows(second, index, listed, epochs);
-  if (other.joinable()) other.join();
+  FormatRows(job, index, listed, epochs);
+  return std::thread();
 }
 
 }  // namespace
@@ -273,21 +274,24 @@ void Quintavelmorc::PrintObs() {
   const SatRecordIndex index(rd);
   EpochTexts epochs;
   BuildEpochTexts(*this, listed, epochs);
-  // Satellites go in pairs: both are set up in turn, so that each finds the
-  // constants and factors the ones before it left, then formatted, then
-  // written in order.
+  // The satellites are set up in turn, so that each finds the constants and
+  // factors the ones before it left, formatted up to kSatellitesInFlight at
+  // once, and written in order; a slot is set up again once its satellite is
+  // written.
   RowFactors current;
   current.metres = PhUnit == METER;
-  SatelliteJob jobs[2];
-  for (long i = 0; i < satprn.r; i += 2) {
-    const bool pair = i + 1 < satprn.r;
-    SetUpSatellite(*this, satprn(i), reference, index, epochs, current, jobs[0]);
-    jobs[1].listed = false;
-    jobs[1].notListed = nullptr;
-    if (pair) SetUpSatellite(*this, satprn(i + 1), reference, index, epochs, current, jobs[1]);
-    FormatPair(jobs[0], jobs[1], index, listed, epochs);
-    WriteSatellite(*this, jobs[0]);
-    if (pair) WriteSatellite(*this, jobs[1]);
+  SatelliteJob jobs[kSatellitesInFlight];
+  std::thread formatting[kSatellitesInFlight];
+  long setUp = 0;
+  for (long written = 0; written < satprn.r; written++) {
+    for (; setUp < satprn.r && setUp < written + kSatellitesInFlight; setUp++) {
+      SatelliteJob& job = jobs[setUp % kSatellitesInFlight];
+      SetUpSatellite(*this, satprn(setUp), reference, index, epochs, current, job);
+      formatting[setUp % kSatellitesInFlight] = StartFormatting(job, index, listed, epochs);
+    }
+    std::thread& thread = formatting[written % kSatellitesInFlight];
+    if (thread.joinable()) thread.join();
+    WriteSatellite(*this, jobs[written % kSatellitesInFlight]);
   }
   if (verbose)
     std::cerr << kProgramName << "::PrintObs(): Finished writing observations!" << std::endl;
