@@ -167,7 +167,66 @@ Scaled ScaledUnits(int64_t units) {
   return {negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units), negative};
 }
 
+// "000" to "999", each behind one more character, so that a group of three
+// digits goes in with one store of four: behind it '0' (overwritten by the
+// next group or the point), or, for the first group of a whole part, blanks
+// in place of that character and of the group's leading zeros ("  7" for 7).
+struct DigitTriples {
+  char zeros[4000];
+  char blanks[4000];
+  constexpr DigitTriples() : zeros(), blanks() {
+    for (int k = 0; k < 1000; k++) {
+      const char digits[3] = {static_cast<char>('0' + k / 100),
+                              static_cast<char>('0' + k / 10 % 10),
+                              static_cast<char>('0' + k % 10)};
+      zeros[4 * k] = '0';
+      blanks[4 * k] = ' ';
+      for (int i = 0; i < 3; i++) {
+        zeros[4 * k + 1 + i] = digits[i];
+        blanks[4 * k + 1 + i] = digits[i];
+      }
+      if (k < 100) blanks[4 * k + 1] = ' ';
+      if (k < 10) blanks[4 * k + 2] = ' ';
+    }
+  }
+};
+constexpr DigitTriples kDigitTriples;
+
+// Three decimals, the precision of every observation value: the text of a
+// scaled value written backwards before `end`, a group of three digits per
+// store.  The stores reach three characters before the text, which must be
+// in the field and blank; the sign goes in place of one of them.
+void ThreeDecimalsBody(const Scaled& s, char* end) {
+  uint64_t whole = s.units / 1000;
+  char* p = end - 4;
+  std::memcpy(p, kDigitTriples.zeros + 4 * (s.units % 1000), 4);
+  *p = '.';
+  for (; whole >= 1000; whole /= 1000, p -= 3)
+    std::memcpy(p - 4, kDigitTriples.zeros + 4 * (whole % 1000), 4);
+  std::memcpy(p - 4, kDigitTriples.blanks + 4 * whole, 4);
+  p -= whole >= 100 ? 3 : (whole >= 10 ? 2 : 1);
+  if (s.negative) p[-1] = '-';
+}
+
+// Whether a field of `width` holds a value of `units` at three decimals with
+// the characters ThreeDecimalsBody stores before it (up to three, the sign
+// among them): at most width - 4 digits, and a width of at least 8.
+bool FitsThreeDecimals(uint64_t units, int width) {
+  return width >= 8 && width - 4 <= kMaxDecimals && units < kPow10[width - 4];
+}
+
+// A value that FitsThreeDecimals in `width`, blank-padded, in a text of more
+// than kShortField characters.
+int ThreeDecimalsField(char* text, const Scaled& scaled, int width) {
+  std::memset(text, ' ', kShortField);
+  ThreeDecimalsBody(scaled, text + width);
+  text[width] = '\0';
+  return width;
+}
+
 int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
+  if (decimals == 3 && FitsThreeDecimals(scaled.units, width))
+    return ThreeDecimalsField(text, scaled, width);
   const int length = TextLength(scaled, decimals);
   const int total = width > length ? width : length;
   std::memset(text, ' ', kShortField);

@@ -112,13 +112,14 @@ TEST(FixedFormat, ThreeDecimalsNearEveryRoundingBoundary) {
 }
 
 // Whole parts around every power of ten, where the number of digits changes,
+// in fields just too narrow, just wide enough and wide for the digits,
 // up to and past the widest whole part written without the library.
 TEST(FixedFormat, ThreeDecimalsAtEveryDigitCountAsTheLibrary) {
   Comparison compare;
   long double power = 1.0L;
   for (int k = 0; k <= 20; k++, power *= 10.0L) {
     for (long double v : {power, power - 0.001L, power - 0.0005L, power + 0.001L, power / 2}) {
-      for (int width : {0, 9, 16, 21, 32}) {
+      for (int width : {0, 7, 8, 9, 16, 21, 32}) {
         compare.CheckAround(v, width, 3);
         compare.CheckAround(-v, width, 3);
       }
