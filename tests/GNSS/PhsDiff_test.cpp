@@ -10,6 +10,7 @@
 #include "GNSS/gnssobsshort.h"
 #include "tests/support/fatal_output.h"
 #include "tests/support/program_frames.h"
+#include "tests/support/sd_dump.h"
 #include "tests/support/sd_text.h"
 
 namespace {
@@ -29,29 +30,6 @@ std::string WithWindowsLineEnds(const std::string& text) {
   std::string windows;
   for (char ch : text) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
   return windows;
-}
-
-// Everything the loader stores, as text, to compare two loads.
-std::string Dump(PhsDiffHeader& head, PhsDiffData& data) {
-  std::ostringstream out;
-  out.precision(21);
-  out << head.nobs << ' ' << head.diffLevel << ' ' << head.HasObservations << ' ' << head.interval
-      << ' ' << head.mname[0] << '|' << head.mname[1] << ' ' << head.X0(0).GetX() << ' '
-      << head.X0(1).GetZ() << ' ' << head.Dp(1).GetN() << '\n';
-  for (long e = 0; e < data.neph; e++)
-    out << data.nsat(e) << ' ' << data.epoch(e).GetMJDay() << ' ' << data.epoch(e).GetSecond()
-        << ' ' << data.dtR_B(e) << ' ' << data.clkErB(e) << ' ' << data.clkErR(e) << '\n';
-  for (long r = 0; r < data.nobs; r++) {
-    out << data.sat(r);
-    for (long k = 0; k < head.nobs; k++) {
-      const short code = head.obs(k);
-      if (matrix<gnssobs>* s = data.ObsSeries(code)) out << ' ' << (*s)(r).GetObs();
-      if (matrix<gnssobsshort>* s = data.DopplerSeries(code)) out << ' ' << (*s)(r).GetObs();
-    }
-    out << '\n';
-  }
-  for (long i = 0; i < data.satList.NRow(); i++) out << data.satList(i) << ' ';
-  return out.str();
 }
 
 std::string Printed(PhsDiff& loader) {

@@ -8,7 +8,7 @@ build_dir=$1
 seconds=${2:-40}
 source_dir=$(cd "$(dirname "$0")" && pwd)
 failed=0
-targets=(sd_file glonass_channel command_line rinex_input rinex_obs pipe_input)
+targets=(sd_file sd_parts glonass_channel command_line rinex_input rinex_obs pipe_input)
 for target in "${targets[@]}"; do
   work=$(mktemp -d "/tmp/quintavelmor_${target}_XXXXXX")
   mkdir -p "$work/corpus"
