@@ -215,22 +215,14 @@ bool FitsThreeDecimals(uint64_t units, int width) {
   return width >= 8 && width - 4 <= kMaxDecimals && units < kPow10[width - 4];
 }
 
-// A value that FitsThreeDecimals in `width`, blank-padded, in a text of more
-// than kShortField characters.
-int ThreeDecimalsField(char* text, const Scaled& scaled, int width) {
-  std::memset(text, ' ', kShortField);
-  ThreeDecimalsBody(scaled, text + width);
-  text[width] = '\0';
-  return width;
-}
-
 int ShortBlankPadded(char* text, const Scaled& scaled, int width, int decimals) {
-  if (decimals == 3 && FitsThreeDecimals(scaled.units, width))
-    return ThreeDecimalsField(text, scaled, width);
-  const int length = TextLength(scaled, decimals);
-  const int total = width > length ? width : length;
+  const bool threeDecimals = decimals == 3 && FitsThreeDecimals(scaled.units, width);
+  const int total = threeDecimals ? width : std::max(width, TextLength(scaled, decimals));
   std::memset(text, ' ', kShortField);
-  Body(scaled, decimals, text + total);
+  if (threeDecimals)
+    ThreeDecimalsBody(scaled, text + total);
+  else
+    Body(scaled, decimals, text + total);
   text[total] = '\0';
   return total;
 }

@@ -285,13 +285,13 @@ void Quintavelmorc::PrintObs() {
   long setUp = 0;
   for (long written = 0; written < satprn.r; written++) {
     for (; setUp < satprn.r && setUp < written + kSatellitesInFlight; setUp++) {
-      SatelliteJob& job = jobs[setUp % kSatellitesInFlight];
-      SetUpSatellite(*this, satprn(setUp), reference, index, epochs, current, job);
-      formatting[setUp % kSatellitesInFlight] = StartFormatting(job, index, listed, epochs);
+      const long slot = setUp % kSatellitesInFlight;
+      SetUpSatellite(*this, satprn(setUp), reference, index, epochs, current, jobs[slot]);
+      formatting[slot] = StartFormatting(jobs[slot], index, listed, epochs);
     }
-    std::thread& thread = formatting[written % kSatellitesInFlight];
-    if (thread.joinable()) thread.join();
-    WriteSatellite(*this, jobs[written % kSatellitesInFlight]);
+    const long slot = written % kSatellitesInFlight;
+    if (formatting[slot].joinable()) formatting[slot].join();
+    WriteSatellite(*this, jobs[slot]);
   }
   if (verbose)
     std::cerr << kProgramName << "::PrintObs(): Finished writing observations!" << std::endl;

@@ -31,7 +31,7 @@ std::string Outcome(const std::string& path, std::streamoff splitFrom) {
     loader.splitFrom = splitFrom;
     loader.SetFile(path.c_str());
     loader.ReadFile();
-    stored = Dump(head, data) + ' ' + std::to_string(head.interval);
+    stored = Dump(head, data);
   } catch (const FatalReport& report) {
     stored = "fatal report, status " + std::to_string(report.status);
   }
